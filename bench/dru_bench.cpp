@@ -1,0 +1,92 @@
+// Prints how the sentence file operations compare with system tools on a
+// large file, measured side by side in one run. Nothing is asserted.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "fake_view.h"
+
+namespace {
+
+using Seconds = std::chrono::duration<double>;
+
+double TimeIt(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return Seconds(std::chrono::steady_clock::now() - start).count();
+}
+
+// Best of a few runs, so that a busy neighbour on the machine counts less.
+double BestOf(int runs, const std::function<void()>& work) {
+  double best = 1e300;
+  for (int i = 0; i < runs; ++i)
+    best = std::min(best, TimeIt(work));
+  return best;
+}
+
+long ResidentBytes() {
+  long pages = 0;
+  long resident = 0;
+  std::ifstream statm("/proc/self/statm");
+  statm >> pages >> resident;
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+void Shell(const std::string& command) {
+  if (std::system(command.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", command.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long records = argc > 1 ? std::atol(argv[1]) : 1000000;
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("dru-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / "big.dat").string();
+  const std::string copy = (folder / "copy.dat").string();
+  {
+    std::ofstream out(path, std::ios::binary);
+    std::string line;
+    for (long i = 0; i < records; ++i) {
+      line = (i % 10 == 0 ? "*" : "") + std::string("Record ") + std::to_string(i) +
+             ": the quick brown fox jumps over the lazy dog near the riverbank at dawn.";
+      line.resize(60 + static_cast<std::size_t>(i * 7919 % 77), '.');  // 60 to 136 bytes
+      out << line << "\r\n";
+    }
+  }
+  const auto fileSize = static_cast<double>(std::filesystem::file_size(path));
+  std::printf("file: %ld records, %.1f MB\n", records, fileSize / 1e6);
+
+  dru::testing::FakeView view;
+  dru::SystemClock clock;
+  dru::Drill drill(view, clock);
+
+  const double wc = BestOf(3, [&] { Shell("wc -l '" + path + "' > /dev/null"); });
+  const long residentBefore = ResidentBytes();
+  const double load = BestOf(3, [&] { drill.LoadFileToList(path); });
+  const long residentAfter = ResidentBytes();
+  std::printf("load:   %.3f s   wc -l: %.3f s   ratio %.2f (aim under 3)\n", load, wc, load / wc);
+
+  const double cp =
+      BestOf(3, [&] { Shell("cp '" + path + "' '" + copy + "' && sync '" + copy + "'"); });
+  const double save = BestOf(3, [&] { drill.SaveListToFile(copy); });
+  std::printf("save:   %.3f s   cp+sync: %.3f s   ratio %.2f (aim under 3)\n", save, cp, save / cp);
+
+  const auto& pool = drill.State().UnmarkedList;
+  const std::string target(pool.Get(pool.Count() - 2));
+  const double mark = TimeIt([&] { drill.MarkRecord(target); });
+  std::printf("mark near the end: %.2f ms (aim under 20)\n", mark * 1e3);
+
+  std::printf("resident after load: %.1f MB = %.2f x file (growth by loading %.2f x)\n",
+              residentAfter / 1e6, residentAfter / fileSize,
+              (residentAfter - residentBefore) / fileSize);
+  std::filesystem::remove_all(folder);
+  return 0;
+}

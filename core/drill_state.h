@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "record_list.h"
+
+namespace dru {
+
+// Everything the drill remembers. The current target has no field: it is
+// the text of the target display, read back from the view when needed.
+struct DrillState {
+  bool Modified = false;      // the lists differ from the file on disk
+  bool SoundEffect = true;    // cues are played
+  bool CaseSensitive = true;  // typed text must match letter case too
+  std::string CurrentFile = "Default.dat";
+  RecordList UnmarkedList;  // the pool of candidate records
+  RecordList FileLines;     // every line of the file, in file order
+  std::string PreviousStr;
+  std::int32_t Hours = 0;
+  std::int32_t Minutes = 0;
+  std::int32_t Seconds = 0;
+  std::int32_t TypingSeconds = 0;
+  std::int32_t RecordCount = 0;
+  std::string StartDir;
+  bool NoPrevious = true;  // restoring the previous record is blocked
+  bool NoFileOpen = true;
+};
+
+}  // namespace dru

@@ -1,0 +1,69 @@
+// The key handlers of the input box: typing sounds, Esc, Enter and scoring.
+#include <algorithm>
+#include <cmath>
+
+#include "cp1252_case.h"
+#include "drill.h"
+
+namespace dru {
+
+void Drill::MemoTPDKeyPress(unsigned char keyChar) {
+  if (state_.NoFileOpen) return;
+  // The key is not in the box yet: one character there means this is the
+  // second key of a record, where the speed measurement starts.
+  if (view_.InputText().size() == 1) state_.TypingSeconds = 0;
+
+  switch (keyChar) {
+    case key::kBackspace:
+      Cue("DEL");
+      break;
+    case key::kEnter:
+      Cue("ENTER");
+      CompleteRecord();
+      break;
+    case key::kEscape:
+      view_.ClearInput();
+      Cue("ESC");
+      break;
+    default:
+      if (keyChar >= 32 && keyChar <= 126) Cue("TYPE");
+      break;
+  }
+}
+
+void Drill::CompleteRecord() {
+  const std::string typed = view_.InputText();
+  const std::string& target = view_.TargetText();
+  const bool correct =
+      state_.CaseSensitive ? typed == target : EqualIgnoringAsciiCase(typed, target);
+  if (correct) {
+    // A record finished within the first second counts one second.
+    const double seconds = std::max<std::int32_t>(state_.TypingSeconds, 1);
+    const double exact = static_cast<double>(typed.size()) * 60.0 / seconds;
+    const auto speed = static_cast<std::int64_t>(std::nearbyint(exact));  // ties to even
+    view_.SetCurrentSpeedBar(speed);
+    view_.SetCurrentSpeedText(std::to_string(speed));
+  } else {
+    view_.SetCurrentSpeedBar(0);
+    view_.SetCurrentSpeedText("0");
+  }
+  // Compared on the clamped bars: once the best bar is full, it stays put.
+  if (view_.CurrentSpeedBar() > view_.BestSpeedBar()) {
+    view_.SetBestSpeedBar(view_.CurrentSpeedBar());
+    view_.SetBestSpeedText(view_.CurrentSpeedText());
+  }
+  view_.ClearInput();
+  state_.PreviousStr = view_.TargetText();
+  view_.SetTargetText(GetRandomStr(state_.UnmarkedList));
+  state_.NoPrevious = false;
+}
+
+void Drill::MemoTPDKeyDown(std::uint16_t virtualKey) {
+  if (state_.NoFileOpen) return;
+  if (virtualKey == vk::kControl) GetPreviousStr();
+  const bool navigation = (virtualKey >= vk::kPageUp && virtualKey <= vk::kDown) ||
+                          virtualKey == vk::kInsert || virtualKey == vk::kDelete;
+  if (navigation) Cue("HEPP");
+}
+
+}  // namespace dru

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "record.h"
+
+namespace dru {
+
+// Ordered list of byte strings: keeps insertion order, accepts duplicates.
+class RecordList {
+ public:
+  std::size_t Count() const noexcept { return items_.size(); }
+  std::string_view Get(std::size_t index) const { return items_.at(index).View(); }
+  const Record& At(std::size_t index) const { return items_.at(index); }
+  void Put(std::size_t index, std::string_view text) { items_.at(index) = Record(text); }
+  void Add(std::string_view text) { items_.emplace_back(text); }
+  void Add(const Record& record) { items_.push_back(record); }
+  void Delete(std::size_t index);
+  void Clear() noexcept { items_.clear(); }
+
+  // Index of the first entry equal to text when Windows-1252 letter case is
+  // ignored, or -1 when there is none.
+  std::ptrdiff_t IndexOf(std::string_view text) const noexcept;
+
+ private:
+  std::vector<Record> items_;
+};
+
+}  // namespace dru

@@ -1,0 +1,151 @@
+#include "safe_file_writer.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "io_error.h"
+
+namespace dru {
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 20;
+constexpr int kMaxLinks = 40;
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows symbolic links to the file they name, which need not exist yet.
+std::string ResolveLinks(std::string path) {
+  for (int hops = 0;; ++hops) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    if (hops == kMaxLinks) throw IoError::FromErrno(ELOOP);
+    std::vector<char> target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) +
+                             1);
+    const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) throw IoError::FromErrno(errno);
+    std::string next(target.data(), static_cast<std::size_t>(length));
+    path = (next.front() == '/') ? next : DirectoryOf(path) + "/" + next;
+  }
+}
+
+mode_t CurrentUmask() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return mask;
+}
+
+}  // namespace
+
+SafeFileWriter::SafeFileWriter(const std::string& path) {
+  if (path.empty()) throw IoError::FromErrno(ENOENT);
+  target_ = ResolveLinks(path);
+
+  struct stat info {};
+  const bool exists = stat(target_.c_str(), &info) == 0;
+  if (!exists && errno != ENOENT) throw IoError::FromErrno(errno);
+  if (exists && S_ISDIR(info.st_mode)) throw IoError::FromErrno(EISDIR);
+  // A file the user may not write stays as it is, even where the folder
+  // would allow replacing it.
+  if (exists && access(target_.c_str(), W_OK) != 0) throw IoError::FromErrno(errno);
+
+  temp_ = DirectoryOf(target_) + "/." + BaseNameOf(target_) + ".XXXXXX";
+  fd_ = mkostemp(temp_.data(), O_CLOEXEC);
+  if (fd_ < 0) {
+    const int error = errno;
+    temp_.clear();
+    if (!exists || (error != EACCES && error != EPERM && error != EROFS)) {
+      throw IoError::FromErrno(error);
+    }
+    fd_ = open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd_ < 0) throw IoError::FromErrno(errno);
+    inPlace_ = true;
+  } else {
+    const mode_t mode = exists ? (info.st_mode & 07777) : (0666 & ~CurrentUmask());
+    if (fchmod(fd_, mode) != 0) Fail(errno);
+    // Keeps the owner when an administrator saves someone else's file.
+    if (exists && (info.st_uid != geteuid() || info.st_gid != getegid())) {
+      [[maybe_unused]] const int ignored = fchown(fd_, info.st_uid, info.st_gid);
+    }
+  }
+  buffer_.reserve(kBufferSize);
+}
+
+SafeFileWriter::~SafeFileWriter() {
+  if (fd_ >= 0) close(fd_);
+  if (!committed_ && !temp_.empty()) unlink(temp_.c_str());
+}
+
+void SafeFileWriter::Fail(int errnoValue) {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+  if (!temp_.empty()) unlink(temp_.c_str());
+  temp_.clear();
+  throw IoError::FromErrno(errnoValue);
+}
+
+void SafeFileWriter::Write(std::string_view bytes) {
+  if (buffer_.size() + bytes.size() > kBufferSize) FlushBuffer();
+  if (bytes.size() >= kBufferSize) {
+    WriteAll(bytes);  // one large piece goes out without a copy
+  } else {
+    buffer_.append(bytes);
+  }
+}
+
+void SafeFileWriter::FlushBuffer() {
+  WriteAll(buffer_);
+  buffer_.clear();
+}
+
+void SafeFileWriter::WriteAll(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd_, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      Fail(errno);
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+}
+
+void SafeFileWriter::Commit() {
+  FlushBuffer();
+  if (fsync(fd_) != 0 && errno != EINVAL) Fail(errno);
+  const int fd = fd_;
+  fd_ = -1;
+  if (close(fd) != 0) Fail(errno);
+  if (!inPlace_) {
+    if (rename(temp_.c_str(), target_.c_str()) != 0) Fail(errno);
+    // Makes the rename itself durable; a failure here loses nothing.
+    const int dir = open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      fsync(dir);
+      close(dir);
+    }
+  }
+  committed_ = true;
+}
+
+void WriteFileSafely(const std::string& path, std::string_view bytes) {
+  SafeFileWriter writer(path);
+  writer.Write(bytes);
+  writer.Commit();
+}
+
+}  // namespace dru

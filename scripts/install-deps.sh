@@ -1,0 +1,10 @@
+#!/bin/sh
+# Installs what building, running and testing need on Debian 12.
+set -e
+if [ "$(id -u)" -eq 0 ]; then SUDO=; else SUDO=sudo; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends \
+  cmake ninja-build g++ pkg-config libgtest-dev \
+  qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev \
+  fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick

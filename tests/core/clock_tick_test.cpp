@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "fake_view.h"
+
+namespace dru {
+namespace {
+
+using testing::FakeView;
+using testing::FixedClock;
+
+TEST(ClockTick, ElapsedTimeLine) {
+  FakeView view;
+  FixedClock clock;
+  Drill drill(view, clock);
+  const std::pair<int, const char*> checkpoints[] = {
+      {1, "Time  00 : 00 : 01  have been elasped ..."},
+      {60, "Time  00 : 01 : 00  have been elasped ..."},
+      {3599, "Time  00 : 59 : 59  have been elasped ..."},
+      {3600, "Time  01 : 00 : 00  have been elasped ..."},
+      {36000, "Time  10 : 00 : 00  have been elasped ..."},
+      {360000, "Time  100 : 00 : 00  have been elasped ..."},
+  };
+  int ticks = 0;
+  for (const auto& [at, line] : checkpoints) {
+    while (ticks < at) {
+      drill.TimerDruTimer();
+      ++ticks;
+    }
+    EXPECT_EQ(view.timeText, line);
+  }
+  EXPECT_EQ(drill.State().TypingSeconds, 360000);
+}
+
+TEST(ClockTick, InputBoxUpkeep) {
+  FakeView view;
+  FixedClock clock;
+  Drill drill(view, clock);
+  drill.TimerDruTimer();
+  EXPECT_FALSE(view.inputEnabled);
+  view.inputEnabled = true;  // Open enables it even when no file came of it
+  drill.TimerDruTimer();
+  EXPECT_FALSE(view.inputEnabled);
+  EXPECT_FALSE(view.inputFocused);
+
+  drill.State().NoFileOpen = false;  // disabled while a file is open
+  drill.TimerDruTimer();
+  EXPECT_TRUE(view.inputEnabled);
+  EXPECT_TRUE(view.inputFocused);
+}
+
+}  // namespace
+}  // namespace dru

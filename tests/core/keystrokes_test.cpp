@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "fake_view.h"
+
+namespace dru {
+namespace {
+
+using testing::FakeView;
+using testing::FixedClock;
+using Cues = std::vector<std::string>;
+
+class Keystrokes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* r : {"Next"}) {
+      state.FileLines.Add(r);
+      state.UnmarkedList.Add(r);
+    }
+    state.NoFileOpen = false;
+    view.target = "Cat";
+  }
+
+  // Types text into the box as the window would: key press, then insert.
+  void Type(const std::string& text) {
+    for (char c : text) {
+      drill.MemoTPDKeyPress(static_cast<unsigned char>(c));
+      view.input += c;
+    }
+  }
+
+  // Enter with the box holding text after seconds of typing.
+  void Finish(const std::string& text, std::int32_t seconds) {
+    view.input = text;
+    state.TypingSeconds = seconds;
+    drill.MemoTPDKeyPress(key::kEnter);
+  }
+
+  FakeView view;
+  FixedClock clock;
+  Drill drill{view, clock};
+  DrillState& state = drill.State();
+};
+
+TEST_F(Keystrokes, CaseOfTypedTextAgainstTarget) {
+  state.CaseSensitive = false;
+  Finish("cAT", 6);
+  EXPECT_EQ(view.currentText, "30");
+  EXPECT_EQ(view.currentBar, 30);
+  EXPECT_EQ(view.bestText, "30");
+
+  view.target = "Cat";
+  state.CaseSensitive = true;
+  Finish("cat", 6);
+  EXPECT_EQ(view.currentBar, 0);
+  EXPECT_EQ(view.currentText, "0");
+  EXPECT_EQ(view.bestBar, 30);  // the best stays
+  EXPECT_EQ(view.bestText, "30");
+  EXPECT_EQ(view.target, "Next");
+  EXPECT_EQ(view.input, "");
+  EXPECT_EQ(state.PreviousStr, "Cat");
+  EXPECT_FALSE(state.NoPrevious);
+
+  view.target = "caf\xE9";  // only ASCII letters fold
+  state.CaseSensitive = false;
+  Finish("CAF\xC9", 6);
+  EXPECT_EQ(view.currentText, "0");
+}
+
+TEST_F(Keystrokes, SpeedRoundingAndClamping) {
+  struct Case {
+    std::size_t length;
+    std::int32_t seconds;
+    const char* shown;
+    std::int64_t bar;
+  };
+  const Case cases[] = {
+      {30, 6, "300", 300}, {121, 24, "302", 302}, {123, 24, "308", 308}, {70, 5, "840", 600},
+      {1, 0, "60", 60},    {2, 0, "120", 120},    {9, 360, "2", 2},      {3, 360, "0", 0},
+      {1, 120, "60", 60}};  // one character resets the count at Enter
+  for (const Case& c : cases) {
+    const std::string text(c.length, 'w');
+    view.target = text;
+    Finish(text, c.seconds);
+    EXPECT_EQ(view.currentText, c.shown) << c.length << " in " << c.seconds;
+    EXPECT_EQ(view.currentBar, c.bar) << c.length << " in " << c.seconds;
+    EXPECT_EQ(view.target, "Next");
+  }
+}
+
+TEST_F(Keystrokes, BestSpeedFollowsClampedBars) {
+  const std::string seventy(70, 'k');
+  view.target = seventy;
+  Finish(seventy, 5);  // 840
+  EXPECT_EQ(view.bestBar, 600);
+  EXPECT_EQ(view.bestText, "840");
+  const std::string ninety(90, 'k');
+  view.target = ninety;
+  Finish(ninety, 6);  // 900, but the bars stand level at 600
+  EXPECT_EQ(view.currentText, "900");
+  EXPECT_EQ(view.bestText, "840");
+}
+
+TEST_F(Keystrokes, SecondKeyStartsTheMeasurement) {
+  state.TypingSeconds = 42;
+  Type("C");
+  EXPECT_EQ(state.TypingSeconds, 42);
+  Type("a");
+  EXPECT_EQ(state.TypingSeconds, 0);
+  state.TypingSeconds = 7;
+  Type("t");
+  EXPECT_EQ(state.TypingSeconds, 7);
+  view.input = "C";  // a Backspace left one character
+  drill.MemoTPDKeyPress(key::kBackspace);
+  EXPECT_EQ(state.TypingSeconds, 0);
+}
+
+TEST_F(Keystrokes, CuesAndEsc) {
+  Type("a ~\t\x01\x7f\xe9");
+  drill.MemoTPDKeyPress(key::kBackspace);
+  EXPECT_EQ(view.cues, (Cues{"TYPE", "TYPE", "TYPE", "DEL"}));
+  view.cues.clear();
+  drill.MemoTPDKeyPress(key::kEscape);
+  EXPECT_EQ(view.input, "");
+  EXPECT_EQ(view.cues, (Cues{"ESC"}));
+  view.cues.clear();
+  view.input = "Cat";
+  drill.MemoTPDKeyPress(key::kEnter);
+  EXPECT_EQ(view.cues, (Cues{"ENTER"}));
+  view.cues.clear();
+  for (std::uint16_t k : {32, 33, 36, 40, 41, 44, 45, 46, 47, 112})
+    drill.MemoTPDKeyDown(k);
+  EXPECT_EQ(view.cues, (Cues{"HEPP", "HEPP", "HEPP", "HEPP", "HEPP"}));
+
+  state.SoundEffect = false;
+  view.cues.clear();
+  Type("ab");
+  drill.MemoTPDKeyDown(vk::kDelete);
+  drill.MemoTPDKeyPress(key::kEnter);
+  EXPECT_TRUE(view.cues.empty());
+}
+
+TEST_F(Keystrokes, CtrlRestoresPreviousRecordOnce) {
+  Finish("Cat", 3);
+  ASSERT_EQ(view.target, "Next");
+  view.input = "Ne";
+  drill.MemoTPDKeyDown(vk::kControl);
+  EXPECT_EQ(view.target, "Cat");
+  EXPECT_EQ(view.input, "");
+  view.input = "C";
+  drill.MemoTPDKeyDown(vk::kControl);  // held down: repeats change nothing
+  EXPECT_EQ(view.input, "C");
+  EXPECT_EQ(view.cues, (Cues{"ENTER", "RESTORE"}));
+}
+
+TEST_F(Keystrokes, NothingHappensWithoutFile) {
+  state.NoFileOpen = true;
+  state.TypingSeconds = 9;
+  view.input = "x";
+  Type("yz");
+  drill.MemoTPDKeyPress(key::kEscape);
+  drill.MemoTPDKeyPress(key::kEnter);
+  drill.MemoTPDKeyDown(vk::kControl);
+  drill.MemoTPDKeyDown(vk::kPageUp);
+  EXPECT_EQ(view.input, "xyz");
+  EXPECT_EQ(view.target, "Cat");
+  EXPECT_EQ(state.TypingSeconds, 9);
+  EXPECT_TRUE(view.cues.empty());
+}
+
+}  // namespace
+}  // namespace dru

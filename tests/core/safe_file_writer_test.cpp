@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "fake_view.h"
+#include "io_error.h"
+#include "safe_file_writer.h"
+#include "temp_dir.h"
+
+namespace dru {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+std::size_t FileCount(const fs::path& folder) {
+  return static_cast<std::size_t>(
+      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// Runs body in a child process that may write at most limit bytes per file;
+// returns the error text the child saw, or "" when it saw none.
+std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& body) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return "pipe failed";
+  const pid_t child = fork();
+  if (child == 0) {
+    close(pipeFds[0]);
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+    const rlimit cap{limit, limit};
+    setrlimit(RLIMIT_FSIZE, &cap);
+    std::string text;
+    try {
+      body();
+    } catch (const std::exception& error) {
+      text = error.what();
+    }
+    [[maybe_unused]] auto ignored = write(pipeFds[1], text.data(), text.size());
+    _exit(0);
+  }
+  close(pipeFds[1]);
+  std::string text;
+  char buffer[256];
+  ssize_t got;
+  while ((got = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+    text.append(buffer, got);
+  close(pipeFds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return text;
+}
+
+TEST(SafeFileWriter, FailedSaveLeavesOriginalIntactAndNoTemporaryFile) {
+  TempDir dir;
+  const std::string path = dir.File("records.dat");
+  const std::string original = "old line\r\n*kept\r\n";
+  WriteBytes(path, original);
+
+  testing::FakeView view;
+  testing::FixedClock clock;
+  Drill drill(view, clock);
+  for (int i = 0; i < 20000; ++i)
+    drill.State().FileLines.Add("a much longer line than before");
+
+  const std::string error = SaveWithFileSizeLimit(4096, [&] { drill.SaveListToFile(path); });
+  EXPECT_EQ(error, "Disk full");
+  EXPECT_EQ(ReadBytes(path), original);
+  EXPECT_EQ(FileCount(dir.Path()), 1u);
+}
+
+TEST(SafeFileWriter, KeepsPermissionBitsAndWritesThroughLinks) {
+  TempDir dir;
+  const std::string real = dir.File("real.dat");
+  WriteBytes(real, "old");
+  chmod(real.c_str(), 0640);
+  fs::create_symlink("real.dat", dir.File("link.dat"));
+
+  WriteFileSafely(dir.File("link.dat"), "new\r\n");
+  EXPECT_TRUE(fs::is_symlink(dir.File("link.dat")));
+  EXPECT_EQ(ReadBytes(real), "new\r\n");
+  struct stat info {};
+  ASSERT_EQ(stat(real.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+  // A dangling link creates the file it names.
+  fs::create_symlink("fresh.dat", dir.File("dangling.dat"));
+  WriteFileSafely(dir.File("dangling.dat"), "x");
+  EXPECT_EQ(ReadBytes(dir.File("fresh.dat")), "x");
+  EXPECT_EQ(FileCount(dir.Path()), 4u);
+}
+
+TEST(SafeFileWriter, ReportsUnwritableTargets) {
+  TempDir dir;
+  fs::create_directory(dir.File("folder"));
+  WriteBytes(dir.File("plain"), "p");
+  auto errorFor = [](const std::string& path) -> std::string {
+    try {
+      WriteFileSafely(path, "data");
+    } catch (const IoError& error) {
+      return error.what();
+    }
+    return "";
+  };
+  EXPECT_EQ(errorFor(dir.File("folder")), "File access denied");
+  EXPECT_EQ(errorFor(dir.File("missing/new.dat")), "File not found");
+  EXPECT_EQ(errorFor(dir.File("plain/new.dat")), "Invalid filename");
+  EXPECT_EQ(errorFor(""), "File not found");
+  EXPECT_EQ(ReadBytes(dir.File("plain")), "p");
+  EXPECT_EQ(FileCount(dir.Path()), 2u);
+}
+
+TEST(SafeFileWriter, ReadOnlyFolderFallsBackToWritingInPlace) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  TempDir dir;
+  const std::string path = dir.File("records.dat");
+  WriteBytes(path, "old contents");
+  WriteBytes(dir.File("locked.dat"), "locked");
+  chmod(dir.File("locked.dat").c_str(), 0444);
+  chmod(dir.Path().c_str(), 0555);
+  {
+    SafeFileWriter writer(path);
+    EXPECT_TRUE(writer.WritesInPlace());
+    writer.Write("new");
+    writer.Commit();
+  }
+  EXPECT_EQ(ReadBytes(path), "new");
+  EXPECT_THROW(WriteFileSafely(dir.File("other.dat"), "x"), IoError);
+  chmod(dir.Path().c_str(), 0755);
+  try {
+    WriteFileSafely(dir.File("locked.dat"), "x");
+    ADD_FAILURE() << "a read-only file was replaced";
+  } catch (const IoError& error) {
+    EXPECT_STREQ(error.what(), "File access denied");
+  }
+  EXPECT_EQ(ReadBytes(dir.File("locked.dat")), "locked");
+}
+
+}  // namespace
+}  // namespace dru
