@@ -1,0 +1,54 @@
+// The Edit, Options and Help menus.
+#include "commands.h"
+
+namespace dru {
+
+void Commands::MarkReady1Click() {
+  if (state_.NoFileOpen) return;
+  state_.NoPrevious = true;
+  drill_.Cue("MENU");
+  if (state_.UnmarkedList.Count() == 1) {
+    // The last record is not marked; the user may start the drill over.
+    if (view_.ShowMessage(MessageKind::Confirmation, kLastRecordQuestion) != Answer::Cancel) {
+      drill_.ClearAllMarks();
+    }
+    return;
+  }
+  const std::string target = view_.TargetText();
+  drill_.MarkRecord(target);
+  view_.ClearInput();
+  state_.PreviousStr = target;
+  view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
+  view_.SetCurrentSpeedBar(0);
+  view_.SetCurrentSpeedText("0");
+  state_.Modified = true;
+  const auto pooled = static_cast<std::int64_t>(state_.UnmarkedList.Count());
+  view_.SetInfoText(InfoLine(state_.RecordCount, state_.RecordCount - pooled));
+}
+
+void Commands::ClearAllMarks1Click() {
+  if (state_.NoFileOpen) return;
+  drill_.Cue("CLOSE");
+  drill_.ClearAllMarks();
+}
+
+void Commands::PreviousSentence1Click() {
+  if (!state_.NoFileOpen) drill_.GetPreviousStr();
+}
+
+void Commands::SoundEffect1Click() {
+  state_.SoundEffect = !state_.SoundEffect;
+  view_.SetSoundEffectChecked(!view_.SoundEffectChecked());
+}
+
+void Commands::CaseSensitive1Click() {
+  state_.CaseSensitive = !state_.CaseSensitive;
+  view_.SetCaseSensitiveChecked(!view_.CaseSensitiveChecked());
+}
+
+void Commands::About1Click() {
+  drill_.Cue("START");
+  view_.ShowAbout();
+}
+
+}  // namespace dru

@@ -1,0 +1,69 @@
+#include "about_box.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "titles.h"
+#include "window_style.h"
+
+namespace dru::ui {
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("About This Program"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setModal(true);
+  ApplyWindowStyle(*this);
+  setFixedSize(276, 161);
+  move(257, 185);
+
+  auto* bevel = new QFrame(this);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  bevel->setGeometry(9, 8, 257, 92);
+
+  MakeLabel(this, "Label1", QString::fromUtf8(kProductName), 25, 17);
+  MakeLabel(this, "Label2", QStringLiteral("Version 1.02"), 25, 33);
+  MakeLabel(this, "Label4", QStringLiteral("Email: "), 25, 49);
+  MakeLabel(this, "Label6", QStringLiteral("dru@users.invalid"), 65, 49);
+  MakeLabel(this, "Label3", QStringLiteral("Made by the dru team, with thanks to our testers."), 25,
+            73);
+
+  auto* image = new QLabel(this);
+  image->setObjectName(QStringLiteral("Image1"));
+  image->setPixmap(QPixmap(QStringLiteral(":/icons/dru.png")));
+  image->setAccessibleName(QStringLiteral("Program icon"));
+  image->setGeometry(217, 16, 32, 32);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("BitBtn1"));
+  ok->setGeometry(105, 120, 65, 25);
+  ok->setDefault(true);
+  ok->setFocus();
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();  // no button cancels this box
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace dru::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <map>
+#include <string_view>
+
+class QSoundEffect;
+
+namespace dru::ui {
+
+// Plays the compiled-in cues. Each cue is loaded once; starting one stops
+// the one sounding. Without a sound device nothing is heard and nothing
+// else happens.
+class CuePlayer : public QObject {
+ public:
+  explicit CuePlayer(QObject* parent);
+  void Play(std::string_view name);
+  // Keeps the console free of the sound system's complaints about missing
+  // audio devices; other messages pass.
+  static void FilterAudioWarnings();
+
+ private:
+  std::map<QString, QSoundEffect*> effects_;
+  QSoundEffect* playing_ = nullptr;
+};
+
+}  // namespace dru::ui

@@ -1,0 +1,70 @@
+#include "file_dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace dru::ui {
+namespace {
+
+// Centred across the monitor of the main window, a third of the free
+// height above.
+void Place(QFileDialog& dialog, QWidget* parent) {
+  QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = dialog.sizeHint().expandedTo(QSize(560, 360));
+  dialog.resize(size);
+  dialog.move(area.left() + (area.width() - size.width()) / 2,
+              area.top() + (area.height() - size.height()) / 3);
+}
+
+QString Run(QFileDialog& dialog, QWidget* parent) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setSizeGripEnabled(true);
+  Place(dialog, parent);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString chosen = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+  // A confirmed dialog leaves the working directory at the file's folder.
+  QDir::setCurrent(QFileInfo(chosen).absolutePath());
+  return chosen;
+}
+
+}  // namespace
+
+QString ChooseFileToOpen(QWidget* parent) {
+  QFileDialog dialog(parent, QStringLiteral("Open a TXT file that contains records .."));
+  dialog.setObjectName(QStringLiteral("OpenDialogDru"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
+  dialog.setDirectory(QDir::currentPath());
+  return Run(dialog, parent);
+}
+
+QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& fileName) {
+  QFileDialog dialog(parent, title);
+  dialog.setObjectName(QStringLiteral("SaveDialogDru"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (!fileName.isEmpty()) {
+    const QFileInfo info(fileName);
+    if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
+  }
+  return Run(dialog, parent);
+}
+
+std::string PathBytes(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+QString PathText(std::string_view bytes) {
+  return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+}  // namespace dru::ui

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "clock.h"
+#include "commands.h"
+#include "drill.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStatusBar;
+class QTimer;
+
+namespace dru::ui {
+
+class CuePlayer;
+class InputBox;
+class TargetDisplay;
+class TAboutBox;
+
+// The main window: hosts the drill's displays, the menu, the dialogs and
+// the one-second timer, and owns the drill state.
+class TFormDruMain : public QMainWindow, public DrillView {
+ public:
+  explicit TFormDruMain(QWidget* parent = nullptr);
+  ~TFormDruMain() override;
+
+  Drill& GetDrill() noexcept { return drill_; }
+  Commands& GetCommands() noexcept { return commands_; }
+  void SetAboutBox(TAboutBox* box) noexcept { aboutBox_ = box; }
+  // Runs an event handler; an error ends it and is shown in the general
+  // error report, after which the program waits for the next event.
+  void RunHandler(const std::function<void()>& handler);
+
+  // DrillView.
+  const std::string& TargetText() const override;
+  void SetTargetText(std::string_view text) override;
+  std::string InputText() const override;
+  void ClearInput() override;
+  void SetInputEnabled(bool enabled) override;
+  bool InputHasFocus() const override;
+  void FocusInput() override;
+  void SetCurrentSpeedBar(std::int64_t position) override;
+  std::int64_t CurrentSpeedBar() const override;
+  void SetBestSpeedBar(std::int64_t position) override;
+  std::int64_t BestSpeedBar() const override;
+  std::string CurrentSpeedText() const override;
+  void SetCurrentSpeedText(std::string_view text) override;
+  void SetBestSpeedText(std::string_view text) override;
+  void SetInfoText(std::string_view text) override;
+  void SetTimeText(std::string_view text) override;
+  bool SoundEffectChecked() const override;
+  void SetSoundEffectChecked(bool checked) override;
+  bool CaseSensitiveChecked() const override;
+  void SetCaseSensitiveChecked(bool checked) override;
+  Answer ShowMessage(MessageKind kind, std::string_view text) override;
+  std::optional<std::string> RunOpenDialog() override;
+  void SetSaveDialogFileName(std::string_view name) override;
+  std::optional<std::string> RunSaveDialog(std::string_view title) override;
+  void ShowAbout() override;
+  void RunCloseCommand() override;
+  void PlayCue(std::string_view name) override;
+
+ private:
+  void BuildControls();
+  void BuildMenu();
+  QAction* AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
+                   void (Commands::*command)(), bool checkable = false);
+
+  SystemClock clock_;
+  Drill drill_;
+  Commands commands_;
+  TAboutBox* aboutBox_ = nullptr;
+  QString saveDialogFileName_;
+
+  TargetDisplay* StaticTextTXD = nullptr;
+  InputBox* MemoTPD = nullptr;
+  QGroupBox* Statistics = nullptr;
+  QLabel* LabelMS = nullptr;
+  QLabel* LabelCS = nullptr;
+  QLabel* LabelInfo = nullptr;
+  QLabel* Label6 = nullptr;
+  QProgressBar* ProgressBarMS = nullptr;
+  QProgressBar* ProgressBarCS = nullptr;
+  QStatusBar* StatusBarMain = nullptr;
+  QAction* SoundEffect1 = nullptr;
+  QAction* CaseSensitive1 = nullptr;
+  QTimer* TimerDru = nullptr;
+  CuePlayer* cues_ = nullptr;
+};
+
+}  // namespace dru::ui
