@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -62,7 +64,7 @@ void SetLabelText(QLabel* label, std::string_view text) {
 }  // namespace
 
 TFormDruMain::TFormDruMain(QWidget* parent)
-    : QMainWindow(parent), drill_(*this, clock_), commands_(drill_) {
+    : QMainWindow(parent), drill_(*this, clock_), commands_(drill_), lifecycle_(drill_, commands_) {
   InitResources();
   setObjectName(QStringLiteral("FormDruMain"));
   setWindowTitle(QString::fromUtf8(kWindowCaption));
@@ -87,6 +89,37 @@ TFormDruMain::TFormDruMain(QWidget* parent)
 }
 
 TFormDruMain::~TFormDruMain() = default;
+
+bool TFormDruMain::FormCreate(WindowActivator& activator) {
+  if (ClaimInstance(RuntimeFolder(), instanceLock_) == InstanceClaim::AnotherRunning) {
+    activator.ActivateWindowByCaption(kWindowCaption);
+    return false;
+  }
+  // Session end (log-off) runs the closing sequence's saving steps too.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+    RunHandler([this] { lifecycle_.SaveBeforeClose(); });
+    RunHandler([this] { lifecycle_.WriteIniFile(); });
+  });
+  RunHandler([this] { lifecycle_.FormCreate(); });
+  return true;
+}
+
+void TFormDruMain::closeEvent(QCloseEvent* event) {
+  bool saved = false;
+  RunHandler([&] {
+    lifecycle_.SaveBeforeClose();
+    saved = true;
+  });
+  if (!saved) {
+    event->ignore();  // the user can retry, or close the file without saving
+    return;
+  }
+  // A failed settings write is shown; the program ends all the same, so an
+  // unwritable folder never keeps the window from closing.
+  RunHandler([this] { lifecycle_.WriteIniFile(); });
+  lifecycle_.FreeLists();
+  event->accept();
+}
 
 void TFormDruMain::BuildControls() {
   auto* client = new QWidget(this);

@@ -2,10 +2,13 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "clock.h"
 #include "commands.h"
 #include "drill.h"
+#include "lifecycle.h"
+#include "single_instance.h"
 
 class QAction;
 class QGroupBox;
@@ -28,6 +31,10 @@ class TFormDruMain : public QMainWindow, public DrillView {
  public:
   explicit TFormDruMain(QWidget* parent = nullptr);
   ~TFormDruMain() override;
+
+  // Start-up: the single-instance check, then the settings and the last
+  // file. False when another instance runs and this one must end at once.
+  bool FormCreate(WindowActivator& activator);
 
   Drill& GetDrill() noexcept { return drill_; }
   Commands& GetCommands() noexcept { return commands_; }
@@ -65,6 +72,10 @@ class TFormDruMain : public QMainWindow, public DrillView {
   void RunCloseCommand() override;
   void PlayCue(std::string_view name) override;
 
+ protected:
+  // The closing sequence: save changes, write the settings, free the lists.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void BuildControls();
   void BuildMenu();
@@ -74,6 +85,8 @@ class TFormDruMain : public QMainWindow, public DrillView {
   SystemClock clock_;
   Drill drill_;
   Commands commands_;
+  Lifecycle lifecycle_;
+  std::unique_ptr<InstanceLock> instanceLock_;
   TAboutBox* aboutBox_ = nullptr;
   QString saveDialogFileName_;
 

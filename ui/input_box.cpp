@@ -15,7 +15,9 @@ InputBox::InputBox(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabChangesFocus(false);       // Tab is typed into the box
   setFocusPolicy(Qt::ClickFocus);  // and never moves the focus here
-  setBackgroundVisible(false);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, colours.color(QPalette::Button));  // button face
+  setPalette(colours);
   viewport()->setCursor(Qt::IBeamCursor);
   document()->setDocumentMargin(1);
 }

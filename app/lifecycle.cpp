@@ -1,0 +1,85 @@
+#include "lifecycle.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <vector>
+
+#include "ini_file.h"
+#include "io_error.h"
+#include "safe_file_writer.h"
+
+namespace dru {
+namespace {
+
+std::string WorkingDirectory() {
+  std::vector<char> buffer(PATH_MAX);
+  while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE) return ".";
+    buffer.resize(buffer.size() * 2);
+  }
+  return buffer.data();
+}
+
+}  // namespace
+
+void Lifecycle::FormCreate() {
+  state_.StartDir = WorkingDirectory();
+  if (state_.StartDir.empty() || state_.StartDir.back() != '/') state_.StartDir += '/';
+
+  const IniFile settings = IniFile::Load(SettingsPath()).value_or(IniFile());
+  state_.SoundEffect = ReadFlag(settings.Read("Options", "SoundEffect"), true);
+  view_.SetSoundEffectChecked(state_.SoundEffect);
+  state_.CaseSensitive = ReadFlag(settings.Read("Options", "CaseSensitive"), true);
+  view_.SetCaseSensitiveChecked(state_.CaseSensitive);
+
+  state_.Modified = false;
+  state_.RecordCount = 0;
+  state_.Hours = state_.Minutes = state_.Seconds = 0;
+  state_.NoPrevious = true;
+  state_.NoFileOpen = true;
+
+  // Kept exactly as read: a relative name resolves against the working
+  // directory of each later load and save.
+  state_.CurrentFile = settings.Read("Files", "LastOpenFile").value_or(kDefaultFile);
+  if (!FileExists(state_.CurrentFile)) {
+    state_.CurrentFile = kDefaultFile;
+    view_.SetSaveDialogFileName(kDefaultFile);
+  }
+  state_.FileLines.Clear();
+  state_.UnmarkedList.Clear();
+  if (FileExists(state_.CurrentFile)) {
+    drill_.LoadFileToList(state_.CurrentFile);
+    view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
+  }
+  view_.ClearInput();
+  drill_.Cue("ABOUT");
+}
+
+void Lifecycle::SaveBeforeClose() {
+  if (state_.Modified) commands_.Save1Click();
+}
+
+void Lifecycle::WriteIniFile() {
+  const std::string path = SettingsPath();
+  const std::string failure = "Unable to write to " + path;
+  // A settings file that exists but cannot be read is not overwritten with
+  // our three keys alone.
+  std::optional<IniFile> settings = IniFile::Load(path);
+  if (!settings) throw UserError(failure);
+  settings->Write("Files", "LastOpenFile", state_.CurrentFile);
+  settings->Write("Options", "SoundEffect", state_.SoundEffect ? "1" : "0");
+  settings->Write("Options", "CaseSensitive", state_.CaseSensitive ? "1" : "0");
+  try {
+    WriteFileSafely(path, settings->Text());
+  } catch (const IoError&) {
+    throw UserError(failure);
+  }
+}
+
+void Lifecycle::FreeLists() {
+  state_.FileLines.Clear();
+  state_.UnmarkedList.Clear();
+}
+
+}  // namespace dru

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "commands.h"
+#include "drill.h"
+
+namespace dru {
+
+inline constexpr char kSettingsFileName[] = "dru.ini";
+inline constexpr char kDefaultFile[] = "Default.dat";
+
+// Start-up after the single-instance check, and the closing sequence: the
+// settings file, the last sentence file and the first target.
+class Lifecycle {
+ public:
+  Lifecycle(Drill& drill, Commands& commands)
+      : drill_(drill), state_(drill.State()), view_(drill.View()), commands_(commands) {}
+
+  // Reads the settings in the working directory, opens the last file and
+  // picks the first target. A load error ends it early, as a thrown error.
+  void FormCreate();
+
+  // The closing sequence, step by step. A failed save keeps the window
+  // open; a failed settings write is shown, and the program ends anyway.
+  void SaveBeforeClose();
+  void WriteIniFile();
+  void FreeLists();
+
+  std::string SettingsPath() const { return state_.StartDir + kSettingsFileName; }
+
+ private:
+  Drill& drill_;
+  DrillState& state_;
+  DrillView& view_;
+  Commands& commands_;
+};
+
+}  // namespace dru

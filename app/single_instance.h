@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace dru {
+
+// The mark of a running instance: an exclusive lock on the file
+// "SemaphoreName". The lock vanishes with the process however it ends, so
+// a crash never blocks the next start.
+class InstanceLock {
+ public:
+  explicit InstanceLock(int fd) : fd_(fd) {}
+  InstanceLock(const InstanceLock&) = delete;
+  InstanceLock& operator=(const InstanceLock&) = delete;
+  ~InstanceLock();
+
+ private:
+  int fd_;
+};
+
+// Folder for the lock: $XDG_RUNTIME_DIR, or else a folder of mode 0700
+// under /tmp named after the user id, refused when another user owns it or
+// it is a link. Empty when no usable folder can be had.
+std::string RuntimeFolder();
+
+enum class InstanceClaim {
+  OnlyInstance,    // the lock is ours
+  AnotherRunning,  // another process holds it
+  CouldNotCheck,   // no lock could be made; go on as the only instance
+};
+
+// Tries to take the lock in folder; on success the lock lives in held.
+InstanceClaim ClaimInstance(const std::string& folder, std::unique_ptr<InstanceLock>& held);
+
+// Finds the running instance's main window by its caption and brings it
+// to the front; the window system provides it.
+class WindowActivator {
+ public:
+  virtual ~WindowActivator() = default;
+  virtual void ActivateWindowByCaption(const std::string& caption) = 0;
+};
+
+}  // namespace dru

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include "commands.h"
+#include "fake_view.h"
+#include "temp_dir.h"
+
+namespace dru {
+namespace {
+
+using testing::FakeView;
+using testing::FixedClock;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+using Texts = std::vector<std::string>;
+
+std::vector<std::string> Entries(const RecordList& list) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < list.Count(); ++i)
+    out.emplace_back(list.Get(i));
+  return out;
+}
+
+class CommandsTest : public ::testing::Test {
+ protected:
+  CommandsTest() {
+    view.onClose = [this] { commands.Close1Click(); };
+  }
+
+  // Opens a file holding bytes through the Open command.
+  std::string OpenFile(const std::string& name, const std::string& bytes) {
+    const std::string path = dir.File(name);
+    WriteBytes(path, bytes);
+    view.openChoices.push_back(path);
+    commands.Open1Click();
+    return path;
+  }
+
+  TempDir dir;
+  FakeView view;
+  FixedClock clock;
+  Drill drill{view, clock};
+  Commands commands{drill};
+  DrillState& state = drill.State();
+};
+
+TEST_F(CommandsTest, OpenLoadsAndPicksButLeavesSpeedsAndClock) {
+  commands.Open1Click();  // cancelled dialog, nothing asked
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_TRUE(state.NoFileOpen);
+
+  view.currentText = "123";
+  view.inputEnabled = false;
+  view.input = "old";
+  state.Seconds = 17;
+  state.PreviousStr = "before";
+  state.NoPrevious = false;
+  const std::string path = OpenFile("a.txt", "Only\r\n*Done\r\n");
+  EXPECT_FALSE(state.NoFileOpen);
+  EXPECT_EQ(state.CurrentFile, path);
+  EXPECT_EQ(view.saveDialogName, path);
+  EXPECT_EQ(view.target, "Only");
+  EXPECT_TRUE(view.inputEnabled);
+  EXPECT_EQ(view.input, "");
+  EXPECT_TRUE(state.NoPrevious);
+  EXPECT_EQ(state.PreviousStr, "before");
+  EXPECT_EQ(view.currentText, "123");
+  EXPECT_EQ(state.Seconds, 17);
+  EXPECT_TRUE(view.cues.empty());
+}
+
+TEST_F(CommandsTest, OpenOfMissingNameThenSaveWritesOldLinesThere) {
+  OpenFile("a.txt", "A\r\nB");
+  const std::string missing = dir.File("new.dat");
+  view.openChoices.push_back(missing);
+  commands.Open1Click();
+  EXPECT_EQ(state.CurrentFile, missing);
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B"}));
+  commands.Save1Click();
+  EXPECT_EQ(ReadBytes(missing), "A\r\nB\r\n");
+}
+
+TEST_F(CommandsTest, OpenEmptyFileWithUnsavedChangesAsksTwice) {
+  const std::string first = OpenFile("a.txt", "A\r\nB\r\n");
+  state.Modified = true;
+  view.answers = {Answer::Cancel, Answer::Ok, Answer::Ok};
+  const std::string empty = OpenFile("empty.txt", "\r\n");
+  EXPECT_EQ(view.messages, (Texts{std::string(kSaveChangesQuestion), std::string(kEmptyFileText),
+                                  std::string(kSaveChangesQuestion)}));
+  EXPECT_EQ(ReadBytes(first), "A\r\nB\r\n");  // the first answer was Cancel
+  EXPECT_EQ(ReadBytes(empty), "\r\n");        // written back with its own lines
+  EXPECT_TRUE(state.NoFileOpen);
+  EXPECT_EQ(view.infoText, kNoFileText);
+  EXPECT_EQ(view.target, "");
+  EXPECT_TRUE(view.inputEnabled);  // Open enables it; the next tick disables it
+  drill.TimerDruTimer();
+  EXPECT_FALSE(view.inputEnabled);
+}
+
+TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
+  const std::string opened = OpenFile("a.txt", "A\r\nB\r\n");
+  const std::string existing = dir.File("other.txt");
+  WriteBytes(existing, "keep");
+  state.Modified = true;
+  view.saveChoices.push_back(existing);
+  view.answers.push_back(Answer::Cancel);
+  commands.SaveAs1Click();
+  EXPECT_EQ(view.messages, (Texts{"File " + existing + " exists. Overwrite?"}));
+  EXPECT_EQ(ReadBytes(existing), "keep");
+  EXPECT_TRUE(state.Modified);
+
+  const std::string copy = dir.File("copy");
+  view.saveChoices.push_back(copy);
+  commands.SaveAs1Click();
+  EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
+  EXPECT_FALSE(state.Modified);
+  EXPECT_EQ(state.CurrentFile, opened);
+
+  state.FileLines.Put(0, "*A");
+  commands.Save1Click();
+  EXPECT_EQ(ReadBytes(opened), "*A\r\nB\r\n");
+  EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
+}
+
+TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
+  const std::string path = OpenFile("a.txt", "A\r\nB\r\n");
+  state.Modified = true;
+  state.FileLines.Put(0, "*A");
+  view.bestText = "250";
+  view.bestBar = 250;
+  view.currentBar = 99;
+  view.answers.push_back(Answer::Cancel);
+  commands.Close1Click();
+  EXPECT_EQ(ReadBytes(path), "A\r\nB\r\n");
+  EXPECT_EQ(view.cues, (Texts{"CLOSE"}));
+  EXPECT_TRUE(state.NoFileOpen);
+  EXPECT_FALSE(state.Modified);
+  EXPECT_EQ(state.FileLines.Count(), 0u);
+  EXPECT_EQ(view.target, "");
+  EXPECT_EQ(view.currentBar, 0);
+  EXPECT_EQ(view.currentText, "0");
+  EXPECT_EQ(view.bestText, "250");
+  EXPECT_EQ(view.infoText, kNoFileText);
+  EXPECT_EQ(state.CurrentFile, path);
+
+  view.messages.clear();
+  commands.Open1Click();  // nothing left to save, nothing asked
+  EXPECT_TRUE(view.messages.empty());
+  commands.Close1Click();  // no file: no cue
+  commands.Save1Click();
+  EXPECT_EQ(view.cues.size(), 1u);
+}
+
+TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
+  OpenFile("a.txt", "A\r\nB\r\nC\r\n");
+  view.target = "B";
+  view.input = "B";
+  view.currentBar = 300;
+  state.NoPrevious = false;
+  commands.MarkReady1Click();
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "*B", "C"}));
+  EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "C"}));
+  EXPECT_EQ(view.infoText, "There are 3 records in the file, 1 marked ready ...");
+  EXPECT_TRUE(view.target == "A" || view.target == "C");
+  EXPECT_EQ(view.input, "");
+  EXPECT_EQ(view.currentBar, 0);
+  EXPECT_EQ(view.currentText, "0");
+  EXPECT_TRUE(state.Modified);
+  EXPECT_TRUE(state.NoPrevious);
+  EXPECT_EQ(state.PreviousStr, "B");
+  EXPECT_EQ(view.cues, (Texts{"MENU"}));
+}
+
+TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {
+  OpenFile("a.txt", "*A\r\nB\r\n*C\r\n");
+  view.target = "B";
+  view.input = "Bx";
+  view.answers.push_back(Answer::Cancel);
+  commands.MarkReady1Click();
+  EXPECT_EQ(view.messages, (Texts{std::string(kLastRecordQuestion)}));
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"*A", "B", "*C"}));
+  EXPECT_FALSE(state.Modified);
+  EXPECT_EQ(view.input, "Bx");
+
+  commands.MarkReady1Click();  // answered OK
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B", "C"}));
+  EXPECT_EQ(view.infoText, "There are 3 records in the file, 0 marked ready ...");
+  EXPECT_EQ(view.target, "B");
+  EXPECT_TRUE(state.Modified);
+}
+
+TEST_F(CommandsTest, OptionsAboutAndGuards) {
+  commands.ClearAllMarks1Click();
+  commands.MarkReady1Click();
+  commands.PreviousSentence1Click();
+  EXPECT_TRUE(view.cues.empty());
+
+  commands.SoundEffect1Click();
+  EXPECT_FALSE(state.SoundEffect);
+  EXPECT_FALSE(view.soundChecked);
+  commands.CaseSensitive1Click();
+  commands.CaseSensitive1Click();
+  EXPECT_TRUE(state.CaseSensitive);
+  EXPECT_TRUE(view.caseChecked);
+  OpenFile("a.txt", "*A\r\nB\r\n");
+  commands.ClearAllMarks1Click();
+  commands.About1Click();
+  EXPECT_TRUE(view.cues.empty());  // sound is off
+  EXPECT_EQ(view.aboutShown, 1);
+  EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "B"}));
+
+  commands.SoundEffect1Click();
+  commands.About1Click();
+  EXPECT_EQ(view.cues, (Texts{"START"}));
+}
+
+}  // namespace
+}  // namespace dru
