@@ -1,0 +1,292 @@
+// The main window over the offscreen platform: layout, typing, shortcuts
+// and the modal boxes.
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "about_box.h"
+#include "cue_player.h"
+#include "form_dru_main.h"
+#include "temp_dir.h"
+#include "titles.h"
+
+using dru::Answer;
+using dru::MessageKind;
+using dru::ui::TFormDruMain;
+
+namespace {
+
+// Runs action on the next modal box that opens.
+void OnNextModal(std::function<void(QWidget*)> action) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, action] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      timer->stop();
+      timer->deleteLater();
+      action(modal);
+    }
+  });
+  timer->start();
+}
+
+QString ModalText(QWidget* modal) {
+  auto* box = qobject_cast<QMessageBox*>(modal);
+  return box != nullptr ? box->text() : QString();
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TFormDruMain> window;
+  std::unique_ptr<dru::testing::TempDir> dir;
+
+  template <typename T>
+  T* Child(const char* name) {
+    T* child = window->findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) qFatal("no child %s", name);
+    return child;
+  }
+  QPlainTextEdit* Memo() { return Child<QPlainTextEdit>("MemoTPD"); }
+  QString LabelText(const char* name) { return Child<QLabel>(name)->text(); }
+
+  // Loads records into the drill as Open would, with target as the target.
+  void Load(const std::string& bytes, const std::string& target) {
+    const std::string path = dir->File("records.dat");
+    dru::testing::WriteBytes(path, bytes);
+    window->GetDrill().LoadFileToList(path);
+    window->SetTargetText(target);
+    Memo()->setFocus();
+  }
+
+ private slots:
+  void initTestCase() { dru::ui::CuePlayer::FilterAudioWarnings(); }
+
+  void init() {
+    dir = std::make_unique<dru::testing::TempDir>();
+    window = std::make_unique<TFormDruMain>();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  void cleanup() {
+    window->GetDrill().State().Modified = false;
+    window->GetDrill().State().StartDir = dir->Path().string() + "/";
+    window.reset();
+    dir.reset();
+  }
+
+  void layoutAndDesignTimeTexts() {
+    QCOMPARE(window->centralWidget()->size(), QSize(368, 232));
+    QVERIFY(window->minimumSize() == window->maximumSize());
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->windowTitle(), QString::fromUtf8(dru::ui::kWindowCaption));
+    QVERIFY(QByteArray(dru::ui::kWindowCaption) != QByteArray(dru::ui::kApplicationTitle));
+    const std::pair<const char*, QRect> controls[] = {
+        {"StaticTextTXD", {8, 8, 350, 42}},    {"Bevel1", {8, 56, 350, 42}},
+        {"MemoTPD", {9, 57, 348, 40}},         {"Statistics", {8, 101, 350, 100}},
+        {"ProgressBarMS", {112, 124, 140, 10}}, {"ProgressBarCS", {112, 140, 140, 10}},
+        {"StatusBarMain", {0, 213, 368, 19}},  {"LabelMS", {259, 21, 24, 13}},
+    };
+    for (const auto& [name, geometry] : controls) {
+      QCOMPARE(Child<QWidget>(name)->geometry().topLeft(), geometry.topLeft());
+      if (QByteArray(name) != "LabelMS") QCOMPARE(Child<QWidget>(name)->size(), geometry.size());
+    }
+    QCOMPARE(LabelText("LabelMS"), QStringLiteral("000"));
+    QCOMPARE(LabelText("LabelCS"), QStringLiteral("000"));
+    QCOMPARE(LabelText("Label1"), QStringLiteral("Max Speed: "));
+    QCOMPARE(LabelText("Label2"), QStringLiteral("Current Speed:"));
+    QCOMPARE(LabelText("Label3"), QStringLiteral("Keys/min"));
+    QCOMPARE(LabelText("LabelInfo"), QStringLiteral("No File is opened ..."));
+    QCOMPARE(LabelText("Label6"), QStringLiteral("Time  00 : 00 : 00  have been elasped ..."));
+    QCOMPARE(Child<QGroupBox>("Statistics")->title(), QStringLiteral("Statistics"));
+    QVERIFY(Child<QLabel>("LabelMS")->font().bold());
+    QCOMPARE(Child<QProgressBar>("ProgressBarMS")->maximum(), 600);
+    QVERIFY(!Child<QProgressBar>("ProgressBarCS")->isTextVisible());
+    QVERIFY(!Child<QStatusBar>("StatusBarMain")->isSizeGripEnabled());
+    QCOMPARE(Memo()->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(window->TargetText(), std::string());
+
+    window->SetCurrentSpeedBar(750);
+    QCOMPARE(window->CurrentSpeedBar(), std::int64_t(600));
+    window->SetBestSpeedBar(-5);
+    QCOMPARE(window->BestSpeedBar(), std::int64_t(0));
+  }
+
+  void menuItemsAndShortcuts() {
+    const std::tuple<const char*, const char*, QKeySequence> items[] = {
+        {"Open1", "&Open...", {}},
+        {"Save1", "&Save", {}},
+        {"SaveAs1", "Save &As...", {}},
+        {"Close1", "&Close", {}},
+        {"Exit1", "E&xit", {}},
+        {"ClearAllMarks1", "&Clear All Marks", QKeySequence(Qt::Key_F8)},
+        {"MarkReady1", "&Mark Ready", QKeySequence(Qt::Key_F12)},
+        {"PreviousSentence1", "Previous Sentence", QKeySequence(Qt::Key_F9)},
+        {"SoundEffect1", "&Sound Effect", QKeySequence(Qt::Key_F4)},
+        {"CaseSensitive1", "&Case Sensitive", QKeySequence(Qt::Key_F5)},
+        {"About1", "&About...", {}},
+    };
+    for (const auto& [name, caption, shortcut] : items) {
+      auto* action = Child<QAction>(name);
+      QCOMPARE(action->text(), QString::fromLatin1(caption));
+      QCOMPARE(action->shortcut(), shortcut);
+      QVERIFY(action->isEnabled());
+    }
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions()) menus << menu->text();
+    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Options", "&Help"}));
+
+    // F4 and F5 from the input box reach the menu, not the key handlers.
+    Load("A\r\nB\r\n", "A");
+    QTest::keyClick(Memo(), Qt::Key_F4);
+    QTest::keyClick(Memo(), Qt::Key_F5);
+    QVERIFY(!window->GetDrill().State().SoundEffect);
+    QVERIFY(!Child<QAction>("SoundEffect1")->isChecked());
+    QVERIFY(!window->GetDrill().State().CaseSensitive);
+    QVERIFY(!Child<QAction>("CaseSensitive1")->isChecked());
+    QCOMPARE(Memo()->toPlainText(), QString());
+    Child<QAction>("SoundEffect1")->trigger();  // the menu item works like F4
+    QVERIFY(window->GetDrill().State().SoundEffect);
+    QVERIFY(Child<QAction>("SoundEffect1")->isChecked());
+  }
+
+  void typingARecordScoresItAndMovesOn() {
+    Load("Hello world\r\nNext one\r\n", "Hello world");
+    QTest::keyClicks(Memo(), QStringLiteral("Hello world"));
+    QCOMPARE(window->InputText(), std::string("Hello world"));
+    window->GetDrill().State().TypingSeconds = 2;
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QCOMPARE(LabelText("LabelCS"), QStringLiteral("330"));
+    QCOMPARE(LabelText("LabelMS"), QStringLiteral("330"));
+    QCOMPARE(Child<QProgressBar>("ProgressBarCS")->value(), 330);
+    QCOMPARE(Memo()->toPlainText(), QString());
+    QCOMPARE(window->GetDrill().State().PreviousStr, std::string("Hello world"));
+
+    // Ctrl brings the record back and empties the box.
+    window->SetTargetText("Next one");
+    QTest::keyClicks(Memo(), QStringLiteral("Ne"));
+    QTest::keyClick(Memo(), Qt::Key_Control, Qt::ControlModifier);
+    QCOMPARE(window->TargetText(), std::string("Hello world"));
+    QCOMPARE(Memo()->toPlainText(), QString());
+
+    // F12 from the input box marks the target.
+    QTest::keyClick(Memo(), Qt::Key_F12);
+    QCOMPARE(window->GetDrill().State().FileLines.Get(0), std::string_view("*Hello world"));
+    QCOMPARE(window->TargetText(), std::string("Next one"));
+  }
+
+  void editingKeysOfTheInputBox() {
+    Load("Target\r\nOther\r\n", "Target");
+    QTest::keyClicks(Memo(), QStringLiteral("ab"));
+    QTest::keyClick(Memo(), Qt::Key_Tab);
+    QTest::keyClick(Memo(), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(Memo(), QStringLiteral("c&"));
+    QCOMPARE(window->InputText(), std::string("ab\t\r\nc&"));
+    QVERIFY(Memo()->hasFocus());  // Tab was typed, not used to move on
+    QTest::keyClick(Memo(), Qt::Key_Backspace);
+    QTest::keyClick(Memo(), Qt::Key_A, Qt::ControlModifier);  // select all
+    QTest::keyClick(Memo(), Qt::Key_X, Qt::ControlModifier);  // cut
+    QCOMPARE(Memo()->toPlainText(), QString());
+    QTest::keyClick(Memo(), Qt::Key_V, Qt::ControlModifier);  // paste
+    QCOMPARE(window->InputText(), std::string("ab\t\r\nc"));
+    QTest::keyClick(Memo(), Qt::Key_Escape);
+    QCOMPARE(Memo()->toPlainText(), QString());
+    QCOMPARE(window->TargetText(), std::string("Target"));
+    QTest::keyClick(Memo(), Qt::Key_Q, Qt::ControlModifier);  // a control character
+    QCOMPARE(Memo()->toPlainText(), QString());
+  }
+
+  void targetKeepsItsBytesAndAmpersands() {
+    const std::string bytes = "Tom & Jerry <b>caf\xE9</b>\x80";
+    window->SetTargetText(bytes);
+    QCOMPARE(window->TargetText(), bytes);
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(),
+             QString::fromUtf8("Tom & Jerry <b>caf\u00e9</b>\u20ac"));
+    const std::string huge(20'000'000, 'w');
+    window->SetTargetText(huge);
+    QCOMPARE(window->TargetText().size(), huge.size());
+    QVERIFY(Child<QLabel>("StaticTextTXD")->text().size() < 10000);
+  }
+
+  void informationBoxAnswers() {
+    OnNextModal([](QWidget* box) {
+      QCOMPARE(box->windowTitle(), QStringLiteral("Information"));
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(window->ShowMessage(MessageKind::Information, "Esc & OK"), Answer::Ok);
+    OnNextModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    QCOMPARE(window->ShowMessage(MessageKind::Information, "Enter"), Answer::Ok);
+    QString shown;
+    OnNextModal([&shown](QWidget* box) {
+      shown = ModalText(box);
+      box->close();  // the title bar's close button
+    });
+    QCOMPARE(window->ShowMessage(MessageKind::Information, "a & b"), Answer::Cancel);
+    QCOMPARE(shown, QStringLiteral("a & b"));
+  }
+
+  void confirmationBoxAnswers() {
+    OnNextModal([](QWidget* box) {
+      QCOMPARE(box->windowTitle(), QStringLiteral("Confirm"));
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(window->ShowMessage(MessageKind::Confirmation, "Sure?"), Answer::Cancel);
+    OnNextModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    QCOMPARE(window->ShowMessage(MessageKind::Confirmation, "Sure?"), Answer::Ok);
+    OnNextModal([](QWidget* box) { box->close(); });
+    QCOMPARE(window->ShowMessage(MessageKind::Confirmation, "Sure?"), Answer::Cancel);
+  }
+
+  void errorsAreReportedAndTheWindowGoesOn() {
+    QString caption;
+    QString text;
+    OnNextModal([&](QWidget* box) {
+      caption = box->windowTitle();
+      text = ModalText(box);
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    const std::string missing = dir->File("missing.dat");
+    window->RunHandler([&] { window->GetDrill().LoadFileToList(missing); });
+    QCOMPARE(caption, QString::fromUtf8(dru::ui::kApplicationTitle));
+    QCOMPARE(text, QStringLiteral("File not found."));
+    QVERIFY(window->GetDrill().State().NoFileOpen);
+  }
+
+  void aboutBoxIgnoresEsc() {
+    dru::ui::TAboutBox about(window.get());
+    window->SetAboutBox(&about);
+    bool stillOpenAfterEsc = false;
+    OnNextModal([&](QWidget* box) {
+      QCOMPARE(box->windowTitle(), QStringLiteral("About This Program"));
+      QTest::keyClick(box, Qt::Key_Escape);
+      stillOpenAfterEsc = box->isVisible();
+      box->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    });
+    window->ShowAbout();
+    QVERIFY(stillOpenAfterEsc);
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Version 1.02"));
+    QCOMPARE(about.size(), QSize(276, 161));
+    OnNextModal([](QWidget* box) { box->close(); });
+    window->ShowAbout();
+    QVERIFY(!about.isVisible());
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
