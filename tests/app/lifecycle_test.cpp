@@ -9,6 +9,7 @@
 #include "lifecycle.h"
 #include "single_instance.h"
 #include "temp_dir.h"
+#include "unprivileged.h"
 
 namespace dru {
 namespace {
@@ -89,13 +90,29 @@ TEST_F(LifecycleTest, MissingLastFileFallsBackToDefault) {
   EXPECT_EQ(view.target, "fallback");
 }
 
-TEST_F(LifecycleTest, LoadErrorAtStartUpEndsEarly) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  WriteBytes(dir.File("Default.dat"), "x\r\n");
-  chmod(dir.File("Default.dat").c_str(), 0);
-  EXPECT_THROW(lifecycle.FormCreate(), IoError);
-  EXPECT_TRUE(state.NoFileOpen);
-  EXPECT_TRUE(view.cues.empty());
+TEST(LifecycleErrors, LoadErrorAtStartUpEndsEarly) {
+  const std::string outcome = testing::RunUnprivileged([]() -> std::string {
+    TempDir dir;
+    fs::current_path(dir.Path());
+    WriteBytes(dir.File("Default.dat"), "x\r\n");
+    chmod(dir.File("Default.dat").c_str(), 0);
+    FakeView view;
+    FixedClock clock;
+    Drill drill(view, clock);
+    Commands commands(drill);
+    Lifecycle lifecycle(drill, commands);
+    try {
+      lifecycle.FormCreate();
+      return "no error";
+    } catch (const IoError& error) {
+      if (std::string(error.what()) != "File access denied") return error.what();
+    }
+    if (!drill.State().NoFileOpen) return "a file is open";
+    if (!view.cues.empty()) return "the start-up cue played";
+    if (view.infoText != kNoFileText) return "information line " + view.infoText;
+    return "";
+  });
+  EXPECT_EQ(outcome, "");
 }
 
 TEST_F(LifecycleTest, UnwritableSettingsReportThePath) {

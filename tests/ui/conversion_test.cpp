@@ -14,7 +14,8 @@ class ConversionTest : public QObject {
  private slots:
   void everyByteSurvivesARoundTrip() {
     std::string all;
-    for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+    for (int byte = 0; byte < 256; ++byte)
+      all += static_cast<char>(byte);
     const QString text = ToQString(all);
     QCOMPARE(text.size(), 256);
     QCOMPARE(FromQString(text), all);

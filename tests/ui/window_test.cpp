@@ -97,10 +97,10 @@ class WindowTest : public QObject {
     QCOMPARE(window->windowTitle(), QString::fromUtf8(dru::ui::kWindowCaption));
     QVERIFY(QByteArray(dru::ui::kWindowCaption) != QByteArray(dru::ui::kApplicationTitle));
     const std::pair<const char*, QRect> controls[] = {
-        {"StaticTextTXD", {8, 8, 350, 42}},    {"Bevel1", {8, 56, 350, 42}},
-        {"MemoTPD", {9, 57, 348, 40}},         {"Statistics", {8, 101, 350, 100}},
+        {"StaticTextTXD", {8, 8, 350, 42}},     {"Bevel1", {8, 56, 350, 42}},
+        {"MemoTPD", {9, 57, 348, 40}},          {"Statistics", {8, 101, 350, 100}},
         {"ProgressBarMS", {112, 124, 140, 10}}, {"ProgressBarCS", {112, 140, 140, 10}},
-        {"StatusBarMain", {0, 213, 368, 19}},  {"LabelMS", {259, 21, 24, 13}},
+        {"StatusBarMain", {0, 213, 368, 19}},   {"LabelMS", {259, 21, 24, 13}},
     };
     for (const auto& [name, geometry] : controls) {
       QCOMPARE(Child<QWidget>(name)->geometry().topLeft(), geometry.topLeft());
@@ -148,7 +148,8 @@ class WindowTest : public QObject {
       QVERIFY(action->isEnabled());
     }
     QStringList menus;
-    for (QAction* menu : window->menuBar()->actions()) menus << menu->text();
+    for (QAction* menu : window->menuBar()->actions())
+      menus << menu->text();
     QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Options", "&Help"}));
 
     // F4 and F5 from the input box reach the menu, not the key handlers.
