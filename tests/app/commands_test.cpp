@@ -7,19 +7,13 @@
 namespace dru {
 namespace {
 
+using testing::Entries;
 using testing::FakeView;
 using testing::FixedClock;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 using Texts = std::vector<std::string>;
-
-std::vector<std::string> Entries(const RecordList& list) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < list.Count(); ++i)
-    out.emplace_back(list.Get(i));
-  return out;
-}
 
 class CommandsTest : public ::testing::Test {
  protected:

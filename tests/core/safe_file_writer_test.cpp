@@ -25,36 +25,19 @@ std::size_t FileCount(const fs::path& folder) {
       std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-// Runs body in a child process that may write at most limit bytes per file;
-// returns the error text the child saw, or "" when it saw none.
-std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& body) {
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) return "pipe failed";
-  const pid_t child = fork();
-  if (child == 0) {
-    close(pipeFds[0]);
-    signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
-    const rlimit cap{limit, limit};
-    setrlimit(RLIMIT_FSIZE, &cap);
-    std::string text;
-    try {
-      body();
-    } catch (const std::exception& error) {
-      text = error.what();
-    }
-    [[maybe_unused]] auto ignored = write(pipeFds[1], text.data(), text.size());
-    _exit(0);
-  }
-  close(pipeFds[1]);
-  std::string text;
-  char buffer[256];
-  ssize_t got;
-  while ((got = read(pipeFds[0], buffer, sizeof buffer)) > 0)
-    text.append(buffer, got);
-  close(pipeFds[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  return text;
+// Runs save in a child process that may write at most limit bytes per
+// file; returns the error text the child saw, or "" when it saw none.
+std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& save) {
+  return testing::RunInChild(
+      [limit] {
+        signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+        const rlimit cap{limit, limit};
+        return setrlimit(RLIMIT_FSIZE, &cap) == 0 ? std::string() : std::string("no limit");
+      },
+      [&save] {
+        save();
+        return std::string();
+      });
 }
 
 TEST(SafeFileWriter, FailedSaveLeavesOriginalIntactAndNoTemporaryFile) {

@@ -9,18 +9,12 @@
 namespace dru {
 namespace {
 
+using testing::Entries;
 using testing::FakeView;
 using testing::FixedClock;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-std::vector<std::string> Entries(const RecordList& list) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < list.Count(); ++i)
-    out.emplace_back(list.Get(i));
-  return out;
-}
 
 using Lines = std::vector<std::string>;
 

@@ -9,22 +9,22 @@
 
 namespace dru::testing {
 
-// Runs check as an ordinary user, so that file permissions bind even when
-// the tests run as root (as in CI): a root process forks a child that
-// drops to "nobody". Returns what check returns, "" meaning success.
-inline std::string RunUnprivileged(const std::function<std::string()>& check) {
-  if (geteuid() != 0) return check();
+// Runs check in a forked child after prepare, and returns the text check
+// returned there ("" meaning success), or why the child gave none.
+inline std::string RunInChild(const std::function<std::string()>& prepare,
+                              const std::function<std::string()>& check) {
   int fds[2];
   if (pipe(fds) != 0) return "pipe failed";
   const pid_t child = fork();
   if (child == 0) {
     close(fds[0]);
-    constexpr uid_t kNobody = 65534;
-    std::string result;
-    if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
-      result = "could not drop privileges";
-    } else {
-      result = check();
+    std::string result = prepare();
+    if (result.empty()) {
+      try {
+        result = check();
+      } catch (const std::exception& error) {
+        result = error.what();
+      }
     }
     [[maybe_unused]] auto ignored = write(fds[1], result.data(), result.size());
     _exit(0);
@@ -33,13 +33,27 @@ inline std::string RunUnprivileged(const std::function<std::string()>& check) {
   std::string result;
   char buffer[512];
   ssize_t got;
-  while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
-    result.append(buffer, got);
+  while ((got = read(fds[0], buffer, sizeof buffer)) > 0) result.append(buffer, got);
   close(fds[0]);
   int status = 0;
   waitpid(child, &status, 0);
   if (!WIFEXITED(status)) return "the check crashed";
   return result;
+}
+
+// Runs check as an ordinary user, so that file permissions bind even when
+// the tests run as root (as in CI): a root process forks a child that
+// drops to "nobody".
+inline std::string RunUnprivileged(const std::function<std::string()>& check) {
+  if (geteuid() != 0) return check();
+  return RunInChild(
+      [] {
+        constexpr uid_t kNobody = 65534;
+        const bool dropped = setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 &&
+                             setuid(kNobody) == 0;
+        return dropped ? std::string() : std::string("could not drop privileges");
+      },
+      check);
 }
 
 }  // namespace dru::testing
