@@ -141,6 +141,23 @@ case_sigterm_saves_marks() {
   [ -f "$dir/dru.ini" ] || fail "settings not written"
 }
 
+case_unwritable_settings_still_let_it_end() {
+  local dir
+  dir=$(folder unwritable)
+  mkdir "$dir/dru.ini"  # a folder where the settings file should go
+  start "$dir" || return 1
+  xdotool windowfocus --sync "$WINDOW" 2>/dev/null
+  xdotool key --clearmodifiers alt+f
+  sleep 0.3
+  xdotool key x
+  local box
+  box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Dru$' | head -n 1)
+  [ -n "$box" ] || fail "no error report" || return 1
+  xdotool windowfocus --sync "$box" 2>/dev/null
+  xdotool key Return
+  wait_gone
+}
+
 case_killed_instance_does_not_block() {
   local dir
   dir=$(folder killed)

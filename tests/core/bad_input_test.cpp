@@ -1,0 +1,71 @@
+// Files that are not what a sentence file should be load without harm.
+#include <gtest/gtest.h>
+
+#include "fake_view.h"
+#include "temp_dir.h"
+
+namespace dru {
+namespace {
+
+using testing::FakeView;
+using testing::FixedClock;
+using testing::TempDir;
+using testing::WriteBytes;
+
+class BadInput : public ::testing::Test {
+ protected:
+  void Load(const std::string& bytes) {
+    WriteBytes(path, bytes);
+    drill.LoadFileToList(path);
+  }
+
+  TempDir dir;
+  std::string path = dir.File("input.dat");
+  FakeView view;
+  FixedClock clock;
+  Drill drill{view, clock};
+};
+
+TEST_F(BadInput, EveryByteValue) {
+  std::string bytes;
+  for (int round = 0; round < 3; ++round) {
+    for (int b = 0; b < 256; ++b)
+      bytes += static_cast<char>(b == 0x1A ? 0x1B : b);
+  }
+  Load(bytes);
+  // One CR a round ends a line; the LF before it stays in the line.
+  EXPECT_EQ(drill.State().FileLines.Count(), 4u);
+  drill.State().NoFileOpen = false;
+  EXPECT_FALSE(drill.GetRandomStr(drill.State().UnmarkedList).empty());
+  drill.SaveListToFile(path);
+  drill.LoadFileToList(path);
+  EXPECT_EQ(drill.State().FileLines.Count(), 4u);
+}
+
+TEST_F(BadInput, EndOfDataFirstAndOnlyLineEnds) {
+  Load(
+      "\x1a"
+      "A\r\nB\r\n");
+  EXPECT_EQ(drill.State().FileLines.Count(), 0u);
+  EXPECT_EQ(view.messages.size(), 1u);  // the empty-file message
+  Load(std::string(100000, '\r'));
+  EXPECT_EQ(drill.State().FileLines.Count(), 100000u);
+  EXPECT_EQ(drill.State().UnmarkedList.Count(), 0u);
+  Load(std::string(1000, '\n'));
+  EXPECT_EQ(drill.State().FileLines.Count(), 1u);
+  EXPECT_EQ(drill.State().RecordCount, 1);
+}
+
+TEST_F(BadInput, HugeSingleLine) {
+  std::string line(200u << 20, 'x');
+  for (std::size_t i = 0; i < line.size(); i += 4096)
+    line[i] = '\n';
+  Load(line);
+  ASSERT_EQ(drill.State().FileLines.Count(), 1u);
+  EXPECT_EQ(drill.State().FileLines.Get(0).size(), line.size());
+  EXPECT_EQ(drill.State().UnmarkedList.At(0).View().data(),
+            drill.State().FileLines.At(0).View().data());  // one copy for both lists
+}
+
+}  // namespace
+}  // namespace dru
