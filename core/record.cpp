@@ -1,5 +1,6 @@
 #include "record.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -68,7 +69,8 @@ Record RecordArena::Make(std::string_view text) {
   if (text.size() > kSlabSize / 4) return Record(text);  // a long line gets its own block
   if (slab_ == nullptr || slab_->capacity - slab_->used < text.size()) {
     Record::Release(slab_);
-    slab_ = Record::NewSlab(kSlabSize);
+    slab_ = Record::NewSlab(std::clamp(expected_, text.size(), kSlabSize));
+    expected_ = kSlabSize;  // the file was larger than it said
   }
   Record record;
   record.slab_ = slab_;

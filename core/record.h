@@ -38,7 +38,8 @@ class Record {
 // Makes many records in shared slabs; used while loading a file.
 class RecordArena {
  public:
-  RecordArena() = default;
+  // expectedBytes sizes the first slab, so a small file takes little.
+  explicit RecordArena(std::size_t expectedBytes = 0) : expected_(expectedBytes) {}
   RecordArena(const RecordArena&) = delete;
   RecordArena& operator=(const RecordArena&) = delete;
   ~RecordArena();
@@ -47,6 +48,7 @@ class RecordArena {
 
  private:
   Record::Slab* slab_ = nullptr;
+  std::size_t expected_;
 };
 
 }  // namespace dru

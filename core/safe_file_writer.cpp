@@ -83,7 +83,6 @@ SafeFileWriter::SafeFileWriter(const std::string& path) {
       [[maybe_unused]] const int ignored = fchown(fd_, info.st_uid, info.st_gid);
     }
   }
-  buffer_.reserve(kBufferSize);
 }
 
 SafeFileWriter::~SafeFileWriter() {

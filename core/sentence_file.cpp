@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -105,7 +106,10 @@ void Drill::LoadFileToList(const std::string& path) {
   state_.FileLines.Clear();
   std::int64_t records = 0;
   std::int64_t marked = 0;
-  RecordArena arena;
+  // A small file needs no large buffers.
+  const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
+  const std::size_t chunkSize = std::min(kReadChunk, fileSize + 1);
+  RecordArena arena(fileSize);
   auto onLine = [&](std::string_view line) {
     const Record record = arena.Make(line);
     state_.FileLines.Add(record);
@@ -119,9 +123,9 @@ void Drill::LoadFileToList(const std::string& path) {
   };
 
   LineSplitter splitter;
-  const auto chunk = std::make_unique<char[]>(kReadChunk);
+  const auto chunk = std::make_unique_for_overwrite<char[]>(chunkSize);
   for (;;) {
-    const ssize_t got = read(file.Get(), chunk.get(), kReadChunk);
+    const ssize_t got = read(file.Get(), chunk.get(), chunkSize);
     if (got < 0) {
       if (errno == EINTR) continue;
       throw IoError::FromErrno(errno);  // the lines read so far stay

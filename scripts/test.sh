@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds everything with warnings as errors and runs every test, then the
-# logic's tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# suites again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# each fuzzer for a bounded time.
 set -e
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -9,4 +10,6 @@ cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" ctest --preset asan -j "$jobs"
+sh scripts/fuzz.sh "${DRU_FUZZ_SECONDS:-40}"

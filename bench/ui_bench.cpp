@@ -1,0 +1,73 @@
+// Prints how long the window takes to handle keys when the target is a
+// huge record (a file with bare LF line ends is one record). Offscreen.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "cue_player.h"
+#include "form_dru_main.h"
+
+namespace {
+
+double Milliseconds(std::chrono::steady_clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
+
+void Press(QWidget* target, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(target, &release);
+}
+
+void Measure(dru::ui::TFormDruMain& window, std::size_t megabytes) {
+  const auto path = std::filesystem::temp_directory_path() / "dru-ui-bench.dat";
+  {
+    std::ofstream out(path, std::ios::binary);
+    const std::string line = "a line that ends in a bare line feed only\n";
+    for (std::size_t written = 0; written < (megabytes << 20); written += line.size())
+      out << line;
+  }
+  auto& drill = window.GetDrill();
+  const auto start = std::chrono::steady_clock::now();
+  drill.LoadFileToList(path.string());
+  window.SetTargetText(drill.GetRandomStr(drill.State().UnmarkedList));
+  const double loadMs = Milliseconds(std::chrono::steady_clock::now() - start);
+
+  auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoTPD"));
+  double total = 0;
+  double worst = 0;
+  const int presses = 200;
+  for (int i = 0; i < presses; ++i) {
+    const auto t0 = std::chrono::steady_clock::now();
+    Press(memo, Qt::Key_A, QStringLiteral("a"));
+    const double ms = Milliseconds(std::chrono::steady_clock::now() - t0);
+    total += ms;
+    worst = std::max(worst, ms);
+  }
+  const auto t0 = std::chrono::steady_clock::now();
+  Press(memo, Qt::Key_Return, QStringLiteral("\r"));
+  const double enterMs = Milliseconds(std::chrono::steady_clock::now() - t0);
+  std::printf(
+      "%3zu MB record: load and show %.0f ms; key press %.3f ms on average, %.3f ms at "
+      "worst (aim under 16); Enter %.1f ms\n",
+      megabytes, loadMs, total / presses, worst, enterMs);
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  dru::ui::CuePlayer::FilterAudioWarnings();
+  QApplication application(argc, argv);
+  dru::ui::TFormDruMain window;
+  window.show();
+  for (std::size_t megabytes : {1, 10, 50})
+    Measure(window, megabytes);
+  return 0;
+}

@@ -1,0 +1,54 @@
+// Any bytes load as a sentence file without harm, and a loaded file saves
+// and loads back to the same lines.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "fake_view.h"
+
+namespace {
+
+std::string MemoryFile(const char* name, const uint8_t* data, size_t size) {
+  const int fd = memfd_create(name, 0);
+  if (fd < 0) std::abort();
+  if (size > 0 && write(fd, data, size) != static_cast<ssize_t>(size)) std::abort();
+  return "/proc/self/fd/" + std::to_string(fd);
+}
+
+void CloseMemoryFile(const std::string& path) {
+  close(std::stoi(path.substr(14)));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  dru::testing::FakeView view;
+  view.answers.push_back(dru::Answer::Cancel);  // keep loading a file without records
+  dru::testing::FixedClock clock;
+  dru::Drill drill(view, clock);
+  const std::string input = MemoryFile("input", data, size);
+  drill.LoadFileToList(input);
+  const auto lines = dru::testing::Entries(drill.State().FileLines);
+
+  // Saving goes through a temporary file in a real folder.
+  // tmpfs makes the flush to disk of every save cheap.
+  char folder[] = "/dev/shm/dru-fuzz-XXXXXX";
+  if (mkdtemp(folder) == nullptr) std::abort();
+  const std::string saved = std::string(folder) + "/saved.dat";
+  drill.SaveListToFile(saved);
+  drill.LoadFileToList(saved);
+  if (dru::testing::Entries(drill.State().FileLines) != lines) std::abort();
+
+  drill.State().NoFileOpen = false;
+  clock.SetSeed(static_cast<unsigned>(size * 7919u % 86400000u));
+  const std::string target = drill.GetRandomStr(drill.State().UnmarkedList);
+  drill.MarkRecord(target);
+  drill.ClearAllMarks();
+  unlink(saved.c_str());
+  rmdir(folder);
+  CloseMemoryFile(input);
+  return 0;
+}
