@@ -41,8 +41,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   MakeLabel(this, "Label2", QStringLiteral("Version 1.02"), 25, 33);
   MakeLabel(this, "Label4", QStringLiteral("Email: "), 25, 49);
   MakeLabel(this, "Label6", QStringLiteral("dru@users.invalid"), 65, 49);
-  MakeLabel(this, "Label3", QStringLiteral("Written by the dru team, 2026."), 25,
-            73);
+  MakeLabel(this, "Label3", QStringLiteral("Written by the dru team, 2026."), 25, 73);
 
   auto* image = new QLabel(this);
   image->setObjectName(QStringLiteral("Image1"));

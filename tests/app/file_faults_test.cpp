@@ -19,15 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Entries;
 using testing::FakeView;
+using testing::FileCount;
 using testing::FixedClock;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-std::size_t FileCount(const fs::path& folder) {
-  return static_cast<std::size_t>(
-      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
 
 struct Program {
   FakeView view;

@@ -91,7 +91,8 @@ class FakeView : public DrillView {
 // The entries of a record list, for comparing with expected lines.
 inline std::vector<std::string> Entries(const RecordList& list) {
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < list.Count(); ++i) out.emplace_back(list.Get(i));
+  for (std::size_t i = 0; i < list.Count(); ++i)
+    out.emplace_back(list.Get(i));
   return out;
 }
 

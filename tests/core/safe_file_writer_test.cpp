@@ -16,14 +16,10 @@ namespace dru {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileCount;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-std::size_t FileCount(const fs::path& folder) {
-  return static_cast<std::size_t>(
-      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
 
 // Runs save in a child process that may write at most limit bytes per
 // file; returns the error text the child saw, or "" when it saw none.

@@ -33,6 +33,12 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// How many entries a folder holds.
+inline std::size_t FileCount(const std::filesystem::path& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                std::filesystem::directory_iterator()));
+}
+
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;

@@ -33,7 +33,8 @@ inline std::string RunInChild(const std::function<std::string()>& prepare,
   std::string result;
   char buffer[512];
   ssize_t got;
-  while ((got = read(fds[0], buffer, sizeof buffer)) > 0) result.append(buffer, got);
+  while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
+    result.append(buffer, got);
   close(fds[0]);
   int status = 0;
   waitpid(child, &status, 0);
@@ -49,8 +50,8 @@ inline std::string RunUnprivileged(const std::function<std::string()>& check) {
   return RunInChild(
       [] {
         constexpr uid_t kNobody = 65534;
-        const bool dropped = setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 &&
-                             setuid(kNobody) == 0;
+        const bool dropped =
+            setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
         return dropped ? std::string() : std::string("could not drop privileges");
       },
       check);
