@@ -207,7 +207,7 @@ void TFormDruMain::BuildMenu() {
   file->addSeparator()->setObjectName(QStringLiteral("N1"));
   QAction* exit = file->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("Exit1"));
-  connect(exit, &QAction::triggered, this, &QWidget::close);
+  connect(exit, &QAction::triggered, this, [this] { Exit1Click(); });
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));

@@ -36,6 +36,9 @@ class TFormDruMain : public QMainWindow, public DrillView {
   // file. False when another instance runs and this one must end at once.
   bool FormCreate(WindowActivator& activator);
 
+  // File, Exit: asks the window to close; the closing sequence follows.
+  void Exit1Click() { close(); }
+
   Drill& GetDrill() noexcept { return drill_; }
   Commands& GetCommands() noexcept { return commands_; }
   void SetAboutBox(TAboutBox* box) noexcept { aboutBox_ = box; }
