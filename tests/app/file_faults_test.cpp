@@ -134,5 +134,27 @@ TEST(FileFaults, UnreadableSettingsGiveDefaultsAndAreNotOverwritten) {
   EXPECT_EQ(outcome, "");
 }
 
+TEST(FileFaults, UnwritableStartFolderReportsTheSettingsPath) {
+  const std::string outcome = testing::RunUnprivileged([]() -> std::string {
+    TempDir dir;
+    fs::current_path(dir.Path());
+    Program program;
+    Lifecycle lifecycle(program.drill, program.commands);
+    lifecycle.FormCreate();
+    chmod(dir.Path().c_str(), 0555);
+    try {
+      lifecycle.WriteIniFile();
+      return "the settings were written";
+    } catch (const UserError& error) {
+      chmod(dir.Path().c_str(), 0755);
+      if (WithFullStop(error.what()) != "Unable to write to " + dir.File("dru.ini") + ".") {
+        return error.what();
+      }
+    }
+    return FileCount(dir.Path()) == 0 ? "" : "something was left in the folder";
+  });
+  EXPECT_EQ(outcome, "");
+}
+
 }  // namespace
 }  // namespace dru
