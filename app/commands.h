@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "drill.h"
 
@@ -13,18 +14,23 @@ class Commands {
   explicit Commands(Drill& drill) : drill_(drill), state_(drill.State()), view_(drill.View()) {}
 
   // File menu.
-  void Open1Click();
-  void Save1Click();
-  void SaveAs1Click();
-  void Close1Click();
+  void Open();
+  void Save();
+  void SaveAs();
+  void Close();
   // Edit menu.
-  void MarkReady1Click();
-  void ClearAllMarks1Click();
-  void PreviousSentence1Click();
+  void MarkReady();
+  void ClearAllMarks();
+  void PreviousSentence();
   // Options and Help menus.
-  void SoundEffect1Click();
-  void CaseSensitive1Click();
-  void About1Click();
+  void ToggleSoundEffect();
+  void ToggleCaseSensitive();
+  void About();
+
+  // Reads the file at path and makes it the open file. A file without
+  // records brings up the empty-file notice: OK abandons it through Close,
+  // shutting the notice opens it all the same.
+  void LoadFileToList(const std::string& path);
 
  private:
   // Offers to save unsaved changes; saves on OK.

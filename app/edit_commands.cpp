@@ -1,12 +1,13 @@
 // The Edit, Options and Help menus.
 #include "commands.h"
+#include "display_texts.h"
 
 namespace dru {
 
-void Commands::MarkReady1Click() {
+void Commands::MarkReady() {
   if (state_.NoFileOpen) return;
   state_.NoPrevious = true;
-  drill_.Cue("MENU");
+  drill_.Play(Cue::Menu);
   if (state_.UnmarkedList.Count() == 1) {
     // The last record is not marked; the user may start the drill over.
     if (view_.ShowMessage(MessageKind::Confirmation, kLastRecordQuestion) != Answer::Cancel) {
@@ -26,28 +27,28 @@ void Commands::MarkReady1Click() {
   view_.SetInfoText(InfoLine(state_.RecordCount, state_.RecordCount - pooled));
 }
 
-void Commands::ClearAllMarks1Click() {
+void Commands::ClearAllMarks() {
   if (state_.NoFileOpen) return;
-  drill_.Cue("CLOSE");
+  drill_.Play(Cue::Close);
   drill_.ClearAllMarks();
 }
 
-void Commands::PreviousSentence1Click() {
+void Commands::PreviousSentence() {
   if (!state_.NoFileOpen) drill_.GetPreviousStr();
 }
 
-void Commands::SoundEffect1Click() {
+void Commands::ToggleSoundEffect() {
   state_.SoundEffect = !state_.SoundEffect;
   view_.SetSoundEffectChecked(!view_.SoundEffectChecked());
 }
 
-void Commands::CaseSensitive1Click() {
+void Commands::ToggleCaseSensitive() {
   state_.CaseSensitive = !state_.CaseSensitive;
   view_.SetCaseSensitiveChecked(!view_.CaseSensitiveChecked());
 }
 
-void Commands::About1Click() {
-  drill_.Cue("START");
+void Commands::About() {
+  drill_.Play(Cue::Start);
   view_.ShowAbout();
 }
 

@@ -1,7 +1,8 @@
-// The File menu: Open, Save, Save As and Close.
+// The File menu: Open, Save, Save As and Close, and loading a file.
 #include <sys/stat.h>
 
 #include "commands.h"
+#include "display_texts.h"
 
 namespace dru {
 
@@ -13,11 +14,22 @@ bool FileExists(const std::string& path) {
 void Commands::AskToSaveChanges() {
   if (state_.Modified &&
       view_.ShowMessage(MessageKind::Confirmation, kSaveChangesQuestion) == Answer::Ok) {
-    Save1Click();
+    Save();
   }
 }
 
-void Commands::Open1Click() {
+void Commands::LoadFileToList(const std::string& path) {
+  SentenceFile file = ReadSentenceFile(path);
+  if (file.records == 0 &&
+      view_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok) {
+    drill_.TakeLines(std::move(file));
+    Close();
+    return;
+  }
+  drill_.OpenFile(std::move(file));
+}
+
+void Commands::Open() {
   AskToSaveChanges();
   const auto chosen = view_.RunOpenDialog();
   if (!chosen) return;
@@ -25,7 +37,7 @@ void Commands::Open1Click() {
   // lines still in memory under this name.
   state_.CurrentFile = *chosen;
   if (!FileExists(*chosen)) return;
-  drill_.LoadFileToList(*chosen);
+  LoadFileToList(*chosen);
   view_.SetSaveDialogFileName(*chosen);
   state_.CurrentFile = *chosen;
   view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
@@ -34,13 +46,13 @@ void Commands::Open1Click() {
   state_.NoPrevious = true;
 }
 
-void Commands::Save1Click() {
+void Commands::Save() {
   if (state_.NoFileOpen) return;
   drill_.SaveListToFile(state_.CurrentFile);
   state_.Modified = false;
 }
 
-void Commands::SaveAs1Click() {
+void Commands::SaveAs() {
   if (state_.NoFileOpen) return;
   const auto chosen = view_.RunSaveDialog("Save As");
   if (!chosen) return;
@@ -54,19 +66,11 @@ void Commands::SaveAs1Click() {
   state_.Modified = false;
 }
 
-void Commands::Close1Click() {
+void Commands::Close() {
   if (state_.NoFileOpen) return;
   AskToSaveChanges();
-  drill_.Cue("CLOSE");
-  view_.SetInputEnabled(false);
-  state_.FileLines.Clear();
-  state_.UnmarkedList.Clear();
-  view_.SetTargetText("");
-  view_.SetCurrentSpeedBar(0);
-  view_.SetCurrentSpeedText("0");
-  state_.NoFileOpen = true;
-  state_.Modified = false;
-  view_.SetInfoText(kNoFileText);
+  drill_.Play(Cue::Close);
+  drill_.CloseFile();
 }
 
 }  // namespace dru

@@ -23,7 +23,7 @@ std::string WorkingDirectory() {
 
 }  // namespace
 
-void Lifecycle::FormCreate() {
+void Lifecycle::StartUp() {
   state_.StartDir = WorkingDirectory();
   if (state_.StartDir.empty() || state_.StartDir.back() != '/') state_.StartDir += '/';
 
@@ -33,11 +33,7 @@ void Lifecycle::FormCreate() {
   state_.CaseSensitive = ReadFlag(settings.Read("Options", "CaseSensitive"), true);
   view_.SetCaseSensitiveChecked(state_.CaseSensitive);
 
-  state_.Modified = false;
-  state_.RecordCount = 0;
-  state_.Hours = state_.Minutes = state_.Seconds = 0;
-  state_.NoPrevious = true;
-  state_.NoFileOpen = true;
+  drill_.ResetForStartUp();
 
   // Kept exactly as read: a relative name resolves against the working
   // directory of each later load and save.
@@ -46,18 +42,16 @@ void Lifecycle::FormCreate() {
     state_.CurrentFile = kDefaultFile;
     view_.SetSaveDialogFileName(kDefaultFile);
   }
-  state_.FileLines.Clear();
-  state_.UnmarkedList.Clear();
   if (FileExists(state_.CurrentFile)) {
-    drill_.LoadFileToList(state_.CurrentFile);
+    commands_.LoadFileToList(state_.CurrentFile);
     view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
   }
   view_.ClearInput();
-  drill_.Cue("ABOUT");
+  drill_.Play(Cue::About);
 }
 
 void Lifecycle::SaveBeforeClose() {
-  if (state_.Modified) commands_.Save1Click();
+  if (state_.Modified) commands_.Save();
 }
 
 void Lifecycle::WriteIniFile() {
@@ -78,8 +72,7 @@ void Lifecycle::WriteIniFile() {
 }
 
 void Lifecycle::FreeLists() {
-  state_.FileLines.Clear();
-  state_.UnmarkedList.Clear();
+  drill_.FreeLists();
 }
 
 }  // namespace dru

@@ -8,7 +8,6 @@
 namespace dru {
 
 inline constexpr char kSettingsFileName[] = "dru.ini";
-inline constexpr char kDefaultFile[] = "Default.dat";
 
 // Start-up after the single-instance check, and the closing sequence: the
 // settings file, the last sentence file and the first target.
@@ -19,7 +18,7 @@ class Lifecycle {
 
   // Reads the settings in the working directory, opens the last file and
   // picks the first target. A load error ends it early, as a thrown error.
-  void FormCreate();
+  void StartUp();
 
   // The closing sequence, step by step. A failed save keeps the window
   // open; a failed settings write is shown, and the program ends anyway.

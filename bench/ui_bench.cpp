@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "cue_player.h"
-#include "form_dru_main.h"
+#include "main_window.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void Press(QWidget* target, int key, const QString& text) {
   QApplication::sendEvent(target, &release);
 }
 
-void Measure(dru::ui::TFormDruMain& window, std::size_t megabytes) {
+void Measure(dru::ui::MainWindow& window, std::size_t megabytes) {
   const auto path = std::filesystem::temp_directory_path() / "dru-ui-bench.dat";
   {
     std::ofstream out(path, std::ios::binary);
@@ -34,7 +34,7 @@ void Measure(dru::ui::TFormDruMain& window, std::size_t megabytes) {
   }
   auto& drill = window.GetDrill();
   const auto start = std::chrono::steady_clock::now();
-  drill.LoadFileToList(path.string());
+  window.GetCommands().LoadFileToList(path.string());
   window.SetTargetText(drill.GetRandomStr(drill.State().UnmarkedList));
   const double loadMs = Milliseconds(std::chrono::steady_clock::now() - start);
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   dru::ui::CuePlayer::FilterAudioWarnings();
   QApplication application(argc, argv);
-  dru::ui::TFormDruMain window;
+  dru::ui::MainWindow window;
   window.show();
   for (std::size_t megabytes : {1, 10, 50})
     Measure(window, megabytes);

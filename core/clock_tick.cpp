@@ -1,21 +1,10 @@
 // The one-second tick: input box upkeep, speed counter and elapsed time.
+#include "display_texts.h"
 #include "drill.h"
 
 namespace dru {
-namespace {
 
-std::string TwoDigits(std::int32_t value) {
-  return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
-}  // namespace
-
-std::string TimeLine(std::int32_t hours, std::int32_t minutes, std::int32_t seconds) {
-  return "Time  " + TwoDigits(hours) + " : " + TwoDigits(minutes) + " : " + TwoDigits(seconds) +
-         "  have been elasped ...";
-}
-
-void Drill::TimerDruTimer() {
+void Drill::Tick() {
   if (state_.NoFileOpen) {
     view_.SetInputEnabled(false);
   } else {

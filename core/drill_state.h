@@ -7,13 +7,16 @@
 
 namespace dru {
 
+// The file the drill starts with when the settings name none.
+inline constexpr char kDefaultFile[] = "Default.dat";
+
 // Everything the drill remembers. The current target has no field: it is
 // the text of the target display, read back from the view when needed.
 struct DrillState {
   bool Modified = false;      // the lists differ from the file on disk
   bool SoundEffect = true;    // cues are played
   bool CaseSensitive = true;  // typed text must match letter case too
-  std::string CurrentFile = "Default.dat";
+  std::string CurrentFile = kDefaultFile;
   RecordList UnmarkedList;  // the pool of candidate records
   RecordList FileLines;     // every line of the file, in file order
   std::string PreviousStr;

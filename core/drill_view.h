@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "cue.h"
+
 namespace dru {
 
 enum class MessageKind { Information, Confirmation };
@@ -64,10 +66,8 @@ class DrillView {
   virtual void SetSaveDialogFileName(std::string_view name) = 0;
   virtual std::optional<std::string> RunSaveDialog(std::string_view title) = 0;
   virtual void ShowAbout() = 0;
-  // The File menu's Close command.
-  virtual void RunCloseCommand() = 0;
-  // Starts a named sound and returns at once.
-  virtual void PlayCue(std::string_view name) = 0;
+  // Starts a cue's sound and returns at once.
+  virtual void PlayCue(Cue cue) = 0;
 };
 
 }  // namespace dru

@@ -4,10 +4,11 @@
 
 #include "cp1252_case.h"
 #include "drill.h"
+#include "keys.h"
 
 namespace dru {
 
-void Drill::MemoTPDKeyPress(unsigned char keyChar) {
+void Drill::OnKeyPress(unsigned char keyChar) {
   if (state_.NoFileOpen) return;
   // The key is not in the box yet: one character there means this is the
   // second key of a record, where the speed measurement starts.
@@ -15,18 +16,18 @@ void Drill::MemoTPDKeyPress(unsigned char keyChar) {
 
   switch (keyChar) {
     case key::kBackspace:
-      Cue("DEL");
+      Play(Cue::Del);
       break;
     case key::kEnter:
-      Cue("ENTER");
+      Play(Cue::Enter);
       CompleteRecord();
       break;
     case key::kEscape:
       view_.ClearInput();
-      Cue("ESC");
+      Play(Cue::Esc);
       break;
     default:
-      if (keyChar >= 32 && keyChar <= 126) Cue("TYPE");
+      if (keyChar >= 32 && keyChar <= 126) Play(Cue::Type);
       break;
   }
 }
@@ -58,12 +59,12 @@ void Drill::CompleteRecord() {
   state_.NoPrevious = false;
 }
 
-void Drill::MemoTPDKeyDown(std::uint16_t virtualKey) {
+void Drill::OnKeyDown(std::uint16_t virtualKey) {
   if (state_.NoFileOpen) return;
   if (virtualKey == vk::kControl) GetPreviousStr();
   const bool navigation = (virtualKey >= vk::kPageUp && virtualKey <= vk::kDown) ||
                           virtualKey == vk::kInsert || virtualKey == vk::kDelete;
-  if (navigation) Cue("HEPP");
+  if (navigation) Play(Cue::Hepp);
 }
 
 }  // namespace dru

@@ -1,4 +1,5 @@
-// Reading and writing sentence files, and the marks in them.
+#include "sentence_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,14 +9,12 @@
 #include <cstring>
 #include <memory>
 
-#include "drill.h"
 #include "io_error.h"
 #include "safe_file_writer.h"
 
 namespace dru {
 namespace {
 
-constexpr char kMark = '*';
 constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 constexpr char kEndOfData = '\x1a';
@@ -88,37 +87,28 @@ class LineSplitter {
 
 }  // namespace
 
-std::string InfoLine(std::int64_t records, std::int64_t marked) {
-  return "There are " + std::to_string(records) + " records in the file, " +
-         std::to_string(marked) + " marked ready ...";
-}
-
-void Drill::LoadFileToList(const std::string& path) {
+SentenceFile ReadSentenceFile(const std::string& path) {
   FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.Get() < 0) throw IoError::FromErrno(errno);
-  // A folder opens like a file but cannot be read; refuse it before the
-  // lists are touched.
+  // A folder opens like a file but cannot be read.
   struct stat info {};
   if (fstat(file.Get(), &info) != 0) throw IoError::FromErrno(errno);
   if (S_ISDIR(info.st_mode)) throw IoError::FromErrno(EISDIR);
 
-  state_.UnmarkedList.Clear();
-  state_.FileLines.Clear();
-  std::int64_t records = 0;
-  std::int64_t marked = 0;
+  SentenceFile result;
   // A small file needs no large buffers.
   const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
   const std::size_t chunkSize = std::min(kReadChunk, fileSize + 1);
   RecordArena arena(fileSize);
   auto onLine = [&](std::string_view line) {
     const Record record = arena.Make(line);
-    state_.FileLines.Add(record);
+    result.fileLines.Add(record);
     if (line.empty()) return;
-    ++records;
-    if (line.front() == kMark) {
-      ++marked;
+    ++result.records;
+    if (IsMarked(line)) {
+      ++result.marked;
     } else {
-      state_.UnmarkedList.Add(record);
+      result.unmarkedList.Add(record);
     }
   };
 
@@ -128,57 +118,21 @@ void Drill::LoadFileToList(const std::string& path) {
     const ssize_t got = read(file.Get(), chunk.get(), chunkSize);
     if (got < 0) {
       if (errno == EINTR) continue;
-      throw IoError::FromErrno(errno);  // the lines read so far stay
+      throw IoError::FromErrno(errno);
     }
     if (got == 0 || !splitter.Feed(chunk.get(), static_cast<std::size_t>(got), onLine)) break;
   }
   splitter.Finish(onLine);
-
-  if (records == 0 && view_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok) {
-    view_.RunCloseCommand();
-    return;
-  }
-  state_.RecordCount = static_cast<std::int32_t>(records);
-  view_.SetInfoText(InfoLine(records, marked));
-  state_.Modified = false;
-  state_.NoFileOpen = false;
+  return result;
 }
 
-void Drill::SaveListToFile(const std::string& path) const {
+void WriteSentenceFile(const std::string& path, const RecordList& lines, const FileFormat&) {
   SafeFileWriter writer(path);
-  const RecordList& lines = state_.FileLines;
   for (std::size_t i = 0; i < lines.Count(); ++i) {
     writer.Write(lines.Get(i));
     writer.Write("\r\n");
   }
   writer.Commit();
-}
-
-void Drill::ClearAllMarks() {
-  RecordList& lines = state_.FileLines;
-  state_.UnmarkedList.Clear();
-  for (std::size_t i = 0; i < lines.Count(); ++i) {
-    const std::string_view line = lines.Get(i);
-    if (!line.empty() && line.front() == kMark) lines.Put(i, line.substr(1));
-    if (!lines.At(i).Empty()) state_.UnmarkedList.Add(lines.At(i));
-  }
-  const auto records = static_cast<std::int64_t>(state_.UnmarkedList.Count());
-  view_.SetInfoText(InfoLine(records, 0));
-  state_.RecordCount = static_cast<std::int32_t>(records);
-  state_.Modified = true;
-}
-
-void Drill::MarkRecord(std::string_view target) {
-  const std::ptrdiff_t line = state_.FileLines.IndexOf(target);
-  const std::ptrdiff_t pooled = state_.UnmarkedList.IndexOf(target);
-  if (pooled < 0 || line < 0) return;
-  const auto index = static_cast<std::size_t>(line);
-  std::string markedLine;
-  markedLine.reserve(state_.FileLines.At(index).Size() + 1);
-  markedLine += kMark;
-  markedLine += state_.FileLines.Get(index);
-  state_.FileLines.Put(index, markedLine);
-  state_.UnmarkedList.Delete(static_cast<std::size_t>(pooled));
 }
 
 }  // namespace dru

@@ -25,24 +25,23 @@ void CloseMemoryFile(const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  dru::testing::FakeView view;
-  view.answers.push_back(dru::Answer::Cancel);  // keep loading a file without records
-  dru::testing::FixedClock clock;
-  dru::Drill drill(view, clock);
   const std::string input = MemoryFile("input", data, size);
-  drill.LoadFileToList(input);
-  const auto lines = dru::testing::Entries(drill.State().FileLines);
+  dru::SentenceFile file = dru::ReadSentenceFile(input);
+  const auto lines = dru::testing::Entries(file.fileLines);
 
   // Saving goes through a temporary file in a real folder.
   // tmpfs makes the flush to disk of every save cheap.
   char folder[] = "/dev/shm/dru-fuzz-XXXXXX";
   if (mkdtemp(folder) == nullptr) std::abort();
   const std::string saved = std::string(folder) + "/saved.dat";
-  drill.SaveListToFile(saved);
-  drill.LoadFileToList(saved);
-  if (dru::testing::Entries(drill.State().FileLines) != lines) std::abort();
+  dru::WriteSentenceFile(saved, file.fileLines, file.format);
+  if (dru::testing::Entries(dru::ReadSentenceFile(saved).fileLines) != lines) std::abort();
 
-  drill.State().NoFileOpen = false;
+  // Marks on whatever was read.
+  dru::testing::FakeView view;
+  dru::testing::FixedClock clock;
+  dru::Drill drill(view, clock);
+  drill.OpenFile(std::move(file));
   clock.SetSeed(static_cast<unsigned>(size * 7919u % 86400000u));
   const std::string target = drill.GetRandomStr(drill.State().UnmarkedList);
   drill.MarkRecord(target);

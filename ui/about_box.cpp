@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "titles.h"
+#include "version.h"
 #include "window_style.h"
 
 namespace dru::ui {
@@ -22,7 +23,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About This Program"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,7 +39,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   bevel->setGeometry(9, 8, 257, 92);
 
   MakeLabel(this, "Label1", QString::fromUtf8(kProductName), 25, 17);
-  MakeLabel(this, "Label2", QStringLiteral("Version 1.02"), 25, 33);
+  MakeLabel(this, "Label2", QStringLiteral("Version ") + QLatin1String(kVersion), 25, 33);
   MakeLabel(this, "Label4", QStringLiteral("Email: "), 25, 49);
   MakeLabel(this, "Label6", QStringLiteral("dru@users.invalid"), 65, 49);
   MakeLabel(this, "Label3", QStringLiteral("Written by the dru team, 2026."), 25, 73);
@@ -57,7 +58,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAboutBox::keyPressEvent(QKeyEvent* event) {
+void AboutBox::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     event->accept();  // no button cancels this box
     return;

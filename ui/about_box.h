@@ -4,11 +4,11 @@
 
 namespace dru::ui {
 
-// TAboutBox: names the program and its version. Esc does not close it; OK
+// The about box: names the program and its version. Esc does not close it; OK
 // and the title bar's close button do.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
  public:
-  explicit TAboutBox(QWidget* parent);
+  explicit AboutBox(QWidget* parent);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -2,12 +2,19 @@
 
 #include <QSoundEffect>
 #include <QUrl>
+#include <utility>
 
 namespace dru::ui {
 namespace {
 
-constexpr const char* kCues[] = {"ABOUT", "START", "MENU", "CLOSE", "RESTORE",
-                                 "ENTER", "ESC",   "DEL",  "TYPE",  "HEPP"};
+// The sound file of each cue, compiled in from resources/sounds.
+constexpr std::pair<Cue, const char*> kCueSounds[] = {
+    {Cue::About, "qrc:/sounds/ABOUT.wav"},     {Cue::Start, "qrc:/sounds/START.wav"},
+    {Cue::Menu, "qrc:/sounds/MENU.wav"},       {Cue::Close, "qrc:/sounds/CLOSE.wav"},
+    {Cue::Restore, "qrc:/sounds/RESTORE.wav"}, {Cue::Enter, "qrc:/sounds/ENTER.wav"},
+    {Cue::Esc, "qrc:/sounds/ESC.wav"},         {Cue::Del, "qrc:/sounds/DEL.wav"},
+    {Cue::Type, "qrc:/sounds/TYPE.wav"},       {Cue::Hepp, "qrc:/sounds/HEPP.wav"},
+};
 
 QtMessageHandler previousHandler = nullptr;
 
@@ -28,17 +35,16 @@ void CuePlayer::FilterAudioWarnings() {
 }
 
 CuePlayer::CuePlayer(QObject* parent) : QObject(parent) {
-  for (const char* name : kCues) {
+  for (const auto& [cue, file] : kCueSounds) {
     auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(QLatin1String(name))));
+    effect->setSource(QUrl(QString::fromLatin1(file)));
     effect->setLoopCount(1);
-    effects_.emplace(QString::fromLatin1(name), effect);
+    effects_.emplace(cue, effect);
   }
 }
 
-void CuePlayer::Play(std::string_view name) {
-  const auto found =
-      effects_.find(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+void CuePlayer::Play(Cue cue) {
+  const auto found = effects_.find(cue);
   if (found == effects_.end()) return;
   if (playing_ != nullptr && playing_ != found->second) playing_->stop();
   playing_ = found->second;

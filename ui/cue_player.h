@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <map>
-#include <string_view>
+
+#include "cue.h"
 
 class QSoundEffect;
 
@@ -15,13 +15,13 @@ namespace dru::ui {
 class CuePlayer : public QObject {
  public:
   explicit CuePlayer(QObject* parent);
-  void Play(std::string_view name);
+  void Play(Cue cue);
   // Keeps the console free of the sound system's complaints about missing
   // audio devices; other messages pass.
   static void FilterAudioWarnings();
 
  private:
-  std::map<QString, QSoundEffect*> effects_;
+  std::map<Cue, QSoundEffect*> effects_;
   QSoundEffect* playing_ = nullptr;
 };
 

@@ -14,19 +14,16 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 using Texts = std::vector<std::string>;
+using Cues = std::vector<Cue>;
 
 class CommandsTest : public ::testing::Test {
  protected:
-  CommandsTest() {
-    view.onClose = [this] { commands.Close1Click(); };
-  }
-
   // Opens a file holding bytes through the Open command.
   std::string OpenFile(const std::string& name, const std::string& bytes) {
     const std::string path = dir.File(name);
     WriteBytes(path, bytes);
     view.openChoices.push_back(path);
-    commands.Open1Click();
+    commands.Open();
     return path;
   }
 
@@ -39,7 +36,7 @@ class CommandsTest : public ::testing::Test {
 };
 
 TEST_F(CommandsTest, OpenLoadsAndPicksButLeavesSpeedsAndClock) {
-  commands.Open1Click();  // cancelled dialog, nothing asked
+  commands.Open();  // cancelled dialog, nothing asked
   EXPECT_TRUE(view.messages.empty());
   EXPECT_TRUE(state.NoFileOpen);
 
@@ -67,10 +64,10 @@ TEST_F(CommandsTest, OpenOfMissingNameThenSaveWritesOldLinesThere) {
   OpenFile("a.txt", "A\r\nB");
   const std::string missing = dir.File("new.dat");
   view.openChoices.push_back(missing);
-  commands.Open1Click();
+  commands.Open();
   EXPECT_EQ(state.CurrentFile, missing);
   EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B"}));
-  commands.Save1Click();
+  commands.Save();
   EXPECT_EQ(ReadBytes(missing), "A\r\nB\r\n");
 }
 
@@ -87,8 +84,33 @@ TEST_F(CommandsTest, OpenEmptyFileWithUnsavedChangesAsksTwice) {
   EXPECT_EQ(view.infoText, kNoFileText);
   EXPECT_EQ(view.target, "");
   EXPECT_TRUE(view.inputEnabled);  // Open enables it; the next tick disables it
-  drill.TimerDruTimer();
+  drill.Tick();
   EXPECT_FALSE(view.inputEnabled);
+}
+
+TEST_F(CommandsTest, EmptyFileNoticeOkClosesIt) {
+  OpenFile("a.txt", "A\r\n");
+  const std::string empty = dir.File("empty.txt");
+  WriteBytes(empty, "\r\n\r\n");
+  commands.LoadFileToList(empty);
+  EXPECT_EQ(view.messages, (Texts{std::string(kEmptyFileText)}));
+  EXPECT_EQ(view.cues, (Cues{Cue::Close}));  // the Close command ran
+  EXPECT_EQ(view.infoText, kNoFileText);
+  EXPECT_TRUE(state.NoFileOpen);
+  EXPECT_EQ(state.RecordCount, 1);  // Close leaves the count
+  EXPECT_EQ(state.FileLines.Count(), 0u);
+}
+
+TEST_F(CommandsTest, EmptyFileNoticeShutGoesOnLoading) {
+  const std::string empty = dir.File("empty.txt");
+  WriteBytes(empty, "");
+  view.answers.push_back(Answer::Cancel);
+  commands.LoadFileToList(empty);
+  EXPECT_TRUE(view.cues.empty());
+  EXPECT_EQ(state.RecordCount, 0);
+  EXPECT_EQ(view.infoText, "There are 0 records in the file, 0 marked ready ...");
+  EXPECT_FALSE(state.NoFileOpen);
+  EXPECT_EQ(drill.GetRandomStr(state.UnmarkedList), "");
 }
 
 TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
@@ -98,20 +120,20 @@ TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
   state.Modified = true;
   view.saveChoices.push_back(existing);
   view.answers.push_back(Answer::Cancel);
-  commands.SaveAs1Click();
+  commands.SaveAs();
   EXPECT_EQ(view.messages, (Texts{"File " + existing + " exists. Overwrite?"}));
   EXPECT_EQ(ReadBytes(existing), "keep");
   EXPECT_TRUE(state.Modified);
 
   const std::string copy = dir.File("copy");
   view.saveChoices.push_back(copy);
-  commands.SaveAs1Click();
+  commands.SaveAs();
   EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
   EXPECT_FALSE(state.Modified);
   EXPECT_EQ(state.CurrentFile, opened);
 
   state.FileLines.Put(0, "*A");
-  commands.Save1Click();
+  commands.Save();
   EXPECT_EQ(ReadBytes(opened), "*A\r\nB\r\n");
   EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
 }
@@ -124,9 +146,9 @@ TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
   view.bestBar = 250;
   view.currentBar = 99;
   view.answers.push_back(Answer::Cancel);
-  commands.Close1Click();
+  commands.Close();
   EXPECT_EQ(ReadBytes(path), "A\r\nB\r\n");
-  EXPECT_EQ(view.cues, (Texts{"CLOSE"}));
+  EXPECT_EQ(view.cues, (Cues{Cue::Close}));
   EXPECT_TRUE(state.NoFileOpen);
   EXPECT_FALSE(state.Modified);
   EXPECT_EQ(state.FileLines.Count(), 0u);
@@ -138,10 +160,10 @@ TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
   EXPECT_EQ(state.CurrentFile, path);
 
   view.messages.clear();
-  commands.Open1Click();  // nothing left to save, nothing asked
+  commands.Open();  // nothing left to save, nothing asked
   EXPECT_TRUE(view.messages.empty());
-  commands.Close1Click();  // no file: no cue
-  commands.Save1Click();
+  commands.Close();  // no file: no cue
+  commands.Save();
   EXPECT_EQ(view.cues.size(), 1u);
 }
 
@@ -151,7 +173,7 @@ TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
   view.input = "B";
   view.currentBar = 300;
   state.NoPrevious = false;
-  commands.MarkReady1Click();
+  commands.MarkReady();
   EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "*B", "C"}));
   EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "C"}));
   EXPECT_EQ(view.infoText, "There are 3 records in the file, 1 marked ready ...");
@@ -162,7 +184,7 @@ TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
   EXPECT_TRUE(state.Modified);
   EXPECT_TRUE(state.NoPrevious);
   EXPECT_EQ(state.PreviousStr, "B");
-  EXPECT_EQ(view.cues, (Texts{"MENU"}));
+  EXPECT_EQ(view.cues, (Cues{Cue::Menu}));
 }
 
 TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {
@@ -170,13 +192,13 @@ TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {
   view.target = "B";
   view.input = "Bx";
   view.answers.push_back(Answer::Cancel);
-  commands.MarkReady1Click();
+  commands.MarkReady();
   EXPECT_EQ(view.messages, (Texts{std::string(kLastRecordQuestion)}));
   EXPECT_EQ(Entries(state.FileLines), (Texts{"*A", "B", "*C"}));
   EXPECT_FALSE(state.Modified);
   EXPECT_EQ(view.input, "Bx");
 
-  commands.MarkReady1Click();  // answered OK
+  commands.MarkReady();  // answered OK
   EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B", "C"}));
   EXPECT_EQ(view.infoText, "There are 3 records in the file, 0 marked ready ...");
   EXPECT_EQ(view.target, "B");
@@ -184,28 +206,28 @@ TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {
 }
 
 TEST_F(CommandsTest, OptionsAboutAndGuards) {
-  commands.ClearAllMarks1Click();
-  commands.MarkReady1Click();
-  commands.PreviousSentence1Click();
+  commands.ClearAllMarks();
+  commands.MarkReady();
+  commands.PreviousSentence();
   EXPECT_TRUE(view.cues.empty());
 
-  commands.SoundEffect1Click();
+  commands.ToggleSoundEffect();
   EXPECT_FALSE(state.SoundEffect);
   EXPECT_FALSE(view.soundChecked);
-  commands.CaseSensitive1Click();
-  commands.CaseSensitive1Click();
+  commands.ToggleCaseSensitive();
+  commands.ToggleCaseSensitive();
   EXPECT_TRUE(state.CaseSensitive);
   EXPECT_TRUE(view.caseChecked);
   OpenFile("a.txt", "*A\r\nB\r\n");
-  commands.ClearAllMarks1Click();
-  commands.About1Click();
+  commands.ClearAllMarks();
+  commands.About();
   EXPECT_TRUE(view.cues.empty());  // sound is off
   EXPECT_EQ(view.aboutShown, 1);
   EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "B"}));
 
-  commands.SoundEffect1Click();
-  commands.About1Click();
-  EXPECT_EQ(view.cues, (Texts{"START"}));
+  commands.ToggleSoundEffect();
+  commands.About();
+  EXPECT_EQ(view.cues, (Cues{Cue::Start}));
 }
 
 }  // namespace

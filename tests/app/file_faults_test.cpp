@@ -32,12 +32,9 @@ struct Program {
   Commands commands{drill};
   DrillState& state = drill.State();
 
-  Program() {
-    view.onClose = [this] { commands.Close1Click(); };
-  }
   void Open(const std::string& path) {
     view.openChoices.push_back(path);
-    commands.Open1Click();
+    commands.Open();
   }
 };
 
@@ -58,9 +55,9 @@ TEST(FileFaults, DiskFullDuringSaveLosesNothing) {
       [&path]() -> std::string {
         Program program;
         program.Open(path);
-        program.commands.MarkReady1Click();
+        program.commands.MarkReady();
         try {
-          program.commands.Save1Click();
+          program.commands.Save();
           return "the save succeeded";
         } catch (const IoError& error) {
           if (WithFullStop(error.what()) != "Disk full.") return error.what();
@@ -82,8 +79,8 @@ TEST(FileFaults, OddFileNamesRoundTrip) {
     program.Open(path);
     ASSERT_FALSE(program.state.NoFileOpen) << name;
     program.view.target = "two";
-    program.commands.MarkReady1Click();
-    program.commands.Save1Click();
+    program.commands.MarkReady();
+    program.commands.Save();
     EXPECT_EQ(ReadBytes(path), "one\r\n*two\r\n") << name;
   }
   EXPECT_EQ(FileCount(dir.Path()), 6u);
@@ -98,13 +95,13 @@ TEST(FileFaults, FileGoneBeforeLoadingChangesNothingVisible) {
   WriteBytes(gone, "B\r\n");
   program.view.openChoices.push_back(gone);
   fs::remove(gone);  // deleted after the user chose it
-  program.commands.Open1Click();
+  program.commands.Open();
   EXPECT_EQ(program.state.CurrentFile, gone);
   EXPECT_EQ(program.view.target, "A");
   EXPECT_TRUE(program.view.messages.empty());
 
   program.view.openChoices.push_back(dir.Path().string());  // a folder chosen as the file
-  program.commands.Open1Click();
+  program.commands.Open();
   EXPECT_EQ(Entries(program.state.FileLines), (std::vector<std::string>{"A"}));
 }
 
@@ -116,7 +113,7 @@ TEST(FileFaults, UnreadableSettingsGiveDefaultsAndAreNotOverwritten) {
     chmod(dir.File("dru.ini").c_str(), 0200);  // write-only
     Program program;
     Lifecycle lifecycle(program.drill, program.commands);
-    lifecycle.FormCreate();
+    lifecycle.StartUp();
     if (!program.state.SoundEffect) return "the unreadable value was read";
     try {
       lifecycle.WriteIniFile();
@@ -140,7 +137,7 @@ TEST(FileFaults, UnwritableStartFolderReportsTheSettingsPath) {
     fs::current_path(dir.Path());
     Program program;
     Lifecycle lifecycle(program.drill, program.commands);
-    lifecycle.FormCreate();
+    lifecycle.StartUp();
     chmod(dir.Path().c_str(), 0555);
     try {
       lifecycle.WriteIniFile();

@@ -38,7 +38,7 @@ class LifecycleTest : public ::testing::Test {
 };
 
 TEST_F(LifecycleTest, FirstStartInEmptyFolder) {
-  lifecycle.FormCreate();
+  lifecycle.StartUp();
   EXPECT_EQ(state.StartDir, dir.Path().string() + "/");
   EXPECT_TRUE(state.NoFileOpen);
   EXPECT_TRUE(state.NoPrevious);
@@ -47,7 +47,7 @@ TEST_F(LifecycleTest, FirstStartInEmptyFolder) {
   EXPECT_EQ(state.CurrentFile, "Default.dat");
   EXPECT_EQ(view.saveDialogName, "Default.dat");
   EXPECT_EQ(view.infoText, kNoFileText);
-  EXPECT_EQ(view.cues, (std::vector<std::string>{"ABOUT"}));
+  EXPECT_EQ(view.cues, (std::vector<Cue>{Cue::About}));
 
   lifecycle.SaveBeforeClose();
   lifecycle.WriteIniFile();
@@ -61,7 +61,7 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
   WriteBytes(dir.File("sub/w.dat"), "one\r\n*two\r\n");
   WriteBytes(dir.File("dru.ini"),
              "[options]\nsoundeffect = \"0\"\nCaseSensitive=x0\n[FILES]\nLastOpenFile=sub/w.dat\n");
-  lifecycle.FormCreate();
+  lifecycle.StartUp();
   EXPECT_FALSE(state.SoundEffect);
   EXPECT_FALSE(view.soundChecked);
   EXPECT_FALSE(state.CaseSensitive);
@@ -84,7 +84,7 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
 TEST_F(LifecycleTest, MissingLastFileFallsBackToDefault) {
   WriteBytes(dir.File("Default.dat"), "fallback\r\n");
   WriteBytes(dir.File("dru.ini"), "[Files]\nLastOpenFile=/no/such/file.dat\n");
-  lifecycle.FormCreate();
+  lifecycle.StartUp();
   EXPECT_EQ(state.CurrentFile, "Default.dat");
   EXPECT_EQ(view.saveDialogName, "Default.dat");
   EXPECT_EQ(view.target, "fallback");
@@ -102,7 +102,7 @@ TEST(LifecycleErrors, LoadErrorAtStartUpEndsEarly) {
     Commands commands(drill);
     Lifecycle lifecycle(drill, commands);
     try {
-      lifecycle.FormCreate();
+      lifecycle.StartUp();
       return "no error";
     } catch (const IoError& error) {
       if (std::string(error.what()) != "File access denied") return error.what();
@@ -116,7 +116,7 @@ TEST(LifecycleErrors, LoadErrorAtStartUpEndsEarly) {
 }
 
 TEST_F(LifecycleTest, UnwritableSettingsReportThePath) {
-  lifecycle.FormCreate();
+  lifecycle.StartUp();
   fs::create_directory(dir.File("dru.ini"));  // a folder in the file's place
   try {
     lifecycle.WriteIniFile();

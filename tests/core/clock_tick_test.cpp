@@ -23,7 +23,7 @@ TEST(ClockTick, ElapsedTimeLine) {
   int ticks = 0;
   for (const auto& [at, line] : checkpoints) {
     while (ticks < at) {
-      drill.TimerDruTimer();
+      drill.Tick();
       ++ticks;
     }
     EXPECT_EQ(view.timeText, line);
@@ -35,15 +35,15 @@ TEST(ClockTick, InputBoxUpkeep) {
   FakeView view;
   FixedClock clock;
   Drill drill(view, clock);
-  drill.TimerDruTimer();
+  drill.Tick();
   EXPECT_FALSE(view.inputEnabled);
   view.inputEnabled = true;  // Open enables it even when no file came of it
-  drill.TimerDruTimer();
+  drill.Tick();
   EXPECT_FALSE(view.inputEnabled);
   EXPECT_FALSE(view.inputFocused);
 
   drill.State().NoFileOpen = false;  // disabled while a file is open
-  drill.TimerDruTimer();
+  drill.Tick();
   EXPECT_TRUE(view.inputEnabled);
   EXPECT_TRUE(view.inputFocused);
 }

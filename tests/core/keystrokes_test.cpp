@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "fake_view.h"
+#include "keys.h"
 
 namespace dru {
 namespace {
 
 using testing::FakeView;
 using testing::FixedClock;
-using Cues = std::vector<std::string>;
+using Cues = std::vector<Cue>;
 
 class Keystrokes : public ::testing::Test {
  protected:
@@ -23,7 +24,7 @@ class Keystrokes : public ::testing::Test {
   // Types text into the box as the window would: key press, then insert.
   void Type(const std::string& text) {
     for (char c : text) {
-      drill.MemoTPDKeyPress(static_cast<unsigned char>(c));
+      drill.OnKeyPress(static_cast<unsigned char>(c));
       view.input += c;
     }
   }
@@ -32,7 +33,7 @@ class Keystrokes : public ::testing::Test {
   void Finish(const std::string& text, std::int32_t seconds) {
     view.input = text;
     state.TypingSeconds = seconds;
-    drill.MemoTPDKeyPress(key::kEnter);
+    drill.OnKeyPress(key::kEnter);
   }
 
   FakeView view;
@@ -110,32 +111,32 @@ TEST_F(Keystrokes, SecondKeyStartsTheMeasurement) {
   Type("t");
   EXPECT_EQ(state.TypingSeconds, 7);
   view.input = "C";  // a Backspace left one character
-  drill.MemoTPDKeyPress(key::kBackspace);
+  drill.OnKeyPress(key::kBackspace);
   EXPECT_EQ(state.TypingSeconds, 0);
 }
 
 TEST_F(Keystrokes, CuesAndEsc) {
   Type("a ~\t\x01\x7f\xe9");
-  drill.MemoTPDKeyPress(key::kBackspace);
-  EXPECT_EQ(view.cues, (Cues{"TYPE", "TYPE", "TYPE", "DEL"}));
+  drill.OnKeyPress(key::kBackspace);
+  EXPECT_EQ(view.cues, (Cues{Cue::Type, Cue::Type, Cue::Type, Cue::Del}));
   view.cues.clear();
-  drill.MemoTPDKeyPress(key::kEscape);
+  drill.OnKeyPress(key::kEscape);
   EXPECT_EQ(view.input, "");
-  EXPECT_EQ(view.cues, (Cues{"ESC"}));
+  EXPECT_EQ(view.cues, (Cues{Cue::Esc}));
   view.cues.clear();
   view.input = "Cat";
-  drill.MemoTPDKeyPress(key::kEnter);
-  EXPECT_EQ(view.cues, (Cues{"ENTER"}));
+  drill.OnKeyPress(key::kEnter);
+  EXPECT_EQ(view.cues, (Cues{Cue::Enter}));
   view.cues.clear();
   for (std::uint16_t k : {32, 33, 36, 40, 41, 44, 45, 46, 47, 112})
-    drill.MemoTPDKeyDown(k);
-  EXPECT_EQ(view.cues, (Cues{"HEPP", "HEPP", "HEPP", "HEPP", "HEPP"}));
+    drill.OnKeyDown(k);
+  EXPECT_EQ(view.cues, (Cues{Cue::Hepp, Cue::Hepp, Cue::Hepp, Cue::Hepp, Cue::Hepp}));
 
   state.SoundEffect = false;
   view.cues.clear();
   Type("ab");
-  drill.MemoTPDKeyDown(vk::kDelete);
-  drill.MemoTPDKeyPress(key::kEnter);
+  drill.OnKeyDown(vk::kDelete);
+  drill.OnKeyPress(key::kEnter);
   EXPECT_TRUE(view.cues.empty());
 }
 
@@ -143,13 +144,13 @@ TEST_F(Keystrokes, CtrlRestoresPreviousRecordOnce) {
   Finish("Cat", 3);
   ASSERT_EQ(view.target, "Next");
   view.input = "Ne";
-  drill.MemoTPDKeyDown(vk::kControl);
+  drill.OnKeyDown(vk::kControl);
   EXPECT_EQ(view.target, "Cat");
   EXPECT_EQ(view.input, "");
   view.input = "C";
-  drill.MemoTPDKeyDown(vk::kControl);  // held down: repeats change nothing
+  drill.OnKeyDown(vk::kControl);  // held down: repeats change nothing
   EXPECT_EQ(view.input, "C");
-  EXPECT_EQ(view.cues, (Cues{"ENTER", "RESTORE"}));
+  EXPECT_EQ(view.cues, (Cues{Cue::Enter, Cue::Restore}));
 }
 
 TEST_F(Keystrokes, NothingHappensWithoutFile) {
@@ -157,10 +158,10 @@ TEST_F(Keystrokes, NothingHappensWithoutFile) {
   state.TypingSeconds = 9;
   view.input = "x";
   Type("yz");
-  drill.MemoTPDKeyPress(key::kEscape);
-  drill.MemoTPDKeyPress(key::kEnter);
-  drill.MemoTPDKeyDown(vk::kControl);
-  drill.MemoTPDKeyDown(vk::kPageUp);
+  drill.OnKeyPress(key::kEscape);
+  drill.OnKeyPress(key::kEnter);
+  drill.OnKeyDown(vk::kControl);
+  drill.OnKeyDown(vk::kPageUp);
   EXPECT_EQ(view.input, "xyz");
   EXPECT_EQ(view.target, "Cat");
   EXPECT_EQ(state.TypingSeconds, 9);

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "fake_view.h"
+#include "sentence_file.h"
 #include "temp_dir.h"
 
 namespace dru {
@@ -34,13 +34,10 @@ TEST(KilledSave, FileIsOldOrNewNeverHalf) {
     ASSERT_EQ(pipe(fds), 0);
     const pid_t child = fork();
     if (child == 0) {
-      testing::FakeView view;
-      testing::FixedClock clock;
-      Drill drill(view, clock);
       testing::WriteBytes(path + ".src", newContents);
-      drill.LoadFileToList(path + ".src");
+      const SentenceFile file = ReadSentenceFile(path + ".src");
       [[maybe_unused]] auto ignored = write(fds[1], "go", 2);
-      drill.SaveListToFile(path);
+      WriteSentenceFile(path, file.fileLines, file.format);
       _exit(0);
     }
     close(fds[1]);

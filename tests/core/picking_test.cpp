@@ -61,7 +61,7 @@ TEST_F(Picking, PreviousRecordRestoredOnceWhenAllowed) {
   drill.GetPreviousStr();
   EXPECT_EQ(view.target, "A");
   EXPECT_EQ(view.input, "");
-  EXPECT_EQ(view.cues, (std::vector<std::string>{"RESTORE"}));
+  EXPECT_EQ(view.cues, (std::vector<Cue>{Cue::Restore}));
   view.input = "x";
   drill.GetPreviousStr();  // the target already is the previous one
   EXPECT_EQ(view.input, "x");

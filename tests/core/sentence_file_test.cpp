@@ -23,7 +23,7 @@ class SentenceFile : public ::testing::Test {
   std::string Load(const std::string& bytes) {
     const std::string path = dir.File("records.dat");
     WriteBytes(path, bytes);
-    drill.LoadFileToList(path);
+    drill.OpenFile(ReadSentenceFile(path));
     return path;
   }
 
@@ -86,33 +86,12 @@ TEST_F(SentenceFile, SaveWritesCrLfAfterEveryLine) {
   EXPECT_EQ(ReadBytes(path), "x\ny\r\n\r\nz\r\n");
 }
 
-TEST_F(SentenceFile, EmptyFileMessageOkRunsClose) {
-  Load("A\r\n");
-  view.infoText = "before";
-  Load("\r\n\r\n");
-  EXPECT_EQ(view.messages, (Lines{std::string(kEmptyFileText)}));
-  EXPECT_EQ(view.closeCommands, 1);
-  EXPECT_EQ(view.infoText, "before");  // left to the Close command
-  EXPECT_EQ(state.RecordCount, 1);
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"", ""}));
-}
-
-TEST_F(SentenceFile, EmptyFileMessageShutGoesOnLoading) {
-  view.answers.push_back(Answer::Cancel);
-  Load("");
-  EXPECT_EQ(view.closeCommands, 0);
-  EXPECT_EQ(state.RecordCount, 0);
-  EXPECT_EQ(view.infoText, "There are 0 records in the file, 0 marked ready ...");
-  EXPECT_FALSE(state.NoFileOpen);
-  EXPECT_EQ(drill.GetRandomStr(state.UnmarkedList), "");
-}
-
 TEST_F(SentenceFile, FailedOpenKeepsEverything) {
   Load("A\r\nB");
   state.Modified = true;
   auto expectError = [&](const std::string& path, const char* text) {
     try {
-      drill.LoadFileToList(path);
+      drill.OpenFile(ReadSentenceFile(path));
       ADD_FAILURE() << "no error for " << path;
     } catch (const IoError& error) {
       EXPECT_STREQ(error.what(), text) << path;

@@ -16,13 +16,14 @@
 
 #include "about_box.h"
 #include "cue_player.h"
-#include "form_dru_main.h"
+#include "main_window.h"
 #include "temp_dir.h"
 #include "titles.h"
+#include "version.h"
 
 using dru::Answer;
 using dru::MessageKind;
-using dru::ui::TFormDruMain;
+using dru::ui::MainWindow;
 
 namespace {
 
@@ -51,7 +52,7 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TFormDruMain> window;
+  std::unique_ptr<MainWindow> window;
   std::unique_ptr<dru::testing::TempDir> dir;
 
   template <typename T>
@@ -67,7 +68,7 @@ class WindowTest : public QObject {
   void Load(const std::string& bytes, const std::string& target) {
     const std::string path = dir->File("records.dat");
     dru::testing::WriteBytes(path, bytes);
-    window->GetDrill().LoadFileToList(path);
+    window->GetCommands().LoadFileToList(path);
     window->SetTargetText(target);
     Memo()->setFocus();
   }
@@ -77,7 +78,7 @@ class WindowTest : public QObject {
 
   void init() {
     dir = std::make_unique<dru::testing::TempDir>();
-    window = std::make_unique<TFormDruMain>();
+    window = std::make_unique<MainWindow>();
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -262,15 +263,21 @@ class WindowTest : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     const std::string missing = dir->File("missing.dat");
-    window->RunHandler([&] { window->GetDrill().LoadFileToList(missing); });
+    window->RunHandler([&] { window->GetCommands().LoadFileToList(missing); });
     QCOMPARE(caption, QString::fromUtf8(dru::ui::kApplicationTitle));
     QCOMPARE(text, QStringLiteral("File not found."));
     QVERIFY(window->GetDrill().State().NoFileOpen);
+
+    OnNextModal([&](QWidget* box) {
+      text = ModalText(box);
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    window->RunHandler([] { throw std::bad_alloc(); });
+    QCOMPARE(text, QStringLiteral("Not enough memory."));
   }
 
   void aboutBoxIgnoresEsc() {
-    dru::ui::TAboutBox about(window.get());
-    window->SetAboutBox(&about);
+    auto& about = *Child<dru::ui::AboutBox>("AboutBox");
     bool stillOpenAfterEsc = false;
     OnNextModal([&](QWidget* box) {
       QCOMPARE(box->windowTitle(), QStringLiteral("About This Program"));
@@ -281,7 +288,7 @@ class WindowTest : public QObject {
     window->ShowAbout();
     QVERIFY(stillOpenAfterEsc);
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
-             QStringLiteral("Version 1.02"));
+             QStringLiteral("Version ") + QLatin1String(dru::kVersion));
     QCOMPARE(about.size(), QSize(276, 161));
     OnNextModal([](QWidget* box) { box->close(); });
     window->ShowAbout();

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "display_texts.h"
 #include "drill.h"
 
 namespace dru::testing {
@@ -20,22 +20,20 @@ class FakeView : public DrillView {
   bool inputFocused = false;
   std::int64_t currentBar = 0;
   std::int64_t bestBar = 0;
-  std::string currentText = "000";
-  std::string bestText = "000";
+  std::string currentText = std::string(kNoSpeedYetText);
+  std::string bestText = std::string(kNoSpeedYetText);
   std::string infoText = std::string(kNoFileText);
-  std::string timeText = "Time  00 : 00 : 00  have been elasped ...";
+  std::string timeText = TimeLine(0, 0, 0);
   bool soundChecked = true;
   bool caseChecked = true;
 
-  std::vector<std::string> cues;
+  std::vector<Cue> cues;
   std::vector<std::string> messages;
   std::deque<Answer> answers;  // empty: every box is answered OK
   std::deque<std::optional<std::string>> openChoices;
   std::deque<std::optional<std::string>> saveChoices;
   std::string saveDialogName;
-  int closeCommands = 0;
   int aboutShown = 0;
-  std::function<void()> onClose;
 
   const std::string& TargetText() const override { return target; }
   void SetTargetText(std::string_view text) override { target = text; }
@@ -73,11 +71,7 @@ class FakeView : public DrillView {
     return choice;
   }
   void ShowAbout() override { ++aboutShown; }
-  void RunCloseCommand() override {
-    ++closeCommands;
-    if (onClose) onClose();
-  }
-  void PlayCue(std::string_view name) override { cues.emplace_back(name); }
+  void PlayCue(Cue cue) override { cues.push_back(cue); }
 
  private:
   static std::optional<std::string> Pop(std::deque<std::optional<std::string>>& queue) {

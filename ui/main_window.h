@@ -23,25 +23,24 @@ namespace dru::ui {
 class CuePlayer;
 class InputBox;
 class TargetDisplay;
-class TAboutBox;
+class AboutBox;
 
 // The main window: hosts the drill's displays, the menu, the dialogs and
 // the one-second timer, and owns the drill state.
-class TFormDruMain : public QMainWindow, public DrillView {
+class MainWindow : public QMainWindow, public DrillView {
  public:
-  explicit TFormDruMain(QWidget* parent = nullptr);
-  ~TFormDruMain() override;
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Start-up: the single-instance check, then the settings and the last
   // file. False when another instance runs and this one must end at once.
-  bool FormCreate(WindowActivator& activator);
+  bool StartUp(WindowActivator& activator);
 
   // File, Exit: asks the window to close; the closing sequence follows.
-  void Exit1Click() { close(); }
+  void Exit() { close(); }
 
   Drill& GetDrill() noexcept { return drill_; }
   Commands& GetCommands() noexcept { return commands_; }
-  void SetAboutBox(TAboutBox* box) noexcept { aboutBox_ = box; }
   // Runs an event handler; an error ends it and is shown in the general
   // error report, after which the program waits for the next event.
   void RunHandler(const std::function<void()>& handler);
@@ -72,8 +71,7 @@ class TFormDruMain : public QMainWindow, public DrillView {
   void SetSaveDialogFileName(std::string_view name) override;
   std::optional<std::string> RunSaveDialog(std::string_view title) override;
   void ShowAbout() override;
-  void RunCloseCommand() override;
-  void PlayCue(std::string_view name) override;
+  void PlayCue(Cue cue) override;
 
  protected:
   // The closing sequence: save changes, write the settings, free the lists.
@@ -90,22 +88,19 @@ class TFormDruMain : public QMainWindow, public DrillView {
   Commands commands_;
   Lifecycle lifecycle_;
   std::unique_ptr<InstanceLock> instanceLock_;
-  TAboutBox* aboutBox_ = nullptr;
   QString saveDialogFileName_;
 
-  TargetDisplay* StaticTextTXD = nullptr;
-  InputBox* MemoTPD = nullptr;
-  QGroupBox* Statistics = nullptr;
-  QLabel* LabelMS = nullptr;
-  QLabel* LabelCS = nullptr;
-  QLabel* LabelInfo = nullptr;
-  QLabel* Label6 = nullptr;
-  QProgressBar* ProgressBarMS = nullptr;
-  QProgressBar* ProgressBarCS = nullptr;
-  QStatusBar* StatusBarMain = nullptr;
-  QAction* SoundEffect1 = nullptr;
-  QAction* CaseSensitive1 = nullptr;
-  QTimer* TimerDru = nullptr;
+  TargetDisplay* targetDisplay_ = nullptr;
+  InputBox* inputBox_ = nullptr;
+  QLabel* bestSpeedLabel_ = nullptr;
+  QLabel* currentSpeedLabel_ = nullptr;
+  QLabel* infoLabel_ = nullptr;
+  QLabel* timeLabel_ = nullptr;
+  QProgressBar* bestSpeedBar_ = nullptr;
+  QProgressBar* currentSpeedBar_ = nullptr;
+  QAction* soundEffectItem_ = nullptr;
+  QAction* caseSensitiveItem_ = nullptr;
+  AboutBox* aboutBox_ = nullptr;
   CuePlayer* cues_ = nullptr;
 };
 

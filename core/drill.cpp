@@ -1,0 +1,102 @@
+// The open file's lists and marks, and choosing the next target.
+#include "drill.h"
+
+#include <cstdint>
+
+#include "display_texts.h"
+
+namespace dru {
+
+void Drill::ResetForStartUp() {
+  state_.Modified = false;
+  state_.RecordCount = 0;
+  state_.Hours = state_.Minutes = state_.Seconds = 0;
+  state_.NoPrevious = true;
+  state_.NoFileOpen = true;
+  FreeLists();
+}
+
+void Drill::OpenFile(SentenceFile file) {
+  state_.RecordCount = static_cast<std::int32_t>(file.records);
+  view_.SetInfoText(InfoLine(file.records, file.marked));
+  TakeLines(std::move(file));
+  state_.Modified = false;
+  state_.NoFileOpen = false;
+}
+
+void Drill::TakeLines(SentenceFile file) {
+  state_.FileLines = std::move(file.fileLines);
+  state_.UnmarkedList = std::move(file.unmarkedList);
+}
+
+void Drill::CloseFile() {
+  view_.SetInputEnabled(false);
+  FreeLists();
+  view_.SetTargetText("");
+  view_.SetCurrentSpeedBar(0);
+  view_.SetCurrentSpeedText("0");
+  state_.NoFileOpen = true;
+  state_.Modified = false;
+  view_.SetInfoText(kNoFileText);
+}
+
+void Drill::FreeLists() noexcept {
+  state_.FileLines.Clear();
+  state_.UnmarkedList.Clear();
+}
+
+void Drill::SaveListToFile(const std::string& path) const {
+  WriteSentenceFile(path, state_.FileLines, FileFormat{});
+}
+
+void Drill::ClearAllMarks() {
+  RecordList& lines = state_.FileLines;
+  state_.UnmarkedList.Clear();
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    const std::string_view line = lines.Get(i);
+    if (IsMarked(line)) lines.Put(i, line.substr(1));
+    if (!lines.At(i).Empty()) state_.UnmarkedList.Add(lines.At(i));
+  }
+  const auto records = static_cast<std::int64_t>(state_.UnmarkedList.Count());
+  view_.SetInfoText(InfoLine(records, 0));
+  state_.RecordCount = static_cast<std::int32_t>(records);
+  state_.Modified = true;
+}
+
+void Drill::MarkRecord(std::string_view target) {
+  const std::ptrdiff_t line = state_.FileLines.IndexOf(target);
+  const std::ptrdiff_t pooled = state_.UnmarkedList.IndexOf(target);
+  if (pooled < 0 || line < 0) return;
+  const auto index = static_cast<std::size_t>(line);
+  std::string markedLine;
+  markedLine.reserve(state_.FileLines.At(index).Size() + 1);
+  markedLine += kMark;
+  markedLine += state_.FileLines.Get(index);
+  state_.FileLines.Put(index, markedLine);
+  state_.UnmarkedList.Delete(static_cast<std::size_t>(pooled));
+}
+
+std::string Drill::GetRandomStr(const RecordList& list) const {
+  if (state_.NoFileOpen || list.Count() == 0) return {};
+  // Reseeded from the millisecond clock before every draw, then advanced once.
+  const TimeOfDay now = clock_.NowUtc();
+  std::uint32_t seed = ((now.hour * 60u + now.minute) * 60u + now.second) * 1000u + now.millisecond;
+  seed = seed * 134775813u + 1u;
+  const auto index = static_cast<std::size_t>(
+      (static_cast<std::uint64_t>(list.Count()) * static_cast<std::uint64_t>(seed)) >> 32);
+  return std::string(list.Get(index));
+}
+
+void Drill::GetPreviousStr() {
+  if (state_.NoFileOpen || state_.NoPrevious) return;
+  if (view_.TargetText() == state_.PreviousStr) return;
+  view_.ClearInput();
+  view_.SetTargetText(state_.PreviousStr);
+  Play(Cue::Restore);
+}
+
+void Drill::Play(Cue cue) {
+  if (state_.SoundEffect) view_.PlayCue(cue);
+}
+
+}  // namespace dru
