@@ -1,14 +1,18 @@
 #!/bin/bash
 # End-to-end tests of the real dru binary on a virtual X display, driven
-# with xdotool. Usage: e2e_test.sh path/to/dru
+# with xdotool. Usage: e2e_test.sh path/to/dru path/to/dru_close_window
+#
+# Each case runs with a runtime folder of its own, so that no case sees the
+# single-instance lock of another, and every dru a case started is ended
+# by its PID afterwards, whatever happened in the case.
 set -u
 DRU=$(realpath "$1")
+CLOSE_WINDOW=$(realpath "$2")
 CAPTION="dru - Sentence Typing Drill"
 ROOT=$(mktemp -d /tmp/dru-e2e-XXXXXX)
 passed=0
 failed=0
-export XDG_RUNTIME_DIR="$ROOT/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+STARTED=()
 export QT_QPA_PLATFORM=xcb
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ROOT/display" 2>/dev/null &
@@ -16,39 +20,98 @@ XVFB=$!
 for _ in $(seq 50); do [ -s "$ROOT/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$ROOT/display")"
 
+fail() { echo "  FAIL: $*"; return 1; }
+
+# True while process $1 runs.
+running() { kill -0 "$1" 2>/dev/null; }
+
+# Ends every dru the case started: SIGTERM, and SIGKILL after 5 s, then
+# waits until each is gone.
+end_started() {
+  local pid
+  for pid in "${STARTED[@]}"; do
+    running "$pid" && kill -TERM "$pid" 2>/dev/null
+  done
+  for pid in "${STARTED[@]}"; do
+    for _ in $(seq 50); do running "$pid" || break; sleep 0.1; done
+    if running "$pid"; then
+      kill -KILL "$pid" 2>/dev/null
+      while running "$pid"; do sleep 0.05; done
+    fi
+  done
+  STARTED=()
+}
+
 cleanup() {
-  pkill -KILL -f "^$DRU" 2>/dev/null
+  end_started
   kill "$XVFB" 2>/dev/null
   rm -rf "$ROOT"
 }
 trap cleanup EXIT
 
-fail() { echo "  FAIL: $*"; return 1; }
+# Gives window $1 the keyboard focus. Without a window manager a request
+# can be lost, so it is repeated until the focus is there.
+focus() {
+  for _ in $(seq 30); do
+    xdotool windowfocus --sync "$1" 2>/dev/null
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "window $1 never took the focus"
+}
 
 # Starts dru in folder $1 and waits until its window is mapped.
 start() {
   (cd "$1" && exec "$DRU" >"$1/out.log" 2>&1) &
   PID=$!
-  disown "$PID"
-  WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --name "^$CAPTION\$" | head -n 1)
+  STARTED+=("$PID")
+  WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" |
+    head -n 1)
   [ -n "$WINDOW" ] || { fail "no window"; return 1; }
-  xdotool windowfocus --sync "$WINDOW" 2>/dev/null
+  focus "$WINDOW" || return 1
   sleep 1.3  # the clock's first tick gives the input box the focus
 }
 
 # Waits up to 10 s for the process to end.
 wait_gone() {
-  for _ in $(seq 100); do kill -0 "$PID" 2>/dev/null || return 0; sleep 0.1; done
+  for _ in $(seq 100); do running "$PID" || return 0; sleep 0.1; done
   fail "dru still runs"
 }
 
-# File, Exit from the menu, as a user would.
-menu_exit() {
-  xdotool windowfocus --sync "$WINDOW" 2>/dev/null  # no window manager hands it back
-  xdotool key --clearmodifiers alt+f
-  sleep 0.3
-  xdotool key x
+# Closes window $1 as its title bar's close button does.
+close_window() { "$CLOSE_WINDOW" "$1"; }
+
+# Closes the main window and waits until the program has ended.
+close_dru() {
+  close_window "$WINDOW" || fail "could not ask the window to close" || return 1
   wait_gone
+}
+
+# File, Exit from the menu, as a user would; tried again when a key press
+# was lost on the way to the menu.
+menu_exit() {
+  for _ in 1 2 3; do
+    focus "$WINDOW" || return 1
+    xdotool key --clearmodifiers alt+f
+    sleep 0.3
+    xdotool key x
+    for _ in $(seq 30); do running "$PID" || return 0; sleep 0.1; done
+    xdotool key Escape  # a menu left open
+  done
+  wait_gone
+}
+
+# Waits up to 5 s for a visible window of dru's whose caption is exactly
+# $1 (xdotool's own match also finds others) and prints its id.
+find_box() {
+  local id
+  for _ in $(seq 50); do
+    for id in $(xdotool search --onlyvisible --pid "$PID" --name "^$1\$" 2>/dev/null); do
+      [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  fail "no box \"$1\""
 }
 
 folder() {
@@ -78,23 +141,21 @@ case_typing_and_mark_ready_reach_the_file() {
   xdotool key Return
   xdotool key F12
   sleep 0.3
-  menu_exit || return 1
+  close_dru || return 1
   [ "$(grep -c '^\*one two' "$dir/Default.dat")" = 1 ] || fail "mark not saved: $(cat -A "$dir/Default.dat")"
 }
 
 case_last_record_asks_a_question() {
-  local dir
+  local dir box
   dir=$(folder last)
   printf 'alone\r\n*learned\r\n' >"$dir/Default.dat"
   start "$dir" || return 1
   xdotool key F12
-  local box
-  box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1)
-  [ -n "$box" ] || fail "no question" || return 1
-  xdotool windowfocus --sync "$box" 2>/dev/null
+  box=$(find_box Confirm) || return 1
+  focus "$box" || return 1
   xdotool key Return  # OK clears every mark
   sleep 0.3
-  menu_exit || return 1
+  close_dru || return 1
   [ "$(cat "$dir/Default.dat")" = "$(printf 'alone\r\nlearned\r')" ] || fail "marks not cleared"
 }
 
@@ -103,9 +164,9 @@ case_options_are_remembered() {
   dir=$(folder options)
   start "$dir" || return 1
   xdotool key F4 F5
-  menu_exit || return 1
+  close_dru || return 1
   start "$dir" || return 1
-  menu_exit || return 1
+  close_dru || return 1
   grep -qx 'SoundEffect=0' "$dir/dru.ini" || fail "SoundEffect" || return 1
   grep -qx 'CaseSensitive=0' "$dir/dru.ini" || fail "CaseSensitive"
 }
@@ -115,7 +176,6 @@ case_second_instance_defers_to_the_first() {
   dir=$(folder single)
   other=$(folder single2)
   start "$dir" || return 1
-  local first=$PID
   local begin=$SECONDS
   (cd "$other" && timeout 5 "$DRU" >/dev/null 2>&1)
   local rc=$?
@@ -124,8 +184,7 @@ case_second_instance_defers_to_the_first() {
   [ ! -e "$other/dru.ini" ] || fail "second start wrote settings" || return 1
   [ "$(xdotool search --onlyvisible --name "^$CAPTION\$" | wc -l)" = 1 ] || fail "window count" || return 1
   [ "$(xdotool getwindowname "$WINDOW")" = "$CAPTION" ] || fail "caption changed" || return 1
-  PID=$first
-  menu_exit
+  close_dru
 }
 
 case_sigterm_saves_marks() {
@@ -142,19 +201,13 @@ case_sigterm_saves_marks() {
 }
 
 case_unwritable_settings_still_let_it_end() {
-  local dir
+  local dir box
   dir=$(folder unwritable)
   mkdir "$dir/dru.ini"  # a folder where the settings file should go
   start "$dir" || return 1
-  xdotool windowfocus --sync "$WINDOW" 2>/dev/null
-  xdotool key --clearmodifiers alt+f
-  sleep 0.3
-  xdotool key x
-  local box
-  box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Dru$' | head -n 1)
-  [ -n "$box" ] || fail "no error report" || return 1
-  xdotool windowfocus --sync "$box" 2>/dev/null
-  xdotool key Return
+  close_window "$WINDOW"
+  box=$(find_box Dru) || return 1
+  close_window "$box"  # the report's only answer is OK
   wait_gone
 }
 
@@ -165,19 +218,20 @@ case_killed_instance_does_not_block() {
   kill -KILL "$PID"
   wait_gone || return 1
   start "$dir" || return 1
-  menu_exit
+  close_dru
 }
 
 for test in $(declare -F | awk '{print $3}' | grep '^case_'); do
+  export XDG_RUNTIME_DIR="$ROOT/runtime-${test#case_}"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
   if "$test"; then
     echo "PASS ${test#case_}"
     passed=$((passed + 1))
   else
     echo "FAIL ${test#case_}"
     failed=$((failed + 1))
-    pkill -KILL -f "^$DRU" 2>/dev/null
-    sleep 0.3
   fi
+  end_started
 done
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
