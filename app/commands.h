@@ -15,7 +15,7 @@ class Commands {
 
   // File menu.
   void Open();
-  void Save();
+  void Save() { SaveCurrentFile(true); }
   void SaveAs();
   void Close();
   // Edit menu.
@@ -32,9 +32,21 @@ class Commands {
   // shutting the notice opens it all the same.
   void LoadFileToList(const std::string& path);
 
+  // Writes the lists to CurrentFile, unless another program changed the
+  // file since it was read or written: then it asks first where a user can
+  // answer, and refuses (throws) where nobody can. False when nothing was
+  // written because the user declined.
+  bool SaveCurrentFile(bool userCanAnswer);
+
+  // CurrentFile as a path: a relative name means the start-up folder, not
+  // the working directory of the moment.
+  std::string CurrentPath() const;
+
  private:
-  // Offers to save unsaved changes; saves on OK.
-  void AskToSaveChanges();
+  // Offers to save unsaved changes and saves on OK; false when the save
+  // was declined, and whatever asked should not go on.
+  bool AskToSaveChanges();
+  void InstallFile(SentenceFile file);
 
   Drill& drill_;
   DrillState& state_;
@@ -47,6 +59,8 @@ bool FileExists(const std::string& path);
 
 inline constexpr std::string_view kSaveChangesQuestion =
     "The current file has been changed. Save changes?";
+// "File NAME has been changed by another program. Overwrite it?"
+std::string ChangedOnDiskQuestion(const std::string& path);
 inline constexpr std::string_view kLastRecordQuestion =
     "This is the last sentence that unmarked, clear all marks in the file?";
 

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "display_texts.h"
+#include "io_error.h"
 
 namespace dru {
 
@@ -11,15 +12,25 @@ bool FileExists(const std::string& path) {
   return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-void Commands::AskToSaveChanges() {
-  if (state_.Modified &&
-      view_.ShowMessage(MessageKind::Confirmation, kSaveChangesQuestion) == Answer::Ok) {
-    Save();
-  }
+std::string ChangedOnDiskQuestion(const std::string& path) {
+  return "File " + path + " has been changed by another program. Overwrite it?";
 }
 
-void Commands::LoadFileToList(const std::string& path) {
-  SentenceFile file = ReadSentenceFile(path);
+std::string Commands::CurrentPath() const {
+  const std::string& name = state_.CurrentFile;
+  if (name.empty() || name.front() == '/' || state_.StartDir.empty()) return name;
+  return state_.StartDir + name;
+}
+
+bool Commands::AskToSaveChanges() {
+  if (state_.Modified &&
+      view_.ShowMessage(MessageKind::Confirmation, kSaveChangesQuestion) == Answer::Ok) {
+    return SaveCurrentFile(true);
+  }
+  return true;
+}
+
+void Commands::InstallFile(SentenceFile file) {
   if (file.records == 0 &&
       view_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok) {
     drill_.TakeLines(std::move(file));
@@ -29,27 +40,46 @@ void Commands::LoadFileToList(const std::string& path) {
   drill_.OpenFile(std::move(file));
 }
 
+void Commands::LoadFileToList(const std::string& path) {
+  InstallFile(ReadSentenceFile(path));
+}
+
 void Commands::Open() {
-  AskToSaveChanges();
+  if (!AskToSaveChanges()) return;
   const auto chosen = view_.RunOpenDialog();
   if (!chosen) return;
-  // Remembered even when nothing is there: a later Save then writes the
-  // lines still in memory under this name.
+  if (!FileExists(*chosen)) {
+    // Remembered though nothing is there: a later Save then writes the
+    // lines still in memory under this name.
+    state_.CurrentFile = *chosen;
+    state_.CurrentFileStamp = FileStamp{};
+    return;
+  }
+  // Read first: a file that cannot be read changes nothing at all.
+  SentenceFile file = ReadSentenceFile(*chosen);
   state_.CurrentFile = *chosen;
-  if (!FileExists(*chosen)) return;
-  LoadFileToList(*chosen);
+  InstallFile(std::move(file));
   view_.SetSaveDialogFileName(*chosen);
-  state_.CurrentFile = *chosen;
   view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
   view_.SetInputEnabled(true);
   view_.ClearInput();
   state_.NoPrevious = true;
 }
 
-void Commands::Save() {
-  if (state_.NoFileOpen) return;
-  drill_.SaveListToFile(state_.CurrentFile);
+bool Commands::SaveCurrentFile(bool userCanAnswer) {
+  if (state_.NoFileOpen) return true;
+  const std::string path = CurrentPath();
+  if (FileStamp::OfPath(path) != state_.CurrentFileStamp) {
+    if (!userCanAnswer) {
+      throw UserError(path + " has been changed by another program; it was not overwritten");
+    }
+    if (view_.ShowMessage(MessageKind::Confirmation, ChangedOnDiskQuestion(path)) != Answer::Ok) {
+      return false;
+    }
+  }
+  state_.CurrentFileStamp = drill_.SaveListToFile(path);
   state_.Modified = false;
+  return true;
 }
 
 void Commands::SaveAs() {
@@ -62,13 +92,14 @@ void Commands::SaveAs() {
     return;
   }
   // A copy: CurrentFile stays the file that was opened.
-  drill_.SaveListToFile(*chosen);
+  const FileStamp written = drill_.SaveListToFile(*chosen);
+  if (*chosen == CurrentPath()) state_.CurrentFileStamp = written;
   state_.Modified = false;
 }
 
 void Commands::Close() {
   if (state_.NoFileOpen) return;
-  AskToSaveChanges();
+  if (!AskToSaveChanges()) return;
   drill_.Play(Cue::Close);
   drill_.CloseFile();
 }

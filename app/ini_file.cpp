@@ -1,6 +1,7 @@
 #include "ini_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -69,8 +70,14 @@ IniFile::IniFile(std::string_view text) {
 }
 
 std::optional<IniFile> IniFile::Load(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, a FIFO would hold start-up forever.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno == ENOENT ? std::optional<IniFile>(IniFile()) : std::nullopt;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return std::nullopt;
+  }
   std::string text;
   char buffer[8192];
   for (;;) {
@@ -113,7 +120,8 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
   const auto index = FindKey(*span, key);
   if (!index) return std::nullopt;
   const std::string_view line = lines_[*index].text;
-  std::string_view value = Trim(line.substr(line.find('=') + 1));
+  std::string_view value = line.substr(line.find('=') + 1);
+  value = Trim(value.substr(0, value.find('\0')));  // a NUL ends the value
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);

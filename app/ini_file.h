@@ -18,11 +18,12 @@ class IniFile {
   explicit IniFile(std::string_view text);
 
   // A missing file reads as an empty one; nothing when the path exists but
-  // cannot be read (a folder, no permission).
+  // cannot be read or is no regular file (a folder, a FIFO, a device, no
+  // permission).
   static std::optional<IniFile> Load(const std::string& path);
 
-  // The value with blanks around it and one pair of enclosing quotes
-  // removed, cut at 2047 characters; nothing when the key is missing.
+  // The value up to a NUL, with blanks around it and one pair of enclosing
+  // quotes removed, cut at 2047 characters; nothing when the key is missing.
   std::optional<std::string> Read(std::string_view section, std::string_view key) const;
   // Replaces the key's line, adds a missing key at the end of its section,
   // or a missing section at the end of the file.

@@ -1,8 +1,10 @@
 #include "lifecycle.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
+#include <string_view>
 #include <vector>
 
 #include "ini_file.h"
@@ -21,6 +23,18 @@ std::string WorkingDirectory() {
   return buffer.data();
 }
 
+// A settings file reached through a symbolic link is written only where
+// the link is the user's own (or root's) and leads to a regular file of the
+// user's: a link that someone else planted in a shared folder must not
+// send our write into one of the user's private files.
+bool IsOwnSettingsFile(const std::string& path) {
+  struct stat link {};
+  if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return true;
+  if (link.st_uid != geteuid() && link.st_uid != 0) return false;
+  struct stat target {};
+  return stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode) && target.st_uid == geteuid();
+}
+
 }  // namespace
 
 void Lifecycle::StartUp() {
@@ -35,23 +49,24 @@ void Lifecycle::StartUp() {
 
   drill_.ResetForStartUp();
 
-  // Kept exactly as read: a relative name resolves against the working
-  // directory of each later load and save.
+  // Kept exactly as read; a relative name means the start-up folder for
+  // every later load and save, wherever the file dialogs have moved.
   state_.CurrentFile = settings.Read("Files", "LastOpenFile").value_or(kDefaultFile);
-  if (!FileExists(state_.CurrentFile)) {
+  if (!FileExists(commands_.CurrentPath())) {
     state_.CurrentFile = kDefaultFile;
     view_.SetSaveDialogFileName(kDefaultFile);
   }
-  if (FileExists(state_.CurrentFile)) {
-    commands_.LoadFileToList(state_.CurrentFile);
+  if (FileExists(commands_.CurrentPath())) {
+    commands_.LoadFileToList(commands_.CurrentPath());
     view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
   }
   view_.ClearInput();
   drill_.Play(Cue::About);
 }
 
-void Lifecycle::SaveBeforeClose() {
-  if (state_.Modified) commands_.Save();
+bool Lifecycle::SaveBeforeClose(bool userCanAnswer) {
+  if (state_.Modified) commands_.SaveCurrentFile(userCanAnswer);
+  return !state_.Modified;
 }
 
 void Lifecycle::WriteIniFile() {
@@ -60,8 +75,11 @@ void Lifecycle::WriteIniFile() {
   // A settings file that exists but cannot be read is not overwritten with
   // our three keys alone.
   std::optional<IniFile> settings = IniFile::Load(path);
-  if (!settings) throw UserError(failure);
-  settings->Write("Files", "LastOpenFile", state_.CurrentFile);
+  if (!settings || !IsOwnSettingsFile(path)) throw UserError(failure);
+  // A name with a line break would add lines of its own to the file.
+  if (state_.CurrentFile.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos) {
+    settings->Write("Files", "LastOpenFile", state_.CurrentFile);
+  }
   settings->Write("Options", "SoundEffect", state_.SoundEffect ? "1" : "0");
   settings->Write("Options", "CaseSensitive", state_.CaseSensitive ? "1" : "0");
   try {

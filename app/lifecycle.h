@@ -20,9 +20,11 @@ class Lifecycle {
   // picks the first target. A load error ends it early, as a thrown error.
   void StartUp();
 
-  // The closing sequence, step by step. A failed save keeps the window
-  // open; a failed settings write is shown, and the program ends anyway.
-  void SaveBeforeClose();
+  // The closing sequence, step by step. A failed or declined save keeps the
+  // window open (false); a failed settings write is shown, and the program
+  // ends anyway. userCanAnswer is false for a close that a signal or the
+  // end of the session asked for.
+  bool SaveBeforeClose(bool userCanAnswer);
   void WriteIniFile();
   void FreeLists();
 

@@ -25,6 +25,7 @@ void Drill::OpenFile(SentenceFile file) {
 }
 
 void Drill::TakeLines(SentenceFile file) {
+  state_.CurrentFileStamp = file.stamp;
   state_.FileLines = std::move(file.fileLines);
   state_.UnmarkedList = std::move(file.unmarkedList);
 }
@@ -45,8 +46,8 @@ void Drill::FreeLists() noexcept {
   state_.UnmarkedList.Clear();
 }
 
-void Drill::SaveListToFile(const std::string& path) const {
-  WriteSentenceFile(path, state_.FileLines, FileFormat{});
+FileStamp Drill::SaveListToFile(const std::string& path) const {
+  return WriteSentenceFile(path, state_.FileLines, FileFormat{});
 }
 
 void Drill::ClearAllMarks() {

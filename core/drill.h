@@ -26,7 +26,8 @@ class Drill {
   // The state of a fresh start: no file, no previous record, clock at zero.
   void ResetForStartUp();
   // Makes a file that was read the open file: its lists, the record count,
-  // the information line, and the flags of an unchanged open file.
+  // the information line, and the flags of an unchanged open file. The
+  // caller has made it CurrentFile.
   void OpenFile(SentenceFile file);
   // Takes only the lines of a file that is not opened, so that a following
   // Close saves them under its name.
@@ -36,7 +37,8 @@ class Drill {
   void CloseFile();
   void FreeLists() noexcept;
 
-  void SaveListToFile(const std::string& path) const;
+  // Writes FileLines to path; returns the stamp of the file written.
+  FileStamp SaveListToFile(const std::string& path) const;
   void ClearAllMarks();
   // Marks the first unmarked record equal to target (letter case ignored).
   void MarkRecord(std::string_view target);

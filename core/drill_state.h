@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "file_stamp.h"
 #include "record_list.h"
 
 namespace dru {
@@ -17,6 +18,9 @@ struct DrillState {
   bool SoundEffect = true;    // cues are played
   bool CaseSensitive = true;  // typed text must match letter case too
   std::string CurrentFile = kDefaultFile;
+  // CurrentFile on disk as last read or written, to notice other programs'
+  // changes before a save overwrites them.
+  FileStamp CurrentFileStamp;
   RecordList UnmarkedList;  // the pool of candidate records
   RecordList FileLines;     // every line of the file, in file order
   std::string PreviousStr;

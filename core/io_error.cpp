@@ -58,6 +58,10 @@ IoError IoError::FromErrno(int errnoValue) {
   return IoError(errnoValue, "I/O error " + std::to_string(errnoValue));
 }
 
+IoError IoError::NotRegularFile(const std::string& path) {
+  return IoError(io_code::kAccessDenied, path + " is not a regular file");
+}
+
 std::string WithFullStop(const std::string& text) {
   if (text.empty() || static_cast<unsigned char>(text.back()) <= 0x2E) return text;
   return text + '.';

@@ -38,6 +38,8 @@ class IoError : public UserError {
   explicit IoError(int code) : IoError(code, IoErrorText(code)) {}
   int Code() const noexcept { return code_; }
   static IoError FromErrno(int errnoValue);
+  // A FIFO, a device or a socket where a sentence or settings file should be.
+  static IoError NotRegularFile(const std::string& path);
 
  private:
   IoError(int code, const std::string& text) : UserError(text), code_(code) {}

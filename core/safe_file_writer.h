@@ -1,30 +1,44 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "file_stamp.h"
 
 namespace dru {
 
 // Replaces a file's contents so that a failure never destroys what is there:
 // the bytes go to a temporary file in the same folder, which is flushed to
 // disk and then renamed over the original, keeping its permission bits. A
-// symbolic link is written through to its target. Only when the folder is
-// not writable but the file is, the file is rewritten in place.
-// Every failure throws IoError; an unfinished temporary file is removed.
+// symbolic link is written through to its target.
+//
+// A file is rewritten in place instead when its folder is not writable but
+// the file is, or when it has more than one hard link (a rename would split
+// them). In place, the final size is reserved before any byte of the file
+// is touched, so that a full disk fails first.
+//
+// Temporary names are short, whatever the file's name, and a save removes
+// the temporary files that a killed save of the same file left behind.
+// Only regular files are replaced. Every failure throws IoError; an
+// unfinished temporary file is removed.
 class SafeFileWriter {
  public:
-  explicit SafeFileWriter(const std::string& path);
+  // finalSize is the number of bytes the caller will write.
+  SafeFileWriter(const std::string& path, std::uint64_t finalSize);
   SafeFileWriter(const SafeFileWriter&) = delete;
   SafeFileWriter& operator=(const SafeFileWriter&) = delete;
   ~SafeFileWriter();
 
   void Write(std::string_view bytes);
-  // Makes the new contents the file's contents.
-  void Commit();
+  // Makes the new contents the file's contents; returns the stamp of the
+  // file as written.
+  FileStamp Commit();
 
   bool WritesInPlace() const noexcept { return inPlace_; }
 
  private:
+  void OpenInPlace(std::uint64_t finalSize);
   void FlushBuffer();
   void WriteAll(std::string_view bytes);
   [[noreturn]] void Fail(int errnoValue);
@@ -34,10 +48,11 @@ class SafeFileWriter {
   int fd_ = -1;
   bool inPlace_ = false;
   bool committed_ = false;
+  std::uint64_t written_ = 0;
   std::string buffer_;
 };
 
 // Writes the whole of bytes to path with SafeFileWriter.
-void WriteFileSafely(const std::string& path, std::string_view bytes);
+FileStamp WriteFileSafely(const std::string& path, std::string_view bytes);
 
 }  // namespace dru

@@ -88,14 +88,16 @@ class LineSplitter {
 }  // namespace
 
 SentenceFile ReadSentenceFile(const std::string& path) {
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
+  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) throw IoError::FromErrno(errno);
-  // A folder opens like a file but cannot be read.
   struct stat info {};
   if (fstat(file.Get(), &info) != 0) throw IoError::FromErrno(errno);
   if (S_ISDIR(info.st_mode)) throw IoError::FromErrno(EISDIR);
+  if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile(path);
 
   SentenceFile result;
+  result.stamp = FileStamp::Of(info);
   // A small file needs no large buffers.
   const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
   const std::size_t chunkSize = std::min(kReadChunk, fileSize + 1);
@@ -126,13 +128,17 @@ SentenceFile ReadSentenceFile(const std::string& path) {
   return result;
 }
 
-void WriteSentenceFile(const std::string& path, const RecordList& lines, const FileFormat&) {
-  SafeFileWriter writer(path);
+FileStamp WriteSentenceFile(const std::string& path, const RecordList& lines, const FileFormat&) {
+  constexpr std::string_view kLineEnd = "\r\n";
+  std::uint64_t size = 0;
+  for (std::size_t i = 0; i < lines.Count(); ++i)
+    size += lines.At(i).Size() + kLineEnd.size();
+  SafeFileWriter writer(path, size);
   for (std::size_t i = 0; i < lines.Count(); ++i) {
     writer.Write(lines.Get(i));
-    writer.Write("\r\n");
+    writer.Write(kLineEnd);
   }
-  writer.Commit();
+  return writer.Commit();
 }
 
 }  // namespace dru

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "file_stamp.h"
 #include "record_list.h"
 
 namespace dru {
@@ -32,13 +33,17 @@ struct SentenceFile {
   std::int64_t records = 0;
   std::int64_t marked = 0;
   FileFormat format;
+  FileStamp stamp;  // the file as it was read
 };
 
-// Reads the whole file at path. Throws IoError, and then nothing was read.
+// Reads the whole regular file at path; a FIFO or a device is refused
+// without waiting on it. Throws IoError, and then nothing was read.
 SentenceFile ReadSentenceFile(const std::string& path);
 
 // Replaces the file at path with lines, each followed by CR LF, so that a
-// failure leaves the file as it was. Throws IoError.
-void WriteSentenceFile(const std::string& path, const RecordList& lines, const FileFormat& format);
+// failure leaves the file as it was. Throws IoError; returns the stamp of
+// the file written.
+FileStamp WriteSentenceFile(const std::string& path, const RecordList& lines,
+                            const FileFormat& format);
 
 }  // namespace dru

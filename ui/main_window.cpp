@@ -11,6 +11,7 @@
 #include <QSessionManager>
 #include <QStatusBar>
 #include <QTimer>
+#include <cstdio>
 #include <new>
 
 #include "about_box.h"
@@ -19,6 +20,7 @@
 #include "display_texts.h"
 #include "file_dialogs.h"
 #include "input_box.h"
+#include "io_error.h"
 #include "message_boxes.h"
 #include "resources.h"
 #include "target_display.h"
@@ -98,27 +100,41 @@ bool MainWindow::StartUp(WindowActivator& activator) {
     return false;
   }
   // Session end (log-off) runs the closing sequence's saving steps too.
+  // Session end (log-off) runs the closing sequence's saving steps too,
+  // with nobody there to answer a box.
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-    RunHandler([this] { lifecycle_.SaveBeforeClose(); });
-    RunHandler([this] { lifecycle_.WriteIniFile(); });
+    RunHandler([this] { lifecycle_.SaveBeforeClose(false); }, Report::OnStandardError);
+    RunHandler([this] { lifecycle_.WriteIniFile(); }, Report::OnStandardError);
   });
   RunHandler([this] { lifecycle_.StartUp(); });
   return true;
 }
 
+void MainWindow::CloseOnSignal() {
+  closingOnSignal_ = true;
+  // A box of ours is answered Cancel and the handler that asked ends
+  // there; the close follows once no box is left.
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->close();
+    QTimer::singleShot(0, this, [this] { CloseOnSignal(); });
+    return;
+  }
+  close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  const bool unattended = closingOnSignal_;
+  closingOnSignal_ = false;  // a close that fails leaves the window to its user
+  const Report report = unattended ? Report::OnStandardError : Report::InBox;
   bool saved = false;
-  RunHandler([&] {
-    lifecycle_.SaveBeforeClose();
-    saved = true;
-  });
+  RunHandler([&] { saved = lifecycle_.SaveBeforeClose(!unattended); }, report);
   if (!saved) {
     event->ignore();  // the user can retry, or close the file without saving
     return;
   }
   // A failed settings write is shown; the program ends all the same, so an
   // unwritable folder never keeps the window from closing.
-  RunHandler([this] { lifecycle_.WriteIniFile(); });
+  RunHandler([this] { lifecycle_.WriteIniFile(); }, report);
   lifecycle_.FreeLists();
   event->accept();
 }
@@ -231,14 +247,27 @@ void MainWindow::BuildMenu() {
   AddItem(help, "About1", QStringLiteral("&About..."), 0, &Commands::About);
 }
 
-void MainWindow::RunHandler(const std::function<void()>& handler) {
+void MainWindow::RunHandler(const std::function<void()>& handler, Report report) {
+  std::string failure;
   try {
     handler();
+    return;
+  } catch (const EndedBySignal&) {
+    return;
   } catch (const std::bad_alloc&) {
-    ShowErrorReport(this, "Not enough memory");
+    failure = "Not enough memory";
   } catch (const std::exception& error) {
-    ShowErrorReport(this, error.what());
+    failure = error.what();
   }
+  if (report == Report::OnStandardError) {
+    std::fprintf(stderr, "dru: %s\n", WithFullStop(failure).c_str());
+  } else {
+    ShowErrorReport(this, failure);
+  }
+}
+
+void MainWindow::EndHandlerOnSignal() const {
+  if (closingOnSignal_) throw EndedBySignal{};
 }
 
 const std::string& MainWindow::TargetText() const {
@@ -308,11 +337,14 @@ void MainWindow::SetCaseSensitiveChecked(bool checked) {
 }
 
 Answer MainWindow::ShowMessage(MessageKind kind, std::string_view text) {
-  return AskUser(this, kind, ToQString(text));
+  const Answer answer = AskUser(this, kind, ToQString(text));
+  EndHandlerOnSignal();
+  return answer;
 }
 
 std::optional<std::string> MainWindow::RunOpenDialog() {
   const QString chosen = ChooseFileToOpen(this);
+  EndHandlerOnSignal();
   if (chosen.isEmpty()) return std::nullopt;
   return PathBytes(chosen);
 }
@@ -323,6 +355,7 @@ void MainWindow::SetSaveDialogFileName(std::string_view name) {
 
 std::optional<std::string> MainWindow::RunSaveDialog(std::string_view title) {
   const QString chosen = ChooseFileToSave(this, ToQString(title), saveDialogFileName_);
+  EndHandlerOnSignal();
   if (chosen.isEmpty()) return std::nullopt;
   saveDialogFileName_ = chosen;
   return PathBytes(chosen);

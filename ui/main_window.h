@@ -38,12 +38,18 @@ class MainWindow : public QMainWindow, public DrillView {
 
   // File, Exit: asks the window to close; the closing sequence follows.
   void Exit() { close(); }
+  // A termination signal: any open box is shut and the handler that showed
+  // it ends, then the window closes with failures reported on standard
+  // error, since nobody may be there to answer.
+  void CloseOnSignal();
+  bool ClosingOnSignal() const noexcept { return closingOnSignal_; }
 
   Drill& GetDrill() noexcept { return drill_; }
   Commands& GetCommands() noexcept { return commands_; }
+  enum class Report { InBox, OnStandardError };
   // Runs an event handler; an error ends it and is shown in the general
   // error report, after which the program waits for the next event.
-  void RunHandler(const std::function<void()>& handler);
+  void RunHandler(const std::function<void()>& handler, Report report = Report::InBox);
 
   // DrillView.
   const std::string& TargetText() const override;
@@ -78,6 +84,9 @@ class MainWindow : public QMainWindow, public DrillView {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Thrown from a box that a signal shut, to end the handler that showed it.
+  struct EndedBySignal {};
+  void EndHandlerOnSignal() const;
   void BuildControls();
   void BuildMenu();
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
@@ -89,6 +98,7 @@ class MainWindow : public QMainWindow, public DrillView {
   Lifecycle lifecycle_;
   std::unique_ptr<InstanceLock> instanceLock_;
   QString saveDialogFileName_;
+  bool closingOnSignal_ = false;
 
   TargetDisplay* targetDisplay_ = nullptr;
   InputBox* inputBox_ = nullptr;

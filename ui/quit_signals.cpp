@@ -10,8 +10,16 @@ namespace dru::ui {
 namespace {
 
 int pipeFds[2] = {-1, -1};
+volatile sig_atomic_t signalsSeen = 0;
 
-void OnSignal(int) {
+void OnSignal(int signal) {
+  // A second request means now, whatever the first one is waiting for.
+  if (signalsSeen != 0) {
+    std::signal(signal, SIG_DFL);
+    raise(signal);
+    return;
+  }
+  signalsSeen = 1;
   const int saved = errno;
   const char byte = 1;
   [[maybe_unused]] const ssize_t ignored = write(pipeFds[1], &byte, 1);

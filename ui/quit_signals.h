@@ -8,7 +8,8 @@ class QSocketNotifier;
 namespace dru::ui {
 
 // Turns SIGTERM, SIGHUP and SIGINT into a call on the event loop, through
-// a self-pipe: the signal handler itself only writes one byte.
+// a self-pipe: the signal handler itself only writes one byte. A second
+// signal ends the process at once, as the signal's default would.
 class QuitSignals : public QObject {
  public:
   QuitSignals(QObject* parent, std::function<void()> onQuit);

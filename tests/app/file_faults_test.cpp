@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -71,8 +72,10 @@ TEST(FileFaults, DiskFullDuringSaveLosesNothing) {
 
 TEST(FileFaults, OddFileNamesRoundTrip) {
   TempDir dir;
-  for (const char* name : {"with space.txt", "Tom & Jerry.dat", "\"quoted\" 'too'.txt",
-                           "caf\xC3\xA9.txt", "latin\xE9.dat", "-starts-with-dash"}) {
+  for (const std::string& name :
+       {std::string("with space.txt"), std::string("Tom & Jerry.dat"),
+        std::string("\"quoted\" 'too'.txt"), std::string("caf\xC3\xA9.txt"),
+        std::string("latin\xE9.dat"), std::string("-starts-with-dash"), std::string(250, 'n')}) {
     const std::string path = dir.File(name);
     WriteBytes(path, "one\r\ntwo\r\n");
     Program program;
@@ -83,7 +86,7 @@ TEST(FileFaults, OddFileNamesRoundTrip) {
     program.commands.Save();
     EXPECT_EQ(ReadBytes(path), "one\r\n*two\r\n") << name;
   }
-  EXPECT_EQ(FileCount(dir.Path()), 6u);
+  EXPECT_EQ(FileCount(dir.Path()), 7u);
 }
 
 TEST(FileFaults, FileGoneBeforeLoadingChangesNothingVisible) {
@@ -103,6 +106,94 @@ TEST(FileFaults, FileGoneBeforeLoadingChangesNothingVisible) {
   program.view.openChoices.push_back(dir.Path().string());  // a folder chosen as the file
   program.commands.Open();
   EXPECT_EQ(Entries(program.state.FileLines), (std::vector<std::string>{"A"}));
+}
+
+TEST(FileFaults, FailedLoadChangesNothing) {
+  const std::string outcome = testing::RunUnprivileged([]() -> std::string {
+    TempDir dir;
+    Program program;
+    const std::string first = dir.File("first.dat");
+    WriteBytes(first, "A\r\nB\r\n");
+    program.Open(first);
+    program.view.target = "A";
+    program.commands.MarkReady();
+    const std::string target = program.view.target;
+    const std::string writeOnly = dir.File("write-only.dat");
+    WriteBytes(writeOnly, "mine\r\n");
+    chmod(writeOnly.c_str(), 0200);
+    program.view.answers.push_back(Answer::Cancel);  // keep the changes unsaved for now
+    try {
+      program.Open(writeOnly);
+      return "the unreadable file opened";
+    } catch (const IoError& error) {
+      if (std::string(error.what()) != "File access denied") return error.what();
+    }
+    if (program.state.CurrentFile != first)
+      return "CurrentFile became " + program.state.CurrentFile;
+    if (program.view.target != target || !program.state.Modified) return "the drill changed";
+    if (program.view.infoText != "There are 2 records in the file, 1 marked ready ...") {
+      return "the information line changed";
+    }
+    program.commands.Save();
+    chmod(writeOnly.c_str(), 0600);
+    if (ReadBytes(writeOnly) != "mine\r\n") return "the chosen file was overwritten";
+    return ReadBytes(first) == "*A\r\nB\r\n" ? "" : "the open file lost its mark";
+  });
+  EXPECT_EQ(outcome, "");
+}
+
+TEST(FileFaults, OnlyRegularFilesAreRead) {
+  TempDir dir;
+  Program program;
+  program.Open(dir.File("a.dat"));  // missing: only remembered
+  WriteBytes(dir.File("a.dat"), "A\r\n");
+  program.Open(dir.File("a.dat"));
+  ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0600), 0);
+  for (const std::string& path : {dir.File("fifo"), std::string("/dev/zero")}) {
+    // A FIFO without a writer would block the window for good.
+    const std::string outcome = testing::RunInChild(
+        [] {
+          alarm(10);
+          return std::string();
+        },
+        [&]() -> std::string {
+          program.Open(path);
+          return "it opened";
+        });
+    EXPECT_EQ(outcome, path + " is not a regular file");
+  }
+  EXPECT_EQ(program.state.CurrentFile, dir.File("a.dat"));
+}
+
+TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
+  TempDir dir;
+  Program program;
+  const std::string path = dir.File("a.dat");
+  WriteBytes(path, "A\r\nB\r\n");
+  program.Open(path);
+  program.view.target = "A";
+  program.commands.MarkReady();
+  WriteBytes(path, "A\r\nB\r\nadded by an editor\r\n");
+  const std::string question = ChangedOnDiskQuestion(path);
+
+  program.view.answers.push_back(Answer::Cancel);
+  program.commands.Save();
+  EXPECT_EQ(program.view.messages, (std::vector<std::string>{question}));
+  EXPECT_TRUE(program.state.Modified);
+  Lifecycle lifecycle(program.drill, program.commands);
+  EXPECT_THROW(lifecycle.SaveBeforeClose(false), UserError);  // nobody there to answer
+  EXPECT_EQ(ReadBytes(path), "A\r\nB\r\nadded by an editor\r\n");
+
+  program.view.answers = {Answer::Ok, Answer::Cancel};  // Close stops, the file stays open
+  program.commands.Close();
+  EXPECT_FALSE(program.state.NoFileOpen);
+
+  program.commands.Save();  // answered OK
+  EXPECT_EQ(ReadBytes(path), "*A\r\nB\r\n");
+  program.view.messages.clear();
+  program.state.Modified = true;
+  EXPECT_TRUE(lifecycle.SaveBeforeClose(false));  // our own save changes nothing
+  EXPECT_TRUE(program.view.messages.empty());
 }
 
 TEST(FileFaults, UnreadableSettingsGiveDefaultsAndAreNotOverwritten) {

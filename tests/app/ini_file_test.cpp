@@ -27,6 +27,8 @@ TEST(IniFile, ReadsNamesWithoutCaseAndValuesTrimmedAndUnquoted) {
   EXPECT_EQ(ini.Read("Other", "Key"), std::nullopt);
   const IniFile longValue("[S]\nK=" + std::string(3000, 'v') + "\n");
   EXPECT_EQ(longValue.Read("S", "K")->size(), 2047u);
+  const IniFile withNul(std::string("[S]\nK=1 \0CaseSensitive=0\n", 26));
+  EXPECT_EQ(withNul.Read("S", "K"), "1");  // a NUL ends the value
 }
 
 TEST(IniFile, WritingKeepsEveryOtherLine) {

@@ -49,7 +49,7 @@ TEST_F(LifecycleTest, FirstStartInEmptyFolder) {
   EXPECT_EQ(view.infoText, kNoFileText);
   EXPECT_EQ(view.cues, (std::vector<Cue>{Cue::About}));
 
-  lifecycle.SaveBeforeClose();
+  lifecycle.SaveBeforeClose(true);
   lifecycle.WriteIniFile();
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
             "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive=1\n");
@@ -74,7 +74,7 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
 
   state.FileLines.Put(0, "*one");
   state.Modified = true;
-  lifecycle.SaveBeforeClose();
+  lifecycle.SaveBeforeClose(true);
   lifecycle.WriteIniFile();
   EXPECT_EQ(ReadBytes(dir.File("sub/w.dat")), "*one\r\n*two\r\n");
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
@@ -88,6 +88,95 @@ TEST_F(LifecycleTest, MissingLastFileFallsBackToDefault) {
   EXPECT_EQ(state.CurrentFile, "Default.dat");
   EXPECT_EQ(view.saveDialogName, "Default.dat");
   EXPECT_EQ(view.target, "fallback");
+}
+
+TEST_F(LifecycleTest, RelativeNameMeansTheStartUpFolder) {
+  WriteBytes(dir.File("Default.dat"), "one\r\ntwo\r\n");
+  lifecycle.StartUp();
+  TempDir elsewhere;  // where a file dialog left the working directory
+  WriteBytes(elsewhere.File("Default.dat"), "unrelated\r\n");
+  fs::current_path(elsewhere.Path());
+  view.target = "two";
+  commands.MarkReady();
+  EXPECT_TRUE(lifecycle.SaveBeforeClose(true));
+  lifecycle.WriteIniFile();
+  EXPECT_EQ(ReadBytes(dir.File("Default.dat")), "one\r\n*two\r\n");
+  EXPECT_EQ(ReadBytes(elsewhere.File("Default.dat")), "unrelated\r\n");
+  EXPECT_NE(ReadBytes(dir.File("dru.ini")).find("LastOpenFile=Default.dat\n"), std::string::npos);
+}
+
+TEST_F(LifecycleTest, SettingsKeepTheirShape) {
+  lifecycle.StartUp();
+  lifecycle.WriteIniFile();
+  // A name with a line break is not written; the last good one stays.
+  state.CurrentFile = dir.File("evil\n[Options]\nCaseSensitive=0");
+  lifecycle.WriteIniFile();
+  EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
+            "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive=1\n");
+
+  // A FIFO or a device is no settings file: defaults, and nothing written.
+  fs::remove(dir.File("dru.ini"));
+  ASSERT_EQ(mkfifo(dir.File("dru.ini").c_str(), 0600), 0);
+  const std::string outcome = testing::RunInChild(
+      [] {
+        alarm(10);
+        return std::string();
+      },
+      [this]() -> std::string {
+        lifecycle.StartUp();
+        lifecycle.WriteIniFile();
+        return "written";
+      });
+  EXPECT_EQ(outcome, "Unable to write to " + dir.File("dru.ini"));
+  EXPECT_TRUE(fs::is_fifo(dir.File("dru.ini")));
+}
+
+TEST_F(LifecycleTest, FifoAsLastFileDoesNotHoldStartUp) {
+  ASSERT_EQ(mkfifo(dir.File("records").c_str(), 0600), 0);
+  WriteBytes(dir.File("dru.ini"), "[Files]\nLastOpenFile=records\n");
+  const std::string outcome = testing::RunInChild(
+      [] {
+        alarm(10);
+        return std::string();
+      },
+      [this]() -> std::string {
+        lifecycle.StartUp();
+        return "it loaded";
+      });
+  EXPECT_EQ(outcome, dir.File("records") + " is not a regular file");
+}
+
+// Another user plants dru.ini as a link to one of ours in a shared folder.
+TEST(LifecycleErrors, SettingsAreNotWrittenThroughSomeoneElsesLink) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to make a link owned by another user";
+  TempDir shared;
+  chmod(shared.Path().c_str(), 01777);
+  TempDir home;
+  chmod(home.Path().c_str(), 0755);
+  const std::string privateFile = home.File("private.txt");
+  WriteBytes(privateFile, "secret\n");
+  constexpr uid_t kVictim = 65534;
+  constexpr uid_t kAttacker = 1;
+  ASSERT_EQ(chown(privateFile.c_str(), kVictim, kVictim), 0);
+  fs::create_symlink(privateFile, shared.File("dru.ini"));
+  ASSERT_EQ(lchown(shared.File("dru.ini").c_str(), kAttacker, kAttacker), 0);
+  const std::string outcome = testing::RunUnprivileged([&]() -> std::string {
+    fs::current_path(shared.Path());
+    FakeView view;
+    FixedClock clock;
+    Drill drill(view, clock);
+    Commands commands(drill);
+    Lifecycle lifecycle(drill, commands);
+    lifecycle.StartUp();
+    try {
+      lifecycle.WriteIniFile();
+    } catch (const UserError& error) {
+      return error.what();
+    }
+    return "written";
+  });
+  EXPECT_EQ(outcome, "Unable to write to " + shared.File("dru.ini"));
+  EXPECT_EQ(ReadBytes(privateFile), "secret\n");
 }
 
 TEST(LifecycleErrors, LoadErrorAtStartUpEndsEarly) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "safe_file_writer.h"
 #include "sentence_file.h"
 #include "temp_dir.h"
 
@@ -51,6 +52,9 @@ TEST(KilledSave, FileIsOldOrNewNeverHalf) {
     EXPECT_TRUE(now == oldContents || now == newContents)
         << "after " << delayMs << " ms the file holds " << now.size() << " bytes";
   }
+  // The next save clears away what the killed ones left behind.
+  WriteFileSafely(path, oldContents);
+  EXPECT_EQ(testing::FileCount(dir.Path()), 2u);  // the file and its source
 }
 
 }  // namespace

@@ -92,7 +92,29 @@ TEST(SafeFileWriter, ReportsUnwritableTargets) {
   EXPECT_EQ(errorFor(dir.File("plain/new.dat")), "Invalid filename");
   EXPECT_EQ(errorFor(""), "File not found");
   EXPECT_EQ(ReadBytes(dir.File("plain")), "p");
-  EXPECT_EQ(FileCount(dir.Path()), 2u);
+  // Only regular files are replaced: not a FIFO, nor a link to one (or to
+  // a device, which the test leaves alone).
+  ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0600), 0);
+  fs::create_symlink("fifo", dir.File("link"));
+  EXPECT_EQ(errorFor(dir.File("fifo")), dir.File("fifo") + " is not a regular file");
+  EXPECT_EQ(errorFor(dir.File("link")), dir.File("link") + " is not a regular file");
+  EXPECT_TRUE(fs::is_fifo(dir.File("fifo")));
+  EXPECT_EQ(FileCount(dir.Path()), 4u);
+}
+
+TEST(SafeFileWriter, HardLinksStayOneFileAndLongNamesSave) {
+  TempDir dir;
+  WriteBytes(dir.File("first.dat"), "old\r\n");
+  fs::create_hard_link(dir.File("first.dat"), dir.File("second.dat"));
+  WriteFileSafely(dir.File("first.dat"), "new\r\n");
+  EXPECT_EQ(ReadBytes(dir.File("second.dat")), "new\r\n");
+  EXPECT_EQ(fs::hard_link_count(dir.File("first.dat")), 2u);
+
+  const std::string longest = dir.File(std::string(255, 'n'));  // the longest name there is
+  WriteBytes(longest, "old");
+  WriteFileSafely(longest, "new");
+  EXPECT_EQ(ReadBytes(longest), "new");
+  EXPECT_EQ(FileCount(dir.Path()), 3u);
 }
 
 // Permission checks; returns what went wrong, or "".
@@ -104,7 +126,7 @@ std::string CheckReadOnlyFolderAndFile() {
   chmod(dir.File("locked.dat").c_str(), 0444);
   chmod(dir.Path().c_str(), 0555);
   try {
-    SafeFileWriter writer(path);
+    SafeFileWriter writer(path, 3);
     if (!writer.WritesInPlace()) return "no fallback to writing in place";
     writer.Write("new");
     writer.Commit();
@@ -131,6 +153,38 @@ std::string CheckReadOnlyFolderAndFile() {
 
 TEST(SafeFileWriter, ReadOnlyFolderFallsBackToWritingInPlace) {
   EXPECT_EQ(testing::RunUnprivileged(CheckReadOnlyFolderAndFile), "");
+}
+
+TEST(SafeFileWriter, InPlaceSaveThatCannotGrowLeavesTheFileWhole) {
+  TempDir dir;
+  const std::string path = dir.File("records.dat");
+  std::string original;
+  for (int i = 0; i < 2000; ++i)
+    original += "record number " + std::to_string(i) + "\r\n";
+  WriteBytes(path, original);
+  chmod(path.c_str(), 0666);
+  chmod(dir.Path().c_str(), 0777);  // the ordinary user below may write the file
+
+  const std::string outcome = testing::RunInChild(
+      [&] {
+        // As an ordinary user, so that the read-only folder binds; the size
+        // limit is the file's own size, so the longer text cannot fit.
+        chmod(dir.Path().c_str(), 0555);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return "no drop";
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit cap{original.size(), original.size()};
+        return setrlimit(RLIMIT_FSIZE, &cap) == 0 ? "" : "no limit";
+      },
+      [&]() -> std::string {
+        SafeFileWriter writer(path, original.size() + 1);
+        if (!writer.WritesInPlace()) return "not in place";
+        writer.Write("*" + original);
+        writer.Commit();
+        return "the save succeeded";
+      });
+  chmod(dir.Path().c_str(), 0755);
+  EXPECT_EQ(outcome, "Disk full");
+  EXPECT_TRUE(ReadBytes(path) == original) << "the file was cut or changed";
 }
 
 }  // namespace

@@ -60,11 +60,16 @@ focus() {
   fail "window $1 never took the focus"
 }
 
-# Starts dru in folder $1 and waits until its window is mapped.
-start() {
-  (cd "$1" && exec "$DRU" >"$1/out.log" 2>&1) &
+# Starts dru in folder $1, under a file-size limit of $FSIZE blocks if set.
+launch() {
+  (cd "$1" && ulimit -f "${FSIZE:-unlimited}" && exec "$DRU" >"$1/out.log" 2>&1) &
   PID=$!
   STARTED+=("$PID")
+}
+
+# Starts dru in folder $1 and waits until its window is mapped.
+start() {
+  launch "$1"
   WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" |
     head -n 1)
   [ -n "$WINDOW" ] || { fail "no window"; return 1; }
@@ -209,6 +214,53 @@ case_unwritable_settings_still_let_it_end() {
   box=$(find_box Dru) || return 1
   close_window "$box"  # the report's only answer is OK
   wait_gone
+}
+
+case_size_limit_fails_the_save_but_never_kills() {
+  local dir box
+  dir=$(folder fsize)
+  # 512 records of 40 bytes: 20 blocks of 1024 bytes, the limit exactly.
+  awk 'BEGIN { for (i = 0; i < 512; i++) printf "record %031d\r\n", i }' >"$dir/Default.dat"
+  cp "$dir/Default.dat" "$dir/original"
+  FSIZE=20 start "$dir" || return 1
+  xdotool key F12  # one more byte than the limit allows
+  sleep 0.3
+  close_window "$WINDOW"
+  box=$(find_box Dru) || return 1
+  running "$PID" || fail "killed by the size limit" || return 1
+  cmp -s "$dir/Default.dat" "$dir/original" || fail "the file changed" || return 1
+  [ -z "$(find "$dir" -name '.dru-*')" ] || fail "a temporary file was left" || return 1
+  close_window "$box"
+  # A signal cannot save either: the window stays, the reason goes to
+  # standard error, and a second signal ends the program at once.
+  kill -TERM "$PID"
+  sleep 1
+  running "$PID" || fail "the first signal ended it" || return 1
+  grep -q 'Disk full\.' "$dir/out.log" || fail "no report on standard error" || return 1
+  kill -TERM "$PID"
+  wait_gone || return 1
+  cmp -s "$dir/Default.dat" "$dir/original" || fail "the file changed at the end"
+}
+
+case_signal_during_start_up_notice_still_writes_settings() {
+  local dir
+  dir=$(folder notice)
+  printf '\r\n' >"$dir/Default.dat"  # no records: start-up asks about it
+  launch "$dir"
+  find_box Information >/dev/null || return 1
+  kill -TERM "$PID"
+  wait_gone || return 1
+  grep -qx 'LastOpenFile=Default.dat' "$dir/dru.ini" 2>/dev/null || fail "settings not written"
+}
+
+case_signal_with_unwritable_settings_shows_no_box() {
+  local dir
+  dir=$(folder signal-unwritable)
+  mkdir "$dir/dru.ini"
+  start "$dir" || return 1
+  kill -TERM "$PID"
+  wait_gone || return 1
+  grep -q 'Unable to write to' "$dir/out.log" || fail "no report on standard error"
 }
 
 case_killed_instance_does_not_block() {
