@@ -26,6 +26,8 @@ void Drill::OpenFile(SentenceFile file) {
 
 void Drill::TakeLines(SentenceFile file) {
   state_.CurrentFileStamp = file.stamp;
+  state_.Format = file.format;
+  view_.SetTextEncoding(file.format.encoding);
   state_.FileLines = std::move(file.fileLines);
   state_.UnmarkedList = std::move(file.unmarkedList);
 }
@@ -47,7 +49,7 @@ void Drill::FreeLists() noexcept {
 }
 
 FileStamp Drill::SaveListToFile(const std::string& path) const {
-  return WriteSentenceFile(path, state_.FileLines, FileFormat{});
+  return WriteSentenceFile(path, state_.FileLines, state_.Format);
 }
 
 void Drill::ClearAllMarks() {
@@ -65,9 +67,11 @@ void Drill::ClearAllMarks() {
 }
 
 void Drill::MarkRecord(std::string_view target) {
-  const std::ptrdiff_t line = state_.FileLines.IndexOf(target);
-  const std::ptrdiff_t pooled = state_.UnmarkedList.IndexOf(target);
-  if (pooled < 0 || line < 0) return;
+  const TextEncoding encoding = state_.Format.encoding;
+  const std::ptrdiff_t pooled = state_.UnmarkedList.IndexOf(target, encoding);
+  if (pooled < 0) return;
+  const std::ptrdiff_t line = state_.FileLines.IndexOf(target, encoding);
+  if (line < 0) return;
   const auto index = static_cast<std::size_t>(line);
   std::string markedLine;
   markedLine.reserve(state_.FileLines.At(index).Size() + 1);

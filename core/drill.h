@@ -48,7 +48,9 @@ class Drill {
   void GetPreviousStr();
 
   // Keystrokes of the input box and the one-second tick.
-  void OnKeyPress(unsigned char keyChar);
+  // keyChar is the character typed: a byte in a Windows-1252 file, a code
+  // point in a UTF-8 file.
+  void OnKeyPress(char32_t keyChar);
   void OnKeyDown(std::uint16_t virtualKey);
   void Tick();
 

@@ -5,6 +5,7 @@
 
 #include "file_stamp.h"
 #include "record_list.h"
+#include "sentence_file.h"
 
 namespace dru {
 
@@ -21,6 +22,8 @@ struct DrillState {
   // CurrentFile on disk as last read or written, to notice other programs'
   // changes before a save overwrites them.
   FileStamp CurrentFileStamp;
+  // How the open file was written: encoding, byte-order mark, line ends.
+  FileFormat Format;
   RecordList UnmarkedList;  // the pool of candidate records
   RecordList FileLines;     // every line of the file, in file order
   std::string PreviousStr;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cue.h"
+#include "text_encoding.h"
 
 namespace dru {
 
@@ -25,6 +26,10 @@ inline std::int64_t ClampBar(std::int64_t position) {
 class DrillView {
  public:
   virtual ~DrillView() = default;
+
+  // The encoding of the open file's bytes, in which the target is shown
+  // and the input box is read back.
+  virtual void SetTextEncoding(TextEncoding encoding) = 0;
 
   // StaticTextTXD, the target display: the exact bytes last set.
   virtual const std::string& TargetText() const = 0;

@@ -40,6 +40,8 @@ class IoError : public UserError {
   static IoError FromErrno(int errnoValue);
   // A FIFO, a device or a socket where a sentence or settings file should be.
   static IoError NotRegularFile(const std::string& path);
+  // Text in an encoding that dru does not read, such as UTF-16.
+  static IoError UnreadableText(const std::string& path, const std::string& encoding);
 
  private:
   IoError(int code, const std::string& text) : UserError(text), code_(code) {}

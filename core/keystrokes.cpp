@@ -8,11 +8,12 @@
 
 namespace dru {
 
-void Drill::OnKeyPress(unsigned char keyChar) {
+void Drill::OnKeyPress(char32_t keyChar) {
   if (state_.NoFileOpen) return;
+  const TextEncoding encoding = state_.Format.encoding;
   // The key is not in the box yet: one character there means this is the
   // second key of a record, where the speed measurement starts.
-  if (view_.InputText().size() == 1) state_.TypingSeconds = 0;
+  if (CharacterCount(view_.InputText(), encoding) == 1) state_.TypingSeconds = 0;
 
   switch (keyChar) {
     case key::kBackspace:
@@ -27,7 +28,11 @@ void Drill::OnKeyPress(unsigned char keyChar) {
       Play(Cue::Esc);
       break;
     default:
-      if (keyChar >= 32 && keyChar <= 126) Play(Cue::Type);
+      // In UTF-8 every printable character is typing, beyond ASCII too.
+      if ((keyChar >= 32 && keyChar <= 126) ||
+          (encoding == TextEncoding::Utf8 && keyChar >= 0xA0)) {
+        Play(Cue::Type);
+      }
       break;
   }
 }
@@ -35,12 +40,18 @@ void Drill::OnKeyPress(unsigned char keyChar) {
 void Drill::CompleteRecord() {
   const std::string typed = view_.InputText();
   const std::string& target = view_.TargetText();
-  const bool correct =
-      state_.CaseSensitive ? typed == target : EqualIgnoringAsciiCase(typed, target);
+  const TextEncoding encoding = state_.Format.encoding;
+  bool correct = typed == target;
+  if (!correct && !state_.CaseSensitive) {
+    // Windows-1252 files ignore the case of the ASCII letters only.
+    correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target)
+                                             : EqualIgnoringAsciiCase(typed, target);
+  }
   if (correct) {
     // A record finished within the first second counts one second.
     const double seconds = std::max<std::int32_t>(state_.TypingSeconds, 1);
-    const double exact = static_cast<double>(typed.size()) * 60.0 / seconds;
+    const double keys = static_cast<double>(CharacterCount(typed, encoding));
+    const double exact = keys * 60.0 / seconds;
     const auto speed = static_cast<std::int64_t>(std::nearbyint(exact));  // ties to even
     view_.SetCurrentSpeedBar(speed);
     view_.SetCurrentSpeedText(std::to_string(speed));

@@ -15,10 +15,6 @@ struct Record::Slab {
   char* Bytes() noexcept { return reinterpret_cast<char*>(this + 1); }
 };
 
-namespace {
-constexpr std::size_t kSlabSize = (1 << 20) - 64;
-}  // namespace
-
 Record::Slab* Record::NewSlab(std::size_t capacity) {
   void* memory = ::operator new(sizeof(Slab) + capacity);
   return new (memory) Slab{1, capacity, 0};
@@ -60,25 +56,34 @@ Record::~Record() {
   Release(slab_);
 }
 
-RecordArena::~RecordArena() {
+RecordBlock::RecordBlock(std::size_t capacity) : slab_(Record::NewSlab(capacity)) {}
+
+RecordBlock::~RecordBlock() {
   Record::Release(slab_);
 }
 
-Record RecordArena::Make(std::string_view text) {
+char* RecordBlock::Data() noexcept {
+  return slab_->Bytes();
+}
+
+std::size_t RecordBlock::Capacity() const noexcept {
+  return slab_->capacity;
+}
+
+void RecordBlock::Grow(std::size_t capacity) {
+  Record::Slab* larger = Record::NewSlab(capacity);
+  std::memcpy(larger->Bytes(), slab_->Bytes(), std::min(capacity, slab_->capacity));
+  Record::Release(slab_);
+  slab_ = larger;
+}
+
+Record RecordBlock::Share(std::string_view text) const {
   if (text.empty()) return Record();
-  if (text.size() > kSlabSize / 4) return Record(text);  // a long line gets its own block
-  if (slab_ == nullptr || slab_->capacity - slab_->used < text.size()) {
-    Record::Release(slab_);
-    slab_ = Record::NewSlab(std::clamp(expected_, text.size(), kSlabSize));
-    expected_ = kSlabSize;  // the file was larger than it said
-  }
   Record record;
   record.slab_ = slab_;
   ++slab_->refs;
-  record.data_ = slab_->Bytes() + slab_->used;
+  record.data_ = text.data();
   record.size_ = text.size();
-  std::memcpy(slab_->Bytes() + slab_->used, text.data(), text.size());
-  slab_->used += text.size();
   return record;
 }
 

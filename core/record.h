@@ -6,10 +6,10 @@
 
 namespace dru {
 
-// An immutable byte string whose storage is shared. Records live in slabs
-// that many records share: FileLines and UnmarkedList hold the same lines,
-// and a loaded file keeps its text in few large, contiguous blocks, which
-// keeps loading fast and searches cache-friendly.
+// An immutable byte string whose storage is shared. FileLines and
+// UnmarkedList hold the same lines, and a loaded file's records all point
+// into the one block the file was read into, which keeps loading fast and
+// memory close to the file's size.
 class Record {
  public:
   Record() = default;
@@ -25,7 +25,7 @@ class Record {
   bool Empty() const noexcept { return size_ == 0; }
 
  private:
-  friend class RecordArena;
+  friend class RecordBlock;
   struct Slab;
   static Slab* NewSlab(std::size_t capacity);
   static void Release(Slab* slab) noexcept;
@@ -35,20 +35,25 @@ class Record {
   std::size_t size_ = 0;
 };
 
-// Makes many records in shared slabs; used while loading a file.
-class RecordArena {
+// One block of bytes, such as a whole file read at once, whose records
+// share it instead of copying their bytes out of it.
+class RecordBlock {
  public:
-  // expectedBytes sizes the first slab, so a small file takes little.
-  explicit RecordArena(std::size_t expectedBytes = 0) : expected_(expectedBytes) {}
-  RecordArena(const RecordArena&) = delete;
-  RecordArena& operator=(const RecordArena&) = delete;
-  ~RecordArena();
+  explicit RecordBlock(std::size_t capacity);
+  RecordBlock(const RecordBlock&) = delete;
+  RecordBlock& operator=(const RecordBlock&) = delete;
+  ~RecordBlock();
 
-  Record Make(std::string_view text);
+  char* Data() noexcept;
+  std::size_t Capacity() const noexcept;
+  // Makes room for more, keeping the bytes; only before any record shares
+  // the block.
+  void Grow(std::size_t capacity);
+  // A record of the bytes at text, which lie inside this block.
+  Record Share(std::string_view text) const;
 
  private:
-  Record::Slab* slab_ = nullptr;
-  std::size_t expected_;
+  Record::Slab* slab_;
 };
 
 }  // namespace dru

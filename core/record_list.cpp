@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <stdexcept>
+#include <string>
 
 #include "cp1252_case.h"
 
@@ -12,7 +13,15 @@ void RecordList::Delete(std::size_t index) {
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-std::ptrdiff_t RecordList::IndexOf(std::string_view text) const noexcept {
+std::ptrdiff_t RecordList::IndexOf(std::string_view text, TextEncoding encoding) const {
+  if (encoding == TextEncoding::Utf8) {
+    const std::string key = FoldUnicodeCase(text);
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      const std::string_view item = items_[i].View();
+      if (item == text || FoldUnicodeCase(item) == key) return static_cast<std::ptrdiff_t>(i);
+    }
+    return -1;
+  }
   for (std::size_t i = 0; i < items_.size(); ++i) {
     // Case folding keeps lengths, so most entries are ruled out by size alone.
     if (items_[i].Size() == text.size() && EqualIgnoringCp1252Case(items_[i].View(), text)) {

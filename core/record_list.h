@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "record.h"
+#include "text_encoding.h"
 
 namespace dru {
 
@@ -20,9 +21,11 @@ class RecordList {
   void Delete(std::size_t index);
   void Clear() noexcept { items_.clear(); }
 
-  // Index of the first entry equal to text when Windows-1252 letter case is
-  // ignored, or -1 when there is none.
-  std::ptrdiff_t IndexOf(std::string_view text) const noexcept;
+  // Index of the first entry equal to text when letter case is ignored, or
+  // -1 when there is none: Windows-1252 letters, or Unicode case folding in
+  // UTF-8.
+  std::ptrdiff_t IndexOf(std::string_view text,
+                         TextEncoding encoding = TextEncoding::Windows1252) const;
 
  private:
   std::vector<Record> items_;

@@ -1,9 +1,11 @@
 #include "input_box.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTextDocument>
 
-#include "cp1252_codec.h"
 #include "key_translation.h"
+#include "text_codec.h"
 
 namespace dru::ui {
 
@@ -23,13 +25,29 @@ InputBox::InputBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 std::string InputBox::Bytes() const {
-  QString text = toPlainText();
-  text.replace(QChar('\n'), QStringLiteral("\r\n"));
-  return FromQString(text);
+  // The raw text keeps non-breaking spaces, which toPlainText() turns into
+  // plain ones; blocks are separated by paragraph separators there.
+  QString text = document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+  return EncodeText(text, encoding_);
+}
+
+void InputBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (onKeyPress) {
+    for (const char32_t character : event->commitString().toUcs4()) {
+      const QString one = QString::fromUcs4(&character, 1);
+      if (const auto typed = TranslateKey(Qt::Key_unknown, Qt::NoModifier, one, encoding_).press) {
+        onKeyPress(*typed);
+      }
+    }
+  }
+  QPlainTextEdit::inputMethodEvent(event);
 }
 
 void InputBox::keyPressEvent(QKeyEvent* event) {
-  const TranslatedKey key = TranslateKey(event->key(), event->modifiers(), event->text());
+  const TranslatedKey key =
+      TranslateKey(event->key(), event->modifiers(), event->text(), encoding_);
   if (key.down && onKeyDown) onKeyDown(*key.down);
   if (key.press && onKeyPress) onKeyPress(*key.press);
 

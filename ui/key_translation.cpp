@@ -1,5 +1,7 @@
 #include "key_translation.h"
 
+#include <QList>
+
 #include "cp1252_codec.h"
 
 namespace dru::ui {
@@ -65,8 +67,8 @@ std::optional<std::uint16_t> VirtualKeyOf(int key) {
   }
 }
 
-std::optional<unsigned char> CharacterOf(int key, Qt::KeyboardModifiers modifiers,
-                                         const QString& text) {
+std::optional<char32_t> CharacterOf(int key, Qt::KeyboardModifiers modifiers, const QString& text,
+                                    TextEncoding encoding) {
   const bool control = modifiers.testFlag(Qt::ControlModifier);
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
   if (control) {
@@ -89,14 +91,17 @@ std::optional<unsigned char> CharacterOf(int key, Qt::KeyboardModifiers modifier
     default:
       break;
   }
-  if (text.isEmpty() || !text.front().isPrint()) return std::nullopt;
+  const QList<uint> characters = text.toUcs4();
+  if (characters.isEmpty() || !QChar::isPrint(characters.front())) return std::nullopt;
+  if (encoding == TextEncoding::Utf8) return static_cast<char32_t>(characters.front());
   return ByteOf(text.front());
 }
 
 }  // namespace
 
-TranslatedKey TranslateKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-  return TranslatedKey{VirtualKeyOf(key), CharacterOf(key, modifiers, text)};
+TranslatedKey TranslateKey(int key, Qt::KeyboardModifiers modifiers, const QString& text,
+                           TextEncoding encoding) {
+  return TranslatedKey{VirtualKeyOf(key), CharacterOf(key, modifiers, text, encoding)};
 }
 
 }  // namespace dru::ui

@@ -24,6 +24,7 @@
 #include "message_boxes.h"
 #include "resources.h"
 #include "target_display.h"
+#include "text_codec.h"
 #include "titles.h"
 #include "window_style.h"
 
@@ -162,7 +163,7 @@ void MainWindow::BuildControls() {
   inputBox_->onKeyDown = [this](std::uint16_t key) {
     RunHandler([this, key] { drill_.OnKeyDown(key); });
   };
-  inputBox_->onKeyPress = [this](unsigned char key) {
+  inputBox_->onKeyPress = [this](char32_t key) {
     RunHandler([this, key] { drill_.OnKeyPress(key); });
   };
 
@@ -273,6 +274,11 @@ void MainWindow::EndHandlerOnSignal() const {
 const std::string& MainWindow::TargetText() const {
   return targetDisplay_->Bytes();
 }
+void MainWindow::SetTextEncoding(TextEncoding encoding) {
+  targetDisplay_->SetEncoding(encoding);
+  inputBox_->SetEncoding(encoding);
+}
+
 void MainWindow::SetTargetText(std::string_view text) {
   targetDisplay_->SetBytes(text);
 }
@@ -337,7 +343,7 @@ void MainWindow::SetCaseSensitiveChecked(bool checked) {
 }
 
 Answer MainWindow::ShowMessage(MessageKind kind, std::string_view text) {
-  const Answer answer = AskUser(this, kind, ToQString(text));
+  const Answer answer = AskUser(this, kind, MessageText(text));
   EndHandlerOnSignal();
   return answer;
 }
@@ -354,7 +360,7 @@ void MainWindow::SetSaveDialogFileName(std::string_view name) {
 }
 
 std::optional<std::string> MainWindow::RunSaveDialog(std::string_view title) {
-  const QString chosen = ChooseFileToSave(this, ToQString(title), saveDialogFileName_);
+  const QString chosen = ChooseFileToSave(this, MessageText(title), saveDialogFileName_);
   EndHandlerOnSignal();
   if (chosen.isEmpty()) return std::nullopt;
   saveDialogFileName_ = chosen;

@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow, public DrillView {
   void RunHandler(const std::function<void()>& handler, Report report = Report::InBox);
 
   // DrillView.
+  void SetTextEncoding(TextEncoding encoding) override;
   const std::string& TargetText() const override;
   void SetTargetText(std::string_view text) override;
   std::string InputText() const override;

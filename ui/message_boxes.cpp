@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "cp1252_codec.h"
 #include "io_error.h"
+#include "text_codec.h"
 #include "titles.h"
 
 namespace dru::ui {
@@ -56,7 +56,7 @@ Answer AskUser(QWidget* parent, MessageKind kind, const QString& text) {
 
 void ShowErrorReport(QWidget* parent, const std::string& text) {
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
-                  ToQString(WithFullStop(text)), QMessageBox::Ok, parent);
+                  MessageText(WithFullStop(text)), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   CentreOnScreen(box, parent);
   box.exec();

@@ -1,6 +1,6 @@
 #include "target_display.h"
 
-#include "cp1252_codec.h"
+#include "text_codec.h"
 
 namespace dru::ui {
 namespace {
@@ -20,7 +20,18 @@ TargetDisplay::TargetDisplay(QWidget* parent) : QLabel(parent) {
 
 void TargetDisplay::SetBytes(std::string_view bytes) {
   bytes_.assign(bytes);
-  setText(ToQString(bytes.substr(0, kRenderedBytes)));
+  std::string_view shown = bytes.substr(0, kRenderedBytes);
+  // A cut inside a UTF-8 character would show as a replacement character.
+  if (encoding_ == TextEncoding::Utf8 && shown.size() < bytes.size()) {
+    while (!shown.empty() && (static_cast<unsigned char>(bytes[shown.size()]) & 0xC0) == 0x80)
+      shown.remove_suffix(1);
+  }
+  setText(DecodeText(shown, encoding_));
+}
+
+void TargetDisplay::SetEncoding(TextEncoding encoding) {
+  encoding_ = encoding;
+  SetBytes(std::string(bytes_));
 }
 
 }  // namespace dru::ui

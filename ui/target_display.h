@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text_encoding.h"
+
 namespace dru::ui {
 
 // StaticTextTXD: shows the target record, wrapped at word boundaries and
@@ -15,9 +17,12 @@ class TargetDisplay : public QLabel {
 
   const std::string& Bytes() const noexcept { return bytes_; }
   void SetBytes(std::string_view bytes);
+  // Shows the same bytes again in encoding.
+  void SetEncoding(TextEncoding encoding);
 
  private:
   std::string bytes_;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
 };
 
 }  // namespace dru::ui

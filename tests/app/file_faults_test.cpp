@@ -121,13 +121,20 @@ TEST(FileFaults, FailedLoadChangesNothing) {
     const std::string writeOnly = dir.File("write-only.dat");
     WriteBytes(writeOnly, "mine\r\n");
     chmod(writeOnly.c_str(), 0200);
-    program.view.answers.push_back(Answer::Cancel);  // keep the changes unsaved for now
-    try {
-      program.Open(writeOnly);
-      return "the unreadable file opened";
-    } catch (const IoError& error) {
-      if (std::string(error.what()) != "File access denied") return error.what();
+    const std::string wide = dir.File("utf-16.txt");
+    WriteBytes(wide, std::string("\xFF\xFEm\0i\0", 6));
+    for (const auto& [path, text] :
+         {std::pair{writeOnly, std::string("File access denied")},
+          std::pair{wide, wide + " is UTF-16 text; dru reads UTF-8 and Windows-1252 files"}}) {
+      program.view.answers.push_back(Answer::Cancel);  // keep the changes unsaved for now
+      try {
+        program.Open(path);
+        return path + " opened";
+      } catch (const IoError& error) {
+        if (error.what() != text) return error.what();
+      }
     }
+    if (ReadBytes(wide) != std::string("\xFF\xFEm\0i\0", 6)) return "the UTF-16 file changed";
     if (program.state.CurrentFile != first)
       return "CurrentFile became " + program.state.CurrentFile;
     if (program.view.target != target || !program.state.Modified) return "the drill changed";

@@ -67,6 +67,38 @@ TEST_F(Keystrokes, CaseOfTypedTextAgainstTarget) {
   EXPECT_EQ(view.currentText, "0");
 }
 
+TEST_F(Keystrokes, Utf8FilesFoldUnicodeCaseAndCountCharacters) {
+  state.Format.encoding = TextEncoding::Utf8;
+  state.CaseSensitive = false;
+  const std::pair<const char*, const char*> matches[] = {
+      {"\xC3\x89t\xC3\xA9", "\xC3\xA9T\xC3\x89"},  // Été, éTÉ
+      {"Stra\xC3\x9F"
+       "e",
+       "STRASSE"},                                                // Straße
+      {"\xD0\x9F\xD1\x80\xD0\xB8", "\xD0\xBF\xD0\xA0\xD0\x98"}};  // При, пРИ
+  for (const auto& [target, typed] : matches) {
+    view.target = target;
+    Finish(typed, 1);
+    EXPECT_NE(view.currentText, "0") << typed;
+  }
+  // Six characters in twelve bytes, typed in six seconds: 60 keys a minute.
+  const std::string russian = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
+  view.target = russian;
+  Finish(russian, 6);
+  EXPECT_EQ(view.currentText, "60");
+
+  // The second character starts the measurement, and every printable one
+  // is typing, whatever its bytes.
+  view.input = "\xD0\x9F";
+  state.TypingSeconds = 9;
+  drill.OnKeyPress(U'\u0440');
+  EXPECT_EQ(state.TypingSeconds, 0);
+  view.cues.clear();
+  drill.OnKeyPress(U'\u00E9');
+  drill.OnKeyPress(U'\u65E5');
+  EXPECT_EQ(view.cues, (Cues{Cue::Type, Cue::Type}));
+}
+
 TEST_F(Keystrokes, SpeedRoundingAndClamping) {
   struct Case {
     std::size_t length;

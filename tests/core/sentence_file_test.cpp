@@ -45,8 +45,10 @@ TEST_F(SentenceFile, LoadsLinesRecordsAndMarks) {
 }
 
 TEST_F(SentenceFile, LineEndRules) {
-  Load("A\nB\n");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A\nB\n"}));
+  Load("A\nB\n");  // no CR at all: LF ends the lines
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "B"}));
+  Load("A\nB\r\n");  // a CR anywhere: a bare LF is text
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"A\nB"}));
   Load(
       "A\r\nB\x1a"
       "C\r\n");
@@ -58,8 +60,10 @@ TEST_F(SentenceFile, LineEndRules) {
   Load("A\r\r\n\n  \t\r");  // CR CR LF: an empty line; a second LF is text
   EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "", "\n  \t"}));
   EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"A", "\n  \t"}));
-  Load(std::string("\xEF\xBB\xBFx\0y\r\n", 8));  // a byte-order mark and NUL are text
-  EXPECT_EQ(Entries(state.FileLines), (Lines{std::string("\xEF\xBB\xBFx\0y", 6)}));
+  Load(std::string("\xEF\xBB\xBF*x\0y\r\n", 9));  // the byte-order mark is no text; NUL is
+  EXPECT_EQ(Entries(state.FileLines), (Lines{std::string("*x\0y", 4)}));
+  EXPECT_EQ(state.RecordCount, 1);
+  EXPECT_EQ(view.infoText, "There are 1 records in the file, 1 marked ready ...");
 }
 
 TEST_F(SentenceFile, LineEndSplitAcrossReadChunks) {
@@ -106,6 +110,101 @@ TEST_F(SentenceFile, FailedOpenKeepsEverything) {
   EXPECT_EQ(view.infoText, "There are 2 records in the file, 0 marked ready ...");
 }
 
+// Load, then mark one record or clear every mark, then save: byte for byte
+// in every encoding and with every kind of line end.
+TEST_F(SentenceFile, RoundTripsKeepEncodingAndLineEnds) {
+  struct Text {
+    const char* name;
+    std::string bom;
+    Lines lines;  // the second is marked, the third empty
+    TextEncoding encoding;
+  };
+  const Text texts[] = {
+      {"Windows-1252",
+       "",
+       {"Caf\xE9 au lait", "*Gr\xFC\xDF Gott", "", "na\xEFve"},
+       TextEncoding::Windows1252},
+      {"UTF-8",
+       "",
+       {"Caf\xC3\xA9", "*\xC3\x9C", "", "\xD0\x93\xD0\xB4\xD0\xB5?"},
+       TextEncoding::Utf8},
+      {"UTF-8 with BOM",
+       "\xEF\xBB\xBF",
+       {"Caf\xC3\xA9", "*\xC3\x9C", "", "plain"},
+       TextEncoding::Utf8},
+  };
+  struct Ends {
+    const char* name;
+    std::string between;
+    std::string last;
+    std::string written;  // what a save puts after every line
+  };
+  const Ends ends[] = {{"CR LF", "\r\n", "\r\n", "\r\n"},
+                       {"CR", "\r", "\r", "\r\n"},
+                       {"LF", "\n", "\n", "\n"},
+                       {"no final line end", "\r\n", "", "\r\n"}};
+  auto join = [](const std::string& bom, const Lines& lines, const std::string& between,
+                 const std::string& last) {
+    std::string bytes = bom;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      bytes += lines[i] + (i + 1 < lines.size() ? between : last);
+    return bytes;
+  };
+  for (const Text& text : texts) {
+    for (const Ends& end : ends) {
+      const std::string where = std::string(text.name) + ", " + end.name;
+      const std::string original = join(text.bom, text.lines, end.between, end.last);
+      const std::string path = Load(original);
+      EXPECT_EQ(state.Format.encoding, text.encoding) << where;
+      EXPECT_EQ(state.Format.byteOrderMark, !text.bom.empty()) << where;
+      EXPECT_EQ(Entries(state.FileLines), text.lines) << where;
+      drill.MarkRecord(text.lines[0]);
+      drill.SaveListToFile(path);
+      Lines marked = text.lines;
+      marked[0] = "*" + marked[0];
+      EXPECT_EQ(ReadBytes(path), join(text.bom, marked, end.written, end.written)) << where;
+
+      Load(original);
+      drill.ClearAllMarks();
+      drill.SaveListToFile(path);
+      Lines cleared = text.lines;
+      cleared[1].erase(0, 1);
+      EXPECT_EQ(ReadBytes(path), join(text.bom, cleared, end.written, end.written)) << where;
+    }
+  }
+}
+
+TEST_F(SentenceFile, EncodingDetection) {
+  const std::pair<std::string, TextEncoding> cases[] = {
+      {"plain ASCII\r\n", TextEncoding::Windows1252},
+      {"Caf\xC3\xA9\r\nand then \xC3", TextEncoding::Windows1252},  // cut short at the end
+      {"\xEF\xBB\xBF\xFF\xFE broken\r\n", TextEncoding::Utf8},      // the mark decides
+      {"ASCII\x1a\xC3\xA9 after the end", TextEncoding::Windows1252},
+      {"\xC0\xAF overlong", TextEncoding::Windows1252},
+      {"\xED\xA0\x80 surrogate", TextEncoding::Windows1252},
+      {"\xF4\x90\x80\x80 past U+10FFFF", TextEncoding::Windows1252},
+      {"\xF0\x9F\x98\x80 U+1F600", TextEncoding::Utf8},
+  };
+  for (const auto& [bytes, encoding] : cases) {
+    Load(bytes);
+    EXPECT_EQ(state.Format.encoding, encoding) << bytes;
+  }
+  // Text in two or four bytes a character is refused, naming the file.
+  for (const auto& [bytes, kind] : {std::pair<std::string, std::string>{"\xFF\xFEx\0", "UTF-16"},
+                                    {"\xFE\xFF\0x", "UTF-16"},
+                                    {std::string("\xFF\xFE\0\0x\0\0\0", 8), "UTF-32"}}) {
+    const std::string path = dir.File("wide.txt");
+    WriteBytes(path, bytes);
+    try {
+      ReadSentenceFile(path);
+      ADD_FAILURE() << kind << " was read";
+    } catch (const IoError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                path + " is " + kind + " text; dru reads UTF-8 and Windows-1252 files");
+    }
+  }
+}
+
 TEST_F(SentenceFile, ClearAllMarksRemovesOneMarkEach) {
   Load("*A\r\n**B\r\n*\r\nC\r\n");
   EXPECT_EQ(state.RecordCount, 4);
@@ -115,6 +214,18 @@ TEST_F(SentenceFile, ClearAllMarksRemovesOneMarkEach) {
   EXPECT_EQ(state.RecordCount, 3);
   EXPECT_EQ(view.infoText, "There are 3 records in the file, 0 marked ready ...");
   EXPECT_TRUE(state.Modified);
+}
+
+TEST_F(SentenceFile, MarkInUtf8FoldsUnicodeCase) {
+  Load(
+      "\xD0\x94\xD0\x90\r\n\xD0\xB4\xD0\xB0\r\nStra\xC3\x9F"
+      "e\r\n");  // ДА, да, Straße
+  drill.MarkRecord("\xD0\xB4\xD0\xB0");
+  EXPECT_EQ(state.FileLines.Get(0), "*\xD0\x94\xD0\x90");
+  drill.MarkRecord("STRASSE");
+  EXPECT_EQ(state.FileLines.Get(2),
+            "*Stra\xC3\x9F"
+            "e");
 }
 
 TEST_F(SentenceFile, MarkTakesFirstMatchIgnoringCase) {

@@ -263,6 +263,29 @@ case_signal_with_unwritable_settings_shows_no_box() {
   grep -q 'Unable to write to' "$dir/out.log" || fail "no report on standard error"
 }
 
+case_utf8_lf_file_is_typed_and_stays_utf8_lf() {
+  local dir russian
+  dir=$(folder utf8)
+  russian=$'\xd0\x93\xd0\xb4\xd0\xb5 \xd0\xb2\xd0\xbe\xd0\xba\xd0\xb7\xd0\xb0\xd0\xbb?'
+  printf '*O\xc3\xb9 est la gare ?\n%s\n%s\n' "$russian" "$russian" >"$dir/Default.dat"
+  start "$dir" || return 1
+  # The current-speed row, after a wrong attempt (0) and after a right one.
+  xdotool type --delay 40 "wrong"
+  xdotool key Return
+  sleep 0.3
+  import -window "$WINDOW" -crop 368x30+0+150 "$dir/wrong.png"
+  xdotool type --delay 120 "$russian"
+  xdotool key Return
+  sleep 0.3
+  import -window "$WINDOW" -crop 368x30+0+150 "$dir/right.png"
+  cmp -s "$dir/wrong.png" "$dir/right.png" && { fail "the speed stayed at 0"; return 1; }
+  xdotool key F12
+  sleep 0.3
+  close_dru || return 1
+  [ "$(cat "$dir/Default.dat")" = "$(printf '*O\xc3\xb9 est la gare ?\n*%s\n%s' "$russian" "$russian")" ] ||
+    fail "file now: $(od -c "$dir/Default.dat" | head -5)"
+}
+
 case_killed_instance_does_not_block() {
   local dir
   dir=$(folder killed)

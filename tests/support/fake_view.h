@@ -26,6 +26,7 @@ class FakeView : public DrillView {
   std::string timeText = TimeLine(0, 0, 0);
   bool soundChecked = true;
   bool caseChecked = true;
+  TextEncoding encoding = TextEncoding::Windows1252;
 
   std::vector<Cue> cues;
   std::vector<std::string> messages;
@@ -35,6 +36,7 @@ class FakeView : public DrillView {
   std::string saveDialogName;
   int aboutShown = 0;
 
+  void SetTextEncoding(TextEncoding shown) override { encoding = shown; }
   const std::string& TargetText() const override { return target; }
   void SetTargetText(std::string_view text) override { target = text; }
   std::string InputText() const override { return input; }

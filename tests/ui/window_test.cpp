@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -39,6 +41,16 @@ void OnNextModal(std::function<void(QWidget*)> action) {
     }
   });
   timer->start();
+}
+
+// Types text as a keyboard layout that has each character on a key would.
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &release);
+  }
 }
 
 QString ModalText(QWidget* modal) {
@@ -211,6 +223,51 @@ class WindowTest : public QObject {
     QCOMPARE(window->TargetText(), std::string("Target"));
     QTest::keyClick(Memo(), Qt::Key_Q, Qt::ControlModifier);  // a control character
     QCOMPARE(Memo()->toPlainText(), QString());
+  }
+
+  void utf8FilesShowAndReadRealCharacters() {
+    // "Où est la gare ?" and "Где вокзал?", with LF line ends.
+    const QString french = QString::fromUtf8("O\u00f9 est la gare ?");
+    const QString russian =
+        QString::fromUtf8("\u0413\u0434\u0435 \u0432\u043e\u043a\u0437\u0430\u043b?");
+    Load((french + "\n" + russian + "\n").toStdString(), russian.toStdString());
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), russian);
+    TypeText(Memo(), russian);
+    QCOMPARE(window->InputText(), russian.toStdString());
+    window->GetDrill().State().TypingSeconds = 11;
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QCOMPARE(LabelText("LabelCS"), QStringLiteral("60"));  // 11 characters, not 20 bytes
+
+    // A character composed by a dead key or an input method is one key: as
+    // the second one it starts the measurement.
+    window->SetTargetText(french.toStdString());
+    QTest::keyClicks(Memo(), QStringLiteral("O"));
+    window->GetDrill().State().TypingSeconds = 5;
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("\u00f9"));
+    QApplication::sendEvent(Memo(), &composed);
+    QCOMPARE(window->GetDrill().State().TypingSeconds, 0);
+    QCOMPARE(window->InputText(), std::string("O\xC3\xB9"));
+
+    // File names in messages as the file system spells them.
+    QString shown;
+    OnNextModal([&shown](QWidget* box) {
+      shown = ModalText(box);
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    window->ShowMessage(MessageKind::Confirmation, "File /tmp/caf\xC3\xA9 exists. Overwrite?");
+    QCOMPARE(shown, QString::fromUtf8("File /tmp/caf\u00e9 exists. Overwrite?"));
+  }
+
+  void windows1252InputKeepsNonBreakingSpaces() {
+    Load(
+        "a\xA0"
+        "b\r\n",
+        "a\xA0"
+        "b");
+    TypeText(Memo(), QString::fromUtf8("a\u00a0b"));
+    QCOMPARE(window->InputText(), std::string("a\xA0"
+                                              "b"));
   }
 
   void targetKeepsItsBytesAndAmpersands() {
