@@ -28,7 +28,7 @@ void Measure(dru::ui::MainWindow& window, std::size_t megabytes) {
   const auto path = std::filesystem::temp_directory_path() / "dru-ui-bench.dat";
   {
     std::ofstream out(path, std::ios::binary);
-    const std::string line = "a line that ends in a bare line feed only\n";
+    const std::string line = "one record of many words and no line end at all ";
     for (std::size_t written = 0; written < (megabytes << 20); written += line.size())
       out << line;
   }

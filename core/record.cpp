@@ -1,5 +1,7 @@
 #include "record.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -12,18 +14,48 @@ struct Record::Slab {
   std::size_t refs;
   std::size_t capacity;
   std::size_t used;
+  bool mapped;  // a large block of its own pages, see NewSlab
   char* Bytes() noexcept { return reinterpret_cast<char*>(this + 1); }
 };
 
+namespace {
+#ifdef MADV_POPULATE_WRITE
+constexpr int kPopulateWrite = MADV_POPULATE_WRITE;
+#else
+constexpr int kPopulateWrite = 23;  // as Linux numbers it
+#endif
+}  // namespace
+
+void* AllocateLarge(std::size_t bytes) {
+  void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (memory == MAP_FAILED) throw std::bad_alloc();
+  madvise(memory, bytes, MADV_HUGEPAGE);
+  madvise(memory, bytes, kPopulateWrite);  // before Linux 5.14 pages come on first use
+  return memory;
+}
+
+void FreeLarge(void* memory, std::size_t bytes) noexcept {
+  munmap(memory, bytes);
+}
+
 Record::Slab* Record::NewSlab(std::size_t capacity) {
-  void* memory = ::operator new(sizeof(Slab) + capacity);
-  return new (memory) Slab{1, capacity, 0};
+  const std::size_t bytes = sizeof(Slab) + capacity;
+  // A whole large file: faulting its pages in one by one while the file is
+  // read would cost more than reading it.
+  if (bytes >= kLargeBlock) return new (AllocateLarge(bytes)) Slab{1, capacity, 0, true};
+  return new (::operator new(bytes)) Slab{1, capacity, 0, false};
 }
 
 void Record::Release(Slab* slab) noexcept {
   if (slab != nullptr && --slab->refs == 0) {
+    const bool mapped = slab->mapped;
+    const std::size_t bytes = sizeof(Slab) + slab->capacity;
     slab->~Slab();
-    ::operator delete(slab);
+    if (mapped) {
+      FreeLarge(slab, bytes);
+    } else {
+      ::operator delete(slab);
+    }
   }
 }
 

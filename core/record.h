@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,40 @@ class Record {
   Slab* slab_ = nullptr;
   const char* data_ = nullptr;
   std::size_t size_ = 0;
+};
+
+// Memory for large blocks: of 16 MiB or more, they get pages of their own,
+// huge pages where the system offers them, made present at once.
+void* AllocateLarge(std::size_t bytes);
+void FreeLarge(void* memory, std::size_t bytes) noexcept;
+inline constexpr std::size_t kLargeBlock = 16u << 20;
+
+// A standard allocator that takes large arrays from AllocateLarge, so that
+// the lists of a large file cost no page fault per few records.
+template <typename T>
+struct LargeBlockAllocator {
+  using value_type = T;
+  LargeBlockAllocator() = default;
+  template <typename U>
+  LargeBlockAllocator(const LargeBlockAllocator<U>&) noexcept {}
+
+  T* allocate(std::size_t n) {
+    const std::size_t bytes = n * sizeof(T);
+    if (bytes >= kLargeBlock) return static_cast<T*>(AllocateLarge(bytes));
+    return std::allocator<T>().allocate(n);
+  }
+  void deallocate(T* p, std::size_t n) noexcept {
+    const std::size_t bytes = n * sizeof(T);
+    if (bytes >= kLargeBlock) {
+      FreeLarge(p, bytes);
+    } else {
+      std::allocator<T>().deallocate(p, n);
+    }
+  }
+  template <typename U>
+  bool operator==(const LargeBlockAllocator<U>&) const noexcept {
+    return true;
+  }
 };
 
 // One block of bytes, such as a whole file read at once, whose records

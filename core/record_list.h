@@ -20,6 +20,7 @@ class RecordList {
   void Add(const Record& record) { items_.push_back(record); }
   void Delete(std::size_t index);
   void Clear() noexcept { items_.clear(); }
+  void Reserve(std::size_t count) { items_.reserve(count); }
 
   // Index of the first entry equal to text when letter case is ignored, or
   // -1 when there is none: Windows-1252 letters, or Unicode case folding in
@@ -28,7 +29,7 @@ class RecordList {
                          TextEncoding encoding = TextEncoding::Windows1252) const;
 
  private:
-  std::vector<Record> items_;
+  std::vector<Record, LargeBlockAllocator<Record>> items_;
 };
 
 }  // namespace dru

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "io_error.h"
 #include "safe_file_writer.h"
@@ -18,6 +19,7 @@ constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 constexpr char kEndOfData = '\x1a';
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t kReadChunk = 1 << 20;
 
 class FileDescriptor {
  public:
@@ -33,9 +35,19 @@ class FileDescriptor {
   int fd_;
 };
 
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
 bool HasByteAbove7F(std::string_view bytes) noexcept {
-  return std::any_of(bytes.begin(), bytes.end(),
-                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {  // eight bytes at a time
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    if ((word & kHighBits) != 0) return true;
+  }
+  for (; i < bytes.size(); ++i) {
+    if (static_cast<unsigned char>(bytes[i]) >= 0x80) return true;
+  }
+  return false;
 }
 
 // UTF-16 and UTF-32 start with a byte-order mark of FF FE or FE FF.
@@ -46,40 +58,52 @@ void RefuseWideText(std::string_view data, const std::string& path) {
   throw IoError::UnreadableText(path, utf32 ? "UTF-32" : "UTF-16");
 }
 
-FileFormat DetectFormat(std::string_view data) {
-  FileFormat format;
-  if (data.starts_with(kUtf8ByteOrderMark)) {
-    format.encoding = TextEncoding::Utf8;
-    format.byteOrderMark = true;
-  } else if (HasByteAbove7F(data) && IsValidUtf8(data)) {
-    format.encoding = TextEncoding::Utf8;
+// Where the lines of a file end, found chunk by chunk while the file is
+// read, so that each byte is looked at while it is still in the cache.
+class LineEndFinder {
+ public:
+  // Looks at the bytes [from, to) of data; false once 0x1A ended the data.
+  bool Scan(const char* data, std::size_t from, std::size_t to) {
+    if (const void* stop = std::memchr(data + from, kEndOfData, to - from)) {
+      to = static_cast<std::size_t>(static_cast<const char*>(stop) - data);
+      end_ = to;
+    }
+    anyHighByte_ = anyHighByte_ || HasByteAbove7F({data + from, to - from});
+    Collect(data, from, to, kCarriageReturn, carriageReturns_);
+    // LF ends lines only in a file without any CR, so LFs count only so far.
+    if (carriageReturns_.empty()) {
+      Collect(data, from, to, kLineFeed, lineFeeds_);
+    } else {
+      lineFeeds_.clear();
+    }
+    return end_ == std::string_view::npos;
   }
-  const bool anyCr = std::memchr(data.data(), kCarriageReturn, data.size()) != nullptr;
-  const bool anyLf = std::memchr(data.data(), kLineFeed, data.size()) != nullptr;
-  if (!anyCr && anyLf) format.lineEnd = LineEnd::Lf;
-  return format;
-}
 
-// Calls onLine for each line of text. The last line needs no line end, and
-// a line end at the very end adds no empty line.
-template <typename OnLine>
-void SplitLines(std::string_view text, LineEnd lineEnd, OnLine&& onLine) {
-  const char separator = lineEnd == LineEnd::Lf ? kLineFeed : kCarriageReturn;
-  while (!text.empty()) {
-    const auto* end = static_cast<const char*>(std::memchr(text.data(), separator, text.size()));
-    if (end == nullptr) {
-      onLine(text);
-      return;
-    }
-    const auto length = static_cast<std::size_t>(end - text.data());
-    onLine(text.substr(0, length));
-    text.remove_prefix(length + 1);
-    // In CR files an LF right after the CR belongs to the line end.
-    if (separator == kCarriageReturn && !text.empty() && text.front() == kLineFeed) {
-      text.remove_prefix(1);
+  std::size_t EndOfData(std::size_t size) const noexcept { return std::min(end_, size); }
+  bool AnyHighByte() const noexcept { return anyHighByte_; }
+  LineEnd Kind() const noexcept {
+    return carriageReturns_.empty() && !lineFeeds_.empty() ? LineEnd::Lf : LineEnd::CrLf;
+  }
+  const std::vector<std::size_t>& Ends() const noexcept {
+    return Kind() == LineEnd::Lf ? lineFeeds_ : carriageReturns_;
+  }
+
+ private:
+  static void Collect(const char* data, std::size_t from, std::size_t to, char byte,
+                      std::vector<std::size_t>& positions) {
+    const char* p = data + from;
+    const char* const stop = data + to;
+    while (const auto* hit = static_cast<const char*>(std::memchr(p, byte, stop - p))) {
+      positions.push_back(static_cast<std::size_t>(hit - data));
+      p = hit + 1;
     }
   }
-}
+
+  std::vector<std::size_t> carriageReturns_;
+  std::vector<std::size_t> lineFeeds_;
+  std::size_t end_ = std::string_view::npos;
+  bool anyHighByte_ = false;
+};
 
 }  // namespace
 
@@ -91,7 +115,7 @@ bool IsValidUtf8(std::string_view bytes) noexcept {
     while (end - p >= 8) {
       std::uint64_t word;
       std::memcpy(&word, p, sizeof word);
-      if ((word & 0x8080808080808080ull) != 0) break;
+      if ((word & kHighBits) != 0) break;
       p += 8;
     }
     if (p == end) break;
@@ -135,30 +159,43 @@ SentenceFile ReadSentenceFile(const std::string& path) {
   if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile(path);
 
   // The whole file goes into one block that its records then share. One
-  // byte more than its size lets a single read see the end of the file.
+  // byte more than its size lets the last read see the end of the file.
   const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
   RecordBlock block(fileSize + 1);
+  LineEndFinder finder;
   std::size_t used = 0;
   for (;;) {
     if (used == block.Capacity()) block.Grow(block.Capacity() * 2);  // it grew meanwhile
-    const ssize_t got = read(file.Get(), block.Data() + used, block.Capacity() - used);
+    const std::size_t want = std::min(kReadChunk, block.Capacity() - used);
+    const ssize_t got = read(file.Get(), block.Data() + used, want);
     if (got < 0) {
       if (errno == EINTR) continue;
       throw IoError::FromErrno(errno);
     }
     if (got == 0) break;
+    const bool more = finder.Scan(block.Data(), used, used + static_cast<std::size_t>(got));
     used += static_cast<std::size_t>(got);
+    if (!more) break;  // what follows 0x1A is never needed
   }
 
-  std::string_view data(block.Data(), used);
-  data = data.substr(0, data.find(kEndOfData));  // 0x1A ends the data
+  std::string_view data(block.Data(), finder.EndOfData(used));
   RefuseWideText(data, path);
   SentenceFile result;
   result.stamp = FileStamp::Of(info);
-  result.format = DetectFormat(data);
-  if (result.format.byteOrderMark) data.remove_prefix(kUtf8ByteOrderMark.size());
+  FileFormat& format = result.format;
+  if (data.starts_with(kUtf8ByteOrderMark)) {
+    format.encoding = TextEncoding::Utf8;
+    format.byteOrderMark = true;
+  } else if (finder.AnyHighByte() && IsValidUtf8(data)) {
+    format.encoding = TextEncoding::Utf8;
+  }
+  format.lineEnd = finder.Kind();
 
-  SplitLines(data, result.format.lineEnd, [&](std::string_view line) {
+  const std::vector<std::size_t>& ends = finder.Ends();
+  result.fileLines.Reserve(ends.size() + 1);
+  result.unmarkedList.Reserve(ends.size() + 1);
+  auto addLine = [&](std::size_t from, std::size_t to) {
+    const std::string_view line = data.substr(from, to - from);
     const Record record = block.Share(line);
     result.fileLines.Add(record);
     if (line.empty()) return;
@@ -168,7 +205,18 @@ SentenceFile ReadSentenceFile(const std::string& path) {
     } else {
       result.unmarkedList.Add(record);
     }
-  });
+  };
+  // The last line needs no line end, and a line end at the very end adds
+  // no empty line. In CR files an LF right after a CR belongs to it.
+  std::size_t start = format.byteOrderMark ? kUtf8ByteOrderMark.size() : 0;
+  for (const std::size_t end : ends) {
+    addLine(start, end);
+    start = end + 1;
+    if (format.lineEnd == LineEnd::CrLf && start < data.size() && data[start] == kLineFeed) {
+      ++start;
+    }
+  }
+  if (start < data.size()) addLine(start, data.size());
   return result;
 }
 

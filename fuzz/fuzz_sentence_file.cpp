@@ -1,5 +1,6 @@
-// Any bytes load as a sentence file without harm, and a loaded file saves
-// and loads back to the same lines.
+// Any bytes load as a sentence file without harm (or are refused as UTF-16
+// text), and a loaded file saves and loads back to the same lines in the
+// same encoding with the same line ends.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "fake_view.h"
+#include "io_error.h"
 
 namespace {
 
@@ -26,7 +28,13 @@ void CloseMemoryFile(const std::string& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string input = MemoryFile("input", data, size);
-  dru::SentenceFile file = dru::ReadSentenceFile(input);
+  dru::SentenceFile file;
+  try {
+    file = dru::ReadSentenceFile(input);
+  } catch (const dru::IoError&) {
+    CloseMemoryFile(input);
+    return 0;  // UTF-16 or UTF-32 text, refused
+  }
   const auto lines = dru::testing::Entries(file.fileLines);
 
   // Saving goes through a temporary file in a real folder.
@@ -34,8 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   char folder[] = "/dev/shm/dru-fuzz-XXXXXX";
   if (mkdtemp(folder) == nullptr) std::abort();
   const std::string saved = std::string(folder) + "/saved.dat";
+  // The same lines, records, encoding and line ends come back.
   dru::WriteSentenceFile(saved, file.fileLines, file.format);
-  if (dru::testing::Entries(dru::ReadSentenceFile(saved).fileLines) != lines) std::abort();
+  const dru::SentenceFile reread = dru::ReadSentenceFile(saved);
+  if (dru::testing::Entries(reread.fileLines) != lines || reread.format != file.format ||
+      reread.records != file.records || reread.marked != file.marked) {
+    std::abort();
+  }
 
   // Marks on whatever was read.
   dru::testing::FakeView view;
