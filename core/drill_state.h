@@ -32,6 +32,9 @@ struct DrillState {
   std::int32_t Seconds = 0;
   std::int32_t TypingSeconds = 0;
   std::int32_t RecordCount = 0;
+  // The best speed since start-up, in keys per minute; the bar stops at
+  // 600, this does not.
+  std::int64_t BestSpeed = 0;
   std::string StartDir;
   bool NoPrevious = true;  // restoring the previous record is blocked
   bool NoFileOpen = true;

@@ -47,22 +47,19 @@ void Drill::CompleteRecord() {
     correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target)
                                              : EqualIgnoringAsciiCase(typed, target);
   }
+  std::int64_t speed = 0;
   if (correct) {
     // A record finished within the first second counts one second.
     const double seconds = std::max<std::int32_t>(state_.TypingSeconds, 1);
     const double keys = static_cast<double>(CharacterCount(typed, encoding));
-    const double exact = keys * 60.0 / seconds;
-    const auto speed = static_cast<std::int64_t>(std::nearbyint(exact));  // ties to even
-    view_.SetCurrentSpeedBar(speed);
-    view_.SetCurrentSpeedText(std::to_string(speed));
-  } else {
-    view_.SetCurrentSpeedBar(0);
-    view_.SetCurrentSpeedText("0");
+    speed = static_cast<std::int64_t>(std::nearbyint(keys * 60.0 / seconds));  // ties to even
   }
-  // Compared on the clamped bars: once the best bar is full, it stays put.
-  if (view_.CurrentSpeedBar() > view_.BestSpeedBar()) {
-    view_.SetBestSpeedBar(view_.CurrentSpeedBar());
-    view_.SetBestSpeedText(view_.CurrentSpeedText());
+  view_.SetCurrentSpeedBar(speed);
+  view_.SetCurrentSpeedText(std::to_string(speed));
+  if (speed > state_.BestSpeed) {
+    state_.BestSpeed = speed;
+    view_.SetBestSpeedBar(speed);
+    view_.SetBestSpeedText(std::to_string(speed));
   }
   view_.ClearInput();
   state_.PreviousStr = view_.TargetText();

@@ -29,6 +29,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setModal(true);
+  // No icon in the title bar: a blank one, or the main window's would show.
+  QPixmap blank(16, 16);
+  blank.fill(Qt::transparent);
+  setWindowIcon(QIcon(blank));
   ApplyWindowStyle(*this);
   setFixedSize(276, 161);
   move(257, 185);

@@ -33,6 +33,9 @@ namespace {
 
 constexpr int kClientWidth = 368;
 constexpr int kClientHeight = 232;
+// Where the speed numbers end, in the group box, and their least width.
+constexpr int kNumberRight = 259 + 24;
+constexpr int kNumberWidth = 24;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, std::string_view text, QRect geometry,
                   bool bold = false) {
@@ -64,6 +67,16 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, const char* accessibleN
 void SetLabelText(QLabel* label, std::string_view text) {
   label->setText(ToQString(text));
   label->resize(std::max(label->sizeHint().width(), 1), label->height());
+}
+
+// The speed numbers keep their right edge, next to "Keys/min", and grow
+// to the left; the bar beside them tells assistive tools the true number,
+// past the 600 where it stops.
+void SetNumberText(QLabel* label, QProgressBar* bar, std::string_view text) {
+  label->setText(ToQString(text));
+  const int width = std::max(label->sizeHint().width(), kNumberWidth);
+  label->setGeometry(kNumberRight - width, label->y(), width, label->height());
+  bar->setAccessibleDescription(ToQString(text) + QStringLiteral(" keys per minute"));
 }
 
 }  // namespace
@@ -153,7 +166,9 @@ void MainWindow::BuildControls() {
 
   targetDisplay_ = new TargetDisplay(client);
   targetDisplay_->setObjectName(QStringLiteral("StaticTextTXD"));
-  targetDisplay_->setAccessibleName(QStringLiteral("Sentence to type"));
+  // Assistive tools read a label's text as its name: the sentence itself,
+  // and for the speeds their numbers. The role goes in the description.
+  targetDisplay_->setAccessibleDescription(QStringLiteral("Sentence to type"));
   targetDisplay_->setGeometry(8, 8, 350, 42);
 
   inputBox_ = new InputBox(client);
@@ -174,8 +189,10 @@ void MainWindow::BuildControls() {
   MakeLabel(statistics, "Label2", "Current Speed:", {8, 37, 89, 13});
   bestSpeedLabel_ = MakeLabel(statistics, "LabelMS", kNoSpeedYetText, {259, 21, 24, 13}, true);
   currentSpeedLabel_ = MakeLabel(statistics, "LabelCS", kNoSpeedYetText, {259, 37, 24, 13}, true);
-  bestSpeedLabel_->setAccessibleName(QStringLiteral("Best speed in keys per minute"));
-  currentSpeedLabel_->setAccessibleName(QStringLiteral("Current speed in keys per minute"));
+  bestSpeedLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  currentSpeedLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  bestSpeedLabel_->setAccessibleDescription(QStringLiteral("Best speed in keys per minute"));
+  currentSpeedLabel_->setAccessibleDescription(QStringLiteral("Current speed in keys per minute"));
   MakeLabel(statistics, "Label3", "Keys/min", {288, 21, 54, 13});
   MakeLabel(statistics, "Label4", "Keys/min", {288, 37, 54, 13});
   infoLabel_ = MakeLabel(statistics, "LabelInfo", kNoFileText, {8, 55, 113, 13});
@@ -318,10 +335,10 @@ std::string MainWindow::CurrentSpeedText() const {
   return FromQString(currentSpeedLabel_->text());
 }
 void MainWindow::SetCurrentSpeedText(std::string_view text) {
-  SetLabelText(currentSpeedLabel_, text);
+  SetNumberText(currentSpeedLabel_, currentSpeedBar_, text);
 }
 void MainWindow::SetBestSpeedText(std::string_view text) {
-  SetLabelText(bestSpeedLabel_, text);
+  SetNumberText(bestSpeedLabel_, bestSpeedBar_, text);
 }
 void MainWindow::SetInfoText(std::string_view text) {
   SetLabelText(infoLabel_, text);

@@ -1,6 +1,7 @@
 #include "message_boxes.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +28,11 @@ class QuestionBox : public QMessageBox {
   }
 };
 
+// The buttons in a row below the text, centred.
+void CentreButtons(QMessageBox& box) {
+  if (auto* buttons = box.findChild<QDialogButtonBox*>()) buttons->setCenterButtons(true);
+}
+
 void CentreOnScreen(QWidget& box, QWidget* parent) {
   box.adjustSize();
   QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
@@ -48,6 +54,7 @@ Answer AskUser(QWidget* parent, MessageKind kind, const QString& text) {
       question ? box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole) : nullptr;
   box.setDefaultButton(ok);
   box.setEscapeButton(question ? cancel : ok);
+  CentreButtons(box);
   CentreOnScreen(box, parent);
   box.exec();
   if (box.closedByTitleBar || box.clickedButton() != ok) return Answer::Cancel;
@@ -56,8 +63,13 @@ Answer AskUser(QWidget* parent, MessageKind kind, const QString& text) {
 
 void ShowErrorReport(QWidget* parent, const std::string& text) {
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
-                  MessageText(WithFullStop(text)), QMessageBox::Ok, parent);
+                  MessageText(WithFullStop(text)), QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
+  // A button of our own, without the icon a standard OK button may carry.
+  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
+  CentreButtons(box);
   CentreOnScreen(box, parent);
   box.exec();
 }

@@ -1,5 +1,8 @@
 #include "target_display.h"
 
+#include <QPainter>
+#include <QTextLayout>
+
 #include "text_codec.h"
 
 namespace dru::ui {
@@ -16,6 +19,32 @@ TargetDisplay::TargetDisplay(QWidget* parent) : QLabel(parent) {
   setWordWrap(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void TargetDisplay::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);  // the sunken frame; the text follows
+  // One pixel inside the frame, as the input box's text sits in its box.
+  const QRect area = contentsRect().adjusted(1, 1, -1, -1);
+  QTextOption option(Qt::AlignLeft);
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  QTextLayout layout(text(), font());
+  layout.setTextOption(option);
+  layout.beginLayout();
+  qreal height = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(area.width());
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setClipRect(area);
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    if (line.y() + line.height() > area.height()) break;  // only whole lines
+    line.draw(&painter, area.topLeft());
+  }
 }
 
 void TargetDisplay::SetBytes(std::string_view bytes) {

@@ -8,9 +8,11 @@
 
 namespace dru::ui {
 
-// StaticTextTXD: shows the target record, wrapped at word boundaries and
-// clipped at the bottom. It keeps the exact bytes it was given, and renders
-// only the start of a huge record, as no more can fit.
+// StaticTextTXD: shows the target record, wrapped at word boundaries (a
+// word longer than the line breaks where it must), as many full lines as
+// fit, its text level with the typed text below. It keeps the exact bytes
+// it was given, and renders only the start of a huge record, as no more
+// can fit. Its text is the label's text, which assistive tools read.
 class TargetDisplay : public QLabel {
  public:
   explicit TargetDisplay(QWidget* parent);
@@ -19,6 +21,9 @@ class TargetDisplay : public QLabel {
   void SetBytes(std::string_view bytes);
   // Shows the same bytes again in encoding.
   void SetEncoding(TextEncoding encoding);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   std::string bytes_;

@@ -119,6 +119,12 @@ find_box() {
   fail "no box \"$1\""
 }
 
+# Waits up to 10 s for a line matching $1 in file $2.
+wait_for_line() {
+  for _ in $(seq 100); do grep -q "$1" "$2" 2>/dev/null && return 0; sleep 0.1; done
+  fail "no line '$1' in $2: $(cat "$2")"
+}
+
 folder() {
   local dir="$ROOT/$1"
   mkdir -p "$dir"
@@ -234,9 +240,8 @@ case_size_limit_fails_the_save_but_never_kills() {
   # A signal cannot save either: the window stays, the reason goes to
   # standard error, and a second signal ends the program at once.
   kill -TERM "$PID"
-  sleep 1
+  wait_for_line 'Disk full\.' "$dir/out.log" || return 1
   running "$PID" || fail "the first signal ended it" || return 1
-  grep -q 'Disk full\.' "$dir/out.log" || fail "no report on standard error" || return 1
   kill -TERM "$PID"
   wait_gone || return 1
   cmp -s "$dir/Default.dat" "$dir/original" || fail "the file changed at the end"
@@ -260,7 +265,7 @@ case_signal_with_unwritable_settings_shows_no_box() {
   start "$dir" || return 1
   kill -TERM "$PID"
   wait_gone || return 1
-  grep -q 'Unable to write to' "$dir/out.log" || fail "no report on standard error"
+  wait_for_line 'Unable to write to' "$dir/out.log"
 }
 
 case_utf8_lf_file_is_typed_and_stays_utf8_lf() {

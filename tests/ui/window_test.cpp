@@ -1,5 +1,6 @@
 // The main window over the offscreen platform: layout, typing, shortcuts
 // and the modal boxes.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <functional>
 
@@ -204,6 +206,34 @@ class WindowTest : public QObject {
     QCOMPARE(window->TargetText(), std::string("Next one"));
   }
 
+  void screenReadersReadTheDrill() {
+    const std::string sentence = "Thirty characters in one line.";
+    Load(sentence + "\r\nOther\r\n", sentence);
+    auto read = [](QObject* widget, QAccessible::Text what) {
+      return QAccessible::queryAccessibleInterface(widget)->text(what);
+    };
+    QCOMPARE(read(Child<QLabel>("StaticTextTXD"), QAccessible::Name),
+             QString::fromStdString(sentence));
+    QCOMPARE(read(Child<QLabel>("StaticTextTXD"), QAccessible::Description),
+             QStringLiteral("Sentence to type"));
+    QTest::keyClicks(Memo(), QString::fromStdString(sentence));
+    QAccessibleTextInterface* typed =
+        QAccessible::queryAccessibleInterface(Memo())->textInterface();
+    QVERIFY(typed != nullptr);
+    QCOMPARE(typed->text(0, typed->characterCount()), QString::fromStdString(sentence));
+
+    window->GetDrill().State().TypingSeconds = 1;
+    QTest::keyClick(Memo(), Qt::Key_Return);  // 1800 keys a minute
+    for (const char* name : {"LabelCS", "LabelMS"}) {
+      auto* number = Child<QLabel>(name);
+      QCOMPARE(read(number, QAccessible::Name), QStringLiteral("1800"));
+      QCOMPARE(number->geometry().right() + 1, 259 + 24);  // grows leftwards
+      QVERIFY(number->width() >= number->sizeHint().width());
+    }
+    QCOMPARE(read(Child<QLabel>("LabelInfo"), QAccessible::Name),
+             QStringLiteral("There are 2 records in the file, 0 marked ready ..."));
+  }
+
   void editingKeysOfTheInputBox() {
     Load("Target\r\nOther\r\n", "Target");
     QTest::keyClicks(Memo(), QStringLiteral("ab"));
@@ -223,6 +253,36 @@ class WindowTest : public QObject {
     QCOMPARE(window->TargetText(), std::string("Target"));
     QTest::keyClick(Memo(), Qt::Key_Q, Qt::ControlModifier);  // a control character
     QCOMPARE(Memo()->toPlainText(), QString());
+
+    // Each key on "one two", the cursor at the end or (*) the start: the box
+    // does what the key handlers say and none of the editor's own shortcuts.
+    const std::tuple<int, Qt::KeyboardModifiers, bool, const char*> keys[] = {
+        {Qt::Key_Q, Qt::AltModifier, false, "one two"},
+        {Qt::Key_Backspace, Qt::ControlModifier, false, "one two"},
+        {Qt::Key_Delete, Qt::ControlModifier, true, "one two"},
+        {Qt::Key_K, Qt::ControlModifier, true, "one two"},
+        {Qt::Key_Z, Qt::ControlModifier, false, "one two"},
+        {Qt::Key_Y, Qt::ControlModifier, false, "one two"},
+        {Qt::Key_H, Qt::ControlModifier, false, "one tw"},
+        {Qt::Key_I, Qt::ControlModifier, false, "one two\t"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, false, "one two\t"},
+        {Qt::Key_J, Qt::ControlModifier, false, "one two\r\n"},
+        {Qt::Key_Backspace, Qt::NoModifier, false, "one tw"},
+    };
+    for (const auto& [key, modifiers, atStart, expected] : keys) {
+      Memo()->setPlainText(QStringLiteral("one"));
+      Memo()->moveCursor(QTextCursor::End);
+      QTest::keyClicks(Memo(), QStringLiteral(" two"));  // typed, so undo would have work
+      Memo()->moveCursor(atStart ? QTextCursor::Start : QTextCursor::End);
+      QTest::keyClick(Memo(), Qt::Key(key), modifiers);
+      QVERIFY2(window->InputText() == expected,
+               (std::to_string(key) + " gave " + window->InputText()).c_str());
+    }
+    QTest::keyClick(Memo(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Memo(), Qt::Key_C, Qt::ControlModifier);
+    Memo()->clear();
+    QTest::keyClick(Memo(), Qt::Key_Insert, Qt::ShiftModifier);  // paste
+    QCOMPARE(window->InputText(), std::string("one tw"));
   }
 
   void utf8FilesShowAndReadRealCharacters() {
@@ -268,6 +328,37 @@ class WindowTest : public QObject {
     TypeText(Memo(), QString::fromUtf8("a\u00a0b"));
     QCOMPARE(window->InputText(), std::string("a\xA0"
                                               "b"));
+  }
+
+  void targetShowsWholeLinesAndBreaksLongWords() {
+    auto* target = Child<QLabel>("StaticTextTXD");
+    const QRect area = target->contentsRect().adjusted(1, 1, -1, -1);
+    const int lineHeight = QFontMetrics(target->font()).height();
+    // The first and last row, within the text area, that hold any ink.
+    auto inkRows = [&] {
+      const QImage image = target->grab().toImage();
+      int first = -1;
+      int last = -1;
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+          if (qGray(image.pixel(x, y)) < 128) {
+            if (first < 0) first = y;
+            last = y;
+            break;
+          }
+        }
+      }
+      return std::pair{first, last};
+    };
+    window->SetTargetText(std::string(300, 'W'));          // one word, far wider than the box
+    QVERIFY(inkRows().second >= area.top() + lineHeight);  // broken onto the next line
+    std::string words;
+    for (int i = 0; i < 60; ++i)
+      words += "word ";
+    window->SetTargetText(words);
+    const int wholeLines = area.height() / lineHeight;
+    QVERIFY(inkRows().second < area.top() + wholeLines * lineHeight);  // no cut-off line
+    QVERIFY(inkRows().first <= area.top() + 3);  // level with the typed text, not sunk
   }
 
   void targetKeepsItsBytesAndAmpersands() {
