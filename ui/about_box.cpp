@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "titles.h"
 #include "version.h"
@@ -60,6 +61,19 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutBox::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    // Back at once, after the window manager has finished minimising.
+    QTimer::singleShot(0, this, [this] {
+      if (QWidget* owner = parentWidget())
+        owner->setWindowState(owner->windowState() & ~Qt::WindowMinimized);
+      setWindowState(windowState() & ~Qt::WindowMinimized);
+      activateWindow();
+    });
+  }
 }
 
 void AboutBox::keyPressEvent(QKeyEvent* event) {

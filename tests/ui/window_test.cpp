@@ -373,6 +373,36 @@ class WindowTest : public QObject {
     QVERIFY(Child<QLabel>("StaticTextTXD")->text().size() < 10000);
   }
 
+  void boxesCentreTheirButtons() {
+    // Each kind of box: its buttons' row is centred, and no button has an icon.
+    const std::function<void()> kinds[] = {
+        [&] { window->ShowMessage(MessageKind::Information, "A notice"); },
+        [&] { window->ShowMessage(MessageKind::Confirmation, "A question?"); },
+        [&] { window->RunHandler([] { throw std::runtime_error("An error"); }); },
+    };
+    for (const auto& show : kinds) {
+      int left = 0;
+      int right = 0;
+      int middle = 0;
+      bool icons = false;
+      OnNextModal([&](QWidget* box) {
+        const auto buttons = box->findChildren<QPushButton*>();
+        left = box->width();
+        for (QPushButton* button : buttons) {
+          const QRect at(button->mapTo(box, QPoint(0, 0)), button->size());
+          left = std::min(left, at.left());
+          right = std::max(right, at.right());
+          icons = icons || !button->icon().isNull();
+        }
+        middle = box->width() / 2;
+        QTest::keyClick(box, Qt::Key_Escape);
+      });
+      show();
+      QVERIFY(std::abs((left + right) / 2 - middle) <= 2);
+      QVERIFY(!icons);
+    }
+  }
+
   void informationBoxAnswers() {
     OnNextModal([](QWidget* box) {
       QCOMPARE(box->windowTitle(), QStringLiteral("Information"));
@@ -435,6 +465,18 @@ class WindowTest : public QObject {
     });
     window->ShowAbout();
     QVERIFY(stillOpenAfterEsc);
+    QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(about.windowIcon().pixmap(16).toImage().pixelColor(8, 8).alpha() == 0);
+    bool restored = false;
+    OnNextModal([&](QWidget* box) {
+      box->showMinimized();  // as a window manager's button would
+      QTest::qWait(50);
+      restored = !box->isMinimized() && !window->isMinimized();
+      box->close();
+    });
+    window->ShowAbout();
+    QVERIFY(restored);
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
              QStringLiteral("Version ") + QLatin1String(dru::kVersion));
     QCOMPARE(about.size(), QSize(276, 161));
