@@ -1,10 +1,15 @@
 #include "display_texts.h"
 
+#include <cstdio>
+
 namespace dru {
 namespace {
 
+// At least two digits: "07", "12", "123".
 std::string TwoDigits(std::int32_t value) {
-  return (value < 10 ? "0" : "") + std::to_string(value);
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%02d", static_cast<int>(value));
+  return digits;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds everything with warnings as errors and runs every test, then the
-# suites again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# each fuzzer for a bounded time.
+# suites again under AddressSanitizer and UndefinedBehaviorSanitizer, each
+# fuzzer for a bounded time, and builds and checks the Debian package.
 set -e
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -15,3 +15,4 @@ cmake --build --preset asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" ctest --preset asan -j "$jobs"
 sh scripts/fuzz.sh "${DRU_FUZZ_SECONDS:-40}"
+sh scripts/package.sh

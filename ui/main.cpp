@@ -2,6 +2,8 @@
 // the event loop.
 #include <QApplication>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 
 #include "cue_player.h"
 #include "main_window.h"
@@ -10,7 +12,38 @@
 #include "version.h"
 #include "x11_activator.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: dru [--help | --version]\n"
+    "Learn sentences by typing them.\n"
+    "\n"
+    "dru opens the sentence file remembered in dru.ini in the folder it is\n"
+    "started from, or Default.dat there; File, Open chooses another. See dru(1).\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n";
+
+// --help and --version answer on standard output before anything else
+// happens: no window, no lock, no settings. Other arguments are ignored.
+bool AnswerQuestion(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0) {
+      std::fputs(kUsage, stdout);
+      return true;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("dru %s\n", dru::kVersion);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (AnswerQuestion(argc, argv)) return 0;
   // Past a file-size limit a write then fails with "Disk full." instead of
   // killing the program with the session's marks.
   std::signal(SIGXFSZ, SIG_IGN);

@@ -279,10 +279,18 @@ case_utf8_lf_file_is_typed_and_stays_utf8_lf() {
   xdotool key Return
   sleep 0.3
   import -window "$WINDOW" -crop 368x30+0+150 "$dir/wrong.png"
-  xdotool type --delay 120 "$russian"
-  xdotool key Return
-  sleep 0.3
-  import -window "$WINDOW" -crop 368x30+0+150 "$dir/right.png"
+  # xdotool types a character missing from the keyboard map by remapping a
+  # key first, which a loaded machine can outrun: a lost character is typed
+  # again, up to three times.
+  local attempt
+  for attempt in 1 2 3; do
+    xdotool key Escape
+    xdotool type --delay 150 "$russian"
+    xdotool key Return
+    sleep 0.3
+    import -window "$WINDOW" -crop 368x30+0+150 "$dir/right.png"
+    cmp -s "$dir/wrong.png" "$dir/right.png" || break
+  done
   cmp -s "$dir/wrong.png" "$dir/right.png" && { fail "the speed stayed at 0"; return 1; }
   xdotool key F12
   sleep 0.3

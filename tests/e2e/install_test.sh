@@ -9,11 +9,30 @@ status=0
 check() { if "$@"; then echo "PASS $*"; else echo "FAIL $*"; status=1; fi; }
 
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null || { echo "FAIL install"; exit 1; }
-check test -x "$stage/usr/bin/dru"
-check test -f "$stage/usr/share/applications/dru.desktop"
-check test -f "$stage/usr/share/icons/hicolor/32x32/apps/dru.png"
-check test -f "$stage/usr/share/man/man1/dru.1"
-check desktop-file-validate "$stage/usr/share/applications/dru.desktop"
-check grep -qx 'Categories=Education;' "$stage/usr/share/applications/dru.desktop"
-check sh -c "man -l '$stage/usr/share/man/man1/dru.1' 2>&1 >/dev/null | (! grep -q .)"
+usr="$stage/usr"
+check test -x "$usr/bin/dru"
+check test -f "$usr/share/applications/dru.desktop"
+for size in 16 22 24 32 48 64 128 256; do
+  check test -f "$usr/share/icons/hicolor/${size}x${size}/apps/dru.png"
+done
+check test -f "$usr/share/icons/hicolor/scalable/apps/dru.svg"
+check test -f "$usr/share/man/man1/dru.1.gz"
+check test -f "$usr/share/doc/dru/examples/Default.dat"
+check test -f "$usr/share/doc/dru/examples/french.txt"
+check desktop-file-validate "$usr/share/applications/dru.desktop"
+check grep -qx 'Categories=Education;' "$usr/share/applications/dru.desktop"
+check sh -c "man -l '$usr/share/man/man1/dru.1.gz' 2>&1 >/dev/null | (! grep -q .)"
+if command -v appstreamcli >/dev/null; then
+  check appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml
+fi
+
+# --help and --version answer without a display, a lock or settings.
+work=$(mktemp -d /tmp/dru-args-XXXXXX)
+(cd "$work" && env -u DISPLAY XDG_RUNTIME_DIR="$work" "$usr/bin/dru" --version >version.txt)
+check grep -qx "dru [0-9.]*" "$work/version.txt"
+(cd "$work" && env -u DISPLAY XDG_RUNTIME_DIR="$work" "$usr/bin/dru" --help >help.txt)
+check grep -q -- "--version" "$work/help.txt"
+check test ! -e "$work/dru.ini"
+check test ! -e "$work/SemaphoreName"
+rm -rf "$work"
 exit $status
