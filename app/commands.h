@@ -22,9 +22,12 @@ class Commands {
   void MarkReady();
   void ClearAllMarks();
   void PreviousSentence();
+  // Takes back the newest Mark Ready or Clear All Marks.
+  void Undo();
   // Options and Help menus.
   void ToggleSoundEffect();
   void ToggleCaseSensitive();
+  void ToggleShowMistakes();
   void About();
 
   // Reads the file at path and makes it the open file. A file without

@@ -11,7 +11,7 @@ void Commands::MarkReady() {
   if (state_.UnmarkedList.Count() == 1) {
     // The last record is not marked; the user may start the drill over.
     if (view_.ShowMessage(MessageKind::Confirmation, kLastRecordQuestion) != Answer::Cancel) {
-      drill_.ClearAllMarks();
+      drill_.ClearAllMarks("Mark Ready");
     }
     return;
   }
@@ -37,6 +37,10 @@ void Commands::PreviousSentence() {
   if (!state_.NoFileOpen) drill_.GetPreviousStr();
 }
 
+void Commands::Undo() {
+  if (!state_.NoFileOpen) drill_.Undo();
+}
+
 void Commands::ToggleSoundEffect() {
   state_.SoundEffect = !state_.SoundEffect;
   view_.SetSoundEffectChecked(!view_.SoundEffectChecked());
@@ -45,6 +49,12 @@ void Commands::ToggleSoundEffect() {
 void Commands::ToggleCaseSensitive() {
   state_.CaseSensitive = !state_.CaseSensitive;
   view_.SetCaseSensitiveChecked(!view_.CaseSensitiveChecked());
+}
+
+void Commands::ToggleShowMistakes() {
+  state_.ShowMistakes = !state_.ShowMistakes;
+  view_.SetShowMistakesChecked(!view_.ShowMistakesChecked());
+  if (!state_.ShowMistakes) view_.ClearStatus();
 }
 
 void Commands::About() {

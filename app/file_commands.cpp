@@ -79,6 +79,7 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
   }
   state_.CurrentFileStamp = drill_.SaveListToFile(path);
   state_.Modified = false;
+  drill_.ForgetUndo();
   return true;
 }
 
@@ -95,6 +96,7 @@ void Commands::SaveAs() {
   const FileStamp written = drill_.SaveListToFile(*chosen);
   if (*chosen == CurrentPath()) state_.CurrentFileStamp = written;
   state_.Modified = false;
+  drill_.ForgetUndo();
 }
 
 void Commands::Close() {

@@ -46,6 +46,8 @@ void Lifecycle::StartUp() {
   view_.SetSoundEffectChecked(state_.SoundEffect);
   state_.CaseSensitive = ReadFlag(settings.Read("Options", "CaseSensitive"), true);
   view_.SetCaseSensitiveChecked(state_.CaseSensitive);
+  state_.ShowMistakes = ReadFlag(settings.Read("Options", "ShowMistakes"), true);
+  view_.SetShowMistakesChecked(state_.ShowMistakes);
 
   drill_.ResetForStartUp();
 
@@ -82,6 +84,7 @@ void Lifecycle::WriteIniFile() {
   }
   settings->Write("Options", "SoundEffect", state_.SoundEffect ? "1" : "0");
   settings->Write("Options", "CaseSensitive", state_.CaseSensitive ? "1" : "0");
+  settings->Write("Options", "ShowMistakes", state_.ShowMistakes ? "1" : "0");
   try {
     WriteFileSafely(path, settings->Text());
   } catch (const IoError&) {

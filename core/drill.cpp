@@ -25,6 +25,8 @@ void Drill::OpenFile(SentenceFile file) {
 }
 
 void Drill::TakeLines(SentenceFile file) {
+  ForgetUndo();
+  view_.ClearStatus();
   state_.CurrentFileStamp = file.stamp;
   state_.Format = file.format;
   view_.SetTextEncoding(file.format.encoding);
@@ -33,6 +35,8 @@ void Drill::TakeLines(SentenceFile file) {
 }
 
 void Drill::CloseFile() {
+  ForgetUndo();
+  view_.ClearStatus();
   view_.SetInputEnabled(false);
   FreeLists();
   view_.SetTargetText("");
@@ -52,7 +56,16 @@ FileStamp Drill::SaveListToFile(const std::string& path) const {
   return WriteSentenceFile(path, state_.FileLines, state_.Format);
 }
 
-void Drill::ClearAllMarks() {
+void Drill::ClearAllMarks(std::string_view command) {
+  UndoStep step;
+  step.command = command;
+  step.cleared = true;
+  step.fileLines = state_.FileLines;
+  step.unmarkedList = state_.UnmarkedList;
+  step.recordCount = state_.RecordCount;
+  undo_.push_back(std::move(step));
+  ShowUndoText();
+
   RecordList& lines = state_.FileLines;
   state_.UnmarkedList.Clear();
   for (std::size_t i = 0; i < lines.Count(); ++i) {
@@ -73,12 +86,48 @@ void Drill::MarkRecord(std::string_view target) {
   const std::ptrdiff_t line = state_.FileLines.IndexOf(target, encoding);
   if (line < 0) return;
   const auto index = static_cast<std::size_t>(line);
+  UndoStep step;
+  step.command = "Mark Ready";
+  step.line = index;
+  step.oldLine = state_.FileLines.At(index);
+  step.pooled = static_cast<std::size_t>(pooled);
+  step.record = state_.UnmarkedList.At(step.pooled);
   std::string markedLine;
   markedLine.reserve(state_.FileLines.At(index).Size() + 1);
   markedLine += kMark;
   markedLine += state_.FileLines.Get(index);
   state_.FileLines.Put(index, markedLine);
-  state_.UnmarkedList.Delete(static_cast<std::size_t>(pooled));
+  state_.UnmarkedList.Delete(step.pooled);
+  undo_.push_back(std::move(step));
+  ShowUndoText();
+}
+
+bool Drill::Undo() {
+  if (undo_.empty()) return false;
+  UndoStep step = std::move(undo_.back());
+  undo_.pop_back();
+  if (step.cleared) {
+    state_.FileLines = std::move(step.fileLines);
+    state_.UnmarkedList = std::move(step.unmarkedList);
+    state_.RecordCount = step.recordCount;
+  } else {
+    state_.FileLines.Put(step.line, step.oldLine);
+    state_.UnmarkedList.Insert(step.pooled, step.record);
+  }
+  const auto pooled = static_cast<std::int64_t>(state_.UnmarkedList.Count());
+  view_.SetInfoText(InfoLine(state_.RecordCount, state_.RecordCount - pooled));
+  state_.Modified = true;
+  ShowUndoText();
+  return true;
+}
+
+void Drill::ForgetUndo() {
+  undo_.clear();
+  ShowUndoText();
+}
+
+void Drill::ShowUndoText() {
+  view_.SetUndoText(undo_.empty() ? std::string() : "Undo " + undo_.back().command);
 }
 
 std::string Drill::GetRandomStr(const RecordList& list) const {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clock.h"
 #include "cue.h"
@@ -39,9 +40,17 @@ class Drill {
 
   // Writes FileLines to path; returns the stamp of the file written.
   FileStamp SaveListToFile(const std::string& path) const;
-  void ClearAllMarks();
+  // Both remember how to undo themselves, under the command's name.
+  void ClearAllMarks(std::string_view command = "Clear All Marks");
   // Marks the first unmarked record equal to target (letter case ignored).
   void MarkRecord(std::string_view target);
+
+  // Undoes the newest mark or clearing since the file was loaded or saved:
+  // the lines, the pool, the count and the information line come back, and
+  // Modified is set. False when there is nothing to undo.
+  bool Undo();
+  // After a load, a save or Close nothing before can be undone.
+  void ForgetUndo();
 
   // Picking.
   std::string GetRandomStr(const RecordList& list) const;
@@ -59,6 +68,23 @@ class Drill {
 
  private:
   void CompleteRecord();
+  void ShowUndoText();
+
+  // How to take back one Mark Ready or Clear All Marks.
+  struct UndoStep {
+    std::string command;
+    // A mark: the line as it was, and where its record left the pool.
+    std::size_t line = 0;
+    Record oldLine;
+    std::size_t pooled = 0;
+    Record record;
+    // A clearing: everything as it was.
+    bool cleared = false;
+    RecordList fileLines;
+    RecordList unmarkedList;
+    std::int32_t recordCount = 0;
+  };
+  std::vector<UndoStep> undo_;
 
   DrillView& view_;
   const Clock& clock_;

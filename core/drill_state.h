@@ -18,6 +18,7 @@ struct DrillState {
   bool Modified = false;      // the lists differ from the file on disk
   bool SoundEffect = true;    // cues are played
   bool CaseSensitive = true;  // typed text must match letter case too
+  bool ShowMistakes = true;   // a wrong Enter shows what was wrong
   std::string CurrentFile = kDefaultFile;
   // CurrentFile on disk as last read or written, to notice other programs'
   // changes before a save overwrites them.

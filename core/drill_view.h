@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cue.h"
+#include "mistakes.h"
 #include "text_encoding.h"
 
 namespace dru {
@@ -60,6 +61,21 @@ class DrillView {
   virtual void SetSoundEffectChecked(bool checked) = 0;
   virtual bool CaseSensitiveChecked() const = 0;
   virtual void SetCaseSensitiveChecked(bool checked) = 0;
+
+  // Check mark of ShowMistakes1.
+  virtual bool ShowMistakesChecked() const = 0;
+  virtual void SetShowMistakesChecked(bool checked) = 0;
+  // StatusBarMain: after a wrong Enter, typed against expected as compared
+  // (the comparison's characters lie in those two texts); after a right
+  // one, a brief confirmation; cleared by the next key and on Open and
+  // Close.
+  virtual void ShowMistakes(std::string_view typed, std::string_view expected,
+                            const Comparison& comparison) = 0;
+  virtual void ShowCorrect() = 0;
+  virtual void ClearStatus() = 0;
+  // The Edit menu's Undo item: what it would undo ("Undo Mark Ready"), or
+  // empty when there is nothing to undo and the item is disabled.
+  virtual void SetUndoText(std::string_view text) = 0;
 
   // Modal message box; shutting it with its close button answers Cancel,
   // also for the information box that has only OK.

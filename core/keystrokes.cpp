@@ -5,6 +5,7 @@
 #include "cp1252_case.h"
 #include "drill.h"
 #include "keys.h"
+#include "mistakes.h"
 
 namespace dru {
 
@@ -14,6 +15,7 @@ void Drill::OnKeyPress(char32_t keyChar) {
   // The key is not in the box yet: one character there means this is the
   // second key of a record, where the speed measurement starts.
   if (CharacterCount(view_.InputText(), encoding) == 1) state_.TypingSeconds = 0;
+  if (keyChar != key::kEnter) view_.ClearStatus();  // the last Enter's result goes
 
   switch (keyChar) {
     case key::kBackspace:
@@ -46,6 +48,14 @@ void Drill::CompleteRecord() {
     // Windows-1252 files ignore the case of the ASCII letters only.
     correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target)
                                              : EqualIgnoringAsciiCase(typed, target);
+  }
+  if (state_.ShowMistakes) {
+    if (correct) {
+      view_.ShowCorrect();
+    } else {
+      view_.ShowMistakes(typed, target,
+                         CompareTexts(typed, target, encoding, state_.CaseSensitive));
+    }
   }
   std::int64_t speed = 0;
   if (correct) {

@@ -13,6 +13,11 @@ void RecordList::Delete(std::size_t index) {
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
+void RecordList::Insert(std::size_t index, const Record& record) {
+  if (index > items_.size()) throw std::out_of_range("record list index out of range");
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), record);
+}
+
 std::ptrdiff_t RecordList::IndexOf(std::string_view text, TextEncoding encoding) const {
   if (encoding == TextEncoding::Utf8) {
     const std::string key = FoldUnicodeCase(text);

@@ -16,6 +16,8 @@ class RecordList {
   std::string_view Get(std::size_t index) const { return items_.at(index).View(); }
   const Record& At(std::size_t index) const { return items_.at(index); }
   void Put(std::size_t index, std::string_view text) { items_.at(index) = Record(text); }
+  void Put(std::size_t index, const Record& record) { items_.at(index) = record; }
+  void Insert(std::size_t index, const Record& record);
   void Add(std::string_view text) { items_.emplace_back(text); }
   void Add(const Record& record) { items_.push_back(record); }
   void Delete(std::size_t index);

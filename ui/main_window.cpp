@@ -22,6 +22,7 @@
 #include "input_box.h"
 #include "io_error.h"
 #include "message_boxes.h"
+#include "mistake_text.h"
 #include "resources.h"
 #include "target_display.h"
 #include "text_codec.h"
@@ -209,6 +210,15 @@ void MainWindow::BuildControls() {
   statusBar->setObjectName(QStringLiteral("StatusBarMain"));
   statusBar->setSizeGripEnabled(false);
   statusBar->setGeometry(0, 213, 368, 19);
+  // The result of the last Enter, while Show Mistakes is on.
+  statusText_ = new QLabel(statusBar);
+  statusText_->setObjectName(QStringLiteral("StatusText"));
+  statusText_->setTextFormat(Qt::RichText);
+  statusBar->addWidget(statusText_, 1);
+  statusClear_ = new QTimer(this);
+  statusClear_->setSingleShot(true);
+  statusClear_->setInterval(2000);
+  connect(statusClear_, &QTimer::timeout, this, [this] { ClearStatus(); });
 }
 
 QAction* MainWindow::AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
@@ -247,6 +257,9 @@ void MainWindow::BuildMenu() {
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));
+  undoItem_ = AddItem(edit, "Undo1", QStringLiteral("&Undo"), Qt::Key_F7, &Commands::Undo);
+  undoItem_->setEnabled(false);
+  edit->addSeparator()->setObjectName(QStringLiteral("N2"));
   AddItem(edit, "ClearAllMarks1", QStringLiteral("&Clear All Marks"), Qt::Key_F8,
           &Commands::ClearAllMarks);
   AddItem(edit, "MarkReady1", QStringLiteral("&Mark Ready"), Qt::Key_F12, &Commands::MarkReady);
@@ -259,6 +272,8 @@ void MainWindow::BuildMenu() {
                              &Commands::ToggleSoundEffect, true);
   caseSensitiveItem_ = AddItem(options, "CaseSensitive1", QStringLiteral("&Case Sensitive"),
                                Qt::Key_F5, &Commands::ToggleCaseSensitive, true);
+  showMistakesItem_ = AddItem(options, "ShowMistakes1", QStringLiteral("Show &Mistakes"),
+                              Qt::Key_F6, &Commands::ToggleShowMistakes, true);
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -292,6 +307,7 @@ const std::string& MainWindow::TargetText() const {
   return targetDisplay_->Bytes();
 }
 void MainWindow::SetTextEncoding(TextEncoding encoding) {
+  encoding_ = encoding;
   targetDisplay_->SetEncoding(encoding);
   inputBox_->SetEncoding(encoding);
 }
@@ -357,6 +373,44 @@ bool MainWindow::CaseSensitiveChecked() const {
 }
 void MainWindow::SetCaseSensitiveChecked(bool checked) {
   caseSensitiveItem_->setChecked(checked);
+}
+
+bool MainWindow::ShowMistakesChecked() const {
+  return showMistakesItem_->isChecked();
+}
+void MainWindow::SetShowMistakesChecked(bool checked) {
+  showMistakesItem_->setChecked(checked);
+}
+
+void MainWindow::ShowMistakes(std::string_view typed, std::string_view expected,
+                              const Comparison& comparison) {
+  const MistakeText text = DescribeMistakes(typed, expected, comparison, encoding_,
+                                            statusText_->fontMetrics(), statusText_->width());
+  statusClear_->stop();
+  statusText_->setText(text.line);
+  statusText_->setToolTip(text.toolTip);
+  statusText_->setAccessibleName(text.summary);
+}
+
+void MainWindow::ShowCorrect() {
+  statusText_->setText(QStringLiteral("Correct."));
+  statusText_->setToolTip(QString());
+  statusText_->setAccessibleName(QStringLiteral("Correct."));
+  statusClear_->start();
+}
+
+void MainWindow::ClearStatus() {
+  statusClear_->stop();
+  statusText_->clear();
+  statusText_->setToolTip(QString());
+  statusText_->setAccessibleName(QString());
+}
+
+void MainWindow::SetUndoText(std::string_view text) {
+  undoItem_->setEnabled(!text.empty());
+  undoItem_->setText(text.empty() ? QStringLiteral("&Undo")
+                                  : QStringLiteral("&") +
+                                        QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 Answer MainWindow::ShowMessage(MessageKind kind, std::string_view text) {

@@ -73,6 +73,13 @@ class MainWindow : public QMainWindow, public DrillView {
   void SetSoundEffectChecked(bool checked) override;
   bool CaseSensitiveChecked() const override;
   void SetCaseSensitiveChecked(bool checked) override;
+  bool ShowMistakesChecked() const override;
+  void SetShowMistakesChecked(bool checked) override;
+  void ShowMistakes(std::string_view typed, std::string_view expected,
+                    const Comparison& comparison) override;
+  void ShowCorrect() override;
+  void ClearStatus() override;
+  void SetUndoText(std::string_view text) override;
   Answer ShowMessage(MessageKind kind, std::string_view text) override;
   std::optional<std::string> RunOpenDialog() override;
   void SetSaveDialogFileName(std::string_view name) override;
@@ -111,6 +118,11 @@ class MainWindow : public QMainWindow, public DrillView {
   QProgressBar* currentSpeedBar_ = nullptr;
   QAction* soundEffectItem_ = nullptr;
   QAction* caseSensitiveItem_ = nullptr;
+  QAction* showMistakesItem_ = nullptr;
+  QAction* undoItem_ = nullptr;
+  QLabel* statusText_ = nullptr;
+  QTimer* statusClear_ = nullptr;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
   AboutBox* aboutBox_ = nullptr;
   CuePlayer* cues_ = nullptr;
 };

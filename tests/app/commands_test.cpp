@@ -205,6 +205,53 @@ TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {
   EXPECT_TRUE(state.Modified);
 }
 
+TEST_F(CommandsTest, UndoTakesBackMarksNewestFirst) {
+  const std::string original = "A\r\n*B\r\nC\r\nD\r\n";
+  const std::string path = OpenFile("a.txt", original);
+  EXPECT_EQ(view.undoText, "");
+  view.target = "C";
+  commands.MarkReady();
+  EXPECT_EQ(view.undoText, "Undo Mark Ready");
+  commands.ClearAllMarks();
+  EXPECT_EQ(view.undoText, "Undo Clear All Marks");
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B", "C", "D"}));
+  const std::string target = view.target;
+  const std::size_t cues = view.cues.size();
+  state.PreviousStr = "kept";
+
+  commands.Undo();  // the clearing
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "*B", "*C", "D"}));
+  EXPECT_EQ(view.infoText, "There are 4 records in the file, 2 marked ready ...");
+  EXPECT_EQ(view.undoText, "Undo Mark Ready");
+  commands.Undo();  // the mark
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "*B", "C", "D"}));
+  EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "C", "D"}));
+  EXPECT_EQ(view.infoText, "There are 4 records in the file, 1 marked ready ...");
+  EXPECT_EQ(view.undoText, "");
+  EXPECT_TRUE(state.Modified);
+  EXPECT_EQ(view.target, target);  // no cue, target or previous sentence of its own
+  EXPECT_EQ(view.cues.size(), cues);
+  EXPECT_EQ(state.PreviousStr, "kept");
+  commands.Save();
+  EXPECT_EQ(ReadBytes(path), original);
+
+  // The last record's question, answered OK, is undone as the Mark Ready.
+  OpenFile("b.txt", "*A\r\nB\r\n");
+  view.target = "B";
+  commands.MarkReady();
+  EXPECT_EQ(view.undoText, "Undo Mark Ready");
+  commands.Undo();
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"*A", "B"}));
+  EXPECT_EQ(state.RecordCount, 2);
+  // A save, a load or Close leaves nothing to undo.
+  view.target = "B";
+  commands.ClearAllMarks();
+  commands.Save();
+  EXPECT_EQ(view.undoText, "");
+  commands.Undo();
+  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B"}));
+}
+
 TEST_F(CommandsTest, OptionsAboutAndGuards) {
   commands.ClearAllMarks();
   commands.MarkReady();

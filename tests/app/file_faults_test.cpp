@@ -37,6 +37,13 @@ struct Program {
     view.openChoices.push_back(path);
     commands.Open();
   }
+  // Opens a file holding bytes and marks its record target.
+  void OpenAndMark(const std::string& path, const std::string& bytes, const std::string& target) {
+    WriteBytes(path, bytes);
+    Open(path);
+    view.target = target;
+    commands.MarkReady();
+  }
 };
 
 TEST(FileFaults, DiskFullDuringSaveLosesNothing) {
@@ -113,10 +120,7 @@ TEST(FileFaults, FailedLoadChangesNothing) {
     TempDir dir;
     Program program;
     const std::string first = dir.File("first.dat");
-    WriteBytes(first, "A\r\nB\r\n");
-    program.Open(first);
-    program.view.target = "A";
-    program.commands.MarkReady();
+    program.OpenAndMark(first, "A\r\nB\r\n", "A");
     const std::string target = program.view.target;
     const std::string writeOnly = dir.File("write-only.dat");
     WriteBytes(writeOnly, "mine\r\n");
@@ -176,10 +180,7 @@ TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
   TempDir dir;
   Program program;
   const std::string path = dir.File("a.dat");
-  WriteBytes(path, "A\r\nB\r\n");
-  program.Open(path);
-  program.view.target = "A";
-  program.commands.MarkReady();
+  program.OpenAndMark(path, "A\r\nB\r\n", "A");
   WriteBytes(path, "A\r\nB\r\nadded by an editor\r\n");
   const std::string question = ChangedOnDiskQuestion(path);
 

@@ -52,7 +52,8 @@ TEST_F(LifecycleTest, FirstStartInEmptyFolder) {
   lifecycle.SaveBeforeClose(true);
   lifecycle.WriteIniFile();
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
-            "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive=1\n");
+            "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive="
+            "1\nShowMistakes=1\n");
   EXPECT_FALSE(fs::exists(dir.File("Default.dat")));
 }
 
@@ -60,12 +61,15 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
   fs::create_directory(dir.File("sub"));
   WriteBytes(dir.File("sub/w.dat"), "one\r\n*two\r\n");
   WriteBytes(dir.File("dru.ini"),
-             "[options]\nsoundeffect = \"0\"\nCaseSensitive=x0\n[FILES]\nLastOpenFile=sub/w.dat\n");
+             "[options]\nsoundeffect = \"0\"\nCaseSensitive=x0\nShowMistakes=0\n[FILES]\n"
+             "LastOpenFile=sub/w.dat\n");
   lifecycle.StartUp();
   EXPECT_FALSE(state.SoundEffect);
   EXPECT_FALSE(view.soundChecked);
   EXPECT_FALSE(state.CaseSensitive);
   EXPECT_FALSE(view.caseChecked);
+  EXPECT_FALSE(state.ShowMistakes);
+  EXPECT_FALSE(view.mistakesChecked);
   EXPECT_EQ(state.CurrentFile, "sub/w.dat");  // relative, as read
   EXPECT_EQ(view.saveDialogName, "");
   EXPECT_FALSE(state.NoFileOpen);
@@ -78,7 +82,8 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
   lifecycle.WriteIniFile();
   EXPECT_EQ(ReadBytes(dir.File("sub/w.dat")), "*one\r\n*two\r\n");
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
-            "[options]\nSoundEffect=0\nCaseSensitive=0\n[FILES]\nLastOpenFile=sub/w.dat\n");
+            "[options]\nSoundEffect=0\nCaseSensitive=0\nShowMistakes=0\n[FILES]\n"
+            "LastOpenFile=sub/w.dat\n");
 }
 
 TEST_F(LifecycleTest, MissingLastFileFallsBackToDefault) {
@@ -112,7 +117,8 @@ TEST_F(LifecycleTest, SettingsKeepTheirShape) {
   state.CurrentFile = dir.File("evil\n[Options]\nCaseSensitive=0");
   lifecycle.WriteIniFile();
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
-            "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive=1\n");
+            "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive="
+            "1\nShowMistakes=1\n");
 
   // A FIFO or a device is no settings file: defaults, and nothing written.
   fs::remove(dir.File("dru.ini"));

@@ -99,6 +99,22 @@ TEST_F(Keystrokes, Utf8FilesFoldUnicodeCaseAndCountCharacters) {
   EXPECT_EQ(view.cues, (Cues{Cue::Type, Cue::Type}));
 }
 
+TEST_F(Keystrokes, EnterShowsMistakesUntilTheNextKey) {
+  Finish("Cot", 6);
+  EXPECT_EQ(view.status, "1 mistakes");
+  Type("x");
+  EXPECT_EQ(view.status, "");
+  view.target = "Cat";
+  Finish("Cat", 6);
+  EXPECT_EQ(view.status, "correct");
+  drill.OnKeyPress(key::kEscape);
+  EXPECT_EQ(view.status, "");
+  state.ShowMistakes = false;  // the option off: the bar stays empty
+  view.target = "Cat";
+  Finish("Cot", 6);
+  EXPECT_EQ(view.status, "");
+}
+
 TEST_F(Keystrokes, SpeedRoundingAndClamping) {
   struct Case {
     std::size_t length;

@@ -299,6 +299,27 @@ case_utf8_lf_file_is_typed_and_stays_utf8_lf() {
     fail "file now: $(od -c "$dir/Default.dat" | head -5)"
 }
 
+case_mistakes_show_and_undo_brings_marks_back() {
+  local dir
+  dir=$(folder undo)
+  printf 'same words\r\nsame words\r\n*learned\r\n' >"$dir/Default.dat"
+  start "$dir" || return 1
+  # The status bar, empty, then after a wrong answer.
+  import -window "$WINDOW" -crop 368x20+0+230 "$dir/empty.png"
+  xdotool type --delay 40 "sane words"
+  xdotool key Return
+  sleep 0.3
+  import -window "$WINDOW" -crop 368x20+0+230 "$dir/wrong.png"
+  cmp -s "$dir/empty.png" "$dir/wrong.png" && { fail "no mistakes shown"; return 1; }
+  xdotool key F8  # clears every mark
+  sleep 0.2
+  xdotool key F7  # Edit, Undo
+  sleep 0.3
+  close_dru || return 1
+  [ "$(cat "$dir/Default.dat")" = "$(printf 'same words\r\nsame words\r\n*learned\r')" ] ||
+    fail "marks not back: $(cat -A "$dir/Default.dat")"
+}
+
 case_killed_instance_does_not_block() {
   local dir
   dir=$(folder killed)

@@ -26,6 +26,9 @@ class FakeView : public DrillView {
   std::string timeText = TimeLine(0, 0, 0);
   bool soundChecked = true;
   bool caseChecked = true;
+  bool mistakesChecked = true;
+  std::string status;    // what the status bar shows, in short
+  std::string undoText;  // the Undo item's text; empty: disabled
   TextEncoding encoding = TextEncoding::Windows1252;
 
   std::vector<Cue> cues;
@@ -57,6 +60,14 @@ class FakeView : public DrillView {
   void SetSoundEffectChecked(bool checked) override { soundChecked = checked; }
   bool CaseSensitiveChecked() const override { return caseChecked; }
   void SetCaseSensitiveChecked(bool checked) override { caseChecked = checked; }
+  bool ShowMistakesChecked() const override { return mistakesChecked; }
+  void SetShowMistakesChecked(bool checked) override { mistakesChecked = checked; }
+  void ShowMistakes(std::string_view, std::string_view, const Comparison& comparison) override {
+    status = std::to_string(comparison.mistakes) + " mistakes";
+  }
+  void ShowCorrect() override { status = "correct"; }
+  void ClearStatus() override { status.clear(); }
+  void SetUndoText(std::string_view text) override { undoText = text; }
 
   Answer ShowMessage(MessageKind, std::string_view text) override {
     messages.emplace_back(text);

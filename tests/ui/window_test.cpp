@@ -206,6 +206,37 @@ class WindowTest : public QObject {
     QCOMPARE(window->TargetText(), std::string("Next one"));
   }
 
+  void wrongAnswersShowTheirMistakes() {
+    Load("Hello world\r\nHello world\r\n", "Hello world");
+    QTest::keyClicks(Memo(), QStringLiteral("Helo wrld"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    auto* status = Child<QLabel>("StatusText");
+    QVERIFY(status->text().contains(QStringLiteral("text-decoration:underline")));
+    QCOMPARE(status->accessibleName(),
+             QString::fromUtf8(
+                 "2 mistakes: typed \u201cHelo wrld\u201d expected \u201cHello world\u201d"));
+    QVERIFY(status->toolTip().startsWith(QStringLiteral("Typed: Hel")));
+    QTest::keyClicks(Memo(), QStringLiteral("H"));  // the next key clears it
+    QCOMPARE(status->text(), QString());
+
+    // A huge record: where the texts part, and Enter stays quick.
+    const std::string huge(20'000'000, 'w');
+    window->SetTargetText(huge);
+    Memo()->setPlainText(QStringLiteral("wwwx"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QVERIFY(status->accessibleName().startsWith(
+        QStringLiteral("The typed text differs from character 4")));
+
+    Child<QAction>("ShowMistakes1")->trigger();  // off: the bar stays empty
+    QVERIFY(!window->GetDrill().State().ShowMistakes);
+    QCOMPARE(status->text(), QString());
+    window->SetTargetText("Hello world");
+    QTest::keyClicks(Memo(), QStringLiteral("Helo"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QCOMPARE(status->text(), QString());
+    QCOMPARE(Child<QAction>("ShowMistakes1")->shortcut(), QKeySequence(Qt::Key_F6));
+  }
+
   void screenReadersReadTheDrill() {
     const std::string sentence = "Thirty characters in one line.";
     Load(sentence + "\r\nOther\r\n", sentence);

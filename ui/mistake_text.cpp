@@ -1,0 +1,109 @@
+#include "mistake_text.h"
+
+#include <QStringList>
+#include <algorithm>
+
+#include "text_codec.h"
+
+namespace dru::ui {
+namespace {
+
+constexpr int kContextBefore = 12;  // characters kept in view before the first mistake
+constexpr int kSummaryLength = 40;  // characters of each text a screen reader reads
+
+QString Marked(const QString& text, const char* style) {
+  return QStringLiteral("<span style=\"%1\">%2</span>")
+      .arg(QLatin1String(style), text.toHtmlEscaped());
+}
+
+constexpr char kWrong[] = "color:#c00000;text-decoration:underline";
+constexpr char kExtra[] = "color:#c00000;text-decoration:line-through";
+constexpr char kMissing[] = "color:#007000;text-decoration:underline";
+
+// A piece of text around a character position, for the summary.
+QString Around(const QString& text, int at) {
+  const int from = std::max(0, at - kSummaryLength / 4);
+  QString piece = text.mid(from, kSummaryLength);
+  if (from > 0) piece.prepend(QChar(0x2026));
+  if (from + kSummaryLength < text.size()) piece.append(QChar(0x2026));
+  return piece;
+}
+
+}  // namespace
+
+MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
+                             const Comparison& comparison, TextEncoding encoding,
+                             const QFontMetrics& metrics, int width) {
+  const QString typedText = DecodeText(typed, encoding);
+  const QString expectedText = DecodeText(expected, encoding);
+  MistakeText result;
+  const int prefix = static_cast<int>(comparison.commonPrefix);
+  const QString quotes = QStringLiteral(": typed \u201c%1\u201d expected \u201c%2\u201d");
+  if (!comparison.aligned) {
+    // Too long or too unlike to align: where the texts part.
+    result.summary = QStringLiteral("The typed text differs from character %1").arg(prefix + 1) +
+                     quotes.arg(Around(typedText, prefix), Around(expectedText, prefix));
+    result.line = result.summary.toHtmlEscaped();
+    result.toolTip = result.line;
+    return result;
+  }
+
+  // Each step as plain text (for measuring) and marked up, in the line and
+  // in the tooltip's two rows.
+  QStringList plain;
+  QStringList marked;
+  QString typedRow;
+  QString expectedRow;
+  int firstMistake = -1;
+  for (const Step& step : comparison.steps) {
+    const QString got = DecodeText(step.typed, encoding);
+    const QString want = DecodeText(step.expected, encoding);
+    switch (step.kind) {
+      case Step::Kind::Same:
+        plain << got;
+        marked << got.toHtmlEscaped();
+        typedRow += got.toHtmlEscaped();
+        expectedRow += want.toHtmlEscaped();
+        break;
+      case Step::Kind::Wrong:
+        plain << got;
+        marked << Marked(got, kWrong);
+        typedRow += Marked(got, kWrong);
+        expectedRow += Marked(want, kMissing);
+        break;
+      case Step::Kind::Extra:
+        plain << got;
+        marked << Marked(got, kExtra);
+        typedRow += Marked(got, kExtra);
+        break;
+      case Step::Kind::Missing:
+        plain << want;
+        marked << Marked(want, kMissing);
+        expectedRow += Marked(want, kMissing);
+        break;
+    }
+    if (firstMistake < 0 && step.kind != Step::Kind::Same) firstMistake = int(plain.size()) - 1;
+  }
+
+  // As many steps as fit, from a little before the first mistake.
+  const QString ellipsis(QChar(0x2026));
+  int first = std::max(0, firstMistake - kContextBefore);
+  int used = first > 0 ? metrics.horizontalAdvance(ellipsis) : 0;
+  int last = first;
+  while (last < plain.size()) {
+    const int advance = metrics.horizontalAdvance(plain[last]);
+    if (used + advance > width - metrics.horizontalAdvance(ellipsis)) break;
+    used += advance;
+    ++last;
+  }
+  result.line = (first > 0 ? ellipsis : QString()) +
+                marked.mid(first, last - first).join(QString()) +
+                (last < plain.size() ? ellipsis : QString());
+  result.toolTip = QStringLiteral("Typed: %1<br>Expected: %2").arg(typedRow, expectedRow);
+  const auto mistakes = static_cast<int>(comparison.mistakes);
+  result.summary = QStringLiteral("%1 mistake%2").arg(mistakes).arg(mistakes == 1 ? "" : "s") +
+                   quotes.arg(Around(typedText, prefix), Around(expectedText, prefix));
+  return result;
+}
+
+}  // namespace dru::ui
