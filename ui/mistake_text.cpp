@@ -8,8 +8,8 @@
 namespace dru::ui {
 namespace {
 
-constexpr int kContextBefore = 12;  // characters kept in view before the first mistake
-constexpr int kSummaryLength = 40;  // characters of each text a screen reader reads
+constexpr int kContextBefore = 12;          // characters kept in view before the first mistake
+constexpr std::size_t kSummaryLength = 40;  // characters of each text a screen reader reads
 
 QString Marked(const QString& text, const char* style) {
   return QStringLiteral("<span style=\"%1\">%2</span>")
@@ -20,12 +20,28 @@ constexpr char kWrong[] = "color:#c00000;text-decoration:underline";
 constexpr char kExtra[] = "color:#c00000;text-decoration:line-through";
 constexpr char kMissing[] = "color:#007000;text-decoration:underline";
 
-// A piece of text around a character position, for the summary.
-QString Around(const QString& text, int at) {
-  const int from = std::max(0, at - kSummaryLength / 4);
-  QString piece = text.mid(from, kSummaryLength);
-  if (from > 0) piece.prepend(QChar(0x2026));
-  if (from + kSummaryLength < text.size()) piece.append(QChar(0x2026));
+// Where the character at index starts in text.
+std::size_t ByteOffset(std::string_view text, std::size_t index, TextEncoding encoding) {
+  if (encoding == TextEncoding::Windows1252) return std::min(index, text.size());
+  std::size_t at = 0;
+  for (std::size_t count = 0; at < text.size() && count < index; ++count) {
+    ++at;
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+      ++at;
+  }
+  return at;
+}
+
+// A piece of text around a character position, for the summary; only the
+// piece is decoded, so a huge record costs nothing here.
+QString Around(std::string_view text, std::size_t index, TextEncoding encoding) {
+  const std::size_t from = index > kSummaryLength / 4 ? index - kSummaryLength / 4 : 0;
+  const std::size_t start = ByteOffset(text, from, encoding);
+  const std::string_view rest = text.substr(start);
+  const std::size_t length = ByteOffset(rest, kSummaryLength, encoding);
+  QString piece = DecodeText(rest.substr(0, length), encoding);
+  if (start > 0) piece.prepend(QChar(0x2026));
+  if (length < rest.size()) piece.append(QChar(0x2026));
   return piece;
 }
 
@@ -34,15 +50,14 @@ QString Around(const QString& text, int at) {
 MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
                              const Comparison& comparison, TextEncoding encoding,
                              const QFontMetrics& metrics, int width) {
-  const QString typedText = DecodeText(typed, encoding);
-  const QString expectedText = DecodeText(expected, encoding);
   MistakeText result;
-  const int prefix = static_cast<int>(comparison.commonPrefix);
+  const std::size_t prefix = comparison.commonPrefix;
   const QString quotes = QStringLiteral(": typed \u201c%1\u201d expected \u201c%2\u201d");
   if (!comparison.aligned) {
     // Too long or too unlike to align: where the texts part.
-    result.summary = QStringLiteral("The typed text differs from character %1").arg(prefix + 1) +
-                     quotes.arg(Around(typedText, prefix), Around(expectedText, prefix));
+    result.summary =
+        QStringLiteral("The typed text differs from character %1").arg(prefix + 1) +
+        quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
     result.line = result.summary.toHtmlEscaped();
     result.toolTip = result.line;
     return result;
@@ -102,7 +117,7 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
   result.toolTip = QStringLiteral("Typed: %1<br>Expected: %2").arg(typedRow, expectedRow);
   const auto mistakes = static_cast<int>(comparison.mistakes);
   result.summary = QStringLiteral("%1 mistake%2").arg(mistakes).arg(mistakes == 1 ? "" : "s") +
-                   quotes.arg(Around(typedText, prefix), Around(expectedText, prefix));
+                   quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
   return result;
 }
 

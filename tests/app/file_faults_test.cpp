@@ -54,24 +54,20 @@ TEST(FileFaults, DiskFullDuringSaveLosesNothing) {
     original += "record number " + std::to_string(i) + "\r\n";
   WriteBytes(path, original);
 
-  const std::string outcome = testing::RunInChild(
-      [] {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit cap{8192, 8192};  // far less than the file
-        return setrlimit(RLIMIT_FSIZE, &cap) == 0 ? std::string() : std::string("no limit");
-      },
-      [&path]() -> std::string {
-        Program program;
-        program.Open(path);
-        program.commands.MarkReady();
-        try {
-          program.commands.Save();
-          return "the save succeeded";
-        } catch (const IoError& error) {
-          if (WithFullStop(error.what()) != "Disk full.") return error.what();
-        }
-        return program.state.Modified ? "" : "Modified was cleared";
-      });
+  const std::string outcome =
+      testing::RunInChild([] { return testing::LimitFileSize(8192); },  // far less than the file
+                          [&path]() -> std::string {
+                            Program program;
+                            program.Open(path);
+                            program.commands.MarkReady();
+                            try {
+                              program.commands.Save();
+                              return "the save succeeded";
+                            } catch (const IoError& error) {
+                              if (WithFullStop(error.what()) != "Disk full.") return error.what();
+                            }
+                            return program.state.Modified ? "" : "Modified was cleared";
+                          });
   EXPECT_EQ(outcome, "");
   EXPECT_EQ(ReadBytes(path), original);
   EXPECT_EQ(FileCount(dir.Path()), 1u);  // no temporary file left behind

@@ -24,16 +24,11 @@ using testing::WriteBytes;
 // Runs save in a child process that may write at most limit bytes per
 // file; returns the error text the child saw, or "" when it saw none.
 std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& save) {
-  return testing::RunInChild(
-      [limit] {
-        signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
-        const rlimit cap{limit, limit};
-        return setrlimit(RLIMIT_FSIZE, &cap) == 0 ? std::string() : std::string("no limit");
-      },
-      [&save] {
-        save();
-        return std::string();
-      });
+  return testing::RunInChild([limit] { return testing::LimitFileSize(limit); },
+                             [&save] {
+                               save();
+                               return std::string();
+                             });
 }
 
 TEST(SafeFileWriter, FailedSaveLeavesOriginalIntactAndNoTemporaryFile) {
@@ -170,10 +165,10 @@ TEST(SafeFileWriter, InPlaceSaveThatCannotGrowLeavesTheFileWhole) {
         // As an ordinary user, so that the read-only folder binds; the size
         // limit is the file's own size, so the longer text cannot fit.
         chmod(dir.Path().c_str(), 0555);
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return "no drop";
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit cap{original.size(), original.size()};
-        return setrlimit(RLIMIT_FSIZE, &cap) == 0 ? "" : "no limit";
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+          return std::string("no drop");
+        }
+        return testing::LimitFileSize(original.size());
       },
       [&]() -> std::string {
         SafeFileWriter writer(path, original.size() + 1);

@@ -70,16 +70,16 @@ launch() {
 # Starts dru in folder $1 and waits until its window is mapped.
 start() {
   launch "$1"
-  WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" |
+  WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" |
     head -n 1)
   [ -n "$WINDOW" ] || { fail "no window"; return 1; }
   focus "$WINDOW" || return 1
   sleep 1.3  # the clock's first tick gives the input box the focus
 }
 
-# Waits up to 10 s for the process to end.
+# Waits up to 20 s for the process to end.
 wait_gone() {
-  for _ in $(seq 100); do running "$PID" || return 0; sleep 0.1; done
+  for _ in $(seq 200); do running "$PID" || return 0; sleep 0.1; done
   fail "dru still runs"
 }
 

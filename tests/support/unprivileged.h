@@ -1,9 +1,11 @@
 #pragma once
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <functional>
 #include <string>
 
@@ -40,6 +42,15 @@ inline std::string RunInChild(const std::function<std::string()>& prepare,
   waitpid(child, &status, 0);
   if (!WIFEXITED(status)) return "the check crashed";
   return result;
+}
+
+// Caps the size of the files this process writes. SIGXFSZ is ignored, as
+// dru ignores it, so that a write past the cap fails with EFBIG. For the
+// preparation step of RunInChild: "" on success.
+inline std::string LimitFileSize(rlim_t bytes) {
+  signal(SIGXFSZ, SIG_IGN);
+  const rlimit cap{bytes, bytes};
+  return setrlimit(RLIMIT_FSIZE, &cap) == 0 ? std::string() : std::string("no limit");
 }
 
 // Runs check as an ordinary user, so that file permissions bind even when
