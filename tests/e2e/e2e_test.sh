@@ -14,6 +14,10 @@ passed=0
 failed=0
 STARTED=()
 export QT_QPA_PLATFORM=xcb
+# No session bus here: without an address, libdbus forks dbus-launch, and a
+# fork beside Qt's threads can deadlock under AddressSanitizer. A desktop
+# session always has a bus.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$ROOT/no-session-bus"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ROOT/display" 2>/dev/null &
 XVFB=$!
