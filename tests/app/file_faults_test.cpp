@@ -49,9 +49,7 @@ struct Program {
 TEST(FileFaults, DiskFullDuringSaveLosesNothing) {
   TempDir dir;
   const std::string path = dir.File("records.dat");
-  std::string original;
-  for (int i = 0; i < 2000; ++i)
-    original += "record number " + std::to_string(i) + "\r\n";
+  const std::string original = testing::NumberedRecords(2000);
   WriteBytes(path, original);
 
   const std::string outcome =

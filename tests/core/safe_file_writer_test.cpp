@@ -153,9 +153,7 @@ TEST(SafeFileWriter, ReadOnlyFolderFallsBackToWritingInPlace) {
 TEST(SafeFileWriter, InPlaceSaveThatCannotGrowLeavesTheFileWhole) {
   TempDir dir;
   const std::string path = dir.File("records.dat");
-  std::string original;
-  for (int i = 0; i < 2000; ++i)
-    original += "record number " + std::to_string(i) + "\r\n";
+  const std::string original = testing::NumberedRecords(2000);
   WriteBytes(path, original);
   chmod(path.c_str(), 0666);
   chmod(dir.Path().c_str(), 0777);  // the ordinary user below may write the file

@@ -39,6 +39,14 @@ inline std::size_t FileCount(const std::filesystem::path& folder) {
                                                 std::filesystem::directory_iterator()));
 }
 
+// A sentence file of count records, "record number 0" and on, in CR LF.
+inline std::string NumberedRecords(int count) {
+  std::string bytes;
+  for (int i = 0; i < count; ++i)
+    bytes += "record number " + std::to_string(i) + "\r\n";
+  return bytes;
+}
+
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
