@@ -92,9 +92,15 @@ void Commands::SaveAs() {
           Answer::Ok) {
     return;
   }
-  // A copy: CurrentFile stays the file that was opened.
+  // A copy: CurrentFile stays the file that was opened, and its changes
+  // stay unsaved until Save or the close writes them there too. Only a
+  // Save As onto the open file itself is a save of it.
+  const std::string current = CurrentPath();
+  const bool ontoOpenFile =
+      *chosen == current || FileStamp::OfPath(*chosen).SameFileAs(FileStamp::OfPath(current));
   const FileStamp written = drill_.SaveListToFile(*chosen);
-  if (*chosen == CurrentPath()) state_.CurrentFileStamp = written;
+  if (!ontoOpenFile) return;
+  state_.CurrentFileStamp = written;
   state_.Modified = false;
   drill_.ForgetUndo();
 }

@@ -23,18 +23,6 @@ std::string WorkingDirectory() {
   return buffer.data();
 }
 
-// A settings file reached through a symbolic link is written only where
-// the link is the user's own (or root's) and leads to a regular file of the
-// user's: a link that someone else planted in a shared folder must not
-// send our write into one of the user's private files.
-bool IsOwnSettingsFile(const std::string& path) {
-  struct stat link {};
-  if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return true;
-  if (link.st_uid != geteuid() && link.st_uid != 0) return false;
-  struct stat target {};
-  return stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode) && target.st_uid == geteuid();
-}
-
 }  // namespace
 
 void Lifecycle::StartUp() {
@@ -75,9 +63,10 @@ void Lifecycle::WriteIniFile() {
   const std::string path = SettingsPath();
   const std::string failure = "Unable to write to " + path;
   // A settings file that exists but cannot be read is not overwritten with
-  // our three keys alone.
+  // our three keys alone. The writer refuses a link that someone else
+  // planted in a shared folder, as it does for sentence files.
   std::optional<IniFile> settings = IniFile::Load(path);
-  if (!settings || !IsOwnSettingsFile(path)) throw UserError(failure);
+  if (!settings) throw UserError(failure);
   // A name with a line break would add lines of its own to the file.
   if (state_.CurrentFile.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos) {
     settings->Write("Files", "LastOpenFile", state_.CurrentFile);

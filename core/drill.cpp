@@ -80,10 +80,16 @@ void Drill::ClearAllMarks(std::string_view command) {
 }
 
 void Drill::MarkRecord(std::string_view target) {
+  // The record on screen itself first; one that differs only in letter
+  // case only when the exact one is gone.
   const TextEncoding encoding = state_.Format.encoding;
-  const std::ptrdiff_t pooled = state_.UnmarkedList.IndexOf(target, encoding);
+  auto find = [&](const RecordList& list) {
+    const std::ptrdiff_t exact = list.Find(target);
+    return exact >= 0 ? exact : list.IndexOf(target, encoding);
+  };
+  const std::ptrdiff_t pooled = find(state_.UnmarkedList);
   if (pooled < 0) return;
-  const std::ptrdiff_t line = state_.FileLines.IndexOf(target, encoding);
+  const std::ptrdiff_t line = find(state_.FileLines);
   if (line < 0) return;
   const auto index = static_cast<std::size_t>(line);
   UndoStep step;

@@ -42,7 +42,8 @@ class Drill {
   FileStamp SaveListToFile(const std::string& path) const;
   // Both remember how to undo themselves, under the command's name.
   void ClearAllMarks(std::string_view command = "Clear All Marks");
-  // Marks the first unmarked record equal to target (letter case ignored).
+  // Marks the first unmarked record equal to target, or, when none is,
+  // the first equal to it with letter case ignored.
   void MarkRecord(std::string_view target);
 
   // Undoes the newest mark or clearing since the file was loaded or saved:

@@ -62,6 +62,10 @@ IoError IoError::NotRegularFile(const std::string& path) {
   return IoError(io_code::kAccessDenied, path + " is not a regular file");
 }
 
+IoError IoError::ForeignLink(const std::string& path, const std::string& reason) {
+  return IoError(io_code::kAccessDenied, path + " " + reason + "; it was not written");
+}
+
 IoError IoError::UnreadableText(const std::string& path, const std::string& encoding) {
   return IoError(0, path + " is " + encoding + " text; dru reads UTF-8 and Windows-1252 files");
 }

@@ -40,6 +40,8 @@ class IoError : public UserError {
   static IoError FromErrno(int errnoValue);
   // A FIFO, a device or a socket where a sentence or settings file should be.
   static IoError NotRegularFile(const std::string& path);
+  // A symbolic link that a save does not follow; reason says why.
+  static IoError ForeignLink(const std::string& path, const std::string& reason);
   // Text in an encoding that dru does not read, such as UTF-16.
   static IoError UnreadableText(const std::string& path, const std::string& encoding);
 

@@ -44,7 +44,7 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b, TextEncoding en
                                             b.begin() + static_cast<std::ptrdiff_t>(at), b.end());
     std::size_t differ = static_cast<std::size_t>(endA - a.begin());
     // Back to the start of the character the difference falls in.
-    while (encoding == TextEncoding::Utf8 && differ > at &&
+    while (encoding == TextEncoding::Utf8 && differ > at && differ < a.size() &&
            (static_cast<unsigned char>(a[differ]) & 0xC0) == 0x80) {
       --differ;
     }

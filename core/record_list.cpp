@@ -18,6 +18,13 @@ void RecordList::Insert(std::size_t index, const Record& record) {
   items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), record);
 }
 
+std::ptrdiff_t RecordList::Find(std::string_view text) const noexcept {
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i].View() == text) return static_cast<std::ptrdiff_t>(i);
+  }
+  return -1;
+}
+
 std::ptrdiff_t RecordList::IndexOf(std::string_view text, TextEncoding encoding) const {
   if (encoding == TextEncoding::Utf8) {
     const std::string key = FoldUnicodeCase(text);

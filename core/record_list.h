@@ -24,6 +24,8 @@ class RecordList {
   void Clear() noexcept { items_.clear(); }
   void Reserve(std::size_t count) { items_.reserve(count); }
 
+  // Index of the first entry equal to text byte for byte, or -1.
+  std::ptrdiff_t Find(std::string_view text) const noexcept;
   // Index of the first entry equal to text when letter case is ignored, or
   // -1 when there is none: Windows-1252 letters, or Unicode case folding in
   // UTF-8.

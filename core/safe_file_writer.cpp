@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 #include "io_error.h"
@@ -32,18 +33,34 @@ std::string BaseNameOf(const std::string& path) {
 }
 
 // Follows symbolic links to the file they name, which need not exist yet.
-std::string ResolveLinks(std::string path) {
+// A link is followed only where it is the user's own (or root's) and leads
+// to a file of the user's: a link that another user put in a shared folder
+// must not send our write into one of the user's files. (What is not a
+// regular file is refused by the caller.)
+std::string ResolveOwnLinks(const std::string& path) {
+  std::string at = path;
+  bool throughLink = false;
   for (int hops = 0;; ++hops) {
     struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    if (lstat(at.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
     if (hops == kMaxLinks) throw IoError::FromErrno(ELOOP);
+    if (info.st_uid != geteuid() && info.st_uid != 0) {
+      throw IoError::ForeignLink(path, "is a link that another user made");
+    }
+    throughLink = true;
     std::vector<char> target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) +
                              1);
-    const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+    const ssize_t length = readlink(at.c_str(), target.data(), target.size());
     if (length < 0) throw IoError::FromErrno(errno);
     std::string next(target.data(), static_cast<std::size_t>(length));
-    path = (next.front() == '/') ? next : DirectoryOf(path) + "/" + next;
+    at = (next.front() == '/') ? next : DirectoryOf(at) + "/" + next;
   }
+  struct stat target {};
+  if (throughLink && stat(at.c_str(), &target) == 0 && S_ISREG(target.st_mode) &&
+      target.st_uid != geteuid()) {
+    throw IoError::ForeignLink(path, "leads to a file that is not the user's own");
+  }
+  return at;
 }
 
 mode_t CurrentUmask() {
@@ -52,10 +69,21 @@ mode_t CurrentUmask() {
   return mask;
 }
 
-// Temporary files are named ".dru-HHHHHHHH-XXXXXX": a hash of the file's
-// name, so that leftovers can be told apart per file, and a unique end.
-// The name stays short, so a file whose own name is at the length limit
-// can still be saved.
+// When this process started: a temporary file of ours that is older than
+// that was left by a save that was killed, and not one under way.
+const timespec kProcessStart = [] {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return now;
+}();
+
+// Temporary files are named ".dru-HHHHHHHH-XXXXXX.dru-save": a hash of the
+// file's name, so that leftovers can be told apart per file, a unique
+// part, and an ending that marks them as ours. The name stays short, so a
+// file whose own name is at the length limit can still be saved.
+constexpr std::string_view kTempEnding = ".dru-save";
+constexpr std::size_t kUniqueLength = 6;
+
 std::string TempPrefix(const std::string& target) {
   std::uint32_t hash = 2166136261u;  // FNV-1a
   for (const char c : BaseNameOf(target)) {
@@ -66,30 +94,43 @@ std::string TempPrefix(const std::string& target) {
   return std::string(".dru-") + hex + "-";
 }
 
-// Removes the temporary files of ours that a killed save of target left.
+bool OlderThanThisProcess(const timespec& modified) {
+  return modified.tv_sec < kProcessStart.tv_sec ||
+         (modified.tv_sec == kProcessStart.tv_sec && modified.tv_nsec < kProcessStart.tv_nsec);
+}
+
+// Removes the temporary files of ours that a killed save of target left:
+// named as only we name them, our own regular files, and older than this
+// process.
 void RemoveLeftovers(const std::string& folder, const std::string& prefix) {
   DIR* dir = opendir(folder.c_str());
   if (dir == nullptr) return;
-  constexpr std::size_t kUniqueEnd = 6;
   while (const dirent* entry = readdir(dir)) {
     const std::string_view name = entry->d_name;
-    if (name.size() != prefix.size() + kUniqueEnd || name.substr(0, prefix.size()) != prefix) {
+    if (name.size() != prefix.size() + kUniqueLength + kTempEnding.size() ||
+        !name.starts_with(prefix) || !name.ends_with(kTempEnding)) {
       continue;
     }
     struct stat info {};
     if (fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(info.st_mode) && info.st_uid == geteuid()) {
+        S_ISREG(info.st_mode) && info.st_uid == geteuid() && OlderThanThisProcess(info.st_mtim)) {
       unlinkat(dirfd(dir), entry->d_name, 0);
     }
   }
   closedir(dir);
 }
 
+// True when a file replaced by a new one would come out as it was: one
+// link, and an owner the new file can be given (ours, or any for root).
+bool CanReplace(const struct stat& info) {
+  return info.st_nlink == 1 && (info.st_uid == geteuid() || geteuid() == 0);
+}
+
 }  // namespace
 
 SafeFileWriter::SafeFileWriter(const std::string& path, std::uint64_t finalSize) {
   if (path.empty()) throw IoError::FromErrno(ENOENT);
-  target_ = ResolveLinks(path);
+  target_ = ResolveOwnLinks(path);
 
   struct stat info {};
   const bool exists = stat(target_.c_str(), &info) == 0;
@@ -103,12 +144,12 @@ SafeFileWriter::SafeFileWriter(const std::string& path, std::uint64_t finalSize)
   const std::string folder = DirectoryOf(target_);
   const std::string prefix = TempPrefix(target_);
   RemoveLeftovers(folder, prefix);
-  if (exists && info.st_nlink > 1) {
+  if (exists && !CanReplace(info)) {
     OpenInPlace(finalSize);
     return;
   }
-  temp_ = folder + "/" + prefix + "XXXXXX";
-  fd_ = mkostemp(temp_.data(), O_CLOEXEC);
+  temp_ = folder + "/" + prefix + std::string(kUniqueLength, 'X') + std::string(kTempEnding);
+  fd_ = mkostemps(temp_.data(), static_cast<int>(kTempEnding.size()), O_CLOEXEC);
   if (fd_ < 0) {
     const int error = errno;
     temp_.clear();
@@ -119,17 +160,31 @@ SafeFileWriter::SafeFileWriter(const std::string& path, std::uint64_t finalSize)
     return;
   }
   const mode_t mode = exists ? (info.st_mode & 07777) : (0666 & ~CurrentUmask());
-  if (fchmod(fd_, mode) != 0) Fail(errno);
-  // Keeps the owner when an administrator saves someone else's file.
+  // The owner and group first: changing them may clear set-id bits.
   if (exists && (info.st_uid != geteuid() || info.st_gid != getegid())) {
     [[maybe_unused]] const int ignored = fchown(fd_, info.st_uid, info.st_gid);
+  }
+  if (fchmod(fd_, mode) != 0) Fail(errno);
+  // Where the new file cannot have the old one's owner, group and mode (a
+  // group we are no member of, a folder that gives its own group), the
+  // file is rewritten in place instead, so that it stays as it was.
+  struct stat made {};
+  if (fstat(fd_, &made) != 0) Fail(errno);
+  if (exists && (made.st_uid != info.st_uid || made.st_gid != info.st_gid ||
+                 (made.st_mode & 07777) != mode)) {
+    close(fd_);
+    fd_ = -1;
+    unlink(temp_.c_str());
+    temp_.clear();
+    OpenInPlace(finalSize);
   }
 }
 
 void SafeFileWriter::OpenInPlace(std::uint64_t finalSize) {
   inPlace_ = true;
-  fd_ = open(target_.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd_ < 0) throw IoError::FromErrno(errno);
+  // A link put in the file's place since it was looked at is not followed.
+  fd_ = open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd_ < 0) throw IoError::FromErrno(errno == ELOOP ? EACCES : errno);
   struct stat info {};
   if (fstat(fd_, &info) != 0) Fail(errno);
   if (!S_ISREG(info.st_mode)) {
@@ -140,6 +195,9 @@ void SafeFileWriter::OpenInPlace(std::uint64_t finalSize) {
   // The whole new size is claimed before the first byte is overwritten: a
   // full disk or a size limit then fails here, with the file as it was.
   const auto oldSize = static_cast<std::uint64_t>(info.st_size);
+  // From here until the file is whole again, a request to end the program
+  // at once waits.
+  deferral_.emplace();
   if (finalSize > oldSize) {
     const int error = posix_fallocate(fd_, 0, static_cast<off_t>(finalSize));
     if (error != 0) {
@@ -160,6 +218,7 @@ void SafeFileWriter::Fail(int errnoValue) {
   fd_ = -1;
   if (!temp_.empty()) unlink(temp_.c_str());
   temp_.clear();
+  deferral_.reset();
   throw IoError::FromErrno(errnoValue);
 }
 
@@ -194,13 +253,10 @@ FileStamp SafeFileWriter::Commit() {
   // In place, a shorter text leaves the old file's tail behind it.
   if (inPlace_ && ftruncate(fd_, static_cast<off_t>(written_)) != 0) Fail(errno);
   if (fsync(fd_) != 0 && errno != EINVAL) Fail(errno);
-  struct stat info {};
-  if (fstat(fd_, &info) != 0) Fail(errno);
-  const int fd = fd_;
-  fd_ = -1;
-  if (close(fd) != 0) Fail(errno);
+  deferral_.reset();  // the file is whole
   if (!inPlace_) {
     if (rename(temp_.c_str(), target_.c_str()) != 0) Fail(errno);
+    committed_ = true;
     // Makes the rename itself durable; a failure here loses nothing.
     const int dir = open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -208,8 +264,18 @@ FileStamp SafeFileWriter::Commit() {
       close(dir);
     }
   }
+  // The stamp is taken after the rename, which changes the file's ctime.
+  struct stat info {};
+  const int statError = fstat(fd_, &info) != 0 ? errno : 0;
+  const int fd = fd_;
+  fd_ = -1;
+  const int closeError = close(fd) != 0 ? errno : 0;
+  if (inPlace_ && (statError != 0 || closeError != 0))
+    Fail(statError != 0 ? statError : closeError);
   committed_ = true;
-  return FileStamp::Of(info);
+  // The new contents are in place and flushed; a stamp that could not be
+  // read only makes the next save ask first.
+  return statError == 0 ? FileStamp::Of(info) : FileStamp{};
 }
 
 FileStamp WriteFileSafely(const std::string& path, std::string_view bytes) {

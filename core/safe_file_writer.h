@@ -1,27 +1,35 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "file_stamp.h"
+#include "termination_deferral.h"
 
 namespace dru {
 
 // Replaces a file's contents so that a failure never destroys what is there:
 // the bytes go to a temporary file in the same folder, which is flushed to
-// disk and then renamed over the original, keeping its permission bits. A
-// symbolic link is written through to its target.
+// disk and then renamed over the original, keeping its permission bits.
 //
-// A file is rewritten in place instead when its folder is not writable but
-// the file is, or when it has more than one hard link (a rename would split
-// them). In place, the final size is reserved before any byte of the file
-// is touched, so that a full disk fails first.
+// A symbolic link is written through to its target only when the link is
+// the user's own (or root's) and leads to a regular file of the user's;
+// otherwise the save is refused with an error that names the file.
+//
+// A file is rewritten in place instead when a new file could not take its
+// place unchanged: its folder is not writable, it has more than one hard
+// link (a rename would split them), or the new file could not have its
+// owner, group and mode (another user's file in a shared folder). In
+// place, the final size is reserved before any byte of the file is
+// touched, so that a full disk fails first, and a request to end the
+// program waits until the file is whole again.
 //
 // Temporary names are short, whatever the file's name, and a save removes
-// the temporary files that a killed save of the same file left behind.
-// Only regular files are replaced. Every failure throws IoError; an
-// unfinished temporary file is removed.
+// the temporary files of ours that a killed save of the same file left
+// behind before this process started. Only regular files are replaced.
+// Every failure throws IoError; an unfinished temporary file is removed.
 class SafeFileWriter {
  public:
   // finalSize is the number of bytes the caller will write.
@@ -50,6 +58,7 @@ class SafeFileWriter {
   bool committed_ = false;
   std::uint64_t written_ = 0;
   std::string buffer_;
+  std::optional<TerminationDeferral> deferral_;
 };
 
 // Writes the whole of bytes to path with SafeFileWriter.

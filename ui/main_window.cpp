@@ -23,6 +23,7 @@
 #include "io_error.h"
 #include "message_boxes.h"
 #include "mistake_text.h"
+#include "quit_signals.h"
 #include "resources.h"
 #include "target_display.h"
 #include "text_codec.h"
@@ -114,7 +115,6 @@ bool MainWindow::StartUp(WindowActivator& activator) {
     activator.ActivateWindowByCaption(kWindowCaption);
     return false;
   }
-  // Session end (log-off) runs the closing sequence's saving steps too.
   // Session end (log-off) runs the closing sequence's saving steps too,
   // with nobody there to answer a box.
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
@@ -145,6 +145,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   RunHandler([&] { saved = lifecycle_.SaveBeforeClose(!unattended); }, report);
   if (!saved) {
     event->ignore();  // the user can retry, or close the file without saving
+    if (unattended) QuitSignals::CloseEnded();
     return;
   }
   // A failed settings write is shown; the program ends all the same, so an

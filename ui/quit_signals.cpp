@@ -6,20 +6,25 @@
 #include <QSocketNotifier>
 #include <csignal>
 
+#include "termination_deferral.h"
+
 namespace dru::ui {
 namespace {
 
 int pipeFds[2] = {-1, -1};
-volatile sig_atomic_t signalsSeen = 0;
+// Set while a close that a signal asked for is under way.
+volatile sig_atomic_t closeUnderWay = 0;
 
 void OnSignal(int signal) {
-  // A second request means now, whatever the first one is waiting for.
-  if (signalsSeen != 0) {
+  // A second request means now, whatever the first one is waiting for,
+  // except that a file being overwritten in place is finished first.
+  if (closeUnderWay != 0) {
+    if (DeferTermination(signal)) return;
     std::signal(signal, SIG_DFL);
     raise(signal);
     return;
   }
-  signalsSeen = 1;
+  closeUnderWay = 1;
   const int saved = errno;
   const char byte = 1;
   [[maybe_unused]] const ssize_t ignored = write(pipeFds[1], &byte, 1);
@@ -44,6 +49,10 @@ QuitSignals::QuitSignals(QObject* parent, std::function<void()> onQuit)
   action.sa_flags = SA_RESTART;
   for (int signal : {SIGTERM, SIGHUP, SIGINT})
     sigaction(signal, &action, nullptr);
+}
+
+void QuitSignals::CloseEnded() noexcept {
+  closeUnderWay = 0;
 }
 
 QuitSignals::~QuitSignals() {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "commands.h"
 #include "fake_view.h"
 #include "temp_dir.h"
@@ -129,13 +131,25 @@ TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
   view.saveChoices.push_back(copy);
   commands.SaveAs();
   EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
-  EXPECT_FALSE(state.Modified);
+  EXPECT_TRUE(state.Modified);  // the open file still lacks the changes
   EXPECT_EQ(state.CurrentFile, opened);
 
   state.FileLines.Put(0, "*A");
   commands.Save();
   EXPECT_EQ(ReadBytes(opened), "*A\r\nB\r\n");
   EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
+
+  // Onto the open file itself, also by another name for it, it is a save.
+  std::filesystem::create_symlink(opened, dir.File("alias.txt"));
+  state.FileLines.Put(1, "*B");
+  state.Modified = true;
+  view.saveChoices.push_back(dir.File("alias.txt"));
+  commands.SaveAs();
+  EXPECT_EQ(ReadBytes(opened), "*A\r\n*B\r\n");
+  EXPECT_FALSE(state.Modified);
+  view.messages.clear();
+  commands.Save();  // no question: the stamp is the file's own
+  EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {

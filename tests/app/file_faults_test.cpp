@@ -1,11 +1,14 @@
 // Faults around the user's files: nothing may be lost.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include "commands.h"
 #include "fake_view.h"
@@ -196,6 +199,17 @@ TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
   program.state.Modified = true;
   EXPECT_TRUE(lifecycle.SaveBeforeClose(false));  // our own save changes nothing
   EXPECT_TRUE(program.view.messages.empty());
+
+  // A program that rewrites bytes in place and sets the time back.
+  struct stat before {};
+  ASSERT_EQ(stat(path.c_str(), &before), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  WriteBytes(path, "*B\r\nA\r\n");
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  program.state.Modified = true;
+  EXPECT_THROW(lifecycle.SaveBeforeClose(false), UserError);
+  EXPECT_EQ(ReadBytes(path), "*B\r\nA\r\n");
 }
 
 TEST(FileFaults, UnreadableSettingsGiveDefaultsAndAreNotOverwritten) {

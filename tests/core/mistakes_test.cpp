@@ -37,6 +37,8 @@ TEST(CompareTexts, AlignsCharacterByCharacter) {
       {"\xD0\xB4\xD0\xB0", "\xD0\xB4\xD0\xB8", true, TextEncoding::Utf8, "=w", 1},
       {"", "abc", true, TextEncoding::Windows1252, "mmm", 0},
       {"abc", "", true, TextEncoding::Windows1252, "xxx", 0},
+      {"G", "Gdzie", false, TextEncoding::Utf8, "=mmmm", 1},  // typed ends first
+      {"Gdzie", "G", false, TextEncoding::Utf8, "=xxxx", 1},
   };
   for (const Case& c : cases) {
     const Comparison result = CompareTexts(c.typed, c.expected, c.encoding, c.caseSensitive);

@@ -180,5 +180,46 @@ TEST(SafeFileWriter, InPlaceSaveThatCannotGrowLeavesTheFileWhole) {
   EXPECT_TRUE(ReadBytes(path) == original) << "the file was cut or changed";
 }
 
+// Another user's file in a shared folder, saved by an ordinary user who may
+// write it: it stays that user's file, with its group and mode.
+TEST(SafeFileWriter, SharedFolderFilesKeepOwnerGroupAndMode) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to make files of other users";
+  constexpr uid_t kOwner = 12345;
+  constexpr uid_t kMember = 65534;  // saves as a member of the owner's group
+  struct Case {
+    const char* what;
+    mode_t folderMode;
+    mode_t fileMode;
+  };
+  for (const Case& c : {Case{"sticky folder, file for everyone", 01777, 0666},
+                        Case{"open folder, file for the group", 0777, 0664}}) {
+    TempDir dir;
+    chmod(dir.Path().c_str(), c.folderMode);
+    const std::string path = dir.File("Default.dat");
+    WriteBytes(path, "old\r\n");
+    ASSERT_EQ(chown(path.c_str(), kOwner, kOwner), 0);
+    ASSERT_EQ(chmod(path.c_str(), c.fileMode), 0);
+    const std::string outcome = testing::RunInChild(
+        [] {
+          const gid_t groups[] = {kOwner};
+          const bool dropped =
+              setgroups(1, groups) == 0 && setgid(kMember) == 0 && setuid(kMember) == 0;
+          return dropped ? std::string() : std::string("could not drop privileges");
+        },
+        [&] {
+          WriteFileSafely(path, "*old\r\n");
+          return std::string();
+        });
+    EXPECT_EQ(outcome, "") << c.what;
+    EXPECT_EQ(ReadBytes(path), "*old\r\n") << c.what;
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kOwner) << c.what;
+    EXPECT_EQ(info.st_gid, kOwner) << c.what;
+    EXPECT_EQ(info.st_mode & 07777, c.fileMode) << c.what;
+    EXPECT_EQ(FileCount(dir.Path()), 1u) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace dru

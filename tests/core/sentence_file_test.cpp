@@ -219,8 +219,8 @@ TEST_F(SentenceFile, ClearAllMarksRemovesOneMarkEach) {
 TEST_F(SentenceFile, MarkInUtf8FoldsUnicodeCase) {
   Load(
       "\xD0\x94\xD0\x90\r\n\xD0\xB4\xD0\xB0\r\nStra\xC3\x9F"
-      "e\r\n");  // ДА, да, Straße
-  drill.MarkRecord("\xD0\xB4\xD0\xB0");
+      "e\r\n");                          // ДА, да, Straße
+  drill.MarkRecord("\xD0\x94\xD0\xB0");  // Да
   EXPECT_EQ(state.FileLines.Get(0), "*\xD0\x94\xD0\x90");
   drill.MarkRecord("STRASSE");
   EXPECT_EQ(state.FileLines.Get(2),
@@ -228,16 +228,17 @@ TEST_F(SentenceFile, MarkInUtf8FoldsUnicodeCase) {
             "e");
 }
 
-TEST_F(SentenceFile, MarkTakesFirstMatchIgnoringCase) {
-  Load("ABC\r\nabc\r\nxyz");
-  drill.MarkRecord("abc");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"*ABC", "abc", "xyz"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"abc", "xyz"}));
-  drill.MarkRecord("ABC");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"*ABC", "*abc", "xyz"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"xyz"}));
+TEST_F(SentenceFile, MarkTakesTheExactRecordFirstThenIgnoresCase) {
+  Load("APPLE pie\r\napple PIE\r\nxyz\r\nXyz");
+  drill.MarkRecord("apple PIE");
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"APPLE pie", "*apple PIE", "xyz", "Xyz"}));
+  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"APPLE pie", "xyz", "Xyz"}));
+  drill.MarkRecord("Xyz");
+  drill.MarkRecord("XYZ");  // no exact record: the first one ignoring case
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"APPLE pie", "*apple PIE", "*xyz", "*Xyz"}));
+  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"APPLE pie"}));
   drill.MarkRecord("nothing");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"*ABC", "*abc", "xyz"}));
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"APPLE pie", "*apple PIE", "*xyz", "*Xyz"}));
 }
 
 }  // namespace

@@ -241,14 +241,49 @@ case_size_limit_fails_the_save_but_never_kills() {
   cmp -s "$dir/Default.dat" "$dir/original" || fail "the file changed" || return 1
   [ -z "$(find "$dir" -name '.dru-*')" ] || fail "a temporary file was left" || return 1
   close_window "$box"
-  # A signal cannot save either: the window stays, the reason goes to
-  # standard error, and a second signal ends the program at once.
+  # A signal cannot save either: the window stays and the reason goes to
+  # standard error. That close has ended, so the next signal tries again.
   kill -TERM "$PID"
   wait_for_line 'Disk full\.' "$dir/out.log" || return 1
   running "$PID" || fail "the first signal ended it" || return 1
   kill -TERM "$PID"
+  for _ in $(seq 100); do [ "$(grep -c 'Disk full\.' "$dir/out.log")" = 2 ] && break; sleep 0.1; done
+  [ "$(grep -c 'Disk full\.' "$dir/out.log")" = 2 ] || fail "no second close: $(cat "$dir/out.log")" || return 1
+  running "$PID" || fail "the later signal ended it" || return 1
+  kill -KILL "$PID"
   wait_gone || return 1
   cmp -s "$dir/Default.dat" "$dir/original" || fail "the file changed at the end"
+}
+
+# A close that a signal asked for and that was refused (another program
+# changed the file) has ended: the user goes on, and a later signal saves.
+case_later_signal_saves_after_a_refused_close() {
+  local dir box
+  dir=$(folder later-signal)
+  printf 'a\r\nb\r\nc\r\nd\r\n' >"$dir/Default.dat"
+  start "$dir" || return 1
+  xdotool key F12
+  sleep 0.3
+  printf 'a\r\nb\r\nc\r\nd\r\nadded\r\n' >"$dir/Default.dat"
+  kill -TERM "$PID"
+  wait_for_line 'changed by another program' "$dir/out.log" || return 1
+  running "$PID" || fail "the refused close ended it" || return 1
+  # File, Save, and OK to overwrite the other program's change.
+  focus "$WINDOW" || return 1
+  xdotool key --clearmodifiers alt+f
+  sleep 0.3
+  xdotool key s
+  box=$(find_box Confirm) || return 1
+  focus "$box" || return 1
+  xdotool key Return
+  sleep 0.5
+  focus "$WINDOW" || return 1
+  xdotool key F12
+  sleep 0.3
+  kill -TERM "$PID"
+  wait_gone || return 1
+  [ "$(grep -c '^\*' "$dir/Default.dat")" = 2 ] || fail "marks lost: $(cat -A "$dir/Default.dat")" || return 1
+  grep -qx 'LastOpenFile=Default.dat' "$dir/dru.ini" 2>/dev/null || fail "settings not written"
 }
 
 case_signal_during_start_up_notice_still_writes_settings() {
