@@ -49,7 +49,9 @@ class Commands {
   // Offers to save unsaved changes and saves on OK; false when the save
   // was declined, and whatever asked should not go on.
   bool AskToSaveChanges();
-  void InstallFile(SentenceFile file);
+  // Makes file, read from name, the open file (or, after the empty-file
+  // notice, closes it).
+  void InstallFile(SentenceFile file, const std::string& name);
 
   Drill& drill_;
   DrillState& state_;

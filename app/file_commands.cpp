@@ -30,9 +30,14 @@ bool Commands::AskToSaveChanges() {
   return true;
 }
 
-void Commands::InstallFile(SentenceFile file) {
-  if (file.records == 0 &&
-      view_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok) {
+void Commands::InstallFile(SentenceFile file, const std::string& name) {
+  // Until the notice is answered the open file stays wholly the old one:
+  // name, lines and stamp change together, so that a close meanwhile (a
+  // signal) saves the old lines to the old file.
+  const bool abandon = file.records == 0 &&
+                       view_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok;
+  state_.CurrentFile = name;
+  if (abandon) {
     drill_.TakeLines(std::move(file));
     Close();
     return;
@@ -41,7 +46,7 @@ void Commands::InstallFile(SentenceFile file) {
 }
 
 void Commands::LoadFileToList(const std::string& path) {
-  InstallFile(ReadSentenceFile(path));
+  InstallFile(ReadSentenceFile(path), state_.CurrentFile);
 }
 
 void Commands::Open() {
@@ -56,9 +61,7 @@ void Commands::Open() {
     return;
   }
   // Read first: a file that cannot be read changes nothing at all.
-  SentenceFile file = ReadSentenceFile(*chosen);
-  state_.CurrentFile = *chosen;
-  InstallFile(std::move(file));
+  InstallFile(ReadSentenceFile(*chosen), *chosen);
   view_.SetSaveDialogFileName(*chosen);
   view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
   view_.SetInputEnabled(true);

@@ -297,6 +297,90 @@ case_signal_during_start_up_notice_still_writes_settings() {
   grep -qx 'LastOpenFile=Default.dat' "$dir/dru.ini" 2>/dev/null || fail "settings not written"
 }
 
+# Open of a file without records, with the old file's marks unsaved (Cancel
+# to "Save changes?"), and a signal while the notice is shown: the old
+# file, and only it, gets its marks.
+case_signal_during_empty_file_notice_saves_the_old_file() {
+  local dir box dialog
+  dir=$(folder empty-notice)
+  printf 'a\r\nb\r\nc\r\n' >"$dir/Default.dat"
+  printf '\x1a not text\r\n' >"$dir/empty.txt"
+  start "$dir" || return 1
+  xdotool key F12
+  sleep 0.3
+  xdotool key --clearmodifiers alt+f
+  sleep 0.3
+  xdotool key o
+  box=$(find_box Confirm) || return 1
+  focus "$box" || return 1
+  xdotool key Escape
+  dialog=$(find_box "Open a TXT file that contains records ..") || return 1
+  focus "$dialog" || return 1
+  xdotool type --delay 10 "$dir/empty.txt"
+  xdotool key Return
+  find_box Information >/dev/null || return 1
+  kill -TERM "$PID"
+  wait_gone || return 1
+  [ "$(grep -c '^\*' "$dir/Default.dat")" = 1 ] || fail "mark not saved: $(cat -A "$dir/Default.dat")" || return 1
+  [ "$(cat "$dir/empty.txt")" = "$(printf '\x1a not text\r')" ] || fail "the chosen file changed" || return 1
+  grep -qx 'LastOpenFile=Default.dat' "$dir/dru.ini" 2>/dev/null || fail "settings: $(cat "$dir/dru.ini")"
+}
+
+# A file with a second hard link is saved in place. A second signal that
+# comes while its bytes are being overwritten ends dru only once the file
+# is whole.
+case_second_signal_waits_for_an_in_place_save() {
+  local dir before
+  dir=$(folder in-place)
+  yes "$(printf 'record %0990d' 7)" | head -n 100000 | sed 's/$/\r/' >"$dir/Default.dat"
+  ln "$dir/Default.dat" "$dir/second-name.dat"
+  { printf '*'; cat "$dir/Default.dat"; } >"$dir/expected"
+  start "$dir" || return 1
+  xdotool key F12
+  sleep 0.3
+  before=$(stat -c %y "$dir/Default.dat")
+  kill -TERM "$PID"
+  for _ in $(seq 2000); do
+    [ "$(stat -c %y "$dir/Default.dat")" != "$before" ] && break
+    sleep 0.005
+  done
+  kill -TERM "$PID"
+  wait_gone || return 1
+  cmp -s "$dir/Default.dat" "$dir/expected" ||
+    fail "the file is cut: $(stat -c %s "$dir/Default.dat") bytes, $(stat -c %s "$dir/expected") expected"
+}
+
+# Another user swaps the sentence file in a shared folder for a link to
+# one of ours. Even when told to overwrite "the change", dru does not
+# write through it.
+case_swapped_in_link_is_not_written_through() {
+  local dir home box
+  if [ "$(id -u)" != 0 ]; then
+    echo "  (skipped: needs root to make a link owned by another user)"
+    return 0
+  fi
+  dir=$(folder shared)
+  home=$(folder private-home)
+  chmod 0777 "$dir"
+  printf 'mine\r\nsecret\r\n' >"$home/private.txt"
+  chmod 0600 "$home/private.txt"
+  printf 'a\r\nb\r\nc\r\n' >"$dir/Default.dat"
+  start "$dir" || return 1
+  xdotool key F12
+  sleep 0.3
+  rm "$dir/Default.dat"
+  ln -s "$home/private.txt" "$dir/Default.dat"
+  chown -h 65534:65534 "$dir/Default.dat"
+  close_window "$WINDOW"
+  box=$(find_box Confirm) || return 1  # "changed by another program"
+  focus "$box" || return 1
+  xdotool key Return
+  box=$(find_box Dru) || return 1  # the error report
+  running "$PID" || fail "it ended" || return 1
+  [ "$(cat "$home/private.txt")" = "$(printf 'mine\r\nsecret\r')" ] || fail "written through the link" || return 1
+  [ -L "$dir/Default.dat" ] || fail "the link was replaced"
+}
+
 case_signal_with_unwritable_settings_shows_no_box() {
   local dir
   dir=$(folder signal-unwritable)
