@@ -28,7 +28,7 @@ void Drill::TakeLines(SentenceFile file) {
   ForgetUndo();
   view_.ClearStatus();
   state_.CurrentFileStamp = file.stamp;
-  state_.Format = file.format;
+  state_.Format = std::move(file.format);
   view_.SetTextEncoding(file.format.encoding);
   state_.FileLines = std::move(file.fileLines);
   state_.UnmarkedList = std::move(file.unmarkedList);

@@ -50,43 +50,88 @@ bool HasByteAbove7F(std::string_view bytes) noexcept {
   return false;
 }
 
-// UTF-16 and UTF-32 start with a byte-order mark of FF FE or FE FF.
+// Text in two or four bytes a character is told by where its NUL bytes
+// lie: Latin letters, digits, blanks and line ends have a high byte of 0 in
+// UTF-16, and UTF-32 has two of them in nearly every character. A byte-order
+// mark alone decides nothing, since "ÿþ" may well begin a Windows-1252
+// line; with one, a few NULs in the right places are enough.
+constexpr std::size_t kWideTextSample = 64 << 10;
+
+bool LooksLikeUtf32(std::string_view sample, bool littleEndian) {
+  const std::size_t units = sample.size() / 4;
+  std::size_t zeroHigh = 0;
+  std::size_t nonZeroLow = 0;
+  for (std::size_t i = 0; i < units; ++i) {
+    const std::string_view unit = sample.substr(i * 4, 4);
+    const std::string_view high = littleEndian ? unit.substr(2) : unit.substr(0, 2);
+    const char low = littleEndian ? unit[0] : unit[3];
+    zeroHigh += high == std::string_view("\0\0", 2);
+    nonZeroLow += low != '\0';
+  }
+  return units > 0 && zeroHigh * 4 >= units * 3 && nonZeroLow * 2 >= units;
+}
+
+bool LooksLikeUtf16(std::string_view sample, bool littleEndian, bool byteOrderMark) {
+  std::size_t nulls[2] = {0, 0};  // at even and at odd positions
+  for (std::size_t i = 0; i < sample.size(); ++i)
+    nulls[i % 2] += sample[i] == '\0';
+  const std::size_t expected = nulls[littleEndian ? 1 : 0];
+  const std::size_t other = nulls[littleEndian ? 0 : 1];
+  if (expected == 0 || other * 4 > expected) return false;
+  return byteOrderMark || (expected >= 2 && expected * 16 >= sample.size() / 2);
+}
+
 void RefuseWideText(std::string_view data, const std::string& path) {
-  const bool littleEndian = data.starts_with("\xFF\xFE");
-  if (!littleEndian && !data.starts_with("\xFE\xFF")) return;
-  const bool utf32 = littleEndian && data.size() >= 4 && data[2] == '\0' && data[3] == '\0';
-  throw IoError::UnreadableText(path, utf32 ? "UTF-32" : "UTF-16");
+  if (data.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+      data.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
+    throw IoError::UnreadableText(path, "UTF-32");
+  }
+  const bool markLittle = data.starts_with("\xFF\xFE");
+  const bool markBig = data.starts_with("\xFE\xFF");
+  const std::string_view sample = data.substr(markLittle || markBig ? 2 : 0, kWideTextSample);
+  for (const bool little : {true, false}) {
+    if (LooksLikeUtf32(sample, little)) throw IoError::UnreadableText(path, "UTF-32");
+  }
+  for (const bool little : {true, false}) {
+    const bool marked = little ? markLittle : markBig;
+    if (LooksLikeUtf16(sample, little, marked)) throw IoError::UnreadableText(path, "UTF-16");
+  }
 }
 
 // Where the lines of a file end, found chunk by chunk while the file is
-// read, so that each byte is looked at while it is still in the cache.
+// read, so that each byte is looked at while it is still in the cache:
+// every CR, and every LF that does not follow a CR.
 class LineEndFinder {
  public:
-  // Looks at the bytes [from, to) of data; false once 0x1A ended the data.
+  // Looks at the bytes [from, to) of data, whose bytes before from were
+  // looked at already; false once 0x1A ended the data.
   bool Scan(const char* data, std::size_t from, std::size_t to) {
+    if (end_ != std::string_view::npos) return false;
     if (const void* stop = std::memchr(data + from, kEndOfData, to - from)) {
       to = static_cast<std::size_t>(static_cast<const char*>(stop) - data);
       end_ = to;
     }
     anyHighByte_ = anyHighByte_ || HasByteAbove7F({data + from, to - from});
     Collect(data, from, to, kCarriageReturn, carriageReturns_);
-    // LF ends lines only in a file without any CR, so LFs count only so far.
-    if (carriageReturns_.empty()) {
-      Collect(data, from, to, kLineFeed, lineFeeds_);
-    } else {
-      lineFeeds_.clear();
+    const char* p = data + from;
+    const char* const stop = data + to;
+    while (const auto* hit = static_cast<const char*>(std::memchr(p, kLineFeed, stop - p))) {
+      if (hit == data || hit[-1] != kCarriageReturn) {
+        loneLineFeeds_.push_back(static_cast<std::size_t>(hit - data));
+      }
+      p = hit + 1;
     }
     return end_ == std::string_view::npos;
   }
 
   std::size_t EndOfData(std::size_t size) const noexcept { return std::min(end_, size); }
   bool AnyHighByte() const noexcept { return anyHighByte_; }
-  LineEnd Kind() const noexcept {
-    return carriageReturns_.empty() && !lineFeeds_.empty() ? LineEnd::Lf : LineEnd::CrLf;
+  // The kind most lines end with; CR LF where as many end with either.
+  LineEnd MainKind() const noexcept {
+    return loneLineFeeds_.size() > carriageReturns_.size() ? LineEnd::Lf : LineEnd::CrLf;
   }
-  const std::vector<std::size_t>& Ends() const noexcept {
-    return Kind() == LineEnd::Lf ? lineFeeds_ : carriageReturns_;
-  }
+  const std::vector<std::size_t>& CarriageReturns() const noexcept { return carriageReturns_; }
+  const std::vector<std::size_t>& LoneLineFeeds() const noexcept { return loneLineFeeds_; }
 
  private:
   static void Collect(const char* data, std::size_t from, std::size_t to, char byte,
@@ -100,7 +145,7 @@ class LineEndFinder {
   }
 
   std::vector<std::size_t> carriageReturns_;
-  std::vector<std::size_t> lineFeeds_;
+  std::vector<std::size_t> loneLineFeeds_;
   std::size_t end_ = std::string_view::npos;
   bool anyHighByte_ = false;
 };
@@ -173,12 +218,13 @@ SentenceFile ReadSentenceFile(const std::string& path) {
       throw IoError::FromErrno(errno);
     }
     if (got == 0) break;
-    const bool more = finder.Scan(block.Data(), used, used + static_cast<std::size_t>(got));
+    // After 0x1A the bytes are only kept, to be written back as they are.
+    finder.Scan(block.Data(), used, used + static_cast<std::size_t>(got));
     used += static_cast<std::size_t>(got);
-    if (!more) break;  // what follows 0x1A is never needed
   }
 
-  std::string_view data(block.Data(), finder.EndOfData(used));
+  const std::string_view whole(block.Data(), used);
+  const std::string_view data = whole.substr(0, finder.EndOfData(used));
   RefuseWideText(data, path);
   SentenceFile result;
   result.stamp = FileStamp::Of(info);
@@ -189,11 +235,13 @@ SentenceFile ReadSentenceFile(const std::string& path) {
   } else if (finder.AnyHighByte() && IsValidUtf8(data)) {
     format.encoding = TextEncoding::Utf8;
   }
-  format.lineEnd = finder.Kind();
+  format.lineEnd = finder.MainKind();
+  if (data.size() < whole.size()) format.endOfData = block.Share(whole.substr(data.size()));
 
-  const std::vector<std::size_t>& ends = finder.Ends();
-  result.fileLines.Reserve(ends.size() + 1);
-  result.unmarkedList.Reserve(ends.size() + 1);
+  const std::vector<std::size_t>& returns = finder.CarriageReturns();
+  const std::vector<std::size_t>& feeds = finder.LoneLineFeeds();
+  result.fileLines.Reserve(returns.size() + feeds.size() + 1);
+  result.unmarkedList.Reserve(returns.size() + feeds.size() + 1);
   auto addLine = [&](std::size_t from, std::size_t to) {
     const std::string_view line = data.substr(from, to - from);
     const Record record = block.Share(line);
@@ -206,33 +254,59 @@ SentenceFile ReadSentenceFile(const std::string& path) {
       result.unmarkedList.Add(record);
     }
   };
-  // The last line needs no line end, and a line end at the very end adds
-  // no empty line. In CR files an LF right after a CR belongs to it.
+  // The line ends in file order, merged from both lists. An LF right
+  // after a CR belongs to it. The last line needs no line end, and a line
+  // end at the very end adds no empty line.
   std::size_t start = format.byteOrderMark ? kUtf8ByteOrderMark.size() : 0;
-  for (const std::size_t end : ends) {
+  std::size_t r = 0;
+  std::size_t f = 0;
+  while (r < returns.size() || f < feeds.size()) {
+    const bool lineFeed = r == returns.size() || (f < feeds.size() && feeds[f] < returns[r]);
+    const std::size_t end = lineFeed ? feeds[f++] : returns[r++];
+    if ((lineFeed ? LineEnd::Lf : LineEnd::CrLf) != format.lineEnd) {
+      format.otherLineEnds.push_back(result.fileLines.Count());
+    }
     addLine(start, end);
     start = end + 1;
-    if (format.lineEnd == LineEnd::CrLf && start < data.size() && data[start] == kLineFeed) {
-      ++start;
-    }
+    if (!lineFeed && start < data.size() && data[start] == kLineFeed) ++start;
   }
-  if (start < data.size()) addLine(start, data.size());
+  if (start < data.size()) {
+    addLine(start, data.size());
+    format.lastLineEnded = false;
+  }
   return result;
 }
 
 FileStamp WriteSentenceFile(const std::string& path, const RecordList& lines,
                             const FileFormat& format) {
-  const std::string_view lineEnd = format.lineEnd == LineEnd::Lf ? "\n" : "\r\n";
+  const std::string_view mainEnd = format.lineEnd == LineEnd::Lf ? "\n" : "\r\n";
+  const std::string_view otherEnd = format.lineEnd == LineEnd::Lf ? "\r\n" : "\n";
   const std::string_view mark = format.byteOrderMark ? kUtf8ByteOrderMark : "";
-  std::uint64_t size = mark.size();
+  const std::vector<std::size_t>& others = format.otherLineEnds;
+  // Only a line that 0x1A followed directly stays without a line end; a
+  // last line of the file gains one.
+  const bool lastUnended = !format.lastLineEnded && !format.endOfData.Empty();
+  auto endOf = [&](std::size_t line, std::size_t& other) -> std::string_view {
+    if (lastUnended && line + 1 == lines.Count()) return {};
+    if (other < others.size() && others[other] == line) {
+      ++other;
+      return otherEnd;
+    }
+    return mainEnd;
+  };
+
+  std::uint64_t size = mark.size() + format.endOfData.Size();
+  std::size_t other = 0;
   for (std::size_t i = 0; i < lines.Count(); ++i)
-    size += lines.At(i).Size() + lineEnd.size();
+    size += lines.At(i).Size() + endOf(i, other).size();
   SafeFileWriter writer(path, size);
   writer.Write(mark);
+  other = 0;
   for (std::size_t i = 0; i < lines.Count(); ++i) {
     writer.Write(lines.Get(i));
-    writer.Write(lineEnd);
+    writer.Write(endOf(i, other));
   }
+  writer.Write(format.endOfData.View());
   return writer.Commit();
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "file_stamp.h"
 #include "record_list.h"
@@ -21,22 +22,30 @@ inline bool IsMarked(std::string_view line) noexcept {
 }
 
 enum class LineEnd {
-  CrLf,  // CR or CR LF ends a line, a bare LF is text; written as CR LF
-  Lf,    // LF ends a line (the file holds no CR at all); written as LF
+  CrLf,  // written as CR LF; a lone CR is read as this kind too
+  Lf,    // written as LF
 };
 
 // What a save must reproduce of the file that was read, decided once per
-// load from the bytes before the first 0x1A:
-// - a UTF-8 byte-order mark, or valid UTF-8 with a byte of 0x80 or above,
-//   is UTF-8; anything else is Windows-1252 (ASCII reads the same either
-//   way);
-// - LF line ends where the data holds at least one LF and no CR at all.
+// load:
+// - a UTF-8 byte-order mark, or valid UTF-8 with a byte of 0x80 or above
+//   before the first 0x1A, is UTF-8; anything else is Windows-1252 (ASCII
+//   reads the same either way);
+// - CR LF, a lone CR and a lone LF each end a line; each line is written
+//   back with the kind it had, and the kind most lines had is the file's
+//   main one, which a last line without a line end gains;
+// - 0x1A ends the data, and it and every byte after it are written back
+//   unchanged after the lines.
 struct FileFormat {
   TextEncoding encoding = TextEncoding::Windows1252;
   bool byteOrderMark = false;  // UTF-8 only; not part of the first record
   LineEnd lineEnd = LineEnd::CrLf;
-
-  friend bool operator==(const FileFormat&, const FileFormat&) = default;
+  // The lines, in order, that end with the other kind than lineEnd.
+  std::vector<std::size_t> otherLineEnds;
+  // 0x1A and what follows it; empty when the file holds no 0x1A.
+  Record endOfData;
+  // Before endOfData, the last line may have had no line end of its own.
+  bool lastLineEnded = true;
 };
 
 // Everything read from one sentence file.
@@ -55,9 +64,9 @@ struct SentenceFile {
 SentenceFile ReadSentenceFile(const std::string& path);
 
 // Replaces the file at path with lines in format: the byte-order mark if
-// the file had one, then each line followed by its line end. A failure
-// leaves the file as it was. Throws IoError; returns the stamp of the
-// file written.
+// the file had one, each line followed by its line end, then what followed
+// 0x1A. A failure leaves the file as it was. Throws IoError; returns the
+// stamp of the file written.
 FileStamp WriteSentenceFile(const std::string& path, const RecordList& lines,
                             const FileFormat& format);
 

@@ -1,6 +1,6 @@
 // Any bytes load as a sentence file without harm (or are refused as UTF-16
-// text), and a loaded file saves and loads back to the same lines in the
-// same encoding with the same line ends.
+// or UTF-32 text), and a loaded file saves and loads back to the same lines
+// in the same encoding with the same line ends and what followed 0x1A.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -45,8 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The same lines, records, encoding and line ends come back.
   dru::WriteSentenceFile(saved, file.fileLines, file.format);
   const dru::SentenceFile reread = dru::ReadSentenceFile(saved);
-  if (dru::testing::Entries(reread.fileLines) != lines || reread.format != file.format ||
-      reread.records != file.records || reread.marked != file.marked) {
+  const dru::FileFormat& a = reread.format;
+  const dru::FileFormat& b = file.format;
+  // A last line without a line end gains one, unless 0x1A follows it.
+  const bool sameLastEnd = b.endOfData.Empty() || a.lastLineEnded == b.lastLineEnded;
+  if (dru::testing::Entries(reread.fileLines) != lines || a.encoding != b.encoding ||
+      a.byteOrderMark != b.byteOrderMark || a.lineEnd != b.lineEnd ||
+      a.otherLineEnds != b.otherLineEnds || a.endOfData.View() != b.endOfData.View() ||
+      !sameLastEnd || reread.records != file.records || reread.marked != file.marked) {
     std::abort();
   }
 

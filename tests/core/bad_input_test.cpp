@@ -33,13 +33,13 @@ TEST_F(BadInput, EveryByteValue) {
       bytes += static_cast<char>(b == 0x1A ? 0x1B : b);
   }
   Load(bytes);
-  // One CR a round ends a line; the LF before it stays in the line.
-  EXPECT_EQ(drill.State().FileLines.Count(), 4u);
+  // A lone LF and a lone CR a round each end a line.
+  EXPECT_EQ(drill.State().FileLines.Count(), 7u);
   drill.State().NoFileOpen = false;
   EXPECT_FALSE(drill.GetRandomStr(drill.State().UnmarkedList).empty());
   drill.SaveListToFile(path);
   drill.OpenFile(ReadSentenceFile(path));
-  EXPECT_EQ(drill.State().FileLines.Count(), 4u);
+  EXPECT_EQ(drill.State().FileLines.Count(), 7u);
 }
 
 TEST_F(BadInput, EndOfDataFirstAndOnlyLineEnds) {

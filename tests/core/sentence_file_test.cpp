@@ -47,8 +47,8 @@ TEST_F(SentenceFile, LoadsLinesRecordsAndMarks) {
 TEST_F(SentenceFile, LineEndRules) {
   Load("A\nB\n");  // no CR at all: LF ends the lines
   EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "B"}));
-  Load("A\nB\r\n");  // a CR anywhere: a bare LF is text
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A\nB"}));
+  Load("A\nB\r\n");  // a lone LF ends a line in every file
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "B"}));
   Load(
       "A\r\nB\x1a"
       "C\r\n");
@@ -57,9 +57,9 @@ TEST_F(SentenceFile, LineEndRules) {
   EXPECT_EQ(Entries(state.FileLines), (Lines{"A"}));
   Load("A");
   EXPECT_EQ(Entries(state.FileLines), (Lines{"A"}));
-  Load("A\r\r\n\n  \t\r");  // CR CR LF: an empty line; a second LF is text
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "", "\n  \t"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"A", "\n  \t"}));
+  Load("A\r\r\n\n  \t\r");  // CR, CR LF, LF: two empty lines
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "", "", "  \t"}));
+  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"A", "  \t"}));
   Load(std::string("\xEF\xBB\xBF*x\0y\r\n", 9));  // the byte-order mark is no text; NUL is
   EXPECT_EQ(Entries(state.FileLines), (Lines{std::string("*x\0y", 4)}));
   EXPECT_EQ(state.RecordCount, 1);
@@ -81,13 +81,25 @@ TEST_F(SentenceFile, LineEndSplitAcrossReadChunks) {
   EXPECT_EQ(state.FileLines.Get(3), "last");
 }
 
-TEST_F(SentenceFile, SaveWritesCrLfAfterEveryLine) {
-  const std::string path = Load("A\r\n*B\r\n\r\nC");
-  drill.SaveListToFile(path);
-  EXPECT_EQ(ReadBytes(path), "A\r\n*B\r\n\r\nC\r\n");
-  Load("x\ny\r\r\nz\x1atail");
-  drill.SaveListToFile(path);
-  EXPECT_EQ(ReadBytes(path), "x\ny\r\n\r\nz\r\n");
+// Each line goes back with the line end it had, and 0x1A with all that
+// follows it is kept; the first record is marked before each save.
+TEST_F(SentenceFile, SaveWritesEachLineEndBackAndKeepsWhatFollows1A) {
+  const std::string numbered = testing::NumberedRecords(500);
+  const std::pair<std::string, std::string> cases[] = {
+      {"A\r\n*B\r\n\r\nC", "*A\r\n*B\r\n\r\nC\r\n"},
+      {"a\r\nb\r\nc\nd\n", "*a\r\nb\r\nc\nd\n"},                  // LF lines appended
+      {"a\nb\r\nc\nd", "*a\nb\r\nc\nd\n"},                        // one pasted Windows line
+      {"x\ny\r\r\nz\x1atail\r\n", "*x\ny\r\n\r\nz\x1atail\r\n"},  // a lone CR becomes CR LF
+      {"x\r\n\x1a", "*x\r\n\x1a"},
+      {numbered + "\x1a" + numbered + "tail", "*" + numbered + "\x1a" + numbered + "tail"},
+  };
+  for (const auto& [original, saved] : cases) {
+    const std::string path = Load(original);
+    drill.MarkRecord(state.FileLines.Get(0));
+    drill.SaveListToFile(path);
+    EXPECT_EQ(ReadBytes(path), saved) << original.substr(0, 40);
+  }
+  EXPECT_EQ(state.FileLines.Count(), 500u);  // the drill ends at 0x1A
 }
 
 TEST_F(SentenceFile, FailedOpenKeepsEverything) {
@@ -184,15 +196,24 @@ TEST_F(SentenceFile, EncodingDetection) {
       {"\xED\xA0\x80 surrogate", TextEncoding::Windows1252},
       {"\xF4\x90\x80\x80 past U+10FFFF", TextEncoding::Windows1252},
       {"\xF0\x9F\x98\x80 U+1F600", TextEncoding::Utf8},
+      {"\xFF\xFE is how this line starts\r\n\xFE\xFF too\r\n", TextEncoding::Windows1252},
+      {std::string("one stray\0 NUL\r\n", 17), TextEncoding::Windows1252},
   };
   for (const auto& [bytes, encoding] : cases) {
     Load(bytes);
     EXPECT_EQ(state.Format.encoding, encoding) << bytes;
   }
-  // Text in two or four bytes a character is refused, naming the file.
-  for (const auto& [bytes, kind] : {std::pair<std::string, std::string>{"\xFF\xFEx\0", "UTF-16"},
-                                    {"\xFE\xFF\0x", "UTF-16"},
-                                    {std::string("\xFF\xFE\0\0x\0\0\0", 8), "UTF-32"}}) {
+  // Text in two or four bytes a character is refused, naming the file,
+  // with a byte-order mark or without.
+  using Bytes = std::string;
+  for (const auto& [bytes, kind] :
+       {std::pair<Bytes, Bytes>{Bytes("\xFF\xFEx\0", 4), "UTF-16"},
+        {Bytes("\xFE\xFF\0x", 4), "UTF-16"},
+        {Bytes("H\0i\0!\0\r\0\n\0", 10), "UTF-16"},
+        {Bytes("\x13\x04\x34\x04\x35\x04 \0\x32\x04?\0\r\0\n\0", 16), "UTF-16"},  // Где в?
+        {Bytes("\0H\0i\0\n", 6), "UTF-16"},
+        {Bytes("\xFF\xFE\0\0x\0\0\0", 8), "UTF-32"},
+        {Bytes("H\0\0\0i\0\0\0\n\0\0\0", 12), "UTF-32"}}) {
     const std::string path = dir.File("wide.txt");
     WriteBytes(path, bytes);
     try {
