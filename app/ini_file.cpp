@@ -14,8 +14,6 @@
 namespace dru {
 namespace {
 
-constexpr std::size_t kMaxValueLength = 2047;
-
 std::string_view Trim(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
@@ -114,7 +112,8 @@ std::optional<std::size_t> IniFile::FindKey(const SectionSpan& span, std::string
   return std::nullopt;
 }
 
-std::optional<std::string> IniFile::Read(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniFile::Read(std::string_view section, std::string_view key,
+                                         std::size_t maxLength) const {
   const auto span = FindSection(section);
   if (!span) return std::nullopt;
   const auto index = FindKey(*span, key);
@@ -126,7 +125,15 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
       value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
-  return std::string(value.substr(0, kMaxValueLength));
+  return std::string(value.substr(0, maxLength));
+}
+
+std::string ExactValue(std::string_view value) {
+  const bool blankEnd = !value.empty() && (Trim(value).size() != value.size());
+  const bool quotedLook = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                          value.back() == value.front();
+  if (!blankEnd && !quotedLook) return std::string(value);
+  return "\"" + std::string(value) + "\"";
 }
 
 std::string IniFile::NewLineEnding() const {

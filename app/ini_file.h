@@ -23,8 +23,11 @@ class IniFile {
   static std::optional<IniFile> Load(const std::string& path);
 
   // The value up to a NUL, with blanks around it and one pair of enclosing
-  // quotes removed, cut at 2047 characters; nothing when the key is missing.
-  std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+  // quotes removed, cut at maxLength characters; nothing when the key is
+  // missing.
+  static constexpr std::size_t kMaxValueLength = 2047;
+  std::optional<std::string> Read(std::string_view section, std::string_view key,
+                                  std::size_t maxLength = kMaxValueLength) const;
   // Replaces the key's line, adds a missing key at the end of its section,
   // or a missing section at the end of the file.
   void Write(std::string_view section, std::string_view key, std::string_view value);
@@ -47,6 +50,11 @@ class IniFile {
 
   std::vector<Line> lines_;
 };
+
+// What to write so that Read gives value back exactly: value itself, or
+// value in double quotes where Read would otherwise take blanks or a pair
+// of quotes off its ends.
+std::string ExactValue(std::string_view value);
 
 // Reads a flag as a signed 32-bit number: blanks, then an optional sign and
 // decimal digits, or "$", "x", "X", "0x", "0X" and up to 32 bits of hex

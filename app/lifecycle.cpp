@@ -14,6 +14,10 @@
 namespace dru {
 namespace {
 
+// Any name that can be opened comes back whole, also past the 2047
+// characters of other values.
+constexpr std::size_t kMaxNameLength = PATH_MAX;
+
 std::string WorkingDirectory() {
   std::vector<char> buffer(PATH_MAX);
   while (getcwd(buffer.data(), buffer.size()) == nullptr) {
@@ -41,7 +45,8 @@ void Lifecycle::StartUp() {
 
   // Kept exactly as read; a relative name means the start-up folder for
   // every later load and save, wherever the file dialogs have moved.
-  state_.CurrentFile = settings.Read("Files", "LastOpenFile").value_or(kDefaultFile);
+  state_.CurrentFile =
+      settings.Read("Files", "LastOpenFile", kMaxNameLength).value_or(kDefaultFile);
   if (!FileExists(commands_.CurrentPath())) {
     state_.CurrentFile = kDefaultFile;
     view_.SetSaveDialogFileName(kDefaultFile);
@@ -67,10 +72,11 @@ void Lifecycle::WriteIniFile() {
   // planted in a shared folder, as it does for sentence files.
   std::optional<IniFile> settings = IniFile::Load(path);
   if (!settings) throw UserError(failure);
-  // A name with a line break would add lines of its own to the file.
-  if (state_.CurrentFile.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos) {
-    settings->Write("Files", "LastOpenFile", state_.CurrentFile);
-  }
+  // A name with a line break would add lines of its own to the file: it is
+  // not stored, and the user is told once the rest is written.
+  const bool storable =
+      state_.CurrentFile.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
+  if (storable) settings->Write("Files", "LastOpenFile", ExactValue(state_.CurrentFile));
   settings->Write("Options", "SoundEffect", state_.SoundEffect ? "1" : "0");
   settings->Write("Options", "CaseSensitive", state_.CaseSensitive ? "1" : "0");
   settings->Write("Options", "ShowMistakes", state_.ShowMistakes ? "1" : "0");
@@ -78,6 +84,10 @@ void Lifecycle::WriteIniFile() {
     WriteFileSafely(path, settings->Text());
   } catch (const IoError&) {
     throw UserError(failure);
+  }
+  if (!storable) {
+    throw UserError(path + " cannot remember the name " + state_.CurrentFile +
+                    ", which holds a line break; rename the file to have it opened next time");
   }
 }
 

@@ -110,12 +110,35 @@ TEST_F(LifecycleTest, RelativeNameMeansTheStartUpFolder) {
   EXPECT_NE(ReadBytes(dir.File("dru.ini")).find("LastOpenFile=Default.dat\n"), std::string::npos);
 }
 
+// Every name that can be opened is remembered exactly: blanks and quotes at
+// its ends, and past 2047 bytes.
+TEST_F(LifecycleTest, AnyOpenableNameComesBack) {
+  std::string deep = dir.Path().string();
+  while (deep.size() < 3000) {
+    deep += "/" + std::string(200, 'd');
+    fs::create_directory(deep);
+  }
+  for (const std::string& name :
+       {dir.File("notes.txt "), dir.File(" lead.txt"), dir.File("tab\t"), dir.File("'single'"),
+        std::string("\"quoted\""), std::string("'both\""), deep + "/long.txt"}) {
+    WriteBytes(name, "one\r\n");
+    state.CurrentFile = name;
+    lifecycle.WriteIniFile();
+    Drill next(view, clock);
+    Commands nextCommands(next);
+    Lifecycle(next, nextCommands).StartUp();
+    EXPECT_EQ(next.State().CurrentFile, name);
+    EXPECT_FALSE(next.State().NoFileOpen) << name;
+  }
+}
+
 TEST_F(LifecycleTest, SettingsKeepTheirShape) {
   lifecycle.StartUp();
   lifecycle.WriteIniFile();
-  // A name with a line break is not written; the last good one stays.
+  // A name with a line break is not written, and the user is told; the
+  // last good one stays.
   state.CurrentFile = dir.File("evil\n[Options]\nCaseSensitive=0");
-  lifecycle.WriteIniFile();
+  EXPECT_THROW(lifecycle.WriteIniFile(), UserError);
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
             "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive="
             "1\nShowMistakes=1\n");
