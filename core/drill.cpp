@@ -60,18 +60,32 @@ void Drill::ClearAllMarks(std::string_view command) {
   UndoStep step;
   step.command = command;
   step.cleared = true;
-  step.fileLines = state_.FileLines;
-  step.unmarkedList = state_.UnmarkedList;
   step.recordCount = state_.RecordCount;
+
+  RecordList& lines = state_.FileLines;
+  RecordList& pool = state_.UnmarkedList;
+  // The pool holds the lines' own records in file order, so a line is in
+  // it when the next pool entry shares its bytes.
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    const std::string_view line = lines.Get(i);
+    bool pooled = false;
+    if (!line.empty() && next < pool.Count() && pool.Get(next).data() == line.data()) {
+      pooled = true;
+      ++next;
+    }
+    if (IsMarked(line) || (!pooled && !line.empty())) {
+      step.changedLines.push_back(ChangedLine(i, IsMarked(line), pooled));
+    }
+  }
   undo_.push_back(std::move(step));
   ShowUndoText();
 
-  RecordList& lines = state_.FileLines;
-  state_.UnmarkedList.Clear();
+  pool.Clear();
   for (std::size_t i = 0; i < lines.Count(); ++i) {
     const std::string_view line = lines.Get(i);
     if (IsMarked(line)) lines.Put(i, line.substr(1));
-    if (!lines.At(i).Empty()) state_.UnmarkedList.Add(lines.At(i));
+    if (!lines.At(i).Empty()) pool.Add(lines.At(i));
   }
   const auto records = static_cast<std::int64_t>(state_.UnmarkedList.Count());
   view_.SetInfoText(InfoLine(records, 0));
@@ -113,9 +127,7 @@ bool Drill::Undo() {
   UndoStep step = std::move(undo_.back());
   undo_.pop_back();
   if (step.cleared) {
-    state_.FileLines = std::move(step.fileLines);
-    state_.UnmarkedList = std::move(step.unmarkedList);
-    state_.RecordCount = step.recordCount;
+    UndoClearing(step);
   } else {
     state_.FileLines.Put(step.line, step.oldLine);
     state_.UnmarkedList.Insert(step.pooled, step.record);
@@ -125,6 +137,28 @@ bool Drill::Undo() {
   state_.Modified = true;
   ShowUndoText();
   return true;
+}
+
+void Drill::UndoClearing(const UndoStep& step) {
+  RecordList& lines = state_.FileLines;
+  RecordList& pool = state_.UnmarkedList;
+  pool.Clear();
+  std::size_t changed = 0;
+  std::string marked;
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    bool pooled = !lines.At(i).Empty();
+    if (changed < step.changedLines.size() && step.changedLines[changed] >> 2 == i) {
+      const std::uint64_t entry = step.changedLines[changed++];
+      if ((entry & 2u) != 0) {
+        marked.assign(1, kMark);
+        marked += lines.Get(i);
+        lines.Put(i, marked);
+      }
+      pooled = (entry & 1u) != 0;
+    }
+    if (pooled) pool.Add(lines.At(i));
+  }
+  state_.RecordCount = step.recordCount;
 }
 
 void Drill::ForgetUndo() {

@@ -79,12 +79,18 @@ class Drill {
     Record oldLine;
     std::size_t pooled = 0;
     Record record;
-    // A clearing: everything as it was.
+    // A clearing: only the lines it changed or that were out of the pool,
+    // in file order, so that its cost follows the marks, not the file.
     bool cleared = false;
-    RecordList fileLines;
-    RecordList unmarkedList;
+    std::vector<std::uint64_t> changedLines;  // ChangedLine() values
     std::int32_t recordCount = 0;
   };
+  // A line of a clearing: its index, whether the clearing took a mark off
+  // it, and whether it was in the pool before.
+  static std::uint64_t ChangedLine(std::size_t line, bool unmarked, bool pooled) noexcept {
+    return static_cast<std::uint64_t>(line) << 2 | (unmarked ? 2u : 0u) | (pooled ? 1u : 0u);
+  }
+  void UndoClearing(const UndoStep& step);
   std::vector<UndoStep> undo_;
 
   DrillView& view_;
