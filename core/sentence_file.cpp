@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "io_error.h"
@@ -50,35 +51,39 @@ bool HasByteAbove7F(std::string_view bytes) noexcept {
   return false;
 }
 
-// Text in two or four bytes a character is told by where its NUL bytes
-// lie: Latin letters, digits, blanks and line ends have a high byte of 0 in
-// UTF-16, and UTF-32 has two of them in nearly every character. A byte-order
-// mark alone decides nothing, since "ÿþ" may well begin a Windows-1252
-// line; with one, a few NULs in the right places are enough.
-constexpr std::size_t kWideTextSample = 64 << 10;
-
-bool LooksLikeUtf32(std::string_view sample, bool littleEndian) {
-  const std::size_t units = sample.size() / 4;
-  std::size_t zeroHigh = 0;
-  std::size_t nonZeroLow = 0;
-  for (std::size_t i = 0; i < units; ++i) {
-    const std::string_view unit = sample.substr(i * 4, 4);
-    const std::string_view high = littleEndian ? unit.substr(2) : unit.substr(0, 2);
-    const char low = littleEndian ? unit[0] : unit[3];
-    zeroHigh += high == std::string_view("\0\0", 2);
-    nonZeroLow += low != '\0';
-  }
-  return units > 0 && zeroHigh * 4 >= units * 3 && nonZeroLow * 2 >= units;
+// Text in two or four bytes a character is told by its NUL bytes: Latin
+// letters, digits, blanks and line ends have a high byte of 0 in UTF-16,
+// next to the character's own byte (after it in little-endian order,
+// before it in big-endian), and UTF-32 is mostly NULs. A byte-order mark
+// alone decides nothing, since "ÿþ" may well begin a Windows-1252 line;
+// with one, a few NULs in the right places are enough.
+//
+// The test counts bytes and neighbours, not positions, so that a file dru
+// reads is still read after a save has changed its line ends.
+bool IsTextByte(char byte) {
+  return byte == '\t' || byte == '\n' || byte == '\r' || (byte >= 0x20 && byte < 0x7F);
 }
 
-bool LooksLikeUtf16(std::string_view sample, bool littleEndian, bool byteOrderMark) {
-  std::size_t nulls[2] = {0, 0};  // at even and at odd positions
-  for (std::size_t i = 0; i < sample.size(); ++i)
-    nulls[i % 2] += sample[i] == '\0';
-  const std::size_t expected = nulls[littleEndian ? 1 : 0];
-  const std::size_t other = nulls[littleEndian ? 0 : 1];
-  if (expected == 0 || other * 4 > expected) return false;
-  return byteOrderMark || (expected >= 2 && expected * 16 >= sample.size() / 2);
+std::optional<std::string_view> WideTextKind(std::string_view data, bool byteOrderMark) {
+  std::size_t nulls = 0;
+  std::size_t afterText = 0;   // little-endian: the character's byte, then 0
+  std::size_t beforeText = 0;  // big-endian: 0, then the character's byte
+  std::size_t inRuns = 0;      // next to another NUL, as in UTF-32
+  for (const char* p = data.data(); const void* hit = std::memchr(p, '\0', data.end() - p);) {
+    const char* nul = static_cast<const char*>(hit);
+    const bool first = nul == data.data();
+    const bool last = nul + 1 == data.end();
+    ++nulls;
+    afterText += first || IsTextByte(nul[-1]);
+    beforeText += last || IsTextByte(nul[1]);
+    inRuns += (!first && nul[-1] == '\0') || (!last && nul[1] == '\0');
+    p = nul + 1;
+  }
+  if (nulls > 0 && nulls * 3 >= data.size() && inRuns * 4 >= nulls * 3) return "UTF-32";
+  const bool enough = byteOrderMark ? nulls >= 1 : (nulls >= 2 && nulls * 32 >= data.size());
+  const bool paired = std::max(afterText, beforeText) * 4 >= nulls * 3;
+  if (enough && paired) return "UTF-16";
+  return std::nullopt;
 }
 
 void RefuseWideText(std::string_view data, const std::string& path) {
@@ -86,15 +91,9 @@ void RefuseWideText(std::string_view data, const std::string& path) {
       data.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
     throw IoError::UnreadableText(path, "UTF-32");
   }
-  const bool markLittle = data.starts_with("\xFF\xFE");
-  const bool markBig = data.starts_with("\xFE\xFF");
-  const std::string_view sample = data.substr(markLittle || markBig ? 2 : 0, kWideTextSample);
-  for (const bool little : {true, false}) {
-    if (LooksLikeUtf32(sample, little)) throw IoError::UnreadableText(path, "UTF-32");
-  }
-  for (const bool little : {true, false}) {
-    const bool marked = little ? markLittle : markBig;
-    if (LooksLikeUtf16(sample, little, marked)) throw IoError::UnreadableText(path, "UTF-16");
+  const bool mark = data.starts_with("\xFF\xFE") || data.starts_with("\xFE\xFF");
+  if (const auto kind = WideTextKind(data.substr(mark ? 2 : 0), mark)) {
+    throw IoError::UnreadableText(path, std::string(*kind));
   }
 }
 

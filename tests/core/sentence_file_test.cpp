@@ -198,7 +198,7 @@ TEST_F(SentenceFile, EncodingDetection) {
       {"\xF4\x90\x80\x80 past U+10FFFF", TextEncoding::Windows1252},
       {"\xF0\x9F\x98\x80 U+1F600", TextEncoding::Utf8},
       {"\xFF\xFE is how this line starts\r\n\xFE\xFF too\r\n", TextEncoding::Windows1252},
-      {std::string("one stray\0 NUL\r\n", 17), TextEncoding::Windows1252},
+      {std::string("one stray\0 NUL\r\n", 16), TextEncoding::Windows1252},
   };
   for (const auto& [bytes, encoding] : cases) {
     Load(bytes);

@@ -123,6 +123,19 @@ find_box() {
   fail "no box \"$1\""
 }
 
+# Picks the File menu's item with the underlined letter $1 and answers the
+# "Confirm" box that follows with key $2.
+file_menu_confirm() {
+  local box
+  focus "$WINDOW" || return 1
+  xdotool key --clearmodifiers alt+f
+  sleep 0.3
+  xdotool key "$1"
+  box=$(find_box Confirm) || return 1
+  focus "$box" || return 1
+  xdotool key "$2"
+}
+
 # Waits up to 10 s for a line matching $1 in file $2.
 wait_for_line() {
   for _ in $(seq 100); do grep -q "$1" "$2" 2>/dev/null && return 0; sleep 0.1; done
@@ -258,7 +271,7 @@ case_size_limit_fails_the_save_but_never_kills() {
 # A close that a signal asked for and that was refused (another program
 # changed the file) has ended: the user goes on, and a later signal saves.
 case_later_signal_saves_after_a_refused_close() {
-  local dir box
+  local dir
   dir=$(folder later-signal)
   printf 'a\r\nb\r\nc\r\nd\r\n' >"$dir/Default.dat"
   start "$dir" || return 1
@@ -268,14 +281,7 @@ case_later_signal_saves_after_a_refused_close() {
   kill -TERM "$PID"
   wait_for_line 'changed by another program' "$dir/out.log" || return 1
   running "$PID" || fail "the refused close ended it" || return 1
-  # File, Save, and OK to overwrite the other program's change.
-  focus "$WINDOW" || return 1
-  xdotool key --clearmodifiers alt+f
-  sleep 0.3
-  xdotool key s
-  box=$(find_box Confirm) || return 1
-  focus "$box" || return 1
-  xdotool key Return
+  file_menu_confirm s Return || return 1  # Save, and OK to overwrite the change
   sleep 0.5
   focus "$WINDOW" || return 1
   xdotool key F12
@@ -301,19 +307,14 @@ case_signal_during_start_up_notice_still_writes_settings() {
 # to "Save changes?"), and a signal while the notice is shown: the old
 # file, and only it, gets its marks.
 case_signal_during_empty_file_notice_saves_the_old_file() {
-  local dir box dialog
+  local dir dialog
   dir=$(folder empty-notice)
   printf 'a\r\nb\r\nc\r\n' >"$dir/Default.dat"
   printf '\x1a not text\r\n' >"$dir/empty.txt"
   start "$dir" || return 1
   xdotool key F12
   sleep 0.3
-  xdotool key --clearmodifiers alt+f
-  sleep 0.3
-  xdotool key o
-  box=$(find_box Confirm) || return 1
-  focus "$box" || return 1
-  xdotool key Escape
+  file_menu_confirm o Escape || return 1  # Open, and Cancel to "Save changes?"
   dialog=$(find_box "Open a TXT file that contains records ..") || return 1
   focus "$dialog" || return 1
   xdotool type --delay 10 "$dir/empty.txt"
