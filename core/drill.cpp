@@ -29,7 +29,7 @@ void Drill::TakeLines(SentenceFile file) {
   view_.ClearStatus();
   state_.CurrentFileStamp = file.stamp;
   state_.Format = std::move(file.format);
-  view_.SetTextEncoding(file.format.encoding);
+  view_.SetTextEncoding(state_.Format.encoding);
   state_.FileLines = std::move(file.fileLines);
   state_.UnmarkedList = std::move(file.unmarkedList);
 }
@@ -103,7 +103,13 @@ void Drill::MarkRecord(std::string_view target) {
   };
   const std::ptrdiff_t pooled = find(state_.UnmarkedList);
   if (pooled < 0) return;
-  const std::ptrdiff_t line = find(state_.FileLines);
+  // The line whose record that is: pool entries share their line's bytes.
+  const char* const bytes = state_.UnmarkedList.Get(static_cast<std::size_t>(pooled)).data();
+  std::ptrdiff_t line = -1;
+  for (std::size_t i = 0; i < state_.FileLines.Count() && line < 0; ++i) {
+    if (state_.FileLines.Get(i).data() == bytes) line = static_cast<std::ptrdiff_t>(i);
+  }
+  if (line < 0) line = find(state_.FileLines);
   if (line < 0) return;
   const auto index = static_cast<std::size_t>(line);
   UndoStep step;

@@ -279,6 +279,20 @@ TEST_F(SentenceFile, MarkTakesTheExactRecordFirstThenIgnoresCase) {
   EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"APPLE pie"}));
   drill.MarkRecord("nothing");
   EXPECT_EQ(Entries(state.FileLines), (Lines{"APPLE pie", "*apple PIE", "*xyz", "*Xyz"}));
+
+  // After a clearing, "*x" on screen is the line that lost one of two
+  // marks, not an earlier marked line of the same text.
+  Load("x\r\n**x\r\n");
+  drill.ClearAllMarks();
+  drill.MarkRecord("x");
+  drill.MarkRecord("*x");
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"*x", "**x"}));
+  EXPECT_EQ(state.UnmarkedList.Count(), 0u);
+  drill.Undo();
+  drill.Undo();
+  drill.Undo();
+  EXPECT_EQ(Entries(state.FileLines), (Lines{"x", "**x"}));
+  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"x"}));
 }
 
 }  // namespace
