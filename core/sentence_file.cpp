@@ -103,24 +103,17 @@ void RefuseWideText(std::string_view data, const std::string& path) {
 class LineEndFinder {
  public:
   // Looks at the bytes [from, to) of data, whose bytes before from were
-  // looked at already; false once 0x1A ended the data.
-  bool Scan(const char* data, std::size_t from, std::size_t to) {
-    if (end_ != std::string_view::npos) return false;
+  // looked at already; nothing after 0x1A counts.
+  void Scan(const char* data, std::size_t from, std::size_t to) {
+    if (end_ != std::string_view::npos) return;
     if (const void* stop = std::memchr(data + from, kEndOfData, to - from)) {
       to = static_cast<std::size_t>(static_cast<const char*>(stop) - data);
       end_ = to;
     }
     anyHighByte_ = anyHighByte_ || HasByteAbove7F({data + from, to - from});
-    Collect(data, from, to, kCarriageReturn, carriageReturns_);
-    const char* p = data + from;
-    const char* const stop = data + to;
-    while (const auto* hit = static_cast<const char*>(std::memchr(p, kLineFeed, stop - p))) {
-      if (hit == data || hit[-1] != kCarriageReturn) {
-        loneLineFeeds_.push_back(static_cast<std::size_t>(hit - data));
-      }
-      p = hit + 1;
-    }
-    return end_ == std::string_view::npos;
+    Collect(data, from, to, kCarriageReturn, carriageReturns_, [](const char*) { return true; });
+    Collect(data, from, to, kLineFeed, loneLineFeeds_,
+            [data](const char* hit) { return hit == data || hit[-1] != kCarriageReturn; });
   }
 
   std::size_t EndOfData(std::size_t size) const noexcept { return std::min(end_, size); }
@@ -133,12 +126,14 @@ class LineEndFinder {
   const std::vector<std::size_t>& LoneLineFeeds() const noexcept { return loneLineFeeds_; }
 
  private:
+  // Adds where byte occurs in [from, to) to positions, where keep agrees.
+  template <typename Keep>
   static void Collect(const char* data, std::size_t from, std::size_t to, char byte,
-                      std::vector<std::size_t>& positions) {
+                      std::vector<std::size_t>& positions, Keep keep) {
     const char* p = data + from;
     const char* const stop = data + to;
     while (const auto* hit = static_cast<const char*>(std::memchr(p, byte, stop - p))) {
-      positions.push_back(static_cast<std::size_t>(hit - data));
+      if (keep(hit)) positions.push_back(static_cast<std::size_t>(hit - data));
       p = hit + 1;
     }
   }
