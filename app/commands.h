@@ -4,14 +4,16 @@
 #include <string_view>
 
 #include "drill.h"
+#include "open_file.h"
 
 namespace dru {
 
-// The menu commands of the main window. They reach message boxes, dialogs
-// and the about box only through the drill's view.
+// The menu commands of the main window, and the open file they work on.
+// They reach message boxes, dialogs and the about box only through the
+// drill's view.
 class Commands {
  public:
-  explicit Commands(Drill& drill) : drill_(drill), state_(drill.State()), view_(drill.View()) {}
+  Commands(Drill& drill, DrillView& view) : drill_(drill), view_(view) {}
 
   // File menu.
   void Open();
@@ -30,20 +32,31 @@ class Commands {
   void ToggleShowMistakes();
   void About();
 
-  // Reads the file at path and makes it the open file. A file without
-  // records brings up the empty-file notice: OK abandons it through Close,
-  // shutting the notice opens it all the same.
-  void LoadFileToList(const std::string& path);
+  // The folder of the settings file, against which relative names are
+  // resolved, and where the file dialogs start until one is confirmed.
+  // It ends in '/'.
+  const std::string& StartDir() const noexcept { return startDir_; }
+  void SetStartDir(std::string folder);
+
+  const OpenFile& CurrentFile() const noexcept { return file_; }
+  // Names the file that Save writes, without reading it; it is not known
+  // on disk until it is read or written.
+  void SetCurrentFile(const std::string& name);
+  // The name the save-file dialog starts with: the last file opened or
+  // saved under another name.
+  const std::string& SaveDialogName() const noexcept { return saveDialogName_; }
+  void SetSaveDialogName(const std::string& name) { saveDialogName_ = name; }
+
+  // Reads CurrentFile and makes it the open file. A file without records
+  // brings up the empty-file notice: OK abandons it through Close, shutting
+  // the notice opens it all the same.
+  void LoadFileToList();
 
   // Writes the lists to CurrentFile, unless another program changed the
   // file since it was read or written: then it asks first where a user can
   // answer, and refuses (throws) where nobody can. False when nothing was
   // written because the user declined.
   bool SaveCurrentFile(bool userCanAnswer);
-
-  // CurrentFile as a path: a relative name means the start-up folder, not
-  // the working directory of the moment.
-  std::string CurrentPath() const;
 
  private:
   // Offers to save unsaved changes and saves on OK; false when the save
@@ -52,14 +65,20 @@ class Commands {
   // Makes file, read from name, the open file (or, after the empty-file
   // notice, closes it).
   void InstallFile(SentenceFile file, const std::string& name);
+  // A confirmed file dialog: the next one starts in the chosen file's
+  // folder.
+  void Chosen(const std::string& path);
 
   Drill& drill_;
-  DrillState& state_;
   DrillView& view_;
+  OpenFile file_;
+  std::string startDir_;
+  std::string dialogFolder_;
+  std::string saveDialogName_;
 };
 
 // True when a file (not a folder) exists under path, resolved against the
-// working directory of the moment.
+// working directory.
 bool FileExists(const std::string& path);
 
 inline constexpr std::string_view kSaveChangesQuestion =

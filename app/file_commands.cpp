@@ -16,14 +16,26 @@ std::string ChangedOnDiskQuestion(const std::string& path) {
   return "File " + path + " has been changed by another program. Overwrite it?";
 }
 
-std::string Commands::CurrentPath() const {
-  const std::string& name = state_.CurrentFile;
-  if (name.empty() || name.front() == '/' || state_.StartDir.empty()) return name;
-  return state_.StartDir + name;
+void Commands::SetStartDir(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  startDir_ = std::move(folder);
+  dialogFolder_ = startDir_;
+  SetCurrentFile(file_.name);
+}
+
+void Commands::SetCurrentFile(const std::string& name) {
+  file_.name = name;
+  const bool relative = !name.empty() && name.front() != '/' && !startDir_.empty();
+  file_.path = relative ? startDir_ + name : name;
+}
+
+void Commands::Chosen(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash != std::string::npos) dialogFolder_ = path.substr(0, slash + 1);
 }
 
 bool Commands::AskToSaveChanges() {
-  if (state_.Modified &&
+  if (drill_.Modified() &&
       view_.ShowMessage(MessageKind::Confirmation, kSaveChangesQuestion) == Answer::Ok) {
     return SaveCurrentFile(true);
   }
@@ -36,43 +48,43 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   // signal) saves the old lines to the old file.
   const bool abandon = file.records == 0 &&
                        view_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok;
-  state_.CurrentFile = name;
+  SetCurrentFile(name);
   if (abandon) {
-    drill_.TakeLines(std::move(file));
-    Close();
-    return;
+    drill_.TakeLines(file);
+  } else {
+    drill_.InstallFile(file);
   }
-  drill_.OpenFile(std::move(file));
+  file_.stamp = file.stamp;
+  file_.format = std::move(file.format);
+  if (abandon) Close();
 }
 
-void Commands::LoadFileToList(const std::string& path) {
-  InstallFile(ReadSentenceFile(path), state_.CurrentFile);
+void Commands::LoadFileToList() {
+  InstallFile(ReadSentenceFile(file_.path), file_.name);
 }
 
 void Commands::Open() {
   if (!AskToSaveChanges()) return;
-  const auto chosen = view_.RunOpenDialog();
+  const auto chosen = view_.RunOpenDialog(dialogFolder_);
   if (!chosen) return;
+  Chosen(*chosen);
   if (!FileExists(*chosen)) {
     // Remembered though nothing is there: a later Save then writes the
     // lines still in memory under this name.
-    state_.CurrentFile = *chosen;
-    state_.CurrentFileStamp = FileStamp{};
+    SetCurrentFile(*chosen);
+    file_.stamp = FileStamp{};
     return;
   }
   // Read first: a file that cannot be read changes nothing at all.
   InstallFile(ReadSentenceFile(*chosen), *chosen);
-  view_.SetSaveDialogFileName(*chosen);
-  view_.SetTargetText(drill_.GetRandomStr(state_.UnmarkedList));
-  view_.SetInputEnabled(true);
-  view_.ClearInput();
-  state_.NoPrevious = true;
+  saveDialogName_ = *chosen;
+  drill_.StartFile();
 }
 
 bool Commands::SaveCurrentFile(bool userCanAnswer) {
-  if (state_.NoFileOpen) return true;
-  const std::string path = CurrentPath();
-  if (FileStamp::OfPath(path) != state_.CurrentFileStamp) {
+  if (!drill_.HasOpenFile()) return true;
+  const std::string& path = file_.path;
+  if (FileStamp::OfPath(path) != file_.stamp) {
     if (!userCanAnswer) {
       throw UserError(path + " has been changed by another program; it was not overwritten");
     }
@@ -80,16 +92,17 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
       return false;
     }
   }
-  state_.CurrentFileStamp = drill_.SaveListToFile(path);
-  state_.Modified = false;
-  drill_.ForgetUndo();
+  file_.stamp = WriteSentenceFile(path, drill_.FileLines(), file_.format);
+  drill_.Saved();
   return true;
 }
 
 void Commands::SaveAs() {
-  if (state_.NoFileOpen) return;
-  const auto chosen = view_.RunSaveDialog("Save As");
+  if (!drill_.HasOpenFile()) return;
+  const auto chosen = view_.RunSaveDialog("Save As", dialogFolder_, saveDialogName_);
   if (!chosen) return;
+  Chosen(*chosen);
+  saveDialogName_ = *chosen;
   if (FileExists(*chosen) &&
       view_.ShowMessage(MessageKind::Confirmation, "File " + *chosen + " exists. Overwrite?") !=
           Answer::Ok) {
@@ -98,18 +111,16 @@ void Commands::SaveAs() {
   // A copy: CurrentFile stays the file that was opened, and its changes
   // stay unsaved until Save or the close writes them there too. Only a
   // Save As onto the open file itself is a save of it.
-  const std::string current = CurrentPath();
   const bool ontoOpenFile =
-      *chosen == current || FileStamp::OfPath(*chosen).SameFileAs(FileStamp::OfPath(current));
-  const FileStamp written = drill_.SaveListToFile(*chosen);
+      *chosen == file_.path || FileStamp::OfPath(*chosen).SameFileAs(FileStamp::OfPath(file_.path));
+  const FileStamp written = WriteSentenceFile(*chosen, drill_.FileLines(), file_.format);
   if (!ontoOpenFile) return;
-  state_.CurrentFileStamp = written;
-  state_.Modified = false;
-  drill_.ForgetUndo();
+  file_.stamp = written;
+  drill_.Saved();
 }
 
 void Commands::Close() {
-  if (state_.NoFileOpen) return;
+  if (!drill_.HasOpenFile()) return;
   if (!AskToSaveChanges()) return;
   drill_.Play(Cue::Close);
   drill_.CloseFile();

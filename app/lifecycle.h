@@ -4,17 +4,15 @@
 
 #include "commands.h"
 #include "drill.h"
+#include "settings.h"
 
 namespace dru {
-
-inline constexpr char kSettingsFileName[] = "dru.ini";
 
 // Start-up after the single-instance check, and the closing sequence: the
 // settings file, the last sentence file and the first target.
 class Lifecycle {
  public:
-  Lifecycle(Drill& drill, Commands& commands)
-      : drill_(drill), state_(drill.State()), view_(drill.View()), commands_(commands) {}
+  Lifecycle(Drill& drill, Commands& commands) : drill_(drill), commands_(commands) {}
 
   // Reads the settings in the working directory, opens the last file and
   // picks the first target. A load error ends it early, as a thrown error.
@@ -26,14 +24,12 @@ class Lifecycle {
   // end of the session asked for.
   bool SaveBeforeClose(bool userCanAnswer);
   void WriteIniFile();
-  void FreeLists();
+  void FreeLists() { drill_.FreeLists(); }
 
-  std::string SettingsPath() const { return state_.StartDir + kSettingsFileName; }
+  std::string SettingsPath() const { return commands_.StartDir() + kSettingsFileName; }
 
  private:
   Drill& drill_;
-  DrillState& state_;
-  DrillView& view_;
   Commands& commands_;
 };
 

@@ -126,7 +126,12 @@ int main(int argc, char** argv) {
 
   const double wc = BestOf(3, [&] { Shell("wc -l '" + path + "' > /dev/null"); });
   const long residentBefore = ResidentBytes();
-  const double load = BestOf(3, [&] { drill.OpenFile(dru::ReadSentenceFile(path)); });
+  dru::FileFormat format;
+  const double load = BestOf(3, [&] {
+    dru::SentenceFile file = dru::ReadSentenceFile(path);
+    format = file.format;
+    drill.InstallFile(file);
+  });
   const long residentAfter = ResidentBytes();
   std::printf("load:   %.3f s   wc -l: %.3f s   ratio %.2f (aim under 3)\n", load, wc, load / wc);
   {
@@ -138,10 +143,10 @@ int main(int argc, char** argv) {
 
   const double cp =
       BestOf(3, [&] { Shell("cp '" + path + "' '" + copy + "' && sync '" + copy + "'"); });
-  const double save = BestOf(3, [&] { drill.SaveListToFile(copy); });
+  const double save = BestOf(3, [&] { dru::WriteSentenceFile(copy, drill.FileLines(), format); });
   std::printf("save:   %.3f s   cp+sync: %.3f s   ratio %.2f (aim under 3)\n", save, cp, save / cp);
 
-  const auto& pool = drill.State().UnmarkedList;
+  const auto& pool = drill.UnmarkedList();
   const std::string target(pool.Get(pool.Count() - 2));
   const double mark = TimeIt([&] { drill.MarkRecord(target); });
   std::printf("mark near the end: %.2f ms (aim under 20)\n", mark * 1e3);

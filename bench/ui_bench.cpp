@@ -32,10 +32,11 @@ void Measure(dru::ui::MainWindow& window, std::size_t megabytes) {
     for (std::size_t written = 0; written < (megabytes << 20); written += line.size())
       out << line;
   }
-  auto& drill = window.GetDrill();
+  auto& drill = window.Controller().GetDrill();
   const auto start = std::chrono::steady_clock::now();
-  window.GetCommands().LoadFileToList(path.string());
-  window.SetTargetText(drill.GetRandomStr(drill.State().UnmarkedList));
+  window.Controller().GetCommands().SetCurrentFile(path.string());
+  window.Controller().GetCommands().LoadFileToList();
+  drill.ShowNextSentence();
   const double loadMs = Milliseconds(std::chrono::steady_clock::now() - start);
 
   auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoTPD"));
@@ -50,11 +51,10 @@ void Measure(dru::ui::MainWindow& window, std::size_t megabytes) {
     worst = std::max(worst, ms);
   }
   // A wrong Enter, with Show Mistakes on and then off, side by side.
-  auto& state = drill.State();
-  const std::string target = window.TargetText();
+  const std::string target = drill.Target();
   auto timeEnter = [&](bool showMistakes) {
-    state.ShowMistakes = showMistakes;
-    window.SetTargetText(target);
+    drill.SetOption(dru::Option::ShowMistakes, showMistakes);
+    drill.ShowSentence(target);
     for (int i = 0; i < 20; ++i)
       Press(memo, Qt::Key_A, QStringLiteral("a"));
     const auto t0 = std::chrono::steady_clock::now();

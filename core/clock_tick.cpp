@@ -1,18 +1,12 @@
 // The one-second tick: input box upkeep, speed counter and elapsed time.
-#include "display_texts.h"
 #include "drill.h"
 
 namespace dru {
 
 void Drill::Tick() {
-  if (state_.NoFileOpen) {
-    view_.SetInputEnabled(false);
-  } else {
-    // A box left disabled (a start-up message shut with its close button)
-    // is enabled again, so that the open file can be typed.
-    view_.SetInputEnabled(true);
-    if (!view_.InputHasFocus()) view_.FocusInput();
-  }
+  // A box left disabled (a start-up message shut with its close button)
+  // is enabled again, so that the open file can be typed.
+  state_.InputEnabled = !state_.NoFileOpen;
   ++state_.TypingSeconds;
   if (++state_.Seconds == 60) {
     state_.Seconds = 0;
@@ -22,7 +16,8 @@ void Drill::Tick() {
     state_.Minutes = 0;
     ++state_.Hours;
   }
-  view_.SetTimeText(TimeLine(state_.Hours, state_.Minutes, state_.Seconds));
+  Refresh();
+  if (state_.InputEnabled) view_.FocusInput();
 }
 
 }  // namespace dru

@@ -1,5 +1,7 @@
 #include "display_texts.h"
 
+#include "drill_snapshot.h"
+
 #include <cstdio>
 
 namespace dru {
@@ -22,6 +24,28 @@ std::string InfoLine(std::int64_t records, std::int64_t marked) {
 std::string TimeLine(std::int32_t hours, std::int32_t minutes, std::int32_t seconds) {
   return "Time  " + TwoDigits(hours) + " : " + TwoDigits(minutes) + " : " + TwoDigits(seconds) +
          "  have been elasped ...";
+}
+
+std::string CurrentSpeedText(const DrillSnapshot& snapshot) {
+  return snapshot.currentSpeed ? std::to_string(*snapshot.currentSpeed)
+                               : std::string(kNoSpeedYetText);
+}
+
+std::string BestSpeedText(const DrillSnapshot& snapshot) {
+  return snapshot.bestSpeed > 0 ? std::to_string(snapshot.bestSpeed) : std::string(kNoSpeedYetText);
+}
+
+std::string InfoText(const DrillSnapshot& snapshot) {
+  return snapshot.counts ? InfoLine(snapshot.counts->records, snapshot.counts->marked)
+                         : std::string(kNoFileText);
+}
+
+std::string TimeText(const DrillSnapshot& snapshot) {
+  return TimeLine(snapshot.hours, snapshot.minutes, snapshot.seconds);
+}
+
+std::string UndoText(const DrillSnapshot& snapshot) {
+  return snapshot.undoCommand.empty() ? std::string() : "Undo " + std::string(snapshot.undoCommand);
 }
 
 }  // namespace dru

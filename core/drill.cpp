@@ -3,9 +3,23 @@
 
 #include <cstdint>
 
-#include "display_texts.h"
-
 namespace dru {
+
+DrillSnapshot Drill::Snapshot() const {
+  DrillSnapshot snapshot;
+  snapshot.target = state_.Target;
+  snapshot.encoding = state_.Encoding;
+  snapshot.inputEnabled = state_.InputEnabled;
+  snapshot.currentSpeed = state_.CurrentSpeed;
+  snapshot.bestSpeed = state_.BestSpeed;
+  snapshot.counts = state_.ShownCounts;
+  snapshot.hours = state_.Hours;
+  snapshot.minutes = state_.Minutes;
+  snapshot.seconds = state_.Seconds;
+  snapshot.options = state_.Options;
+  if (!undo_.empty()) snapshot.undoCommand = undo_.back().command;
+  return snapshot;
+}
 
 void Drill::ResetForStartUp() {
   state_.Modified = false;
@@ -14,37 +28,60 @@ void Drill::ResetForStartUp() {
   state_.NoPrevious = true;
   state_.NoFileOpen = true;
   FreeLists();
+  view_.ClearInput();
+  Refresh();
 }
 
-void Drill::OpenFile(SentenceFile file) {
+void Drill::SetOptions(const DrillOptions& options) {
+  state_.Options = options;
+  Refresh();
+}
+
+void Drill::SetOption(Option option, bool on) {
+  DrillOptions& options = state_.Options;
+  switch (option) {
+    case Option::SoundEffect:
+      options.soundEffect = on;
+      break;
+    case Option::CaseSensitive:
+      options.caseSensitive = on;
+      break;
+    case Option::ShowMistakes:
+      options.showMistakes = on;
+      if (!on) view_.ClearStatus();
+      break;
+  }
+  Refresh();
+}
+
+void Drill::InstallFile(SentenceFile& file) {
   state_.RecordCount = static_cast<std::int32_t>(file.records);
-  view_.SetInfoText(InfoLine(file.records, file.marked));
-  TakeLines(std::move(file));
+  state_.ShownCounts = RecordCounts{file.records, file.marked};
   state_.Modified = false;
   state_.NoFileOpen = false;
+  TakeLines(file);
 }
 
-void Drill::TakeLines(SentenceFile file) {
+void Drill::TakeLines(SentenceFile& file) {
   ForgetUndo();
   view_.ClearStatus();
-  state_.CurrentFileStamp = file.stamp;
-  state_.Format = std::move(file.format);
-  view_.SetTextEncoding(state_.Format.encoding);
+  state_.Encoding = file.format.encoding;
   state_.FileLines = std::move(file.fileLines);
   state_.UnmarkedList = std::move(file.unmarkedList);
+  Refresh();
 }
 
 void Drill::CloseFile() {
   ForgetUndo();
   view_.ClearStatus();
-  view_.SetInputEnabled(false);
+  state_.InputEnabled = false;
   FreeLists();
-  view_.SetTargetText("");
-  view_.SetCurrentSpeedBar(0);
-  view_.SetCurrentSpeedText("0");
+  state_.Target.clear();
+  state_.CurrentSpeed = 0;
   state_.NoFileOpen = true;
   state_.Modified = false;
-  view_.SetInfoText(kNoFileText);
+  state_.ShownCounts.reset();
+  Refresh();
 }
 
 void Drill::FreeLists() noexcept {
@@ -52,8 +89,31 @@ void Drill::FreeLists() noexcept {
   state_.UnmarkedList.Clear();
 }
 
-FileStamp Drill::SaveListToFile(const std::string& path) const {
-  return WriteSentenceFile(path, state_.FileLines, state_.Format);
+void Drill::Saved() {
+  state_.Modified = false;
+  ForgetUndo();
+  Refresh();
+}
+
+void Drill::ShowCounts() {
+  const auto pooled = static_cast<std::int64_t>(state_.UnmarkedList.Count());
+  state_.ShownCounts = RecordCounts{state_.RecordCount, state_.RecordCount - pooled};
+}
+
+bool Drill::MarkReady() {
+  if (state_.NoFileOpen) return true;
+  state_.NoPrevious = true;
+  Play(Cue::Menu);
+  if (state_.UnmarkedList.Count() == 1) return false;
+  const std::string target = state_.Target;
+  MarkRecord(target);
+  view_.ClearInput();
+  state_.PreviousStr = target;
+  state_.CurrentSpeed = 0;
+  state_.Modified = true;
+  ShowCounts();
+  ShowNextSentence();
+  return true;
 }
 
 void Drill::ClearAllMarks(std::string_view command) {
@@ -79,7 +139,6 @@ void Drill::ClearAllMarks(std::string_view command) {
     }
   }
   undo_.push_back(std::move(step));
-  ShowUndoText();
 
   pool.Clear();
   for (std::size_t i = 0; i < lines.Count(); ++i) {
@@ -88,15 +147,16 @@ void Drill::ClearAllMarks(std::string_view command) {
     if (!lines.At(i).Empty()) pool.Add(lines.At(i));
   }
   const auto records = static_cast<std::int64_t>(state_.UnmarkedList.Count());
-  view_.SetInfoText(InfoLine(records, 0));
+  state_.ShownCounts = RecordCounts{records, 0};
   state_.RecordCount = static_cast<std::int32_t>(records);
   state_.Modified = true;
+  Refresh();
 }
 
 void Drill::MarkRecord(std::string_view target) {
   // The record on screen itself first; one that differs only in letter
   // case only when the exact one is gone.
-  const TextEncoding encoding = state_.Format.encoding;
+  const TextEncoding encoding = state_.Encoding;
   auto find = [&](const RecordList& list) {
     const std::ptrdiff_t exact = list.Find(target);
     return exact >= 0 ? exact : list.IndexOf(target, encoding);
@@ -125,7 +185,8 @@ void Drill::MarkRecord(std::string_view target) {
   state_.FileLines.Put(index, markedLine);
   state_.UnmarkedList.Delete(step.pooled);
   undo_.push_back(std::move(step));
-  ShowUndoText();
+  state_.Modified = true;
+  Refresh();
 }
 
 bool Drill::Undo() {
@@ -138,10 +199,9 @@ bool Drill::Undo() {
     state_.FileLines.Put(step.line, step.oldLine);
     state_.UnmarkedList.Insert(step.pooled, step.record);
   }
-  const auto pooled = static_cast<std::int64_t>(state_.UnmarkedList.Count());
-  view_.SetInfoText(InfoLine(state_.RecordCount, state_.RecordCount - pooled));
+  ShowCounts();
   state_.Modified = true;
-  ShowUndoText();
+  Refresh();
   return true;
 }
 
@@ -167,15 +227,6 @@ void Drill::UndoClearing(const UndoStep& step) {
   state_.RecordCount = step.recordCount;
 }
 
-void Drill::ForgetUndo() {
-  undo_.clear();
-  ShowUndoText();
-}
-
-void Drill::ShowUndoText() {
-  view_.SetUndoText(undo_.empty() ? std::string() : "Undo " + undo_.back().command);
-}
-
 std::string Drill::GetRandomStr(const RecordList& list) const {
   if (state_.NoFileOpen || list.Count() == 0) return {};
   // Reseeded from the millisecond clock before every draw, then advanced once.
@@ -187,16 +238,32 @@ std::string Drill::GetRandomStr(const RecordList& list) const {
   return std::string(list.Get(index));
 }
 
-void Drill::GetPreviousStr() {
-  if (state_.NoFileOpen || state_.NoPrevious) return;
-  if (view_.TargetText() == state_.PreviousStr) return;
+void Drill::ShowNextSentence() {
+  ShowSentence(GetRandomStr(state_.UnmarkedList));
+}
+
+void Drill::ShowSentence(std::string_view text) {
+  state_.Target = text;
+  Refresh();
+}
+
+void Drill::StartFile() {
+  state_.InputEnabled = true;
+  state_.NoPrevious = true;
   view_.ClearInput();
-  view_.SetTargetText(state_.PreviousStr);
+  ShowNextSentence();
+}
+
+void Drill::RestorePrevious() {
+  if (state_.NoFileOpen || state_.NoPrevious) return;
+  if (state_.Target == state_.PreviousStr) return;
+  view_.ClearInput();
+  ShowSentence(state_.PreviousStr);
   Play(Cue::Restore);
 }
 
 void Drill::Play(Cue cue) {
-  if (state_.SoundEffect) view_.PlayCue(cue);
+  if (state_.Options.soundEffect) view_.PlayCue(cue);
 }
 
 }  // namespace dru

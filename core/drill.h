@@ -7,55 +7,84 @@
 
 #include "clock.h"
 #include "cue.h"
+#include "drill_snapshot.h"
 #include "drill_state.h"
 #include "drill_view.h"
 #include "sentence_file.h"
 
 namespace dru {
 
-// The drill logic: the open file's lists and marks, picking, keystrokes and
-// the clock. It owns the drill state and reaches the window only through
-// the view.
+// The drill: the open file's lists and marks, the sentence on display,
+// the options, speeds and clock. It alone changes its state, through the
+// operations below, and shows each change through the view.
 class Drill {
  public:
   Drill(DrillView& view, const Clock& clock) : view_(view), clock_(clock) {}
 
-  DrillState& State() noexcept { return state_; }
-  const DrillState& State() const noexcept { return state_; }
-  DrillView& View() noexcept { return view_; }
+  // What the drill holds.
+  bool HasOpenFile() const noexcept { return !state_.NoFileOpen; }
+  bool HasPrevious() const noexcept { return !state_.NoPrevious; }
+  bool Modified() const noexcept { return state_.Modified; }
+  const DrillOptions& Options() const noexcept { return state_.Options; }
+  TextEncoding Encoding() const noexcept { return state_.Encoding; }
+  const std::string& Target() const noexcept { return state_.Target; }
+  const std::string& PreviousSentence() const noexcept { return state_.PreviousStr; }
+  const RecordList& FileLines() const noexcept { return state_.FileLines; }
+  const RecordList& UnmarkedList() const noexcept { return state_.UnmarkedList; }
+  std::int32_t RecordCount() const noexcept { return state_.RecordCount; }
+  std::int32_t TypingSeconds() const noexcept { return state_.TypingSeconds; }
+  std::int64_t BestSpeed() const noexcept { return state_.BestSpeed; }
+  DrillSnapshot Snapshot() const;
 
-  // The state of a fresh start: no file, no previous record, clock at zero.
+  // The state of a fresh start: no file, no previous record, clock at zero,
+  // nothing typed.
   void ResetForStartUp();
-  // Makes a file that was read the open file: its lists, the record count,
-  // the information line, and the flags of an unchanged open file. The
-  // caller has made it CurrentFile.
-  void OpenFile(SentenceFile file);
+  // The options as the settings give them; no cue.
+  void SetOptions(const DrillOptions& options);
+  // One option switched by its menu item; switching Show Mistakes off
+  // clears the status line.
+  void SetOption(Option option, bool on);
+
+  // Makes the lines of a file that was read the open file: its lists, the
+  // record count, the information line, and the flags of an unchanged open
+  // file. The format and stamp stay in file for the caller.
+  void InstallFile(SentenceFile& file);
   // Takes only the lines of a file that is not opened, so that a following
   // Close saves them under its name.
-  void TakeLines(SentenceFile file);
+  void TakeLines(SentenceFile& file);
   // Back to "no file": lists, target, current speed, information line and
   // flags; the input box is disabled with its text kept.
   void CloseFile();
   void FreeLists() noexcept;
+  // The lists were written to the file: nothing is unsaved or undoable.
+  void Saved();
 
-  // Writes FileLines to path; returns the stamp of the file written.
-  FileStamp SaveListToFile(const std::string& path) const;
-  // Both remember how to undo themselves, under the command's name.
-  void ClearAllMarks(std::string_view command = "Clear All Marks");
+  // Mark Ready: marks the sentence on display and shows the next one. With
+  // only that sentence left unmarked nothing is marked and it returns
+  // false; the caller may then start over with ClearAllMarks.
+  bool MarkReady();
   // Marks the first unmarked record equal to target, or, when none is,
   // the first equal to it with letter case ignored.
   void MarkRecord(std::string_view target);
-
+  // Both remember how to undo themselves, under the command's name.
+  void ClearAllMarks(std::string_view command = "Clear All Marks");
   // Undoes the newest mark or clearing since the file was loaded or saved:
   // the lines, the pool, the count and the information line come back, and
   // Modified is set. False when there is nothing to undo.
   bool Undo();
-  // After a load, a save or Close nothing before can be undone.
-  void ForgetUndo();
 
-  // Picking.
+  // Picking: a random record of list, or "" when no file is open.
   std::string GetRandomStr(const RecordList& list) const;
-  void GetPreviousStr();
+  // Shows a sentence picked from the pool: the one place that picks.
+  void ShowNextSentence();
+  // Shows text as the sentence to type.
+  void ShowSentence(std::string_view text);
+  // A file was opened: the first sentence, in an empty input box that takes
+  // keys, with nothing to restore.
+  void StartFile();
+  // Brings back the sentence shown before the current one, once, unless
+  // Mark Ready or Open blocked it (GetPreviousStr).
+  void RestorePrevious();
 
   // Keystrokes of the input box and the one-second tick.
   // keyChar is the character typed: a byte in a Windows-1252 file, a code
@@ -69,7 +98,9 @@ class Drill {
 
  private:
   void CompleteRecord();
-  void ShowUndoText();
+  void ShowCounts();
+  void Refresh() { view_.Show(Snapshot()); }
+  void ForgetUndo() noexcept { undo_.clear(); }
 
   // How to take back one Mark Ready or Clear All Marks.
   struct UndoStep {

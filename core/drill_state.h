@@ -1,42 +1,38 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "file_stamp.h"
+#include "drill_snapshot.h"
 #include "record_list.h"
-#include "sentence_file.h"
+#include "text_encoding.h"
 
 namespace dru {
 
-// The file the drill starts with when the settings name none.
-inline constexpr char kDefaultFile[] = "Default.dat";
-
-// Everything the drill remembers. The current target has no field: it is
-// the text of the target display, read back from the view when needed.
+// Everything the drill remembers, held by Drill alone and changed only
+// through its operations. The displays are drawn from it, so it also holds
+// what they show: the target, the speeds and the counts of the
+// information line, set where the drill shows them.
 struct DrillState {
-  bool Modified = false;      // the lists differ from the file on disk
-  bool SoundEffect = true;    // cues are played
-  bool CaseSensitive = true;  // typed text must match letter case too
-  bool ShowMistakes = true;   // a wrong Enter shows what was wrong
-  std::string CurrentFile = kDefaultFile;
-  // CurrentFile on disk as last read or written, to notice other programs'
-  // changes before a save overwrites them.
-  FileStamp CurrentFileStamp;
-  // How the open file was written: encoding, byte-order mark, line ends.
-  FileFormat Format;
-  RecordList UnmarkedList;  // the pool of candidate records
-  RecordList FileLines;     // every line of the file, in file order
+  bool Modified = false;                              // the lists differ from the file on disk
+  DrillOptions Options;                               // SoundEffect, CaseSensitive, ShowMistakes
+  TextEncoding Encoding = TextEncoding::Windows1252;  // of the open file's bytes
+  RecordList UnmarkedList;                            // the pool of candidate records
+  RecordList FileLines;                               // every line of the file, in file order
+  std::string Target;                                 // the sentence on display
   std::string PreviousStr;
   std::int32_t Hours = 0;
   std::int32_t Minutes = 0;
   std::int32_t Seconds = 0;
   std::int32_t TypingSeconds = 0;
   std::int32_t RecordCount = 0;
+  std::optional<std::int64_t> CurrentSpeed;  // none until the first speed is shown
   // The best speed since start-up, in keys per minute; the bar stops at
   // 600, this does not.
   std::int64_t BestSpeed = 0;
-  std::string StartDir;
+  std::optional<RecordCounts> ShownCounts;  // the information line; none: no file
+  bool InputEnabled = true;
   bool NoPrevious = true;  // restoring the previous record is blocked
   bool NoFileOpen = true;
 };

@@ -11,7 +11,7 @@ namespace dru {
 
 void Drill::OnKeyPress(char32_t keyChar) {
   if (state_.NoFileOpen) return;
-  const TextEncoding encoding = state_.Format.encoding;
+  const TextEncoding encoding = state_.Encoding;
   // The key is not in the box yet: one character there means this is the
   // second key of a record, where the speed measurement starts.
   if (CharacterCount(view_.InputText(), encoding) == 1) state_.TypingSeconds = 0;
@@ -41,20 +41,21 @@ void Drill::OnKeyPress(char32_t keyChar) {
 
 void Drill::CompleteRecord() {
   const std::string typed = view_.InputText();
-  const std::string& target = view_.TargetText();
-  const TextEncoding encoding = state_.Format.encoding;
+  const std::string& target = state_.Target;
+  const TextEncoding encoding = state_.Encoding;
+  const DrillOptions& options = state_.Options;
   bool correct = typed == target;
-  if (!correct && !state_.CaseSensitive) {
+  if (!correct && !options.caseSensitive) {
     // Windows-1252 files ignore the case of the ASCII letters only.
     correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target)
                                              : EqualIgnoringAsciiCase(typed, target);
   }
-  if (state_.ShowMistakes) {
+  if (options.showMistakes) {
     if (correct) {
       view_.ShowCorrect();
     } else {
       view_.ShowMistakes(typed, target,
-                         CompareTexts(typed, target, encoding, state_.CaseSensitive));
+                         CompareTexts(typed, target, encoding, options.caseSensitive));
     }
   }
   std::int64_t speed = 0;
@@ -64,22 +65,17 @@ void Drill::CompleteRecord() {
     const double keys = static_cast<double>(CharacterCount(typed, encoding));
     speed = static_cast<std::int64_t>(std::nearbyint(keys * 60.0 / seconds));  // ties to even
   }
-  view_.SetCurrentSpeedBar(speed);
-  view_.SetCurrentSpeedText(std::to_string(speed));
-  if (speed > state_.BestSpeed) {
-    state_.BestSpeed = speed;
-    view_.SetBestSpeedBar(speed);
-    view_.SetBestSpeedText(std::to_string(speed));
-  }
+  state_.CurrentSpeed = speed;
+  state_.BestSpeed = std::max(state_.BestSpeed, speed);
   view_.ClearInput();
-  state_.PreviousStr = view_.TargetText();
-  view_.SetTargetText(GetRandomStr(state_.UnmarkedList));
+  state_.PreviousStr = std::move(state_.Target);
   state_.NoPrevious = false;
+  ShowNextSentence();
 }
 
 void Drill::OnKeyDown(std::uint16_t virtualKey) {
   if (state_.NoFileOpen) return;
-  if (virtualKey == vk::kControl) GetPreviousStr();
+  if (virtualKey == vk::kControl) RestorePrevious();
   const bool navigation = (virtualKey >= vk::kPageUp && virtualKey <= vk::kDown) ||
                           virtualKey == vk::kInsert || virtualKey == vk::kDelete;
   if (navigation) Play(Cue::Hepp);

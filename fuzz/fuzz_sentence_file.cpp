@@ -60,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   dru::testing::FakeView view;
   dru::testing::FixedClock clock;
   dru::Drill drill(view, clock);
-  drill.OpenFile(std::move(file));
+  drill.InstallFile(file);
   clock.SetSeed(static_cast<unsigned>(size * 7919u % 86400000u));
-  const std::string target = drill.GetRandomStr(drill.State().UnmarkedList);
+  const std::string target = drill.GetRandomStr(drill.UnmarkedList());
   drill.MarkRecord(target);
   drill.ClearAllMarks();
   unlink(saved.c_str());

@@ -1,3 +1,4 @@
+// The open and save dialogs, started where the commands say.
 #include "file_dialogs.h"
 
 #include <QDir>
@@ -28,29 +29,28 @@ QString Run(QFileDialog& dialog, QWidget* parent) {
   dialog.setSizeGripEnabled(true);
   Place(dialog, parent);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
-  // A confirmed dialog leaves the working directory at the file's folder.
-  QDir::setCurrent(QFileInfo(chosen).absolutePath());
-  return chosen;
+  return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
 
 }  // namespace
 
-QString ChooseFileToOpen(QWidget* parent) {
+QString ChooseFileToOpen(QWidget* parent, const QString& folder) {
   QFileDialog dialog(parent, QStringLiteral("Open a TXT file that contains records .."));
   dialog.setObjectName(QStringLiteral("OpenDialogDru"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
-  dialog.setDirectory(QDir::currentPath());
+  dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
   return Run(dialog, parent);
 }
 
-QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& fileName) {
+QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& fileName) {
   QFileDialog dialog(parent, title);
   dialog.setObjectName(QStringLiteral("SaveDialogDru"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (!fileName.isEmpty()) {
     const QFileInfo info(fileName);
     if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());

@@ -8,11 +8,14 @@ class QWidget;
 
 namespace dru::ui {
 
-// OpenDialogDru: starts in the working directory with no file name; the
-// chosen file need not exist. Returns the full path, or "" when cancelled.
-QString ChooseFileToOpen(QWidget* parent);
-// SaveDialogDru: no filter, no overwrite question of its own.
-QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& fileName);
+// OpenDialogDru: starts in folder (the working directory when empty) with
+// no file name; the chosen file need not exist. Returns the full path, or
+// "" when cancelled. No dialog moves the working directory.
+QString ChooseFileToOpen(QWidget* parent, const QString& folder);
+// SaveDialogDru: starts with fileName in its own folder when it is a full
+// path, else in folder; no filter, no overwrite question of its own.
+QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& fileName);
 
 // A path as the file system's bytes, and back.
 std::string PathBytes(const QString& path);

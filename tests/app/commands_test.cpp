@@ -33,33 +33,40 @@ class CommandsTest : public ::testing::Test {
   FakeView view;
   FixedClock clock;
   Drill drill{view, clock};
-  Commands commands{drill};
-  DrillState& state = drill.State();
+  Commands commands{drill, view};
 };
 
 TEST_F(CommandsTest, OpenLoadsAndPicksButLeavesSpeedsAndClock) {
   commands.Open();  // cancelled dialog, nothing asked
   EXPECT_TRUE(view.messages.empty());
-  EXPECT_TRUE(state.NoFileOpen);
+  EXPECT_FALSE(drill.HasOpenFile());
 
-  view.currentText = "123";
-  view.inputEnabled = false;
+  // A sentence typed in 17 seconds, then Close: the current speed reads 0,
+  // the best 21, and the input box is disabled.
+  OpenFile("before.txt", "before\r\n");
+  for (int i = 0; i < 17; ++i)
+    drill.Tick();
+  view.input = "before";
+  drill.OnKeyPress('\r');
+  commands.Close();
+  ASSERT_FALSE(view.inputEnabled);
   view.input = "old";
-  state.Seconds = 17;
-  state.PreviousStr = "before";
-  state.NoPrevious = false;
+  view.cues.clear();
   const std::string path = OpenFile("a.txt", "Only\r\n*Done\r\n");
-  EXPECT_FALSE(state.NoFileOpen);
-  EXPECT_EQ(state.CurrentFile, path);
-  EXPECT_EQ(view.saveDialogName, path);
+  EXPECT_TRUE(drill.HasOpenFile());
+  EXPECT_EQ(commands.CurrentFile().name, path);
+  EXPECT_EQ(commands.SaveDialogName(), path);
   EXPECT_EQ(view.target, "Only");
   EXPECT_TRUE(view.inputEnabled);
   EXPECT_EQ(view.input, "");
-  EXPECT_TRUE(state.NoPrevious);
-  EXPECT_EQ(state.PreviousStr, "before");
-  EXPECT_EQ(view.currentText, "123");
-  EXPECT_EQ(state.Seconds, 17);
+  EXPECT_FALSE(drill.HasPrevious());
+  EXPECT_EQ(drill.PreviousSentence(), "before");
+  EXPECT_EQ(view.currentText, "0");
+  EXPECT_EQ(view.bestText, "21");
+  EXPECT_EQ(drill.Snapshot().seconds, 17);
   EXPECT_TRUE(view.cues.empty());
+  // Each dialog starts in the folder of the file last chosen.
+  EXPECT_EQ(view.openFolders, (Texts{"", "", dir.Path().string() + "/"}));
 }
 
 TEST_F(CommandsTest, OpenOfMissingNameThenSaveWritesOldLinesThere) {
@@ -67,22 +74,22 @@ TEST_F(CommandsTest, OpenOfMissingNameThenSaveWritesOldLinesThere) {
   const std::string missing = dir.File("new.dat");
   view.openChoices.push_back(missing);
   commands.Open();
-  EXPECT_EQ(state.CurrentFile, missing);
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B"}));
+  EXPECT_EQ(commands.CurrentFile().name, missing);
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "B"}));
   commands.Save();
   EXPECT_EQ(ReadBytes(missing), "A\r\nB\r\n");
 }
 
 TEST_F(CommandsTest, OpenEmptyFileWithUnsavedChangesAsksTwice) {
   const std::string first = OpenFile("a.txt", "A\r\nB\r\n");
-  state.Modified = true;
+  commands.ClearAllMarks();  // nothing to clear, but a change
   view.answers = {Answer::Cancel, Answer::Ok, Answer::Ok};
   const std::string empty = OpenFile("empty.txt", "\r\n");
   EXPECT_EQ(view.messages, (Texts{std::string(kSaveChangesQuestion), std::string(kEmptyFileText),
                                   std::string(kSaveChangesQuestion)}));
   EXPECT_EQ(ReadBytes(first), "A\r\nB\r\n");  // the first answer was Cancel
   EXPECT_EQ(ReadBytes(empty), "\r\n");        // written back with its own lines
-  EXPECT_TRUE(state.NoFileOpen);
+  EXPECT_FALSE(drill.HasOpenFile());
   EXPECT_EQ(view.infoText, kNoFileText);
   EXPECT_EQ(view.target, "");
   EXPECT_TRUE(view.inputEnabled);  // Open enables it; the next tick disables it
@@ -94,59 +101,62 @@ TEST_F(CommandsTest, EmptyFileNoticeOkClosesIt) {
   OpenFile("a.txt", "A\r\n");
   const std::string empty = dir.File("empty.txt");
   WriteBytes(empty, "\r\n\r\n");
-  commands.LoadFileToList(empty);
+  commands.SetCurrentFile(empty);
+  commands.LoadFileToList();
   EXPECT_EQ(view.messages, (Texts{std::string(kEmptyFileText)}));
   EXPECT_EQ(view.cues, (Cues{Cue::Close}));  // the Close command ran
   EXPECT_EQ(view.infoText, kNoFileText);
-  EXPECT_TRUE(state.NoFileOpen);
-  EXPECT_EQ(state.RecordCount, 1);  // Close leaves the count
-  EXPECT_EQ(state.FileLines.Count(), 0u);
+  EXPECT_FALSE(drill.HasOpenFile());
+  EXPECT_EQ(drill.RecordCount(), 1);  // Close leaves the count
+  EXPECT_EQ(drill.FileLines().Count(), 0u);
 }
 
 TEST_F(CommandsTest, EmptyFileNoticeShutGoesOnLoading) {
   const std::string empty = dir.File("empty.txt");
   WriteBytes(empty, "");
   view.answers.push_back(Answer::Cancel);
-  commands.LoadFileToList(empty);
+  commands.SetCurrentFile(empty);
+  commands.LoadFileToList();
   EXPECT_TRUE(view.cues.empty());
-  EXPECT_EQ(state.RecordCount, 0);
+  EXPECT_EQ(drill.RecordCount(), 0);
   EXPECT_EQ(view.infoText, "There are 0 records in the file, 0 marked ready ...");
-  EXPECT_FALSE(state.NoFileOpen);
-  EXPECT_EQ(drill.GetRandomStr(state.UnmarkedList), "");
+  EXPECT_TRUE(drill.HasOpenFile());
+  EXPECT_EQ(drill.GetRandomStr(drill.UnmarkedList()), "");
 }
 
 TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
   const std::string opened = OpenFile("a.txt", "A\r\nB\r\n");
   const std::string existing = dir.File("other.txt");
   WriteBytes(existing, "keep");
-  state.Modified = true;
+  commands.ClearAllMarks();
   view.saveChoices.push_back(existing);
   view.answers.push_back(Answer::Cancel);
   commands.SaveAs();
   EXPECT_EQ(view.messages, (Texts{"File " + existing + " exists. Overwrite?"}));
   EXPECT_EQ(ReadBytes(existing), "keep");
-  EXPECT_TRUE(state.Modified);
+  EXPECT_TRUE(drill.Modified());
 
   const std::string copy = dir.File("copy");
   view.saveChoices.push_back(copy);
   commands.SaveAs();
+  EXPECT_EQ(view.saveDialogName, existing);  // the name last chosen
   EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
-  EXPECT_TRUE(state.Modified);  // the open file still lacks the changes
-  EXPECT_EQ(state.CurrentFile, opened);
+  EXPECT_TRUE(drill.Modified());  // the open file still lacks the changes
+  EXPECT_EQ(commands.CurrentFile().name, opened);
 
-  state.FileLines.Put(0, "*A");
+  drill.MarkRecord("A");
   commands.Save();
   EXPECT_EQ(ReadBytes(opened), "*A\r\nB\r\n");
   EXPECT_EQ(ReadBytes(copy), "A\r\nB\r\n");
 
   // Onto the open file itself, also by another name for it, it is a save.
   std::filesystem::create_symlink(opened, dir.File("alias.txt"));
-  state.FileLines.Put(1, "*B");
-  state.Modified = true;
+  drill.MarkRecord("B");
+  ASSERT_TRUE(drill.Modified());
   view.saveChoices.push_back(dir.File("alias.txt"));
   commands.SaveAs();
   EXPECT_EQ(ReadBytes(opened), "*A\r\n*B\r\n");
-  EXPECT_FALSE(state.Modified);
+  EXPECT_FALSE(drill.Modified());
   view.messages.clear();
   commands.Save();  // no question: the stamp is the file's own
   EXPECT_TRUE(view.messages.empty());
@@ -154,24 +164,27 @@ TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
 
 TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
   const std::string path = OpenFile("a.txt", "A\r\nB\r\n");
-  state.Modified = true;
-  state.FileLines.Put(0, "*A");
-  view.bestText = "250";
-  view.bestBar = 250;
-  view.currentBar = 99;
+  for (int i = 0; i < 24; ++i)
+    drill.Tick();
+  view.input = std::string(100, 'B');  // 100 keys in 24 seconds
+  drill.ShowSentence(view.input);
+  drill.OnKeyPress('\r');
+  ASSERT_EQ(view.currentBar, 250);
+  drill.MarkRecord("A");
+  view.cues.clear();
   view.answers.push_back(Answer::Cancel);
   commands.Close();
   EXPECT_EQ(ReadBytes(path), "A\r\nB\r\n");
   EXPECT_EQ(view.cues, (Cues{Cue::Close}));
-  EXPECT_TRUE(state.NoFileOpen);
-  EXPECT_FALSE(state.Modified);
-  EXPECT_EQ(state.FileLines.Count(), 0u);
+  EXPECT_FALSE(drill.HasOpenFile());
+  EXPECT_FALSE(drill.Modified());
+  EXPECT_EQ(drill.FileLines().Count(), 0u);
   EXPECT_EQ(view.target, "");
   EXPECT_EQ(view.currentBar, 0);
   EXPECT_EQ(view.currentText, "0");
   EXPECT_EQ(view.bestText, "250");
   EXPECT_EQ(view.infoText, kNoFileText);
-  EXPECT_EQ(state.CurrentFile, path);
+  EXPECT_EQ(commands.CurrentFile().name, path);
 
   view.messages.clear();
   commands.Open();  // nothing left to save, nothing asked
@@ -183,87 +196,89 @@ TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
 
 TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
   OpenFile("a.txt", "A\r\nB\r\nC\r\n");
-  view.target = "B";
+  drill.ShowSentence("C");
+  view.input = "C";
+  drill.OnKeyPress('\r');
+  ASSERT_GT(view.currentBar, 0);
+  ASSERT_TRUE(drill.HasPrevious());
+  drill.ShowSentence("B");
   view.input = "B";
-  view.currentBar = 300;
-  state.NoPrevious = false;
+  view.cues.clear();
   commands.MarkReady();
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "*B", "C"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "C"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "*B", "C"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Texts{"A", "C"}));
   EXPECT_EQ(view.infoText, "There are 3 records in the file, 1 marked ready ...");
   EXPECT_TRUE(view.target == "A" || view.target == "C");
   EXPECT_EQ(view.input, "");
   EXPECT_EQ(view.currentBar, 0);
   EXPECT_EQ(view.currentText, "0");
-  EXPECT_TRUE(state.Modified);
-  EXPECT_TRUE(state.NoPrevious);
-  EXPECT_EQ(state.PreviousStr, "B");
+  EXPECT_TRUE(drill.Modified());
+  EXPECT_FALSE(drill.HasPrevious());
+  EXPECT_EQ(drill.PreviousSentence(), "B");
   EXPECT_EQ(view.cues, (Cues{Cue::Menu}));
 }
 
 TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {
   OpenFile("a.txt", "*A\r\nB\r\n*C\r\n");
-  view.target = "B";
+  ASSERT_EQ(view.target, "B");
   view.input = "Bx";
   view.answers.push_back(Answer::Cancel);
   commands.MarkReady();
   EXPECT_EQ(view.messages, (Texts{std::string(kLastRecordQuestion)}));
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"*A", "B", "*C"}));
-  EXPECT_FALSE(state.Modified);
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"*A", "B", "*C"}));
+  EXPECT_FALSE(drill.Modified());
   EXPECT_EQ(view.input, "Bx");
 
   commands.MarkReady();  // answered OK
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B", "C"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "B", "C"}));
   EXPECT_EQ(view.infoText, "There are 3 records in the file, 0 marked ready ...");
   EXPECT_EQ(view.target, "B");
-  EXPECT_TRUE(state.Modified);
+  EXPECT_TRUE(drill.Modified());
 }
 
 TEST_F(CommandsTest, UndoTakesBackMarksNewestFirst) {
   const std::string original = "A\r\n*B\r\nC\r\nD\r\n";
   const std::string path = OpenFile("a.txt", original);
   EXPECT_EQ(view.undoText, "");
-  view.target = "C";
+  drill.ShowSentence("C");
   commands.MarkReady();
   EXPECT_EQ(view.undoText, "Undo Mark Ready");
   commands.ClearAllMarks();
   EXPECT_EQ(view.undoText, "Undo Clear All Marks");
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B", "C", "D"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "B", "C", "D"}));
   const std::string target = view.target;
   const std::size_t cues = view.cues.size();
-  state.PreviousStr = "kept";
+  const std::string previous = drill.PreviousSentence();
 
   commands.Undo();  // the clearing
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "*B", "*C", "D"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "*B", "*C", "D"}));
   EXPECT_EQ(view.infoText, "There are 4 records in the file, 2 marked ready ...");
   EXPECT_EQ(view.undoText, "Undo Mark Ready");
   commands.Undo();  // the mark
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "*B", "C", "D"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "C", "D"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "*B", "C", "D"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Texts{"A", "C", "D"}));
   EXPECT_EQ(view.infoText, "There are 4 records in the file, 1 marked ready ...");
   EXPECT_EQ(view.undoText, "");
-  EXPECT_TRUE(state.Modified);
+  EXPECT_TRUE(drill.Modified());
   EXPECT_EQ(view.target, target);  // no cue, target or previous sentence of its own
   EXPECT_EQ(view.cues.size(), cues);
-  EXPECT_EQ(state.PreviousStr, "kept");
+  EXPECT_EQ(drill.PreviousSentence(), previous);
   commands.Save();
   EXPECT_EQ(ReadBytes(path), original);
 
   // The last record's question, answered OK, is undone as the Mark Ready.
   OpenFile("b.txt", "*A\r\nB\r\n");
-  view.target = "B";
   commands.MarkReady();
   EXPECT_EQ(view.undoText, "Undo Mark Ready");
   commands.Undo();
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"*A", "B"}));
-  EXPECT_EQ(state.RecordCount, 2);
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"*A", "B"}));
+  EXPECT_EQ(drill.RecordCount(), 2);
   // A save, a load or Close leaves nothing to undo.
-  view.target = "B";
   commands.ClearAllMarks();
   commands.Save();
   EXPECT_EQ(view.undoText, "");
   commands.Undo();
-  EXPECT_EQ(Entries(state.FileLines), (Texts{"A", "B"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "B"}));
 }
 
 TEST_F(CommandsTest, OptionsAboutAndGuards) {
@@ -273,18 +288,18 @@ TEST_F(CommandsTest, OptionsAboutAndGuards) {
   EXPECT_TRUE(view.cues.empty());
 
   commands.ToggleSoundEffect();
-  EXPECT_FALSE(state.SoundEffect);
+  EXPECT_FALSE(drill.Options().soundEffect);
   EXPECT_FALSE(view.soundChecked);
   commands.ToggleCaseSensitive();
   commands.ToggleCaseSensitive();
-  EXPECT_TRUE(state.CaseSensitive);
+  EXPECT_TRUE(drill.Options().caseSensitive);
   EXPECT_TRUE(view.caseChecked);
   OpenFile("a.txt", "*A\r\nB\r\n");
   commands.ClearAllMarks();
   commands.About();
   EXPECT_TRUE(view.cues.empty());  // sound is off
   EXPECT_EQ(view.aboutShown, 1);
-  EXPECT_EQ(Entries(state.UnmarkedList), (Texts{"A", "B"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Texts{"A", "B"}));
 
   commands.ToggleSoundEffect();
   commands.About();

@@ -33,8 +33,7 @@ struct Program {
   FakeView view;
   FixedClock clock;
   Drill drill{view, clock};
-  Commands commands{drill};
-  DrillState& state = drill.State();
+  Commands commands{drill, view};
 
   void Open(const std::string& path) {
     view.openChoices.push_back(path);
@@ -44,7 +43,7 @@ struct Program {
   void OpenAndMark(const std::string& path, const std::string& bytes, const std::string& target) {
     WriteBytes(path, bytes);
     Open(path);
-    view.target = target;
+    drill.ShowSentence(target);
     commands.MarkReady();
   }
 };
@@ -67,7 +66,7 @@ TEST(FileFaults, DiskFullDuringSaveLosesNothing) {
                             } catch (const IoError& error) {
                               if (WithFullStop(error.what()) != "Disk full.") return error.what();
                             }
-                            return program.state.Modified ? "" : "Modified was cleared";
+                            return program.drill.Modified() ? "" : "Modified was cleared";
                           });
   EXPECT_EQ(outcome, "");
   EXPECT_EQ(ReadBytes(path), original);
@@ -84,8 +83,8 @@ TEST(FileFaults, OddFileNamesRoundTrip) {
     WriteBytes(path, "one\r\ntwo\r\n");
     Program program;
     program.Open(path);
-    ASSERT_FALSE(program.state.NoFileOpen) << name;
-    program.view.target = "two";
+    ASSERT_TRUE(program.drill.HasOpenFile()) << name;
+    program.drill.ShowSentence("two");
     program.commands.MarkReady();
     program.commands.Save();
     EXPECT_EQ(ReadBytes(path), "one\r\n*two\r\n") << name;
@@ -103,13 +102,13 @@ TEST(FileFaults, FileGoneBeforeLoadingChangesNothingVisible) {
   program.view.openChoices.push_back(gone);
   fs::remove(gone);  // deleted after the user chose it
   program.commands.Open();
-  EXPECT_EQ(program.state.CurrentFile, gone);
+  EXPECT_EQ(program.commands.CurrentFile().name, gone);
   EXPECT_EQ(program.view.target, "A");
   EXPECT_TRUE(program.view.messages.empty());
 
   program.view.openChoices.push_back(dir.Path().string());  // a folder chosen as the file
   program.commands.Open();
-  EXPECT_EQ(Entries(program.state.FileLines), (std::vector<std::string>{"A"}));
+  EXPECT_EQ(Entries(program.drill.FileLines()), (std::vector<std::string>{"A"}));
 }
 
 TEST(FileFaults, FailedLoadChangesNothing) {
@@ -136,9 +135,9 @@ TEST(FileFaults, FailedLoadChangesNothing) {
       }
     }
     if (ReadBytes(wide) != std::string("\xFF\xFEm\0i\0", 6)) return "the UTF-16 file changed";
-    if (program.state.CurrentFile != first)
-      return "CurrentFile became " + program.state.CurrentFile;
-    if (program.view.target != target || !program.state.Modified) return "the drill changed";
+    if (program.commands.CurrentFile().name != first)
+      return "CurrentFile became " + program.commands.CurrentFile().name;
+    if (program.view.target != target || !program.drill.Modified()) return "the drill changed";
     if (program.view.infoText != "There are 2 records in the file, 1 marked ready ...") {
       return "the information line changed";
     }
@@ -170,7 +169,7 @@ TEST(FileFaults, OnlyRegularFilesAreRead) {
         });
     EXPECT_EQ(outcome, path + " is not a regular file");
   }
-  EXPECT_EQ(program.state.CurrentFile, dir.File("a.dat"));
+  EXPECT_EQ(program.commands.CurrentFile().name, dir.File("a.dat"));
 }
 
 TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
@@ -184,19 +183,19 @@ TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
   program.view.answers.push_back(Answer::Cancel);
   program.commands.Save();
   EXPECT_EQ(program.view.messages, (std::vector<std::string>{question}));
-  EXPECT_TRUE(program.state.Modified);
+  EXPECT_TRUE(program.drill.Modified());
   Lifecycle lifecycle(program.drill, program.commands);
   EXPECT_THROW(lifecycle.SaveBeforeClose(false), UserError);  // nobody there to answer
   EXPECT_EQ(ReadBytes(path), "A\r\nB\r\nadded by an editor\r\n");
 
   program.view.answers = {Answer::Ok, Answer::Cancel};  // Close stops, the file stays open
   program.commands.Close();
-  EXPECT_FALSE(program.state.NoFileOpen);
+  EXPECT_TRUE(program.drill.HasOpenFile());
 
   program.commands.Save();  // answered OK
   EXPECT_EQ(ReadBytes(path), "*A\r\nB\r\n");
   program.view.messages.clear();
-  program.state.Modified = true;
+  program.drill.ClearAllMarks();                  // a change
   EXPECT_TRUE(lifecycle.SaveBeforeClose(false));  // our own save changes nothing
   EXPECT_TRUE(program.view.messages.empty());
 
@@ -207,7 +206,7 @@ TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
   WriteBytes(path, "*B\r\nA\r\n");
   const timespec times[2] = {before.st_atim, before.st_mtim};
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-  program.state.Modified = true;
+  program.drill.ClearAllMarks();  // a change
   EXPECT_THROW(lifecycle.SaveBeforeClose(false), UserError);
   EXPECT_EQ(ReadBytes(path), "*B\r\nA\r\n");
 }
@@ -221,7 +220,7 @@ TEST(FileFaults, UnreadableSettingsGiveDefaultsAndAreNotOverwritten) {
     Program program;
     Lifecycle lifecycle(program.drill, program.commands);
     lifecycle.StartUp();
-    if (!program.state.SoundEffect) return "the unreadable value was read";
+    if (!program.drill.Options().soundEffect) return "the unreadable value was read";
     try {
       lifecycle.WriteIniFile();
       return "the settings were overwritten";

@@ -32,20 +32,19 @@ class LifecycleTest : public ::testing::Test {
   FakeView view;
   FixedClock clock;
   Drill drill{view, clock};
-  Commands commands{drill};
+  Commands commands{drill, view};
   Lifecycle lifecycle{drill, commands};
-  DrillState& state = drill.State();
 };
 
 TEST_F(LifecycleTest, FirstStartInEmptyFolder) {
   lifecycle.StartUp();
-  EXPECT_EQ(state.StartDir, dir.Path().string() + "/");
-  EXPECT_TRUE(state.NoFileOpen);
-  EXPECT_TRUE(state.NoPrevious);
-  EXPECT_TRUE(state.SoundEffect);
-  EXPECT_TRUE(state.CaseSensitive);
-  EXPECT_EQ(state.CurrentFile, "Default.dat");
-  EXPECT_EQ(view.saveDialogName, "Default.dat");
+  EXPECT_EQ(commands.StartDir(), dir.Path().string() + "/");
+  EXPECT_FALSE(drill.HasOpenFile());
+  EXPECT_FALSE(drill.HasPrevious());
+  EXPECT_TRUE(drill.Options().soundEffect);
+  EXPECT_TRUE(drill.Options().caseSensitive);
+  EXPECT_EQ(commands.CurrentFile().name, "Default.dat");
+  EXPECT_EQ(commands.SaveDialogName(), "Default.dat");
   EXPECT_EQ(view.infoText, kNoFileText);
   EXPECT_EQ(view.cues, (std::vector<Cue>{Cue::About}));
 
@@ -64,20 +63,20 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
              "[options]\nsoundeffect = \"0\"\nCaseSensitive=x0\nShowMistakes=0\n[FILES]\n"
              "LastOpenFile=sub/w.dat\n");
   lifecycle.StartUp();
-  EXPECT_FALSE(state.SoundEffect);
+  EXPECT_FALSE(drill.Options().soundEffect);
   EXPECT_FALSE(view.soundChecked);
-  EXPECT_FALSE(state.CaseSensitive);
+  EXPECT_FALSE(drill.Options().caseSensitive);
   EXPECT_FALSE(view.caseChecked);
-  EXPECT_FALSE(state.ShowMistakes);
+  EXPECT_FALSE(drill.Options().showMistakes);
   EXPECT_FALSE(view.mistakesChecked);
-  EXPECT_EQ(state.CurrentFile, "sub/w.dat");  // relative, as read
-  EXPECT_EQ(view.saveDialogName, "");
-  EXPECT_FALSE(state.NoFileOpen);
+  EXPECT_EQ(commands.CurrentFile().name, "sub/w.dat");  // relative, as read
+  EXPECT_EQ(commands.CurrentFile().path, dir.File("sub/w.dat"));
+  EXPECT_EQ(commands.SaveDialogName(), "");
+  EXPECT_TRUE(drill.HasOpenFile());
   EXPECT_EQ(view.target, "one");
   EXPECT_TRUE(view.cues.empty());
 
-  state.FileLines.Put(0, "*one");
-  state.Modified = true;
+  drill.MarkRecord("one");
   lifecycle.SaveBeforeClose(true);
   lifecycle.WriteIniFile();
   EXPECT_EQ(ReadBytes(dir.File("sub/w.dat")), "*one\r\n*two\r\n");
@@ -90,8 +89,8 @@ TEST_F(LifecycleTest, MissingLastFileFallsBackToDefault) {
   WriteBytes(dir.File("Default.dat"), "fallback\r\n");
   WriteBytes(dir.File("dru.ini"), "[Files]\nLastOpenFile=/no/such/file.dat\n");
   lifecycle.StartUp();
-  EXPECT_EQ(state.CurrentFile, "Default.dat");
-  EXPECT_EQ(view.saveDialogName, "Default.dat");
+  EXPECT_EQ(commands.CurrentFile().name, "Default.dat");
+  EXPECT_EQ(commands.SaveDialogName(), "Default.dat");
   EXPECT_EQ(view.target, "fallback");
 }
 
@@ -101,7 +100,7 @@ TEST_F(LifecycleTest, RelativeNameMeansTheStartUpFolder) {
   TempDir elsewhere;  // where a file dialog left the working directory
   WriteBytes(elsewhere.File("Default.dat"), "unrelated\r\n");
   fs::current_path(elsewhere.Path());
-  view.target = "two";
+  drill.ShowSentence("two");
   commands.MarkReady();
   EXPECT_TRUE(lifecycle.SaveBeforeClose(true));
   lifecycle.WriteIniFile();
@@ -122,13 +121,13 @@ TEST_F(LifecycleTest, AnyOpenableNameComesBack) {
        {dir.File("notes.txt "), dir.File(" lead.txt"), dir.File("tab\t"), dir.File("'single'"),
         std::string("\"quoted\""), std::string("'both\""), deep + "/long.txt"}) {
     WriteBytes(name, "one\r\n");
-    state.CurrentFile = name;
+    commands.SetCurrentFile(name);
     lifecycle.WriteIniFile();
     Drill next(view, clock);
-    Commands nextCommands(next);
+    Commands nextCommands(next, view);
     Lifecycle(next, nextCommands).StartUp();
-    EXPECT_EQ(next.State().CurrentFile, name);
-    EXPECT_FALSE(next.State().NoFileOpen) << name;
+    EXPECT_EQ(nextCommands.CurrentFile().name, name);
+    EXPECT_TRUE(next.HasOpenFile()) << name;
   }
 }
 
@@ -137,7 +136,7 @@ TEST_F(LifecycleTest, SettingsKeepTheirShape) {
   lifecycle.WriteIniFile();
   // A name with a line break is not written, and the user is told; the
   // last good one stays.
-  state.CurrentFile = dir.File("evil\n[Options]\nCaseSensitive=0");
+  commands.SetCurrentFile(dir.File("evil\n[Options]\nCaseSensitive=0"));
   EXPECT_THROW(lifecycle.WriteIniFile(), UserError);
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
             "[Files]\nLastOpenFile=Default.dat\n\n[Options]\nSoundEffect=1\nCaseSensitive="
@@ -194,7 +193,7 @@ TEST(LifecycleErrors, SettingsAreNotWrittenThroughSomeoneElsesLink) {
     FakeView view;
     FixedClock clock;
     Drill drill(view, clock);
-    Commands commands(drill);
+    Commands commands(drill, view);
     Lifecycle lifecycle(drill, commands);
     lifecycle.StartUp();
     try {
@@ -217,7 +216,7 @@ TEST(LifecycleErrors, LoadErrorAtStartUpEndsEarly) {
     FakeView view;
     FixedClock clock;
     Drill drill(view, clock);
-    Commands commands(drill);
+    Commands commands(drill, view);
     Lifecycle lifecycle(drill, commands);
     try {
       lifecycle.StartUp();
@@ -225,7 +224,7 @@ TEST(LifecycleErrors, LoadErrorAtStartUpEndsEarly) {
     } catch (const IoError& error) {
       if (std::string(error.what()) != "File access denied") return error.what();
     }
-    if (!drill.State().NoFileOpen) return "a file is open";
+    if (drill.HasOpenFile()) return "a file is open";
     if (!view.cues.empty()) return "the start-up cue played";
     if (view.infoText != kNoFileText) return "information line " + view.infoText;
     return "";
@@ -242,7 +241,7 @@ TEST_F(LifecycleTest, UnwritableSettingsReportThePath) {
   } catch (const UserError& error) {
     EXPECT_EQ(std::string(error.what()), "Unable to write to " + dir.File("dru.ini"));
   }
-  state.StartDir = dir.File("gone") + "/";
+  commands.SetStartDir(dir.File("gone"));
   EXPECT_THROW(lifecycle.WriteIniFile(), UserError);
 }
 

@@ -16,7 +16,12 @@ class BadInput : public ::testing::Test {
  protected:
   void Load(const std::string& bytes) {
     WriteBytes(path, bytes);
-    drill.OpenFile(ReadSentenceFile(path));
+    Reload();
+  }
+  void Reload() {
+    SentenceFile file = ReadSentenceFile(path);
+    format = file.format;
+    drill.InstallFile(file);
   }
 
   TempDir dir;
@@ -24,6 +29,7 @@ class BadInput : public ::testing::Test {
   FakeView view;
   FixedClock clock;
   Drill drill{view, clock};
+  FileFormat format;
 };
 
 TEST_F(BadInput, EveryByteValue) {
@@ -34,26 +40,25 @@ TEST_F(BadInput, EveryByteValue) {
   }
   Load(bytes);
   // A lone LF and a lone CR a round each end a line.
-  EXPECT_EQ(drill.State().FileLines.Count(), 7u);
-  drill.State().NoFileOpen = false;
-  EXPECT_FALSE(drill.GetRandomStr(drill.State().UnmarkedList).empty());
-  drill.SaveListToFile(path);
-  drill.OpenFile(ReadSentenceFile(path));
-  EXPECT_EQ(drill.State().FileLines.Count(), 7u);
+  EXPECT_EQ(drill.FileLines().Count(), 7u);
+  EXPECT_FALSE(drill.GetRandomStr(drill.UnmarkedList()).empty());
+  WriteSentenceFile(path, drill.FileLines(), format);
+  Reload();
+  EXPECT_EQ(drill.FileLines().Count(), 7u);
 }
 
 TEST_F(BadInput, EndOfDataFirstAndOnlyLineEnds) {
   Load(
       "\x1a"
       "A\r\nB\r\n");
-  EXPECT_EQ(drill.State().FileLines.Count(), 0u);
+  EXPECT_EQ(drill.FileLines().Count(), 0u);
   EXPECT_EQ(ReadSentenceFile(path).records, 0);  // the empty-file notice follows
   Load(std::string(100000, '\r'));
-  EXPECT_EQ(drill.State().FileLines.Count(), 100000u);
-  EXPECT_EQ(drill.State().UnmarkedList.Count(), 0u);
+  EXPECT_EQ(drill.FileLines().Count(), 100000u);
+  EXPECT_EQ(drill.UnmarkedList().Count(), 0u);
   Load(std::string(1000, '\n'));  // LF line ends: empty lines, no records
-  EXPECT_EQ(drill.State().FileLines.Count(), 1000u);
-  EXPECT_EQ(drill.State().RecordCount, 0);
+  EXPECT_EQ(drill.FileLines().Count(), 1000u);
+  EXPECT_EQ(drill.RecordCount(), 0);
 }
 
 TEST_F(BadInput, HugeSingleLine) {
@@ -61,10 +66,10 @@ TEST_F(BadInput, HugeSingleLine) {
   for (std::size_t i = 0; i < line.size(); i += 4096)
     line[i] = ' ';
   Load(line);
-  ASSERT_EQ(drill.State().FileLines.Count(), 1u);
-  EXPECT_EQ(drill.State().FileLines.Get(0).size(), line.size());
-  EXPECT_EQ(drill.State().UnmarkedList.At(0).View().data(),
-            drill.State().FileLines.At(0).View().data());  // one copy for both lists
+  ASSERT_EQ(drill.FileLines().Count(), 1u);
+  EXPECT_EQ(drill.FileLines().Get(0).size(), line.size());
+  EXPECT_EQ(drill.UnmarkedList().At(0).View().data(),
+            drill.FileLines().At(0).View().data());  // one copy for both lists
 }
 
 }  // namespace

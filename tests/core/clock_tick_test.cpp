@@ -28,7 +28,7 @@ TEST(ClockTick, ElapsedTimeLine) {
     }
     EXPECT_EQ(view.timeText, line);
   }
-  EXPECT_EQ(drill.State().TypingSeconds, 360000);
+  EXPECT_EQ(drill.TypingSeconds(), 360000);
 }
 
 TEST(ClockTick, InputBoxUpkeep) {
@@ -37,12 +37,15 @@ TEST(ClockTick, InputBoxUpkeep) {
   Drill drill(view, clock);
   drill.Tick();
   EXPECT_FALSE(view.inputEnabled);
-  view.inputEnabled = true;  // Open enables it even when no file came of it
+  drill.StartFile();  // Open enables it even when no file came of it
+  EXPECT_TRUE(view.inputEnabled);
   drill.Tick();
   EXPECT_FALSE(view.inputEnabled);
   EXPECT_FALSE(view.inputFocused);
 
-  drill.State().NoFileOpen = false;  // disabled while a file is open
+  SentenceFile file = testing::MakeFile({"A"});
+  drill.InstallFile(file);  // a file is open in a box still disabled
+  EXPECT_FALSE(view.inputEnabled);
   drill.Tick();
   EXPECT_TRUE(view.inputEnabled);
   EXPECT_TRUE(view.inputFocused);

@@ -12,13 +12,13 @@ using Cues = std::vector<Cue>;
 
 class Keystrokes : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* r : {"Next"}) {
-      state.FileLines.Add(r);
-      state.UnmarkedList.Add(r);
-    }
-    state.NoFileOpen = false;
-    view.target = "Cat";
+  void SetUp() override { Open(TextEncoding::Windows1252); }
+
+  // A file whose only record is "Next", with "Cat" on display.
+  void Open(TextEncoding encoding) {
+    SentenceFile file = testing::MakeFile({"Next"}, encoding);
+    drill.InstallFile(file);
+    drill.ShowSentence("Cat");
   }
 
   // Types text into the box as the window would: key press, then insert.
@@ -31,26 +31,37 @@ class Keystrokes : public ::testing::Test {
 
   // Enter with the box holding text after seconds of typing.
   void Finish(const std::string& text, std::int32_t seconds) {
+    Restart();
+    Wait(seconds);
     view.input = text;
-    state.TypingSeconds = seconds;
     drill.OnKeyPress(key::kEnter);
+  }
+
+  // A second key starts the measurement afresh.
+  void Restart() {
+    view.input = "x";
+    drill.OnKeyPress('y');
+    view.cues.clear();
+  }
+  void Wait(std::int32_t seconds) {
+    for (std::int32_t i = 0; i < seconds; ++i)
+      drill.Tick();
   }
 
   FakeView view;
   FixedClock clock;
   Drill drill{view, clock};
-  DrillState& state = drill.State();
 };
 
 TEST_F(Keystrokes, CaseOfTypedTextAgainstTarget) {
-  state.CaseSensitive = false;
+  drill.SetOption(Option::CaseSensitive, false);
   Finish("cAT", 6);
   EXPECT_EQ(view.currentText, "30");
   EXPECT_EQ(view.currentBar, 30);
   EXPECT_EQ(view.bestText, "30");
 
-  view.target = "Cat";
-  state.CaseSensitive = true;
+  drill.ShowSentence("Cat");
+  drill.SetOption(Option::CaseSensitive, true);
   Finish("cat", 6);
   EXPECT_EQ(view.currentBar, 0);
   EXPECT_EQ(view.currentText, "0");
@@ -58,18 +69,18 @@ TEST_F(Keystrokes, CaseOfTypedTextAgainstTarget) {
   EXPECT_EQ(view.bestText, "30");
   EXPECT_EQ(view.target, "Next");
   EXPECT_EQ(view.input, "");
-  EXPECT_EQ(state.PreviousStr, "Cat");
-  EXPECT_FALSE(state.NoPrevious);
+  EXPECT_EQ(drill.PreviousSentence(), "Cat");
+  EXPECT_TRUE(drill.HasPrevious());
 
-  view.target = "caf\xE9";  // only ASCII letters fold
-  state.CaseSensitive = false;
+  drill.ShowSentence("caf\xE9");  // only ASCII letters fold
+  drill.SetOption(Option::CaseSensitive, false);
   Finish("CAF\xC9", 6);
   EXPECT_EQ(view.currentText, "0");
 }
 
 TEST_F(Keystrokes, Utf8FilesFoldUnicodeCaseAndCountCharacters) {
-  state.Format.encoding = TextEncoding::Utf8;
-  state.CaseSensitive = false;
+  Open(TextEncoding::Utf8);
+  drill.SetOption(Option::CaseSensitive, false);
   const std::pair<const char*, const char*> matches[] = {
       {"\xC3\x89t\xC3\xA9", "\xC3\xA9T\xC3\x89"},  // Été, éTÉ
       {"Stra\xC3\x9F"
@@ -77,22 +88,22 @@ TEST_F(Keystrokes, Utf8FilesFoldUnicodeCaseAndCountCharacters) {
        "STRASSE"},                                                // Straße
       {"\xD0\x9F\xD1\x80\xD0\xB8", "\xD0\xBF\xD0\xA0\xD0\x98"}};  // При, пРИ
   for (const auto& [target, typed] : matches) {
-    view.target = target;
+    drill.ShowSentence(target);
     Finish(typed, 1);
     EXPECT_NE(view.currentText, "0") << typed;
   }
   // Six characters in twelve bytes, typed in six seconds: 60 keys a minute.
   const std::string russian = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
-  view.target = russian;
+  drill.ShowSentence(russian);
   Finish(russian, 6);
   EXPECT_EQ(view.currentText, "60");
 
   // The second character starts the measurement, and every printable one
   // is typing, whatever its bytes.
   view.input = "\xD0\x9F";
-  state.TypingSeconds = 9;
+  Wait(9);
   drill.OnKeyPress(U'\u0440');
-  EXPECT_EQ(state.TypingSeconds, 0);
+  EXPECT_EQ(drill.TypingSeconds(), 0);
   view.cues.clear();
   drill.OnKeyPress(U'\u00E9');
   drill.OnKeyPress(U'\u65E5');
@@ -104,13 +115,13 @@ TEST_F(Keystrokes, EnterShowsMistakesUntilTheNextKey) {
   EXPECT_EQ(view.status, "1 mistakes");
   Type("x");
   EXPECT_EQ(view.status, "");
-  view.target = "Cat";
+  drill.ShowSentence("Cat");
   Finish("Cat", 6);
   EXPECT_EQ(view.status, "correct");
   drill.OnKeyPress(key::kEscape);
   EXPECT_EQ(view.status, "");
-  state.ShowMistakes = false;  // the option off: the bar stays empty
-  view.target = "Cat";
+  drill.SetOption(Option::ShowMistakes, false);  // the option off: the bar stays empty
+  drill.ShowSentence("Cat");
   Finish("Cot", 6);
   EXPECT_EQ(view.status, "");
 }
@@ -128,7 +139,7 @@ TEST_F(Keystrokes, SpeedRoundingAndClamping) {
       {1, 120, "60", 60}};  // one character resets the count at Enter
   for (const Case& c : cases) {
     const std::string text(c.length, 'w');
-    view.target = text;
+    drill.ShowSentence(text);
     Finish(text, c.seconds);
     EXPECT_EQ(view.currentText, c.shown) << c.length << " in " << c.seconds;
     EXPECT_EQ(view.currentBar, c.bar) << c.length << " in " << c.seconds;
@@ -144,7 +155,7 @@ TEST_F(Keystrokes, BestSpeedIsTheBestNumberNotTheBestBar) {
   };
   for (const auto& [keys, best] : attempts) {
     const std::string text(keys, 'k');
-    view.target = text;
+    drill.ShowSentence(text);
     Finish(text, 5);
     EXPECT_EQ(view.bestText, best) << keys;
     EXPECT_EQ(view.bestBar, 600) << keys;
@@ -152,17 +163,17 @@ TEST_F(Keystrokes, BestSpeedIsTheBestNumberNotTheBestBar) {
 }
 
 TEST_F(Keystrokes, SecondKeyStartsTheMeasurement) {
-  state.TypingSeconds = 42;
+  Wait(42);
   Type("C");
-  EXPECT_EQ(state.TypingSeconds, 42);
+  EXPECT_EQ(drill.TypingSeconds(), 42);
   Type("a");
-  EXPECT_EQ(state.TypingSeconds, 0);
-  state.TypingSeconds = 7;
+  EXPECT_EQ(drill.TypingSeconds(), 0);
+  Wait(7);
   Type("t");
-  EXPECT_EQ(state.TypingSeconds, 7);
+  EXPECT_EQ(drill.TypingSeconds(), 7);
   view.input = "C";  // a Backspace left one character
   drill.OnKeyPress(key::kBackspace);
-  EXPECT_EQ(state.TypingSeconds, 0);
+  EXPECT_EQ(drill.TypingSeconds(), 0);
 }
 
 TEST_F(Keystrokes, CuesAndEsc) {
@@ -182,7 +193,7 @@ TEST_F(Keystrokes, CuesAndEsc) {
     drill.OnKeyDown(k);
   EXPECT_EQ(view.cues, (Cues{Cue::Hepp, Cue::Hepp, Cue::Hepp, Cue::Hepp, Cue::Hepp}));
 
-  state.SoundEffect = false;
+  drill.SetOption(Option::SoundEffect, false);
   view.cues.clear();
   Type("ab");
   drill.OnKeyDown(vk::kDelete);
@@ -204,8 +215,8 @@ TEST_F(Keystrokes, CtrlRestoresPreviousRecordOnce) {
 }
 
 TEST_F(Keystrokes, NothingHappensWithoutFile) {
-  state.NoFileOpen = true;
-  state.TypingSeconds = 9;
+  drill.CloseFile();
+  Wait(9);
   view.input = "x";
   Type("yz");
   drill.OnKeyPress(key::kEscape);
@@ -213,8 +224,8 @@ TEST_F(Keystrokes, NothingHappensWithoutFile) {
   drill.OnKeyDown(vk::kControl);
   drill.OnKeyDown(vk::kPageUp);
   EXPECT_EQ(view.input, "xyz");
-  EXPECT_EQ(view.target, "Cat");
-  EXPECT_EQ(state.TypingSeconds, 9);
+  EXPECT_EQ(view.target, "");
+  EXPECT_EQ(drill.TypingSeconds(), 9);
   EXPECT_TRUE(view.cues.empty());
 }
 

@@ -37,13 +37,12 @@ TEST(SafeFileWriter, FailedSaveLeavesOriginalIntactAndNoTemporaryFile) {
   const std::string original = "old line\r\n*kept\r\n";
   WriteBytes(path, original);
 
-  testing::FakeView view;
-  testing::FixedClock clock;
-  Drill drill(view, clock);
+  RecordList lines;
   for (int i = 0; i < 20000; ++i)
-    drill.State().FileLines.Add("a much longer line than before");
+    lines.Add("a much longer line than before");
 
-  const std::string error = SaveWithFileSizeLimit(4096, [&] { drill.SaveListToFile(path); });
+  const std::string error =
+      SaveWithFileSizeLimit(4096, [&] { WriteSentenceFile(path, lines, FileFormat{}); });
   EXPECT_EQ(error, "Disk full");
   EXPECT_EQ(ReadBytes(path), original);
   EXPECT_EQ(FileCount(dir.Path()), 1u);

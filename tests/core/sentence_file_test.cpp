@@ -24,46 +24,52 @@ class SentenceFile : public ::testing::Test {
   std::string Load(const std::string& bytes) {
     const std::string path = dir.File("records.dat");
     WriteBytes(path, bytes);
-    drill.OpenFile(ReadSentenceFile(path));
+    Read(path);
     return path;
   }
+  void Read(const std::string& path) {
+    dru::SentenceFile file = ReadSentenceFile(path);
+    format = file.format;
+    drill.InstallFile(file);
+  }
+  void Save(const std::string& path) { WriteSentenceFile(path, drill.FileLines(), format); }
 
   TempDir dir;
   FakeView view;
   FixedClock clock;
   Drill drill{view, clock};
-  DrillState& state = drill.State();
+  FileFormat format;
 };
 
 TEST_F(SentenceFile, LoadsLinesRecordsAndMarks) {
   Load("A\r\n*B\r\n\r\nC");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "*B", "", "C"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"A", "C"}));
-  EXPECT_EQ(state.RecordCount, 3);
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A", "*B", "", "C"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Lines{"A", "C"}));
+  EXPECT_EQ(drill.RecordCount(), 3);
   EXPECT_EQ(view.infoText, "There are 3 records in the file, 1 marked ready ...");
-  EXPECT_FALSE(state.NoFileOpen);
-  EXPECT_FALSE(state.Modified);
+  EXPECT_TRUE(drill.HasOpenFile());
+  EXPECT_FALSE(drill.Modified());
 }
 
 TEST_F(SentenceFile, LineEndRules) {
   Load("A\nB\n");  // no CR at all: LF ends the lines
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "B"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A", "B"}));
   Load("A\nB\r\n");  // a lone LF ends a line in every file
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "B"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A", "B"}));
   Load(
       "A\r\nB\x1a"
       "C\r\n");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "B"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A", "B"}));
   Load("A\r");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A"}));
   Load("A");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A"}));
   Load("A\r\r\n\n  \t\r");  // CR, CR LF, LF: two empty lines
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "", "", "  \t"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"A", "  \t"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A", "", "", "  \t"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Lines{"A", "  \t"}));
   Load(std::string("\xEF\xBB\xBF*x\0y\r\n", 9));  // the byte-order mark is no text; NUL is
-  EXPECT_EQ(Entries(state.FileLines), (Lines{std::string("*x\0y", 4)}));
-  EXPECT_EQ(state.RecordCount, 1);
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{std::string("*x\0y", 4)}));
+  EXPECT_EQ(drill.RecordCount(), 1);
   EXPECT_EQ(view.infoText, "There are 1 records in the file, 1 marked ready ...");
 }
 
@@ -75,11 +81,11 @@ TEST_F(SentenceFile, LineEndSplitAcrossReadChunks) {
   bytes += std::string(chunk, 'y');
   bytes += "\r\nlast";
   Load(bytes);
-  ASSERT_EQ(state.FileLines.Count(), 4u);
-  EXPECT_EQ(state.FileLines.Get(0).size(), chunk - 1);
-  EXPECT_EQ(state.FileLines.Get(1), "second");
-  EXPECT_EQ(state.FileLines.Get(2).size(), chunk);
-  EXPECT_EQ(state.FileLines.Get(3), "last");
+  ASSERT_EQ(drill.FileLines().Count(), 4u);
+  EXPECT_EQ(drill.FileLines().Get(0).size(), chunk - 1);
+  EXPECT_EQ(drill.FileLines().Get(1), "second");
+  EXPECT_EQ(drill.FileLines().Get(2).size(), chunk);
+  EXPECT_EQ(drill.FileLines().Get(3), "last");
 }
 
 // Each line goes back with the line end it had, and 0x1A with all that
@@ -96,19 +102,19 @@ TEST_F(SentenceFile, SaveWritesEachLineEndBackAndKeepsWhatFollows1A) {
   };
   for (const auto& [original, saved] : cases) {
     const std::string path = Load(original);
-    drill.MarkRecord(state.FileLines.Get(0));
-    drill.SaveListToFile(path);
+    drill.MarkRecord(drill.FileLines().Get(0));
+    Save(path);
     EXPECT_EQ(ReadBytes(path), saved) << original.substr(0, 40);
   }
-  EXPECT_EQ(state.FileLines.Count(), 500u);  // the drill ends at 0x1A
+  EXPECT_EQ(drill.FileLines().Count(), 500u);  // the drill ends at 0x1A
 }
 
 TEST_F(SentenceFile, FailedOpenKeepsEverything) {
   Load("A\r\nB");
-  state.Modified = true;
+  drill.ClearAllMarks();  // a change to keep
   auto expectError = [&](const std::string& path, const char* text) {
     try {
-      drill.OpenFile(ReadSentenceFile(path));
+      Read(path);
       ADD_FAILURE() << "no error for " << path;
     } catch (const IoError& error) {
       EXPECT_STREQ(error.what(), text) << path;
@@ -118,8 +124,8 @@ TEST_F(SentenceFile, FailedOpenKeepsEverything) {
   expectError(dir.File("records.dat/inner"), "Invalid filename");
   expectError(dir.Path().string(), "File access denied");  // a folder reads with EISDIR
   expectError(dir.File(std::string(300, 'n')), "Invalid filename");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "B"}));
-  EXPECT_TRUE(state.Modified);
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A", "B"}));
+  EXPECT_TRUE(drill.Modified());
   EXPECT_EQ(view.infoText, "There are 2 records in the file, 0 marked ready ...");
 }
 
@@ -168,18 +174,18 @@ TEST_F(SentenceFile, RoundTripsKeepEncodingAndLineEnds) {
       const std::string where = std::string(text.name) + ", " + end.name;
       const std::string original = join(text.bom, text.lines, end.between, end.last);
       const std::string path = Load(original);
-      EXPECT_EQ(state.Format.encoding, text.encoding) << where;
-      EXPECT_EQ(state.Format.byteOrderMark, !text.bom.empty()) << where;
-      EXPECT_EQ(Entries(state.FileLines), text.lines) << where;
+      EXPECT_EQ(format.encoding, text.encoding) << where;
+      EXPECT_EQ(format.byteOrderMark, !text.bom.empty()) << where;
+      EXPECT_EQ(Entries(drill.FileLines()), text.lines) << where;
       drill.MarkRecord(text.lines[0]);
-      drill.SaveListToFile(path);
+      Save(path);
       Lines marked = text.lines;
       marked[0] = "*" + marked[0];
       EXPECT_EQ(ReadBytes(path), join(text.bom, marked, end.written, end.written)) << where;
 
       Load(original);
       drill.ClearAllMarks();
-      drill.SaveListToFile(path);
+      Save(path);
       Lines cleared = text.lines;
       cleared[1].erase(0, 1);
       EXPECT_EQ(ReadBytes(path), join(text.bom, cleared, end.written, end.written)) << where;
@@ -202,7 +208,7 @@ TEST_F(SentenceFile, EncodingDetection) {
   };
   for (const auto& [bytes, encoding] : cases) {
     Load(bytes);
-    EXPECT_EQ(state.Format.encoding, encoding) << bytes;
+    EXPECT_EQ(format.encoding, encoding) << bytes;
   }
   // Text in two or four bytes a character is refused, naming the file,
   // with a byte-order mark or without.
@@ -229,13 +235,13 @@ TEST_F(SentenceFile, EncodingDetection) {
 
 TEST_F(SentenceFile, ClearAllMarksRemovesOneMarkEach) {
   Load("*A\r\n**B\r\n*\r\nC\r\n");
-  EXPECT_EQ(state.RecordCount, 4);
+  EXPECT_EQ(drill.RecordCount(), 4);
   drill.ClearAllMarks();
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"A", "*B", "", "C"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"A", "*B", "C"}));
-  EXPECT_EQ(state.RecordCount, 3);
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"A", "*B", "", "C"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Lines{"A", "*B", "C"}));
+  EXPECT_EQ(drill.RecordCount(), 3);
   EXPECT_EQ(view.infoText, "There are 3 records in the file, 0 marked ready ...");
-  EXPECT_TRUE(state.Modified);
+  EXPECT_TRUE(drill.Modified());
 }
 
 // Undo keeps what a clearing changed, not copies of both lists: a press
@@ -252,8 +258,8 @@ TEST_F(SentenceFile, UndoOfClearingCostsWhatTheMarksCost) {
   EXPECT_LT(heap() - before, 64u << 10);  // the lists are 2.4 MB each
   ASSERT_TRUE(drill.Undo());
   ASSERT_TRUE(drill.Undo());
-  EXPECT_EQ(state.FileLines.Get(100000), "*marked");
-  EXPECT_EQ(state.UnmarkedList.Count(), 100000u);
+  EXPECT_EQ(drill.FileLines().Get(100000), "*marked");
+  EXPECT_EQ(drill.UnmarkedList().Count(), 100000u);
 }
 
 TEST_F(SentenceFile, MarkInUtf8FoldsUnicodeCase) {
@@ -261,9 +267,9 @@ TEST_F(SentenceFile, MarkInUtf8FoldsUnicodeCase) {
       "\xD0\x94\xD0\x90\r\n\xD0\xB4\xD0\xB0\r\nStra\xC3\x9F"
       "e\r\n");                          // ДА, да, Straße
   drill.MarkRecord("\xD0\x94\xD0\xB0");  // Да
-  EXPECT_EQ(state.FileLines.Get(0), "*\xD0\x94\xD0\x90");
+  EXPECT_EQ(drill.FileLines().Get(0), "*\xD0\x94\xD0\x90");
   drill.MarkRecord("STRASSE");
-  EXPECT_EQ(state.FileLines.Get(2),
+  EXPECT_EQ(drill.FileLines().Get(2),
             "*Stra\xC3\x9F"
             "e");
 }
@@ -271,14 +277,14 @@ TEST_F(SentenceFile, MarkInUtf8FoldsUnicodeCase) {
 TEST_F(SentenceFile, MarkTakesTheExactRecordFirstThenIgnoresCase) {
   Load("APPLE pie\r\napple PIE\r\nxyz\r\nXyz");
   drill.MarkRecord("apple PIE");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"APPLE pie", "*apple PIE", "xyz", "Xyz"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"APPLE pie", "xyz", "Xyz"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"APPLE pie", "*apple PIE", "xyz", "Xyz"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Lines{"APPLE pie", "xyz", "Xyz"}));
   drill.MarkRecord("Xyz");
   drill.MarkRecord("XYZ");  // no exact record: the first one ignoring case
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"APPLE pie", "*apple PIE", "*xyz", "*Xyz"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"APPLE pie"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"APPLE pie", "*apple PIE", "*xyz", "*Xyz"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Lines{"APPLE pie"}));
   drill.MarkRecord("nothing");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"APPLE pie", "*apple PIE", "*xyz", "*Xyz"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"APPLE pie", "*apple PIE", "*xyz", "*Xyz"}));
 
   // After a clearing, "*x" on screen is the line that lost one of two
   // marks, not an earlier marked line of the same text.
@@ -286,13 +292,13 @@ TEST_F(SentenceFile, MarkTakesTheExactRecordFirstThenIgnoresCase) {
   drill.ClearAllMarks();
   drill.MarkRecord("x");
   drill.MarkRecord("*x");
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"*x", "**x"}));
-  EXPECT_EQ(state.UnmarkedList.Count(), 0u);
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"*x", "**x"}));
+  EXPECT_EQ(drill.UnmarkedList().Count(), 0u);
   drill.Undo();
   drill.Undo();
   drill.Undo();
-  EXPECT_EQ(Entries(state.FileLines), (Lines{"x", "**x"}));
-  EXPECT_EQ(Entries(state.UnmarkedList), (Lines{"x"}));
+  EXPECT_EQ(Entries(drill.FileLines()), (Lines{"x", "**x"}));
+  EXPECT_EQ(Entries(drill.UnmarkedList()), (Lines{"x"}));
 }
 
 }  // namespace

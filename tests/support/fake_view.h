@@ -14,10 +14,9 @@ namespace dru::testing {
 // questions from queues filled by the test.
 class FakeView : public DrillView {
  public:
+  // What the displays show, from the last snapshot.
   std::string target;
-  std::string input;
   bool inputEnabled = true;
-  bool inputFocused = false;
   std::int64_t currentBar = 0;
   std::int64_t bestBar = 0;
   std::string currentText = std::string(kNoSpeedYetText);
@@ -27,47 +26,44 @@ class FakeView : public DrillView {
   bool soundChecked = true;
   bool caseChecked = true;
   bool mistakesChecked = true;
-  std::string status;    // what the status bar shows, in short
   std::string undoText;  // the Undo item's text; empty: disabled
   TextEncoding encoding = TextEncoding::Windows1252;
 
+  std::string input;  // the user's, so the test types into it
+  bool inputFocused = false;
+  std::string status;  // what the status bar shows, in short
   std::vector<Cue> cues;
   std::vector<std::string> messages;
   std::deque<Answer> answers;  // empty: every box is answered OK
   std::deque<std::optional<std::string>> openChoices;
   std::deque<std::optional<std::string>> saveChoices;
-  std::string saveDialogName;
+  std::vector<std::string> openFolders;  // where each open dialog started
+  std::string saveDialogName;            // what the last save dialog started with
   int aboutShown = 0;
 
-  void SetTextEncoding(TextEncoding shown) override { encoding = shown; }
-  const std::string& TargetText() const override { return target; }
-  void SetTargetText(std::string_view text) override { target = text; }
+  void Show(const DrillSnapshot& shown) override {
+    target = shown.target;
+    encoding = shown.encoding;
+    inputEnabled = shown.inputEnabled;
+    currentBar = ClampBar(shown.currentSpeed.value_or(0));
+    bestBar = ClampBar(shown.bestSpeed);
+    currentText = CurrentSpeedText(shown);
+    bestText = BestSpeedText(shown);
+    infoText = InfoText(shown);
+    timeText = TimeText(shown);
+    soundChecked = shown.options.soundEffect;
+    caseChecked = shown.options.caseSensitive;
+    mistakesChecked = shown.options.showMistakes;
+    undoText = UndoText(shown);
+  }
   std::string InputText() const override { return input; }
   void ClearInput() override { input.clear(); }
-  void SetInputEnabled(bool enabled) override { inputEnabled = enabled; }
-  bool InputHasFocus() const override { return inputFocused; }
   void FocusInput() override { inputFocused = inputEnabled; }
-  void SetCurrentSpeedBar(std::int64_t position) override { currentBar = ClampBar(position); }
-  std::int64_t CurrentSpeedBar() const override { return currentBar; }
-  void SetBestSpeedBar(std::int64_t position) override { bestBar = ClampBar(position); }
-  std::int64_t BestSpeedBar() const override { return bestBar; }
-  std::string CurrentSpeedText() const override { return currentText; }
-  void SetCurrentSpeedText(std::string_view text) override { currentText = text; }
-  void SetBestSpeedText(std::string_view text) override { bestText = text; }
-  void SetInfoText(std::string_view text) override { infoText = text; }
-  void SetTimeText(std::string_view text) override { timeText = text; }
-  bool SoundEffectChecked() const override { return soundChecked; }
-  void SetSoundEffectChecked(bool checked) override { soundChecked = checked; }
-  bool CaseSensitiveChecked() const override { return caseChecked; }
-  void SetCaseSensitiveChecked(bool checked) override { caseChecked = checked; }
-  bool ShowMistakesChecked() const override { return mistakesChecked; }
-  void SetShowMistakesChecked(bool checked) override { mistakesChecked = checked; }
   void ShowMistakes(std::string_view, std::string_view, const Comparison& comparison) override {
     status = std::to_string(comparison.mistakes) + " mistakes";
   }
   void ShowCorrect() override { status = "correct"; }
   void ClearStatus() override { status.clear(); }
-  void SetUndoText(std::string_view text) override { undoText = text; }
 
   Answer ShowMessage(MessageKind, std::string_view text) override {
     messages.emplace_back(text);
@@ -76,12 +72,14 @@ class FakeView : public DrillView {
     answers.pop_front();
     return answer;
   }
-  std::optional<std::string> RunOpenDialog() override { return Pop(openChoices); }
-  void SetSaveDialogFileName(std::string_view name) override { saveDialogName = name; }
-  std::optional<std::string> RunSaveDialog(std::string_view) override {
-    auto choice = Pop(saveChoices);
-    if (choice) saveDialogName = *choice;
-    return choice;
+  std::optional<std::string> RunOpenDialog(const std::string& folder) override {
+    openFolders.push_back(folder);
+    return Pop(openChoices);
+  }
+  std::optional<std::string> RunSaveDialog(std::string_view, const std::string&,
+                                           const std::string& name) override {
+    saveDialogName = name;
+    return Pop(saveChoices);
   }
   void ShowAbout() override { ++aboutShown; }
   void PlayCue(Cue cue) override { cues.push_back(cue); }
@@ -94,6 +92,26 @@ class FakeView : public DrillView {
     return value;
   }
 };
+
+// A sentence file read from lines without a disk: each line as in the file,
+// marked or not, in encoding.
+inline SentenceFile MakeFile(std::initializer_list<const char*> lines,
+                             TextEncoding encoding = TextEncoding::Windows1252) {
+  SentenceFile file;
+  file.format.encoding = encoding;
+  for (const char* line : lines) {
+    file.fileLines.Add(line);
+    const std::string_view text = line;
+    if (text.empty()) continue;
+    ++file.records;
+    if (IsMarked(text)) {
+      ++file.marked;
+    } else {
+      file.unmarkedList.Add(file.fileLines.At(file.fileLines.Count() - 1));
+    }
+  }
+  return file;
+}
 
 // The entries of a record list, for comparing with expected lines.
 inline std::vector<std::string> Entries(const RecordList& list) {

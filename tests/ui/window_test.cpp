@@ -21,6 +21,7 @@
 #include "about_box.h"
 #include "cue_player.h"
 #include "main_window.h"
+#include "target_display.h"
 #include "temp_dir.h"
 #include "titles.h"
 #include "version.h"
@@ -78,13 +79,25 @@ class WindowTest : public QObject {
   QPlainTextEdit* Memo() { return Child<QPlainTextEdit>("MemoTPD"); }
   QString LabelText(const char* name) { return Child<QLabel>(name)->text(); }
 
+  dru::Drill& Drill() { return window->Controller().GetDrill(); }
+  dru::Commands& Commands() { return window->Controller().GetCommands(); }
+  // The bytes on display as the sentence to type.
+  std::string Target() { return Child<dru::ui::TargetDisplay>("StaticTextTXD")->Bytes(); }
+
   // Loads records into the drill as Open would, with target as the target.
+  // The clock then runs only when Wait says.
   void Load(const std::string& bytes, const std::string& target) {
+    Child<QTimer>("TimerDru")->stop();
     const std::string path = dir->File("records.dat");
     dru::testing::WriteBytes(path, bytes);
-    window->GetCommands().LoadFileToList(path);
-    window->SetTargetText(target);
+    Commands().SetCurrentFile(path);
+    Commands().LoadFileToList();
+    Drill().ShowSentence(target);
     Memo()->setFocus();
+  }
+  void Wait(int seconds) {
+    for (int i = 0; i < seconds; ++i)
+      Drill().Tick();
   }
 
  private slots:
@@ -99,8 +112,8 @@ class WindowTest : public QObject {
   }
 
   void cleanup() {
-    window->GetDrill().State().Modified = false;
-    window->GetDrill().State().StartDir = dir->Path().string() + "/";
+    Drill().Saved();
+    Commands().SetStartDir(dir->Path().string());
     window.reset();
     dir.reset();
   }
@@ -134,12 +147,14 @@ class WindowTest : public QObject {
     QVERIFY(!Child<QProgressBar>("ProgressBarCS")->isTextVisible());
     QVERIFY(!Child<QStatusBar>("StatusBarMain")->isSizeGripEnabled());
     QCOMPARE(Memo()->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(window->TargetText(), std::string());
+    QCOMPARE(Target(), std::string());
 
-    window->SetCurrentSpeedBar(750);
-    QCOMPARE(window->CurrentSpeedBar(), std::int64_t(600));
-    window->SetBestSpeedBar(-5);
-    QCOMPARE(window->BestSpeedBar(), std::int64_t(0));
+    dru::DrillSnapshot shown = Drill().Snapshot();
+    shown.currentSpeed = 750;
+    shown.bestSpeed = -5;
+    window->Show(shown);
+    QCOMPARE(Child<QProgressBar>("ProgressBarCS")->value(), 600);
+    QCOMPARE(Child<QProgressBar>("ProgressBarMS")->value(), 0);
   }
 
   void menuItemsAndShortcuts() {
@@ -171,13 +186,13 @@ class WindowTest : public QObject {
     Load("A\r\nB\r\n", "A");
     QTest::keyClick(Memo(), Qt::Key_F4);
     QTest::keyClick(Memo(), Qt::Key_F5);
-    QVERIFY(!window->GetDrill().State().SoundEffect);
+    QVERIFY(!Drill().Options().soundEffect);
     QVERIFY(!Child<QAction>("SoundEffect1")->isChecked());
-    QVERIFY(!window->GetDrill().State().CaseSensitive);
+    QVERIFY(!Drill().Options().caseSensitive);
     QVERIFY(!Child<QAction>("CaseSensitive1")->isChecked());
     QCOMPARE(Memo()->toPlainText(), QString());
     Child<QAction>("SoundEffect1")->trigger();  // the menu item works like F4
-    QVERIFY(window->GetDrill().State().SoundEffect);
+    QVERIFY(Drill().Options().soundEffect);
     QVERIFY(Child<QAction>("SoundEffect1")->isChecked());
   }
 
@@ -185,25 +200,25 @@ class WindowTest : public QObject {
     Load("Hello world\r\nNext one\r\n", "Hello world");
     QTest::keyClicks(Memo(), QStringLiteral("Hello world"));
     QCOMPARE(window->InputText(), std::string("Hello world"));
-    window->GetDrill().State().TypingSeconds = 2;
+    Wait(2);
     QTest::keyClick(Memo(), Qt::Key_Return);
     QCOMPARE(LabelText("LabelCS"), QStringLiteral("330"));
     QCOMPARE(LabelText("LabelMS"), QStringLiteral("330"));
     QCOMPARE(Child<QProgressBar>("ProgressBarCS")->value(), 330);
     QCOMPARE(Memo()->toPlainText(), QString());
-    QCOMPARE(window->GetDrill().State().PreviousStr, std::string("Hello world"));
+    QCOMPARE(Drill().PreviousSentence(), std::string("Hello world"));
 
     // Ctrl brings the record back and empties the box.
-    window->SetTargetText("Next one");
+    Drill().ShowSentence("Next one");
     QTest::keyClicks(Memo(), QStringLiteral("Ne"));
     QTest::keyClick(Memo(), Qt::Key_Control, Qt::ControlModifier);
-    QCOMPARE(window->TargetText(), std::string("Hello world"));
+    QCOMPARE(Target(), std::string("Hello world"));
     QCOMPARE(Memo()->toPlainText(), QString());
 
     // F12 from the input box marks the target.
     QTest::keyClick(Memo(), Qt::Key_F12);
-    QCOMPARE(window->GetDrill().State().FileLines.Get(0), std::string_view("*Hello world"));
-    QCOMPARE(window->TargetText(), std::string("Next one"));
+    QCOMPARE(Drill().FileLines().Get(0), std::string_view("*Hello world"));
+    QCOMPARE(Target(), std::string("Next one"));
   }
 
   void wrongAnswersShowTheirMistakes() {
@@ -221,16 +236,16 @@ class WindowTest : public QObject {
 
     // A huge record: where the texts part, and Enter stays quick.
     const std::string huge(20'000'000, 'w');
-    window->SetTargetText(huge);
+    Drill().ShowSentence(huge);
     Memo()->setPlainText(QStringLiteral("wwwx"));
     QTest::keyClick(Memo(), Qt::Key_Return);
     QVERIFY(status->accessibleName().startsWith(
         QStringLiteral("The typed text differs from character 4")));
 
     Child<QAction>("ShowMistakes1")->trigger();  // off: the bar stays empty
-    QVERIFY(!window->GetDrill().State().ShowMistakes);
+    QVERIFY(!Drill().Options().showMistakes);
     QCOMPARE(status->text(), QString());
-    window->SetTargetText("Hello world");
+    Drill().ShowSentence("Hello world");
     QTest::keyClicks(Memo(), QStringLiteral("Helo"));
     QTest::keyClick(Memo(), Qt::Key_Return);
     QCOMPARE(status->text(), QString());
@@ -253,7 +268,7 @@ class WindowTest : public QObject {
     QVERIFY(typed != nullptr);
     QCOMPARE(typed->text(0, typed->characterCount()), QString::fromStdString(sentence));
 
-    window->GetDrill().State().TypingSeconds = 1;
+    Wait(1);
     QTest::keyClick(Memo(), Qt::Key_Return);  // 1800 keys a minute
     for (const char* name : {"LabelCS", "LabelMS"}) {
       auto* number = Child<QLabel>(name);
@@ -281,7 +296,7 @@ class WindowTest : public QObject {
     QCOMPARE(window->InputText(), std::string("ab\t\r\nc"));
     QTest::keyClick(Memo(), Qt::Key_Escape);
     QCOMPARE(Memo()->toPlainText(), QString());
-    QCOMPARE(window->TargetText(), std::string("Target"));
+    QCOMPARE(Target(), std::string("Target"));
     QTest::keyClick(Memo(), Qt::Key_Q, Qt::ControlModifier);  // a control character
     QCOMPARE(Memo()->toPlainText(), QString());
 
@@ -325,19 +340,19 @@ class WindowTest : public QObject {
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), russian);
     TypeText(Memo(), russian);
     QCOMPARE(window->InputText(), russian.toStdString());
-    window->GetDrill().State().TypingSeconds = 11;
+    Wait(11);
     QTest::keyClick(Memo(), Qt::Key_Return);
     QCOMPARE(LabelText("LabelCS"), QStringLiteral("60"));  // 11 characters, not 20 bytes
 
     // A character composed by a dead key or an input method is one key: as
     // the second one it starts the measurement.
-    window->SetTargetText(french.toStdString());
+    Drill().ShowSentence(french.toStdString());
     QTest::keyClicks(Memo(), QStringLiteral("O"));
-    window->GetDrill().State().TypingSeconds = 5;
+    Wait(5);
     QInputMethodEvent composed;
     composed.setCommitString(QString::fromUtf8("\u00f9"));
     QApplication::sendEvent(Memo(), &composed);
-    QCOMPARE(window->GetDrill().State().TypingSeconds, 0);
+    QCOMPARE(Drill().TypingSeconds(), 0);
     QCOMPARE(window->InputText(), std::string("O\xC3\xB9"));
 
     // File names in messages as the file system spells them.
@@ -381,12 +396,12 @@ class WindowTest : public QObject {
       }
       return std::pair{first, last};
     };
-    window->SetTargetText(std::string(300, 'W'));          // one word, far wider than the box
+    Drill().ShowSentence(std::string(300, 'W'));           // one word, far wider than the box
     QVERIFY(inkRows().second >= area.top() + lineHeight);  // broken onto the next line
     std::string words;
     for (int i = 0; i < 60; ++i)
       words += "word ";
-    window->SetTargetText(words);
+    Drill().ShowSentence(words);
     const int wholeLines = area.height() / lineHeight;
     QVERIFY(inkRows().second < area.top() + wholeLines * lineHeight);  // no cut-off line
     QVERIFY(inkRows().first <= area.top() + 3);  // level with the typed text, not sunk
@@ -394,13 +409,13 @@ class WindowTest : public QObject {
 
   void targetKeepsItsBytesAndAmpersands() {
     const std::string bytes = "Tom & Jerry <b>caf\xE9</b>\x80";
-    window->SetTargetText(bytes);
-    QCOMPARE(window->TargetText(), bytes);
+    Drill().ShowSentence(bytes);
+    QCOMPARE(Target(), bytes);
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(),
              QString::fromUtf8("Tom & Jerry <b>caf\u00e9</b>\u20ac"));
     const std::string huge(20'000'000, 'w');
-    window->SetTargetText(huge);
-    QCOMPARE(window->TargetText().size(), huge.size());
+    Drill().ShowSentence(huge);
+    QCOMPARE(Target().size(), huge.size());
     QVERIFY(Child<QLabel>("StaticTextTXD")->text().size() < 10000);
   }
 
@@ -409,7 +424,7 @@ class WindowTest : public QObject {
     const std::function<void()> kinds[] = {
         [&] { window->ShowMessage(MessageKind::Information, "A notice"); },
         [&] { window->ShowMessage(MessageKind::Confirmation, "A question?"); },
-        [&] { window->RunHandler([] { throw std::runtime_error("An error"); }); },
+        [&] { window->Controller().RunHandler([] { throw std::runtime_error("An error"); }); },
     };
     for (const auto& show : kinds) {
       int left = 0;
@@ -472,16 +487,17 @@ class WindowTest : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     const std::string missing = dir->File("missing.dat");
-    window->RunHandler([&] { window->GetCommands().LoadFileToList(missing); });
+    Commands().SetCurrentFile(missing);
+    window->Controller().RunHandler([&] { Commands().LoadFileToList(); });
     QCOMPARE(caption, QString::fromUtf8(dru::ui::kApplicationTitle));
     QCOMPARE(text, QStringLiteral("File not found."));
-    QVERIFY(window->GetDrill().State().NoFileOpen);
+    QVERIFY(!Drill().HasOpenFile());
 
     OnNextModal([&](QWidget* box) {
       text = ModalText(box);
       QTest::keyClick(box, Qt::Key_Return);
     });
-    window->RunHandler([] { throw std::bad_alloc(); });
+    window->Controller().RunHandler([] { throw std::bad_alloc(); });
     QCOMPARE(text, QStringLiteral("Not enough memory."));
   }
 

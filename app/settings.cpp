@@ -1,0 +1,75 @@
+// dru.ini: each key of the settings named once, for reading and writing.
+#include "settings.h"
+
+#include <climits>
+#include <string_view>
+
+#include "ini_file.h"
+#include "io_error.h"
+#include "safe_file_writer.h"
+
+namespace dru {
+namespace {
+
+struct Key {
+  const char* section;
+  const char* name;
+};
+
+constexpr Key kLastOpenFile{"Files", "LastOpenFile"};
+// Any name that can be opened comes back whole, also past the 2047
+// characters of other values.
+constexpr std::size_t kMaxNameLength = PATH_MAX;
+
+// The options in the order they are written.
+struct OptionKey {
+  Key key;
+  bool DrillOptions::*value;
+};
+constexpr OptionKey kOptionKeys[] = {
+    {{"Options", "SoundEffect"}, &DrillOptions::soundEffect},
+    {{"Options", "CaseSensitive"}, &DrillOptions::caseSensitive},
+    {{"Options", "ShowMistakes"}, &DrillOptions::showMistakes},
+};
+
+}  // namespace
+
+Settings Settings::Load(const std::string& path) {
+  const IniFile file = IniFile::Load(path).value_or(IniFile());
+  Settings settings;
+  settings.lastOpenFile =
+      file.Read(kLastOpenFile.section, kLastOpenFile.name, kMaxNameLength).value_or(kDefaultFile);
+  for (const OptionKey& option : kOptionKeys) {
+    settings.options.*option.value =
+        ReadFlag(file.Read(option.key.section, option.key.name), settings.options.*option.value);
+  }
+  return settings;
+}
+
+void Settings::Save(const std::string& path) const {
+  const std::string failure = "Unable to write to " + path;
+  // A settings file that exists but cannot be read is not overwritten with
+  // our keys alone. The writer refuses a link that someone else planted in
+  // a shared folder, as it does for sentence files.
+  std::optional<IniFile> file = IniFile::Load(path);
+  if (!file) throw UserError(failure);
+  // A name with a line break would add lines of its own to the file: it is
+  // not stored, and the user is told once the rest is written.
+  const bool storable =
+      lastOpenFile.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
+  if (storable) file->Write(kLastOpenFile.section, kLastOpenFile.name, ExactValue(lastOpenFile));
+  for (const OptionKey& option : kOptionKeys) {
+    file->Write(option.key.section, option.key.name, options.*option.value ? "1" : "0");
+  }
+  try {
+    WriteFileSafely(path, file->Text());
+  } catch (const IoError&) {
+    throw UserError(failure);
+  }
+  if (!storable) {
+    throw UserError(path + " cannot remember the name " + lastOpenFile +
+                    ", which holds a line break; rename the file to have it opened next time");
+  }
+}
+
+}  // namespace dru

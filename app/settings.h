@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "drill_snapshot.h"
+#include "open_file.h"
+
+namespace dru {
+
+inline constexpr char kSettingsFileName[] = "dru.ini";
+
+// What dru remembers between runs, as kept in dru.ini.
+struct Settings {
+  std::string lastOpenFile = kDefaultFile;  // [Files] LastOpenFile
+  DrillOptions options;                     // [Options], as 1 or 0
+
+  // A missing, unreadable or malformed file gives the defaults.
+  static Settings Load(const std::string& path);
+  // Writes these values into the file at path, keeping every other line.
+  // Throws UserError when it cannot, or after writing the rest when the
+  // file name holds a line break and cannot be kept.
+  void Save(const std::string& path) const;
+};
+
+}  // namespace dru

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "text_encoding.h"
+
+namespace dru {
+
+// The three switches of the Options menu.
+struct DrillOptions {
+  bool soundEffect = true;    // cues are played
+  bool caseSensitive = true;  // typed text must match letter case too
+  bool showMistakes = true;   // a wrong Enter shows what was wrong
+  friend bool operator==(const DrillOptions&, const DrillOptions&) = default;
+};
+
+enum class Option { SoundEffect, CaseSensitive, ShowMistakes };
+
+// How many records the information line counts.
+struct RecordCounts {
+  std::int64_t records = 0;
+  std::int64_t marked = 0;
+  friend bool operator==(const RecordCounts&, const RecordCounts&) = default;
+};
+
+// Everything the window shows of the drill, as one value: the view draws
+// each display from it and keeps nothing of its own but the typed text.
+// The views into the drill's text stay valid until the drill next changes.
+struct DrillSnapshot {
+  std::string_view target;  // the sentence to type, in encoding
+  TextEncoding encoding = TextEncoding::Windows1252;
+  bool inputEnabled = true;
+  // Keys per minute of the last Enter; none before the first one.
+  std::optional<std::int64_t> currentSpeed;
+  std::int64_t bestSpeed = 0;  // 0 until a correct answer
+  // The information line's counts; none while no file is open.
+  std::optional<RecordCounts> counts;
+  std::int32_t hours = 0;
+  std::int32_t minutes = 0;
+  std::int32_t seconds = 0;
+  DrillOptions options;
+  std::string_view undoCommand;  // what Undo would take back; empty: nothing
+};
+
+// The texts of the displays: "000" until a speed is known, the information
+// and time lines, and the Undo item's caption ("" while it is disabled).
+std::string CurrentSpeedText(const DrillSnapshot& snapshot);
+std::string BestSpeedText(const DrillSnapshot& snapshot);
+std::string InfoText(const DrillSnapshot& snapshot);
+std::string TimeText(const DrillSnapshot& snapshot);
+std::string UndoText(const DrillSnapshot& snapshot);
+
+}  // namespace dru

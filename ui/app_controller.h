@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "clock.h"
+#include "commands.h"
+#include "drill.h"
+#include "lifecycle.h"
+#include "single_instance.h"
+
+namespace dru::ui {
+
+// Runs the program behind the window: owns the drill, its commands and
+// its life cycle, runs every event handler under one error policy, and
+// closes on a termination signal or at the end of the session.
+class AppController {
+ public:
+  AppController(DrillView& view, QWidget& window);
+
+  // Start-up: the single-instance check, then the settings and the last
+  // file. False when another instance runs and this one must end at once.
+  bool StartUp(WindowActivator& activator);
+
+  enum class Report { InBox, OnStandardError };
+  // Runs an event handler; an error ends it and is shown in the general
+  // error report, after which the program waits for the next event.
+  void RunHandler(const std::function<void()>& handler, Report report = Report::InBox);
+
+  // A termination signal: any open box is shut and the handler that showed
+  // it ends, then the window closes with failures reported on standard
+  // error, since nobody may be there to answer.
+  void CloseOnSignal();
+  bool ClosingOnSignal() const noexcept { return closingOnSignal_; }
+  // Called after each box or dialog: ends the handler that showed it when
+  // a signal shut it.
+  void EndHandlerOnSignal() const;
+  // The closing sequence: save changes, write the settings, free the
+  // lists. False when the window must stay open.
+  bool CloseRequested();
+
+  Drill& GetDrill() noexcept { return drill_; }
+  Commands& GetCommands() noexcept { return commands_; }
+
+ private:
+  // Thrown from a box that a signal shut, to end the handler that showed it.
+  struct EndedBySignal {};
+
+  QWidget& window_;
+  SystemClock clock_;
+  Drill drill_;
+  Commands commands_;
+  Lifecycle lifecycle_;
+  std::unique_ptr<InstanceLock> instanceLock_;
+  bool closingOnSignal_ = false;
+};
+
+}  // namespace dru::ui

@@ -1,0 +1,48 @@
+// The status line under the drill: what the last Enter got wrong.
+#include "status_line.h"
+
+#include <QLabel>
+#include <QTimer>
+
+#include "mistake_text.h"
+
+namespace dru::ui {
+
+StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
+  setObjectName(QStringLiteral("StatusBarMain"));
+  setSizeGripEnabled(false);
+  text_ = new QLabel(this);
+  text_->setObjectName(QStringLiteral("StatusText"));
+  text_->setTextFormat(Qt::RichText);
+  addWidget(text_, 1);
+  clearTimer_ = new QTimer(this);
+  clearTimer_->setSingleShot(true);
+  clearTimer_->setInterval(2000);
+  connect(clearTimer_, &QTimer::timeout, this, [this] { Clear(); });
+}
+
+void StatusLine::ShowMistakes(std::string_view typed, std::string_view expected,
+                              const Comparison& comparison, TextEncoding encoding) {
+  const MistakeText text =
+      DescribeMistakes(typed, expected, comparison, encoding, text_->fontMetrics(), text_->width());
+  clearTimer_->stop();
+  text_->setText(text.line);
+  text_->setToolTip(text.toolTip);
+  text_->setAccessibleName(text.summary);
+}
+
+void StatusLine::ShowCorrect() {
+  text_->setText(QStringLiteral("Correct."));
+  text_->setToolTip(QString());
+  text_->setAccessibleName(QStringLiteral("Correct."));
+  clearTimer_->start();
+}
+
+void StatusLine::Clear() {
+  clearTimer_->stop();
+  text_->clear();
+  text_->setToolTip(QString());
+  text_->setAccessibleName(QString());
+}
+
+}  // namespace dru::ui
