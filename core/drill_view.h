@@ -30,14 +30,13 @@ class DrillView {
  public:
   virtual ~DrillView() = default;
 
-  // Draws every display from the drill's state: the target (StaticTextTXD),
-  // whether the input box takes keys, the speeds (LabelCS, LabelMS,
-  // ProgressBarCS, ProgressBarMS, bars clamped by ClampBar), the
-  // information and time lines (LabelInfo, Label6), the option check marks
-  // and the Undo item.
+  // Draws every display from the drill's state: the sentence to type,
+  // whether the input box takes keys, the speed numbers and bars (bars
+  // clamped by ClampBar), the information and time lines, the option check
+  // marks and the Undo item.
   virtual void Show(const DrillSnapshot& snapshot) = 0;
 
-  // MemoTPD, the input box, in the encoding last shown. The logic only
+  // The input box, read in the encoding last shown. The logic only
   // ever empties it.
   virtual std::string InputText() const = 0;
   virtual void ClearInput() = 0;
@@ -45,7 +44,7 @@ class DrillView {
   // a box of ours or another program is in front.
   virtual void FocusInput() = 0;
 
-  // StatusBarMain: after a wrong Enter, typed against expected as compared
+  // The status line: after a wrong Enter, typed against expected as compared
   // (the comparison's characters lie in those two texts); after a right
   // one, a brief confirmation; cleared by the next key and on Open and
   // Close.

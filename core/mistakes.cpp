@@ -15,10 +15,8 @@ std::vector<std::string_view> Characters(std::string_view text, TextEncoding enc
   while (i < text.size() && characters.size() <= limit) {
     std::size_t length = 1;
     if (encoding == TextEncoding::Utf8) {
-      while (i + length < text.size() &&
-             (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
+      while (i + length < text.size() && IsContinuationByte(text[i + length]))
         ++length;
-      }
     }
     characters.push_back(text.substr(i, length));
     i += length;
@@ -45,7 +43,7 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b, TextEncoding en
     std::size_t differ = static_cast<std::size_t>(endA - a.begin());
     // Back to the start of the character the difference falls in.
     while (encoding == TextEncoding::Utf8 && differ > at && differ < a.size() &&
-           (static_cast<unsigned char>(a[differ]) & 0xC0) == 0x80) {
+           IsContinuationByte(a[differ])) {
       --differ;
     }
     if (differ >= a.size() || differ >= b.size() || caseSensitive) {

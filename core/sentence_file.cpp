@@ -181,7 +181,7 @@ bool IsValidUtf8(std::string_view bytes) noexcept {
     }
     if (end - p < length || p[1] < low || p[1] > high) return false;
     for (int i = 2; i < length; ++i) {
-      if ((p[i] & 0xC0) != 0x80) return false;
+      if (!IsContinuationByte(static_cast<char>(p[i]))) return false;
     }
     p += length;
   }

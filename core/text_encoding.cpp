@@ -46,10 +46,8 @@ std::string FoldUnicodeCase(std::string_view text) {
 
 std::size_t CharacterCount(std::string_view bytes, TextEncoding encoding) noexcept {
   if (encoding == TextEncoding::Windows1252) return bytes.size();
-  // Continuation bytes (10xxxxxx) belong to the character before them.
-  return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  const auto continuations = std::count_if(bytes.begin(), bytes.end(), IsContinuationByte);
+  return bytes.size() - static_cast<std::size_t>(continuations);
 }
 
 bool EqualIgnoringUnicodeCase(std::string_view a, std::string_view b) {

@@ -9,6 +9,12 @@ namespace dru {
 // The two encodings of sentence files: one byte a character, or UTF-8.
 enum class TextEncoding { Windows1252, Utf8 };
 
+// A UTF-8 continuation byte (10xxxxxx): it belongs to the character
+// before it.
+constexpr bool IsContinuationByte(char byte) noexcept {
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 // How many characters bytes hold: the bytes themselves in Windows-1252,
 // the code points in UTF-8 (a byte that starts no sequence counts alone).
 std::size_t CharacterCount(std::string_view bytes, TextEncoding encoding) noexcept;

@@ -26,7 +26,7 @@ std::size_t ByteOffset(std::string_view text, std::size_t index, TextEncoding en
   std::size_t at = 0;
   for (std::size_t count = 0; at < text.size() && count < index; ++count) {
     ++at;
-    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+    while (at < text.size() && IsContinuationByte(text[at]))
       ++at;
   }
   return at;

@@ -52,7 +52,7 @@ void TargetDisplay::SetBytes(std::string_view bytes) {
   std::string_view shown = bytes.substr(0, kRenderedBytes);
   // A cut inside a UTF-8 character would show as a replacement character.
   if (encoding_ == TextEncoding::Utf8 && shown.size() < bytes.size()) {
-    while (!shown.empty() && (static_cast<unsigned char>(bytes[shown.size()]) & 0xC0) == 0x80)
+    while (!shown.empty() && IsContinuationByte(bytes[shown.size()]))
       shown.remove_suffix(1);
   }
   setText(DecodeText(shown, encoding_));
