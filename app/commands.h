@@ -65,6 +65,9 @@ class Commands {
   // Makes file, read from name, the open file (or, after the empty-file
   // notice, closes it).
   void InstallFile(SentenceFile file, const std::string& name);
+  // Writes the lines in the open file's format to path; returns the stamp
+  // of the file written.
+  FileStamp SaveListToFile(const std::string& path) const;
   // A confirmed file dialog: the next one starts in the chosen file's
   // folder.
   void Chosen(const std::string& path);

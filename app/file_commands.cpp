@@ -29,6 +29,10 @@ void Commands::SetCurrentFile(const std::string& name) {
   file_.path = relative ? startDir_ + name : name;
 }
 
+FileStamp Commands::SaveListToFile(const std::string& path) const {
+  return WriteSentenceFile(path, drill_.FileLines(), file_.format);
+}
+
 void Commands::Chosen(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash != std::string::npos) dialogFolder_ = path.substr(0, slash + 1);
@@ -92,7 +96,7 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
       return false;
     }
   }
-  file_.stamp = WriteSentenceFile(path, drill_.FileLines(), file_.format);
+  file_.stamp = SaveListToFile(path);
   drill_.Saved();
   return true;
 }
@@ -113,7 +117,7 @@ void Commands::SaveAs() {
   // Save As onto the open file itself is a save of it.
   const bool ontoOpenFile =
       *chosen == file_.path || FileStamp::OfPath(*chosen).SameFileAs(FileStamp::OfPath(file_.path));
-  const FileStamp written = WriteSentenceFile(*chosen, drill_.FileLines(), file_.format);
+  const FileStamp written = SaveListToFile(*chosen);
   if (!ontoOpenFile) return;
   file_.stamp = written;
   drill_.Saved();
