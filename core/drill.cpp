@@ -105,10 +105,9 @@ bool Drill::MarkReady() {
   state_.NoPrevious = true;
   Play(Cue::Menu);
   if (state_.UnmarkedList.Count() == 1) return false;
-  const std::string target = state_.Target;
-  MarkRecord(target);
+  MarkRecord(state_.Target);
   view_.ClearInput();
-  state_.PreviousStr = target;
+  state_.PreviousStr = std::move(state_.Target);
   state_.CurrentSpeed = 0;
   state_.Modified = true;
   ShowCounts();
