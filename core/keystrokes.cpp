@@ -40,14 +40,25 @@ void Drill::OnKeyPress(char32_t keyChar) {
 }
 
 void Drill::CompleteRecord() {
-  const std::string typed = view_.InputText();
-  const std::string& target = state_.Target;
+  const std::string typedText = view_.InputText();
   const TextEncoding encoding = state_.Encoding;
   const DrillOptions& options = state_.Options;
+  // UTF-8 texts are compared as they look: composed, so that "é" typed in
+  // one piece matches "e" and a combining accent in the file.
+  std::string composedTyped;
+  std::string composedTarget;
+  std::string_view typed = typedText;
+  std::string_view target = state_.Target;
+  CaseFolding folding = CaseFolding::Default;
+  if (encoding == TextEncoding::Utf8) {
+    typed = ComposedForm(typed, composedTyped);
+    target = ComposedForm(target, composedTarget);
+    if (!options.caseSensitive) folding = FoldingFor(target);
+  }
   bool correct = typed == target;
   if (!correct && !options.caseSensitive) {
     // Windows-1252 files ignore the case of the ASCII letters only.
-    correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target)
+    correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target, folding)
                                              : EqualIgnoringAsciiCase(typed, target);
   }
   if (options.showMistakes) {
@@ -55,14 +66,14 @@ void Drill::CompleteRecord() {
       view_.ShowCorrect();
     } else {
       view_.ShowMistakes(typed, target,
-                         CompareTexts(typed, target, encoding, options.caseSensitive));
+                         CompareTexts(typed, target, encoding, options.caseSensitive, folding));
     }
   }
   std::int64_t speed = 0;
   if (correct) {
     // A record finished within the first second counts one second.
     const double seconds = std::max<std::int32_t>(state_.TypingSeconds, 1);
-    const double keys = static_cast<double>(CharacterCount(typed, encoding));
+    const double keys = static_cast<double>(CharacterCount(typedText, encoding));
     speed = static_cast<std::int64_t>(std::nearbyint(keys * 60.0 / seconds));  // ties to even
   }
   state_.CurrentSpeed = speed;

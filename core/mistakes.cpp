@@ -25,17 +25,17 @@ std::vector<std::string_view> Characters(std::string_view text, TextEncoding enc
 }
 
 bool SameCharacter(std::string_view a, std::string_view b, TextEncoding encoding,
-                   bool caseSensitive) {
+                   bool caseSensitive, CaseFolding folding) {
   if (a == b) return true;
   if (caseSensitive) return false;
-  return encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(a, b)
+  return encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(a, b, folding)
                                         : EqualIgnoringAsciiCase(a, b);
 }
 
 // How many characters the texts share from the start. Equal bytes are
 // skipped fast; case is looked at only where bytes differ.
 std::size_t CommonPrefix(std::string_view a, std::string_view b, TextEncoding encoding,
-                         bool caseSensitive) {
+                         bool caseSensitive, CaseFolding folding) {
   std::size_t at = 0;  // a byte offset where both texts start a character
   for (;;) {
     const auto [endA, endB] = std::mismatch(a.begin() + static_cast<std::ptrdiff_t>(at), a.end(),
@@ -54,7 +54,7 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b, TextEncoding en
     };
     const std::string_view charA = one(a);
     const std::string_view charB = one(b);
-    if (charA.size() != charB.size() || !SameCharacter(charA, charB, encoding, false)) {
+    if (charA.size() != charB.size() || !SameCharacter(charA, charB, encoding, false, folding)) {
       return CharacterCount(a.substr(0, differ), encoding);
     }
     at = differ + charA.size();
@@ -65,16 +65,16 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b, TextEncoding en
 }  // namespace
 
 Comparison CompareTexts(std::string_view typed, std::string_view expected, TextEncoding encoding,
-                        bool caseSensitive) {
+                        bool caseSensitive, CaseFolding folding) {
   Comparison result;
   const auto a = Characters(typed, encoding, kAlignLimit);
   const auto b = Characters(expected, encoding, kAlignLimit);
   auto same = [&](std::size_t i, std::size_t j) {
-    return SameCharacter(a[i], b[j], encoding, caseSensitive);
+    return SameCharacter(a[i], b[j], encoding, caseSensitive, folding);
   };
   const std::size_t n = a.size();
   const std::size_t m = b.size();
-  result.commonPrefix = CommonPrefix(typed, expected, encoding, caseSensitive);
+  result.commonPrefix = CommonPrefix(typed, expected, encoding, caseSensitive, folding);
   if (n > kAlignLimit || m > kAlignLimit) {
     result.aligned = false;
     return result;

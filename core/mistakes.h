@@ -41,6 +41,6 @@ inline constexpr std::size_t kMostDifferences = 400;
 // as the drill ignores it: ASCII letters in Windows-1252, Unicode case
 // folding in UTF-8. A substitution shows as one Wrong step.
 Comparison CompareTexts(std::string_view typed, std::string_view expected, TextEncoding encoding,
-                        bool caseSensitive);
+                        bool caseSensitive, CaseFolding folding = CaseFolding::Default);
 
 }  // namespace dru

@@ -19,11 +19,26 @@ constexpr bool IsContinuationByte(char byte) noexcept {
 // the code points in UTF-8 (a byte that starts no sequence counts alone).
 std::size_t CharacterCount(std::string_view bytes, TextEncoding encoding) noexcept;
 
+// How letter case is folded: by Unicode's default rules, or by the Turkic
+// ones, where I pairs with dotless ı and İ with i.
+enum class CaseFolding { Default, Turkic };
+
+// Turkic folding is used when the sentence holds İ or ı, or the desktop's
+// language (LC_ALL, else LC_CTYPE, else LANG) is Turkish or Azerbaijani.
+CaseFolding FoldingFor(std::string_view sentence);
+
 // A UTF-8 text folded by Unicode's rules for caseless matching.
-std::string FoldUnicodeCase(std::string_view text);
+std::string FoldUnicodeCase(std::string_view text, CaseFolding folding = CaseFolding::Default);
 
 // Whole-string equality of UTF-8 texts after Unicode case folding, so that
 // "É" matches "é" and "Straße" matches "STRASSE".
-bool EqualIgnoringUnicodeCase(std::string_view a, std::string_view b);
+bool EqualIgnoringUnicodeCase(std::string_view a, std::string_view b,
+                              CaseFolding folding = CaseFolding::Default);
+
+// text in Unicode's composed normal form (NFC), so that a precomposed "é"
+// and "e" followed by a combining acute are the same: text itself when it
+// is in NFC already, or the composed text kept in storage. Text that is not
+// valid UTF-8 comes back as it is.
+std::string_view ComposedForm(std::string_view text, std::string& storage);
 
 }  // namespace dru

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <tuple>
+
 #include "fake_view.h"
 #include "keys.h"
 
@@ -85,12 +88,37 @@ TEST_F(Keystrokes, Utf8FilesFoldUnicodeCaseAndCountCharacters) {
       {"\xC3\x89t\xC3\xA9", "\xC3\xA9T\xC3\x89"},  // Été, éTÉ
       {"Stra\xC3\x9F"
        "e",
-       "STRASSE"},                                                // Straße
-      {"\xD0\x9F\xD1\x80\xD0\xB8", "\xD0\xBF\xD0\xA0\xD0\x98"}};  // При, пРИ
+       "STRASSE"},                                                 // Straße
+      {"\xD0\x9F\xD1\x80\xD0\xB8", "\xD0\xBF\xD0\xA0\xD0\x98"},    // При, пРИ
+      {"cafe\xCC\x81", "CAF\xC3\x89"},                             // e and U+0301, É
+      {"\xC4\xB0stanbul \xC4\xB1l\xC4\xB1k.", "istanbul ILIK."}};  // İstanbul ılık.
   for (const auto& [target, typed] : matches) {
     drill.ShowSentence(target);
     Finish(typed, 1);
     EXPECT_NE(view.currentText, "0") << typed;
+  }
+  // Text that looks the same is the same, whatever the case rule; a
+  // mistake in it is one character.
+  drill.SetOption(Option::CaseSensitive, true);
+  const std::tuple<const char*, const char*, const char*> composed[] = {
+      {"cafe\xCC\x81", "caf\xC3\xA9", "correct"},
+      {"caf\xC3\xA9", "cafe\xCC\x81", "correct"},
+      {"Vi\xE1\xBB\x87t", "Vie\xCC\xA3\xCC\x82t", "correct"},  // Việt, decomposed
+      {"cafe\xCC\x81s", "cafes", "1 mistakes"},
+  };
+  for (const auto& [target, typed, status] : composed) {
+    drill.ShowSentence(target);
+    Finish(typed, 1);
+    EXPECT_EQ(view.status, status) << typed;
+  }
+  // A Turkish desktop folds I to dotless ı in any sentence.
+  drill.SetOption(Option::CaseSensitive, false);
+  for (const char* locale : {"tr_TR.UTF-8", "C.UTF-8"}) {
+    setenv("LC_ALL", locale, 1);
+    drill.ShowSentence("Izmir");
+    Finish("\xC4\xB1zmir", 1);  // ızmir
+    unsetenv("LC_ALL");
+    EXPECT_EQ(view.status, locale[0] == 't' ? "correct" : "1 mistakes") << locale;
   }
   // Six characters in twelve bytes, typed in six seconds: 60 keys a minute.
   const std::string russian = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
