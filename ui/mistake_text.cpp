@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "text_codec.h"
 
@@ -11,14 +12,38 @@ namespace {
 constexpr int kContextBefore = 12;          // characters kept in view before the first mistake
 constexpr std::size_t kSummaryLength = 40;  // characters of each text a screen reader reads
 
-QString Marked(const QString& text, const char* style) {
-  return QStringLiteral("<span style=\"%1\">%2</span>")
-      .arg(QLatin1String(style), text.toHtmlEscaped());
+QString Marked(const QString& text, const QString& style) {
+  return QStringLiteral("<span style=\"%1\">%2</span>").arg(style, text.toHtmlEscaped());
 }
 
-constexpr char kWrong[] = "color:#c00000;text-decoration:underline";
-constexpr char kExtra[] = "color:#c00000;text-decoration:line-through";
-constexpr char kMissing[] = "color:#007000;text-decoration:underline";
+QString Style(const QColor& colour, const char* decoration) {
+  return QStringLiteral("color:%1;text-decoration:%2")
+      .arg(colour.name(), QLatin1String(decoration));
+}
+
+double RelativeLuminance(const QColor& colour) {
+  auto linear = [](double channel) {
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+// hue made darker on a light background, lighter on a dark one, until it
+// reads at 4.5:1.
+QColor Readable(const QColor& hue, const QColor& background) {
+  constexpr double kLeast = 4.5;
+  const bool darkBackground = RelativeLuminance(background) < 0.18;
+  QColor colour = hue;
+  for (int step = 0; step < 100 && ContrastRatio(colour, background) < kLeast; ++step) {
+    // Kept to 8 bits a channel, as the markup writes it.
+    colour = QColor((darkBackground ? colour.lighter(105) : colour.darker(105)).rgb());
+    if (darkBackground && colour.lightness() >= 250) colour = QColor(Qt::white);
+  }
+  return ContrastRatio(colour, background) >= kLeast ? colour
+         : darkBackground                            ? QColor(Qt::white)
+                                                     : QColor(Qt::black);
+}
 
 // Where the character at index starts in text.
 std::size_t ByteOffset(std::string_view text, std::size_t index, TextEncoding encoding) {
@@ -47,9 +72,23 @@ QString Around(std::string_view text, std::size_t index, TextEncoding encoding) 
 
 }  // namespace
 
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double one = RelativeLuminance(a);
+  const double other = RelativeLuminance(b);
+  return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+MarkColours ReadableMarkColours(const QColor& background) {
+  return {Readable(QColor(0xc0, 0x00, 0x00), background),
+          Readable(QColor(0x00, 0x70, 0x00), background)};
+}
+
 MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
                              const Comparison& comparison, TextEncoding encoding,
-                             const QFontMetrics& metrics, int width) {
+                             const MarkColours& colours, const QFontMetrics& metrics, int width) {
+  const QString wrongStyle = Style(colours.wrong, "underline");
+  const QString extraStyle = Style(colours.wrong, "line-through");
+  const QString missingStyle = Style(colours.missing, "overline");
   MistakeText result;
   const std::size_t prefix = comparison.commonPrefix;
   const QString quotes = QStringLiteral(": typed \u201c%1\u201d expected \u201c%2\u201d");
@@ -82,19 +121,19 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
         break;
       case Step::Kind::Wrong:
         plain << got;
-        marked << Marked(got, kWrong);
-        typedRow += Marked(got, kWrong);
-        expectedRow += Marked(want, kMissing);
+        marked << Marked(got, wrongStyle);
+        typedRow += Marked(got, wrongStyle);
+        expectedRow += Marked(want, missingStyle);
         break;
       case Step::Kind::Extra:
         plain << got;
-        marked << Marked(got, kExtra);
-        typedRow += Marked(got, kExtra);
+        marked << Marked(got, extraStyle);
+        typedRow += Marked(got, extraStyle);
         break;
       case Step::Kind::Missing:
         plain << want;
-        marked << Marked(want, kMissing);
-        expectedRow += Marked(want, kMissing);
+        marked << Marked(want, missingStyle);
+        expectedRow += Marked(want, missingStyle);
         break;
     }
     if (firstMistake < 0 && step.kind != Step::Kind::Same) firstMistake = int(plain.size()) - 1;

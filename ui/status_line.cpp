@@ -23,8 +23,9 @@ StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
 
 void StatusLine::ShowMistakes(std::string_view typed, std::string_view expected,
                               const Comparison& comparison, TextEncoding encoding) {
-  const MistakeText text =
-      DescribeMistakes(typed, expected, comparison, encoding, text_->fontMetrics(), text_->width());
+  const MarkColours colours = ReadableMarkColours(palette().color(backgroundRole()));
+  const MistakeText text = DescribeMistakes(typed, expected, comparison, encoding, colours,
+                                            text_->fontMetrics(), text_->width());
   clearTimer_->stop();
   text_->setText(text.line);
   text_->setToolTip(text.toolTip);

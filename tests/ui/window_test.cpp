@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextCursor>
@@ -21,6 +22,7 @@
 #include "about_box.h"
 #include "cue_player.h"
 #include "main_window.h"
+#include "mistake_text.h"
 #include "target_display.h"
 #include "temp_dir.h"
 #include "titles.h"
@@ -226,13 +228,44 @@ class WindowTest : public QObject {
     QTest::keyClicks(Memo(), QStringLiteral("Helo wrld"));
     QTest::keyClick(Memo(), Qt::Key_Return);
     auto* status = Child<QLabel>("StatusText");
-    QVERIFY(status->text().contains(QStringLiteral("text-decoration:underline")));
+    QVERIFY(status->text().contains(QStringLiteral("text-decoration:overline")));
     QCOMPARE(status->accessibleName(),
              QString::fromUtf8(
                  "2 mistakes: typed \u201cHelo wrld\u201d expected \u201cHello world\u201d"));
     QVERIFY(status->toolTip().startsWith(QStringLiteral("Typed: Hel")));
     QTest::keyClicks(Memo(), QStringLiteral("H"));  // the next key clears it
     QCOMPARE(status->text(), QString());
+
+    // Wrong, extra and missing differ by more than colour, and each colour
+    // reads at 4.5:1 on a light and on a dark palette.
+    const QPalette light = window->palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    for (const QPalette& palette : {light, dark}) {
+      window->setPalette(palette);
+      Drill().ShowSentence("Hello world");
+      Memo()->setPlainText(QStringLiteral("Hxllo worldd"));
+      QTest::keyClick(Memo(), Qt::Key_Return);
+      Memo()->setPlainText(QStringLiteral("Hllo world"));
+      const QString wrongAndExtra = status->text();
+      QTest::keyClick(Memo(), Qt::Key_Return);
+      const QString marks = wrongAndExtra + status->text();
+      for (const char* decoration : {"underline", "line-through", "overline"}) {
+        QVERIFY2(marks.contains(QStringLiteral("text-decoration:") + decoration), decoration);
+      }
+      const QColor background =
+          Child<QStatusBar>("StatusBarMain")->palette().color(QPalette::Window);
+      auto colours = QRegularExpression(QStringLiteral("color:(#[0-9a-f]{6})")).globalMatch(marks);
+      int seen = 0;
+      for (; colours.hasNext(); ++seen) {
+        const QColor colour(colours.next().captured(1));
+        QVERIFY2(dru::ui::ContrastRatio(colour, background) >= 4.5,
+                 qPrintable(colour.name() + " on " + background.name()));
+      }
+      QVERIFY(seen >= 3);
+    }
+    window->setPalette(light);
 
     // A huge record: where the texts part, and Enter stays quick.
     const std::string huge(20'000'000, 'w');
