@@ -90,6 +90,8 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   inputBox_->setObjectName(QStringLiteral("MemoTPD"));
   inputBox_->setAccessibleName(QStringLiteral("Typed text"));
   inputBox_->setGeometry(9, 57, 348, 40);
+  connect(inputBox_, &InputBox::textChanged, targetDisplay_,
+          [this] { targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1); });
 
   auto* statistics = new QGroupBox(QStringLiteral("Statistics"), this);
   statistics->setObjectName(QStringLiteral("Statistics"));

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 
 #include "text_codec.h"
 
@@ -21,30 +22,91 @@ TargetDisplay::TargetDisplay(QWidget* parent) : QLabel(parent) {
   setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-void TargetDisplay::paintEvent(QPaintEvent* event) {
-  QFrame::paintEvent(event);  // the sunken frame; the text follows
+QRect TargetDisplay::TextArea() const {
   // One pixel inside the frame, as the input box's text sits in its box.
-  const QRect area = contentsRect().adjusted(1, 1, -1, -1);
-  QTextOption option(Qt::AlignLeft);
+  return contentsRect().adjusted(1, 1, -1, -1);
+}
+
+void TargetDisplay::LayOut(QTextLayout& layout) const {
+  // Each sentence reads in the direction of its own script: Hebrew and
+  // Arabic from the right edge.
+  const bool rightToLeft = text().isRightToLeft();
+  QTextOption option(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+  option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  QTextLayout layout(text(), font());
   layout.setTextOption(option);
   layout.beginLayout();
   qreal height = 0;
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(area.width());
+    line.setLineWidth(TextArea().width());
     line.setPosition(QPointF(0, height));
     height += line.height();
   }
   layout.endLayout();
+}
+
+int TargetDisplay::LinesThatFit(const QTextLayout& layout) const {
+  int fit = 0;
+  const int height = TextArea().height();
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    if (line.y() - layout.lineAt(0).y() + line.height() > height) break;
+    ++fit;
+  }
+  return std::max(fit, 1);
+}
+
+void TargetDisplay::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);  // the sunken frame; the text follows
+  QTextLayout layout(text(), font());
+  LayOut(layout);
+  const QRect area = TextArea();
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::WindowText));
   painter.setClipRect(area);
-  for (int i = 0; i < layout.lineCount(); ++i) {
+  if (firstLine_ >= layout.lineCount()) return;
+  // Whole lines only, from the first one shown.
+  const qreal top = layout.lineAt(firstLine_).y();
+  for (int i = firstLine_; i < layout.lineCount(); ++i) {
     const QTextLine line = layout.lineAt(i);
-    if (line.y() + line.height() > area.height()) break;  // only whole lines
-    line.draw(&painter, area.topLeft());
+    if (line.y() - top + line.height() > area.height()) break;
+    line.draw(&painter, QPointF(area.left(), area.top() - top));
   }
+}
+
+void TargetDisplay::FollowTyping(int typed) {
+  QTextLayout layout(text(), font());
+  LayOut(layout);
+  int first = 0;
+  if (typed > 0 && layout.lineCount() > 0) {
+    // The line the next character typed falls in, shown with as many lines
+    // before it as fit.
+    const int at = std::min(typed, static_cast<int>(text().size()) - 1);
+    int current = layout.lineCount() - 1;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+      const QTextLine line = layout.lineAt(i);
+      if (at < line.textStart() + line.textLength()) {
+        current = i;
+        break;
+      }
+    }
+    const int fit = LinesThatFit(layout);
+    first = std::clamp(firstLine_, std::max(0, current - fit + 1), current);
+  }
+  if (first != firstLine_) {
+    firstLine_ = first;
+    update();
+  }
+}
+
+void TargetDisplay::ShowWhole() {
+  // A sentence longer than the box can show is there whole in the tooltip,
+  // as it is in the accessible name, the label's text.
+  QTextLayout layout(text(), font());
+  LayOut(layout);
+  setToolTip(layout.lineCount() > LinesThatFit(layout) ? text() : QString());
+  firstLine_ = 0;
+  update();
 }
 
 void TargetDisplay::SetBytes(std::string_view bytes) {
@@ -56,6 +118,7 @@ void TargetDisplay::SetBytes(std::string_view bytes) {
       shown.remove_suffix(1);
   }
   setText(DecodeText(shown, encoding_));
+  ShowWhole();
 }
 
 void TargetDisplay::SetEncoding(TextEncoding encoding) {

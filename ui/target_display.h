@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTextLayout>
 #include <string>
 #include <string_view>
 
@@ -9,10 +10,12 @@
 namespace dru::ui {
 
 // StaticTextTXD: shows the target record, wrapped at word boundaries (a
-// word longer than the line breaks where it must), as many full lines as
-// fit, its text level with the typed text below. It keeps the exact bytes
-// it was given, and renders only the start of a huge record, as no more
-// can fit. Its text is the label's text, which assistive tools read.
+// word longer than the line breaks where it must), in the direction of its
+// script, as many full lines as fit, its text level with the typed text
+// below; a longer record scrolls with the typing and is whole in the
+// tooltip. It keeps the exact bytes it was given, and renders only the
+// start of a huge record. Its text is the label's text, which assistive
+// tools read.
 class TargetDisplay : public QLabel {
  public:
   explicit TargetDisplay(QWidget* parent);
@@ -21,12 +24,23 @@ class TargetDisplay : public QLabel {
   void SetBytes(std::string_view bytes);
   // Shows the same bytes again in encoding.
   void SetEncoding(TextEncoding encoding);
+  // Keeps the line visible where the next character of the sentence is to
+  // be typed, typed characters in: the display moves by whole lines, and
+  // back to the start when nothing is typed.
+  void FollowTyping(int typed);
+  int FirstLineShown() const noexcept { return firstLine_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QRect TextArea() const;
+  void LayOut(QTextLayout& layout) const;
+  int LinesThatFit(const QTextLayout& layout) const;
+  void ShowWhole();
+
   std::string bytes_;
+  int firstLine_ = 0;
   TextEncoding encoding_ = TextEncoding::Windows1252;
 };
 

@@ -438,6 +438,44 @@ class WindowTest : public QObject {
     const int wholeLines = area.height() / lineHeight;
     QVERIFY(inkRows().second < area.top() + wholeLines * lineHeight);  // no cut-off line
     QVERIFY(inkRows().first <= area.top() + 3);  // level with the typed text, not sunk
+
+    // Right-to-left script starts at the right edge.
+    auto inkColumns = [&] {
+      const QImage image = target->grab().toImage();
+      int left = area.right();
+      int right = area.left();
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+          if (qGray(image.pixel(x, y)) >= 128) continue;
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+      }
+      return std::pair{left, right};
+    };
+    const std::string hebrew = "\xD7\x90\xD7\x99\xD7\xA4\xD7\x94 \xD7\xAA\xD7\x97\xD7\xA0\xD7\xAA?";
+    Load(hebrew + "\n", hebrew);  // "איפה תחנת?"
+    QVERIFY(inkColumns().second >= area.right() - 4);
+    QVERIFY(inkColumns().first > area.left() + area.width() / 3);
+
+    // A sentence longer than the box follows the typing by whole lines,
+    // and is whole in the tooltip.
+    std::string sentence;
+    while (sentence.size() < 197)
+      sentence += "word" + std::to_string(sentence.size()) + " ";
+    Load(sentence + "\n", sentence);
+    auto* display = Child<dru::ui::TargetDisplay>("StaticTextTXD");
+    QCOMPARE(display->toolTip(), QString::fromStdString(sentence));
+    const QImage start = target->grab().toImage();
+    Memo()->setPlainText(QString::fromStdString(sentence.substr(0, 150)));  // on the third line
+    QVERIFY(display->FirstLineShown() > 0);
+    QVERIFY(target->grab().toImage() != start);
+    QVERIFY(inkRows().second < area.top() + wholeLines * lineHeight);
+    QTest::keyClick(Memo(), Qt::Key_Escape);  // the start comes back
+    QCOMPARE(display->FirstLineShown(), 0);
+    QVERIFY(target->grab().toImage() == start);
+    Drill().ShowSentence("Short");
+    QCOMPARE(display->toolTip(), QString());
   }
 
   void targetKeepsItsBytesAndAmpersands() {
