@@ -26,6 +26,39 @@ std::string TimeLine(std::int32_t hours, std::int32_t minutes, std::int32_t seco
          "  have been elasped ...";
 }
 
+std::string CorrectLine(std::int64_t speed) {
+  return "Correct, " + std::to_string(speed) + " keys per minute.";
+}
+
+std::string MistakesLine(std::string_view typed, std::string_view expected,
+                         const Comparison& comparison, TextEncoding encoding) {
+  const std::size_t at = comparison.commonPrefix;
+  auto quote = [&](std::string_view text) {
+    const Span span = QuotedSpan(text, at, encoding);
+    return "\"" + std::string(span.cutBefore ? "..." : "") +
+           std::string(text.substr(span.start, span.size)) + (span.cutAfter ? "..." : "") + "\"";
+  };
+  std::string line;
+  if (!comparison.aligned) {
+    line = "The typed text differs from character " + std::to_string(at + 1);
+  } else {
+    line =
+        std::to_string(comparison.mistakes) + (comparison.mistakes == 1 ? " mistake" : " mistakes");
+  }
+  return line + ": typed " + quote(typed) + " expected " + quote(expected) + ".";
+}
+
+std::string OptionLine(Option option, bool on) {
+  const char* name = option == Option::SoundEffect     ? "Sound"
+                     : option == Option::CaseSensitive ? "Case sensitive"
+                                                       : "Show mistakes";
+  return std::string(name) + (on ? " on" : " off");
+}
+
+std::string MarkedLine(const RecordCounts& counts) {
+  return std::to_string(counts.marked) + " of " + std::to_string(counts.records) + " marked.";
+}
+
 std::string CurrentSpeedText(const DrillSnapshot& snapshot) {
   return snapshot.currentSpeed ? std::to_string(*snapshot.currentSpeed)
                                : std::string(kNoSpeedYetText);

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "display_texts.h"
+
 namespace dru {
 
 DrillSnapshot Drill::Snapshot() const {
@@ -18,6 +20,8 @@ DrillSnapshot Drill::Snapshot() const {
   snapshot.seconds = state_.Seconds;
   snapshot.options = state_.Options;
   if (!undo_.empty()) snapshot.undoCommand = undo_.back().command;
+  snapshot.spoken = state_.Spoken;
+  snapshot.spokenCount = state_.SpokenCount;
   return snapshot;
 }
 
@@ -51,6 +55,7 @@ void Drill::SetOption(Option option, bool on) {
       if (!on) view_.ClearStatus();
       break;
   }
+  Say(OptionLine(option, on));
   Refresh();
 }
 
@@ -81,6 +86,7 @@ void Drill::CloseFile() {
   state_.NoFileOpen = true;
   state_.Modified = false;
   state_.ShownCounts.reset();
+  Say(kNoFileText);
   Refresh();
 }
 
@@ -111,7 +117,9 @@ bool Drill::MarkReady() {
   state_.CurrentSpeed = 0;
   state_.Modified = true;
   ShowCounts();
-  ShowNextSentence();
+  PutSentence(GetRandomStr(state_.UnmarkedList));
+  Say("Marked. " + MarkedLine(*state_.ShownCounts) + " Next: " + SpokenSentence());
+  Refresh();
   return true;
 }
 
@@ -149,6 +157,7 @@ void Drill::ClearAllMarks(std::string_view command) {
   state_.ShownCounts = RecordCounts{records, 0};
   state_.RecordCount = static_cast<std::int32_t>(records);
   state_.Modified = true;
+  Say("All marks cleared. " + MarkedLine(*state_.ShownCounts));
   Refresh();
 }
 
@@ -200,6 +209,7 @@ bool Drill::Undo() {
   }
   ShowCounts();
   state_.Modified = true;
+  Say("Undone. " + MarkedLine(*state_.ShownCounts));
   Refresh();
   return true;
 }
@@ -242,8 +252,25 @@ void Drill::ShowNextSentence() {
 }
 
 void Drill::ShowSentence(std::string_view text) {
-  state_.Target = text;
+  PutSentence(text);
   Refresh();
+}
+
+void Drill::PutSentence(std::string_view text) {
+  state_.Target = text;
+  Say(SpokenSentence());
+}
+
+std::string Drill::SpokenSentence() const {
+  // Nobody listens to a whole huge record; its start is enough.
+  constexpr std::size_t kMostCharacters = 1000;
+  const Span span = QuotedSpan(state_.Target, 0, state_.Encoding, kMostCharacters);
+  return state_.Target.substr(0, span.size) + (span.cutAfter ? "..." : "");
+}
+
+void Drill::Say(std::string_view words) {
+  state_.Spoken = words;
+  ++state_.SpokenCount;
 }
 
 void Drill::StartFile() {

@@ -98,6 +98,11 @@ class Drill {
 
  private:
   void CompleteRecord();
+  // Puts text on display and has a screen reader say it; the caller shows.
+  void PutSentence(std::string_view text);
+  void Say(std::string_view words);
+  // The sentence on display as a screen reader says it.
+  std::string SpokenSentence() const;
   void ShowCounts();
   void Refresh() { view_.Show(Snapshot()); }
   void ForgetUndo() noexcept { undo_.clear(); }

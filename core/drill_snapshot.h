@@ -43,6 +43,10 @@ struct DrillSnapshot {
   std::int32_t seconds = 0;
   DrillOptions options;
   std::string_view undoCommand;  // what Undo would take back; empty: nothing
+  // What a screen reader says of the last step: the sentence, or a result
+  // and the next sentence, in encoding; spokenCount changes with each.
+  std::string_view spoken;
+  std::uint64_t spokenCount = 0;
 };
 
 // The texts of the displays: "000" until a speed is known, the information

@@ -33,6 +33,10 @@ struct DrillState {
   std::int64_t BestSpeed = 0;
   std::optional<RecordCounts> ShownCounts;  // the information line; none: no file
   bool InputEnabled = true;
+  // What a screen reader says of the last step, and how many steps have
+  // been said, so that the same words twice are said twice.
+  std::string Spoken;
+  std::uint64_t SpokenCount = 0;
   bool NoPrevious = true;  // restoring the previous record is blocked
   bool NoFileOpen = true;
 };

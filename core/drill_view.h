@@ -14,7 +14,7 @@ namespace dru {
 enum class MessageKind { Information, Confirmation };
 enum class Answer { Ok, Cancel };
 
-// Range of both speed bars; positions outside it are stored clamped.
+// Range of both speed bars' drawing: a faster speed stands full.
 inline constexpr std::int64_t kBarMin = 0;
 inline constexpr std::int64_t kBarMax = 600;
 

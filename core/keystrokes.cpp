@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cp1252_case.h"
+#include "display_texts.h"
 #include "drill.h"
 #include "keys.h"
 #include "mistakes.h"
@@ -61,27 +62,29 @@ void Drill::CompleteRecord() {
     correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target, folding)
                                              : EqualIgnoringAsciiCase(typed, target);
   }
-  if (options.showMistakes) {
-    if (correct) {
-      view_.ShowCorrect();
-    } else {
-      view_.ShowMistakes(typed, target,
-                         CompareTexts(typed, target, encoding, options.caseSensitive, folding));
-    }
-  }
   std::int64_t speed = 0;
+  std::string result;
   if (correct) {
     // A record finished within the first second counts one second.
     const double seconds = std::max<std::int32_t>(state_.TypingSeconds, 1);
     const double keys = static_cast<double>(CharacterCount(typedText, encoding));
     speed = static_cast<std::int64_t>(std::nearbyint(keys * 60.0 / seconds));  // ties to even
+    result = CorrectLine(speed);
+    if (options.showMistakes) view_.ShowCorrect();
+  } else {
+    const Comparison comparison =
+        CompareTexts(typed, target, encoding, options.caseSensitive, folding);
+    result = MistakesLine(typed, target, comparison, encoding);
+    if (options.showMistakes) view_.ShowMistakes(typed, target, comparison);
   }
   state_.CurrentSpeed = speed;
   state_.BestSpeed = std::max(state_.BestSpeed, speed);
   view_.ClearInput();
   state_.PreviousStr = std::move(state_.Target);
   state_.NoPrevious = false;
-  ShowNextSentence();
+  PutSentence(GetRandomStr(state_.UnmarkedList));
+  Say(result + " Next: " + SpokenSentence());
+  Refresh();
 }
 
 void Drill::OnKeyDown(std::uint16_t virtualKey) {

@@ -79,6 +79,29 @@ std::string FoldUnicodeCase(std::string_view text, CaseFolding folding) {
   }
 }
 
+std::size_t ByteOffset(std::string_view text, std::size_t index, TextEncoding encoding) noexcept {
+  if (encoding == TextEncoding::Windows1252) return std::min(index, text.size());
+  std::size_t at = 0;
+  for (std::size_t count = 0; at < text.size() && count < index; ++count) {
+    ++at;
+    while (at < text.size() && IsContinuationByte(text[at]))
+      ++at;
+  }
+  return at;
+}
+
+Span QuotedSpan(std::string_view text, std::size_t index, TextEncoding encoding,
+                std::size_t length) noexcept {
+  const std::size_t from = index > length / 4 ? index - length / 4 : 0;
+  Span span;
+  span.start = ByteOffset(text, from, encoding);
+  const std::string_view rest = text.substr(span.start);
+  span.size = ByteOffset(rest, length, encoding);
+  span.cutBefore = span.start > 0;
+  span.cutAfter = span.size < rest.size();
+  return span;
+}
+
 std::size_t CharacterCount(std::string_view bytes, TextEncoding encoding) noexcept {
   if (encoding == TextEncoding::Windows1252) return bytes.size();
   const auto continuations = std::count_if(bytes.begin(), bytes.end(), IsContinuationByte);

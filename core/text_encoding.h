@@ -15,6 +15,20 @@ constexpr bool IsContinuationByte(char byte) noexcept {
   return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+// Where the character at index starts in text (text's size past its end).
+std::size_t ByteOffset(std::string_view text, std::size_t index, TextEncoding encoding) noexcept;
+
+// The part of a text that a summary quotes: up to length characters from a
+// little before character index.
+struct Span {
+  std::size_t start = 0;  // in bytes
+  std::size_t size = 0;
+  bool cutBefore = false;
+  bool cutAfter = false;
+};
+Span QuotedSpan(std::string_view text, std::size_t index, TextEncoding encoding,
+                std::size_t length = 40) noexcept;
+
 // How many characters bytes hold: the bytes themselves in Windows-1252,
 // the code points in UTF-8 (a byte that starts no sequence counts alone).
 std::size_t CharacterCount(std::string_view bytes, TextEncoding encoding) noexcept;

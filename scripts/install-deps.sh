@@ -8,4 +8,5 @@ $SUDO apt-get install -y --no-install-recommends \
   cmake ninja-build g++ pkg-config libgtest-dev \
   qt6-base-dev qt6-multimedia-dev libicu-dev qt6-qpa-plugins libgl-dev libx11-dev \
   fonts-dejavu-core xvfb xauth xkb-data x11-xkb-utils xdotool x11-utils imagemagick \
+  dbus-daemon at-spi2-core python3-pyatspi \
   desktop-file-utils appstream lintian dpkg-dev file binutils man-db clang clang-format libclang-rt-14-dev

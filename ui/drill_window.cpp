@@ -7,12 +7,14 @@
 #include <QProgressBar>
 #include <algorithm>
 
+#include "announcer.h"
 #include "cp1252_codec.h"
 #include "display_texts.h"
 #include "drill_view.h"
 #include "input_box.h"
 #include "status_line.h"
 #include "target_display.h"
+#include "text_codec.h"
 
 namespace dru::ui {
 namespace {
@@ -56,10 +58,12 @@ void SetLabelText(QLabel* label, std::string_view text) {
 }
 
 // The speed numbers keep their right edge, next to "Keys/min", and grow
-// to the left; the bar beside them tells assistive tools the true number,
-// past the 600 where it stops.
+// to the left. The bar's value is the speed itself, for assistive tools:
+// past 600 its range grows with it, so that it stands full.
 void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_view text) {
-  bar->setValue(static_cast<int>(ClampBar(speed)));
+  const int value = static_cast<int>(std::clamp<std::int64_t>(speed, kBarMin, 1'000'000'000));
+  bar->setMaximum(std::max(value, static_cast<int>(kBarMax)));
+  bar->setValue(value);
   const QString shown = ToQString(text);
   if (label->text() == shown) return;
   label->setText(shown);
@@ -89,6 +93,9 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   inputBox_ = new InputBox(this);
   inputBox_->setObjectName(QStringLiteral("MemoTPD"));
   inputBox_->setAccessibleName(QStringLiteral("Typed text"));
+  // The sentence labels the box it is typed into, so that a screen reader
+  // reads it with the box.
+  targetDisplay_->setBuddy(inputBox_);
   inputBox_->setGeometry(9, 57, 348, 40);
   connect(inputBox_, &InputBox::textChanged, targetDisplay_,
           [this] { targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1); });
@@ -117,6 +124,7 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   bestSpeedBar_ = MakeBar(this, "ProgressBarMS", "Best speed", {112, 124, 140, 10});
   currentSpeedBar_ = MakeBar(this, "ProgressBarCS", "Current speed", {112, 140, 140, 10});
 
+  announcer_ = new Announcer(this);
   statusLine_ = new StatusLine(this);
   statusLine_->setGeometry(0, 213, 368, 19);
 }
@@ -134,6 +142,16 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
   SetSpeed(bestSpeedLabel_, bestSpeedBar_, snapshot.bestSpeed, BestSpeedText(snapshot));
   SetLabelText(infoLabel_, InfoText(snapshot));
   SetLabelText(timeLabel_, TimeText(snapshot));
+  if (snapshot.spokenCount != spokenCount_) {
+    // A screen reader speaks a change of the focused box's description:
+    // the result of a step, the sentence to type.
+    spokenCount_ = snapshot.spokenCount;
+    // The focused box's description holds it, for reading it again; the
+    // announcer has it said at once.
+    const QString spoken = DecodeText(snapshot.spoken, encoding_);
+    inputBox_->setAccessibleDescription(spoken);
+    announcer_->Say(spoken);
+  }
 }
 
 }  // namespace dru::ui

@@ -10,6 +10,7 @@ class QProgressBar;
 
 namespace dru::ui {
 
+class Announcer;
 class InputBox;
 class StatusLine;
 class TargetDisplay;
@@ -40,7 +41,9 @@ class DrillWindow : public QWidget {
   QProgressBar* bestSpeedBar_ = nullptr;
   QProgressBar* currentSpeedBar_ = nullptr;
   StatusLine* statusLine_ = nullptr;
+  Announcer* announcer_ = nullptr;
   TextEncoding encoding_ = TextEncoding::Windows1252;
+  std::uint64_t spokenCount_ = 0;
 };
 
 }  // namespace dru::ui

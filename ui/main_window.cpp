@@ -89,10 +89,13 @@ void MainWindow::ClearInput() {
 }
 
 void MainWindow::FocusInput() {
-  // Only within our own active window, and never from a box of ours.
+  // Only within our own active window, and never from a box, a menu or a
+  // menu bar the user is in.
   InputBox& input = drillWindow_->Input();
-  if (!input.hasFocus() && isActiveWindow() && QApplication::activeModalWidget() == nullptr &&
-      input.isEnabled()) {
+  const bool userElsewhere = QApplication::activeModalWidget() != nullptr ||
+                             QApplication::activePopupWidget() != nullptr ||
+                             QApplication::focusWidget() == menu_;
+  if (!input.hasFocus() && isActiveWindow() && !userElsewhere && input.isEnabled()) {
     input.setFocus(Qt::OtherFocusReason);
   }
 }

@@ -45,28 +45,13 @@ QColor Readable(const QColor& hue, const QColor& background) {
                                                      : QColor(Qt::black);
 }
 
-// Where the character at index starts in text.
-std::size_t ByteOffset(std::string_view text, std::size_t index, TextEncoding encoding) {
-  if (encoding == TextEncoding::Windows1252) return std::min(index, text.size());
-  std::size_t at = 0;
-  for (std::size_t count = 0; at < text.size() && count < index; ++count) {
-    ++at;
-    while (at < text.size() && IsContinuationByte(text[at]))
-      ++at;
-  }
-  return at;
-}
-
 // A piece of text around a character position, for the summary; only the
 // piece is decoded, so a huge record costs nothing here.
 QString Around(std::string_view text, std::size_t index, TextEncoding encoding) {
-  const std::size_t from = index > kSummaryLength / 4 ? index - kSummaryLength / 4 : 0;
-  const std::size_t start = ByteOffset(text, from, encoding);
-  const std::string_view rest = text.substr(start);
-  const std::size_t length = ByteOffset(rest, kSummaryLength, encoding);
-  QString piece = DecodeText(rest.substr(0, length), encoding);
-  if (start > 0) piece.prepend(QChar(0x2026));
-  if (length < rest.size()) piece.append(QChar(0x2026));
+  const Span span = QuotedSpan(text, index, encoding, kSummaryLength);
+  QString piece = DecodeText(text.substr(span.start, span.size), encoding);
+  if (span.cutBefore) piece.prepend(QChar(0x2026));
+  if (span.cutAfter) piece.append(QChar(0x2026));
   return piece;
 }
 

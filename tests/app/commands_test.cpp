@@ -216,6 +216,7 @@ TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
   EXPECT_FALSE(drill.HasPrevious());
   EXPECT_EQ(drill.PreviousSentence(), "B");
   EXPECT_EQ(view.cues, (Cues{Cue::Menu}));
+  EXPECT_EQ(view.spoken, "Marked. 1 of 3 marked. Next: " + view.target);
 }
 
 TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {

@@ -141,17 +141,27 @@ TEST_F(Keystrokes, Utf8FilesFoldUnicodeCaseAndCountCharacters) {
 TEST_F(Keystrokes, EnterShowsMistakesUntilTheNextKey) {
   Finish("Cot", 6);
   EXPECT_EQ(view.status, "1 mistakes");
+  EXPECT_EQ(view.spoken, "1 mistake: typed \"Cot\" expected \"Cat\". Next: Next");
   Type("x");
   EXPECT_EQ(view.status, "");
   drill.ShowSentence("Cat");
+  EXPECT_EQ(view.spoken, "Cat");
   Finish("Cat", 6);
   EXPECT_EQ(view.status, "correct");
+  EXPECT_EQ(view.spoken, "Correct, 30 keys per minute. Next: Next");
   drill.OnKeyPress(key::kEscape);
   EXPECT_EQ(view.status, "");
   drill.SetOption(Option::ShowMistakes, false);  // the option off: the bar stays empty
+  EXPECT_EQ(view.spoken, "Show mistakes off");
   drill.ShowSentence("Cat");
   Finish("Cot", 6);
   EXPECT_EQ(view.status, "");
+  EXPECT_EQ(view.spoken,
+            "1 mistake: typed \"Cot\" expected \"Cat\". Next: Next");  // said all the same
+  // A huge sentence is said by its start.
+  const std::string huge(100000, 'h');
+  drill.ShowSentence(huge);
+  EXPECT_EQ(view.spoken, huge.substr(0, 1000) + "...");
 }
 
 TEST_F(Keystrokes, SpeedRoundingAndClamping) {

@@ -27,6 +27,7 @@ class FakeView : public DrillView {
   bool caseChecked = true;
   bool mistakesChecked = true;
   std::string undoText;  // the Undo item's text; empty: disabled
+  std::string spoken;    // what a screen reader was last told
   TextEncoding encoding = TextEncoding::Windows1252;
 
   std::string input;  // the user's, so the test types into it
@@ -55,6 +56,7 @@ class FakeView : public DrillView {
     caseChecked = shown.options.caseSensitive;
     mistakesChecked = shown.options.showMistakes;
     undoText = UndoText(shown);
+    spoken = shown.spoken;
   }
   std::string InputText() const override { return input; }
   void ClearInput() override { input.clear(); }

@@ -155,7 +155,8 @@ class WindowTest : public QObject {
     shown.currentSpeed = 750;
     shown.bestSpeed = -5;
     window->Show(shown);
-    QCOMPARE(Child<QProgressBar>("ProgressBarCS")->value(), 600);
+    QCOMPARE(Child<QProgressBar>("ProgressBarCS")->value(), 750);  // standing full
+    QCOMPARE(Child<QProgressBar>("ProgressBarCS")->maximum(), 750);
     QCOMPARE(Child<QProgressBar>("ProgressBarMS")->value(), 0);
   }
 
@@ -311,6 +312,11 @@ class WindowTest : public QObject {
     }
     QCOMPARE(read(Child<QLabel>("LabelInfo"), QAccessible::Name),
              QStringLiteral("There are 2 records in the file, 0 marked ready ..."));
+    // One figure per value: the bars' value is the speed, not a share of 600.
+    for (const char* name : {"ProgressBarCS", "ProgressBarMS"}) {
+      auto* bar = QAccessible::queryAccessibleInterface(Child<QProgressBar>(name));
+      QCOMPARE(bar->valueInterface()->currentValue().toInt(), 1800);
+    }
   }
 
   void editingKeysOfTheInputBox() {

@@ -1,0 +1,31 @@
+#!/bin/bash
+# What a screen reader gets from the real dru, read through AT-SPI on a
+# virtual X display with its own session and accessibility buses.
+# Usage: screen_reader_test.sh path/to/dru
+set -u
+DRU=$(realpath "$1")
+HERE=$(dirname "$(realpath "$0")")
+ROOT=$(mktemp -d /tmp/dru-a11y-XXXXXX)
+mkdir -m 700 "$ROOT/runtime"
+printf 'Hello world\r\nHello world\r\nGood night\r\n' >"$ROOT/Default.dat"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ROOT/display" 2>/dev/null &
+XVFB=$!
+trap 'kill "$XVFB" 2>/dev/null; rm -rf "$ROOT"' EXIT
+for _ in $(seq 50); do [ -s "$ROOT/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$ROOT/display")" XDG_RUNTIME_DIR="$ROOT/runtime" HOME="$ROOT"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The system's Python, which has the AT-SPI bindings. The buses' daemons
+# write nowhere, so that none keeps this test's output open once it ends.
+dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  launcher=$!
+  (cd "$0" && exec "$1" >"$0/out.log" 2>&1) &
+  dru=$!
+  /usr/bin/python3 "$2/screen_reader_test.py" "$dru"
+  status=$?
+  kill "$dru" 2>/dev/null
+  wait "$dru" 2>/dev/null
+  kill "$launcher" 2>/dev/null
+  wait "$launcher" 2>/dev/null
+  exit $status
+' "$ROOT" "$DRU" "$HERE" 2>/dev/null
