@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +12,10 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "fake_view.h"
+#include "history_store.h"
 
 namespace {
 
@@ -97,6 +100,34 @@ void StartUpFigures(const std::filesystem::path& folder, const std::string& bigF
 
 }  // namespace
 
+// What keeping an answer costs: the time of each Record (the median of
+// the last thousand, with many answers already kept) and the store's size
+// per answer.
+void HistoryFigures(const std::filesystem::path& folder) {
+  const std::string path = (folder / "history.sqlite3").string();
+  auto store = dru::HistoryStore::Open(path);
+  dru::AnswerRecord answer;
+  answer.file = (folder / "big.dat").string();
+  answer.typingMs = 5000;
+  answer.keys = 60;
+  constexpr int kAnswers = 100000;
+  std::vector<double> times;
+  for (int i = 0; i < kAnswers; ++i) {
+    answer.timeMs = 1'700'000'000'000 + i * 1000LL;
+    answer.sentence = "Sentence number " + std::to_string(i % 10000) + " of the benchmark.";
+    answer.correct = i % 3 != 0;
+    answer.mistakes = answer.correct ? 0 : 2;
+    const double seconds = TimeIt([&] { store->Record(answer); });
+    if (i >= kAnswers - 1000) times.push_back(seconds);
+  }
+  std::sort(times.begin(), times.end());
+  store.reset();
+  const double bytes = static_cast<double>(std::filesystem::file_size(path));
+  std::printf("history: an answer kept in %.3f ms (median; aim at most 1 ms more per Enter); "
+              "%.0f bytes per answer over %d answers of 10000 sentences (aim at most 80)\n",
+              times[times.size() / 2] * 1e3, bytes / kAnswers, kAnswers);
+}
+
 int main(int argc, char** argv) {
   const long records = argc > 1 ? std::atol(argv[1]) : 1000000;
   const auto folder =
@@ -154,6 +185,7 @@ int main(int argc, char** argv) {
   std::printf("resident after load: %.1f MB = %.2f x file (growth by loading %.2f x)\n",
               residentAfter / 1e6, residentAfter / fileSize,
               (residentAfter - residentBefore) / fileSize);
+  HistoryFigures(folder);
 #ifdef DRU_BINARY
   StartUpFigures(folder, path);
 #endif

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace dru {
 
 struct TimeOfDay {
@@ -9,16 +11,22 @@ struct TimeOfDay {
   unsigned millisecond = 0;
 };
 
-// Source of the current time of day; replaced in tests.
+// Source of the current time; replaced in tests.
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual TimeOfDay NowUtc() const = 0;
+  // Milliseconds since 1970, UTC.
+  virtual std::int64_t UtcMilliseconds() const = 0;
+  // Milliseconds from some fixed moment, never set back: for durations.
+  virtual std::int64_t SteadyMilliseconds() const = 0;
 };
 
 class SystemClock final : public Clock {
  public:
   TimeOfDay NowUtc() const override;
+  std::int64_t UtcMilliseconds() const override;
+  std::int64_t SteadyMilliseconds() const override;
 };
 
 }  // namespace dru

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,16 @@
 #include "sentence_file.h"
 
 namespace dru {
+
+// One judged Enter, for whoever keeps a history of answers.
+struct DrillAnswer {
+  std::string_view sentence;  // as it was shown
+  bool correct = false;
+  std::int64_t typingMs = 0;  // from the first key to Enter
+  std::int64_t keys = 0;      // characters typed
+  std::int64_t mistakes = 0;  // -1: too long or too unlike to count
+  bool caseSensitive = true;
+};
 
 // The drill: the open file's lists and marks, the sentence on display,
 // the options, speeds and clock. It alone changes its state, through the
@@ -96,6 +107,11 @@ class Drill {
   // Plays a cue while sound effects are on.
   void Play(Cue cue);
 
+  // Called after each Enter is judged and shown.
+  void SetAnswerListener(std::function<void(const DrillAnswer&)> listener) {
+    onAnswer_ = std::move(listener);
+  }
+
  private:
   void CompleteRecord();
   // Puts text on display and has a screen reader say it; the caller shows.
@@ -132,6 +148,7 @@ class Drill {
   DrillView& view_;
   const Clock& clock_;
   DrillState state_;
+  std::function<void(const DrillAnswer&)> onAnswer_;
 };
 
 }  // namespace dru

@@ -26,6 +26,9 @@ struct DrillState {
   std::int32_t Minutes = 0;
   std::int32_t Seconds = 0;
   std::int32_t TypingSeconds = 0;
+  // When the first key of the typed text was pressed, on the steady clock
+  // in milliseconds; -1 before it.
+  std::int64_t FirstKeyTime = -1;
   std::int32_t RecordCount = 0;
   std::optional<std::int64_t> CurrentSpeed;  // none until the first speed is shown
   // The best speed since start-up, in keys per minute; the bar stops at

@@ -51,6 +51,9 @@ class DrillView {
   virtual void ShowMistakes(std::string_view typed, std::string_view expected,
                             const Comparison& comparison) = 0;
   virtual void ShowCorrect() = 0;
+  // A word about the program itself ("History is off: …"), until the next
+  // key.
+  virtual void ShowNotice(std::string_view text) = 0;
   virtual void ClearStatus() = 0;
 
   // Modal message box; shutting it with its close button answers Cancel,

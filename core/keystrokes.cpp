@@ -14,8 +14,13 @@ void Drill::OnKeyPress(char32_t keyChar) {
   if (state_.NoFileOpen) return;
   const TextEncoding encoding = state_.Encoding;
   // The key is not in the box yet: one character there means this is the
-  // second key of a record, where the speed measurement starts.
-  if (CharacterCount(view_.InputText(), encoding) == 1) state_.TypingSeconds = 0;
+  // second key of a record, where the speed measurement starts; none, the
+  // first key, where the history's exact time starts.
+  const std::size_t typed = CharacterCount(view_.InputText(), encoding);
+  if (typed == 1) state_.TypingSeconds = 0;
+  const bool editing =
+      keyChar == key::kEnter || keyChar == key::kEscape || keyChar == key::kBackspace;
+  if (typed == 0 && !editing) state_.FirstKeyTime = clock_.SteadyMilliseconds();
   if (keyChar != key::kEnter) view_.ClearStatus();  // the last Enter's result goes
 
   switch (keyChar) {
@@ -63,6 +68,7 @@ void Drill::CompleteRecord() {
                                              : EqualIgnoringAsciiCase(typed, target);
   }
   std::int64_t speed = 0;
+  std::int64_t mistakes = 0;
   std::string result;
   if (correct) {
     // A record finished within the first second counts one second.
@@ -75,6 +81,7 @@ void Drill::CompleteRecord() {
     const Comparison comparison =
         CompareTexts(typed, target, encoding, options.caseSensitive, folding);
     result = MistakesLine(typed, target, comparison, encoding);
+    mistakes = comparison.aligned ? static_cast<std::int64_t>(comparison.mistakes) : -1;
     if (options.showMistakes) view_.ShowMistakes(typed, target, comparison);
   }
   state_.CurrentSpeed = speed;
@@ -85,6 +92,14 @@ void Drill::CompleteRecord() {
   PutSentence(GetRandomStr(state_.UnmarkedList));
   Say(result + " Next: " + SpokenSentence());
   Refresh();
+  if (onAnswer_) {
+    const std::int64_t start = state_.FirstKeyTime;
+    onAnswer_(DrillAnswer{state_.PreviousStr, correct,
+                          start >= 0 ? clock_.SteadyMilliseconds() - start : 0,
+                          static_cast<std::int64_t>(CharacterCount(typedText, encoding)), mistakes,
+                          options.caseSensitive});
+  }
+  state_.FirstKeyTime = -1;
 }
 
 void Drill::OnKeyDown(std::uint16_t virtualKey) {

@@ -6,7 +6,7 @@ set -e
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 # Formatting first: it takes a second and names the file at fault.
-find core app ui tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+find core history app ui tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 cmake --preset ci
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"

@@ -18,7 +18,8 @@ AppController::AppController(DrillView& view, QWidget& window)
     : window_(window),
       drill_(view, clock_),
       commands_(drill_, view),
-      lifecycle_(drill_, commands_) {}
+      lifecycle_(drill_, commands_),
+      history_(drill_, commands_, view, clock_, DefaultHistoryPath()) {}
 
 bool AppController::StartUp(WindowActivator& activator) {
   if (ClaimInstance(RuntimeFolder(), instanceLock_) == InstanceClaim::AnotherRunning) {
@@ -65,6 +66,7 @@ bool AppController::CloseRequested() {
   // A failed settings write is shown; the program ends all the same, so an
   // unwritable folder never keeps the window from closing.
   RunHandler([this] { lifecycle_.WriteIniFile(); }, report);
+  history_.EndSession();
   lifecycle_.FreeLists();
   return true;
 }

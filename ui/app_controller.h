@@ -7,6 +7,7 @@
 #include "clock.h"
 #include "commands.h"
 #include "drill.h"
+#include "history_recorder.h"
 #include "lifecycle.h"
 #include "single_instance.h"
 
@@ -52,6 +53,7 @@ class AppController {
   Drill drill_;
   Commands commands_;
   Lifecycle lifecycle_;
+  HistoryRecorder history_;
   std::unique_ptr<InstanceLock> instanceLock_;
   bool closingOnSignal_ = false;
 };

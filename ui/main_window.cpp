@@ -109,6 +109,10 @@ void MainWindow::ShowCorrect() {
   drillWindow_->Status().ShowCorrect();
 }
 
+void MainWindow::ShowNotice(std::string_view text) {
+  drillWindow_->Status().ShowNotice(MessageText(text));
+}
+
 void MainWindow::ClearStatus() {
   drillWindow_->Status().Clear();
 }

@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow, public DrillView {
   void ShowMistakes(std::string_view typed, std::string_view expected,
                     const Comparison& comparison) override;
   void ShowCorrect() override;
+  void ShowNotice(std::string_view text) override;
   void ClearStatus() override;
   Answer ShowMessage(MessageKind kind, std::string_view text) override;
   std::optional<std::string> RunOpenDialog(const std::string& folder) override;

@@ -39,6 +39,13 @@ void StatusLine::ShowCorrect() {
   clearTimer_->start();
 }
 
+void StatusLine::ShowNotice(const QString& text) {
+  clearTimer_->stop();
+  text_->setText(text.toHtmlEscaped());
+  text_->setToolTip(QString());
+  text_->setAccessibleName(text);
+}
+
 void StatusLine::Clear() {
   clearTimer_->stop();
   text_->clear();

@@ -20,6 +20,7 @@ class StatusLine : public QStatusBar {
   void ShowMistakes(std::string_view typed, std::string_view expected, const Comparison& comparison,
                     TextEncoding encoding);
   void ShowCorrect();
+  void ShowNotice(const QString& text);
   void Clear();
 
  private:

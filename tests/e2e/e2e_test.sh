@@ -14,6 +14,8 @@ passed=0
 failed=0
 STARTED=()
 export QT_QPA_PLATFORM=xcb
+# The history goes where the test cleans up.
+export XDG_DATA_HOME="$ROOT/data"
 # No session bus here: without an address, libdbus forks dbus-launch, and a
 # fork beside Qt's threads can deadlock under AddressSanitizer. A desktop
 # session always has a bus.

@@ -65,6 +65,7 @@ class FakeView : public DrillView {
     status = std::to_string(comparison.mistakes) + " mistakes";
   }
   void ShowCorrect() override { status = "correct"; }
+  void ShowNotice(std::string_view text) override { status = text; }
   void ClearStatus() override { status.clear(); }
 
   Answer ShowMessage(MessageKind, std::string_view text) override {
@@ -127,7 +128,10 @@ inline std::vector<std::string> Entries(const RecordList& list) {
 class FixedClock : public Clock {
  public:
   TimeOfDay now;
+  std::int64_t milliseconds = 0;  // both clocks
   TimeOfDay NowUtc() const override { return now; }
+  std::int64_t UtcMilliseconds() const override { return milliseconds; }
+  std::int64_t SteadyMilliseconds() const override { return milliseconds; }
   // Sets the clock so that the reseeded value equals seed.
   void SetSeed(unsigned seed) {
     now = TimeOfDay{seed / 3600000, seed / 60000 % 60, seed / 1000 % 60, seed % 1000};

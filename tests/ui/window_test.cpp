@@ -107,6 +107,7 @@ class WindowTest : public QObject {
 
   void init() {
     dir = std::make_unique<dru::testing::TempDir>();
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir->File("data")));
     window = std::make_unique<MainWindow>();
     window->show();
     window->activateWindow();

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace dru {
+
+// Why the history cannot be kept, in words for the status line.
+class HistoryError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One judged Enter, as the history keeps it. The typed text is never kept.
+struct AnswerRecord {
+  std::int64_t timeMs = 0;  // UTC, milliseconds since 1970
+  std::string file;         // the sentence file's resolved path
+  std::string sentence;     // the sentence as shown, without a mark
+  bool correct = false;
+  std::int64_t typingMs = 0;  // from the first key to Enter
+  std::int64_t keys = 0;      // characters typed
+  std::int64_t mistakes = 0;  // from the mistakes comparison
+  bool caseSensitive = true;
+};
+
+// What the history knows of one sentence of a file.
+struct SentenceHistory {
+  std::string sentence;
+  std::int64_t typed = 0;
+  std::int64_t correct = 0;
+  std::int64_t lastTimeMs = 0;
+  // Keys per minute of the fastest correct answer, from its exact time;
+  // 0 before the first.
+  std::int64_t bestSpeed = 0;
+};
+
+// The answers of every drill, in one SQLite file per user (WAL journal,
+// synchronous NORMAL, so that a killed dru loses no committed answer). The
+// schema's version is the file's user_version; an older file is migrated,
+// a newer one only read. A file that is no SQLite database is moved aside
+// as PATH.corrupt-DATE and a new one started. Errors throw HistoryError.
+class HistoryStore {
+ public:
+  static constexpr int kSchemaVersion = 1;
+
+  static std::unique_ptr<HistoryStore> Open(const std::string& path);
+  ~HistoryStore();
+  HistoryStore(const HistoryStore&) = delete;
+  HistoryStore& operator=(const HistoryStore&) = delete;
+
+  // True when a newer dru wrote the file: nothing is written to it.
+  bool ReadOnly() const noexcept { return readOnly_; }
+  // Where a damaged file was moved to, or "" when none was.
+  const std::string& MovedAside() const noexcept { return movedAside_; }
+
+  void Record(const AnswerRecord& answer);
+  // A run of the drill on a file: its start, and its end with the drill's
+  // clock in seconds.
+  std::int64_t StartSession(const std::string& file, std::int64_t timeMs);
+  void EndSession(std::int64_t session, std::int64_t timeMs, std::int64_t drillSeconds);
+
+  // Each sentence of file with answers, in the order first answered.
+  std::vector<SentenceHistory> Sentences(const std::string& file) const;
+
+ private:
+  HistoryStore(sqlite3* db, bool readOnly, std::string movedAside);
+  std::int64_t FileId(const std::string& file);
+
+  sqlite3* db_;
+  bool readOnly_;
+  std::string movedAside_;
+};
+
+// $XDG_DATA_HOME/dru/history.sqlite3, or ~/.local/share/dru/history.sqlite3.
+std::string DefaultHistoryPath();
+
+}  // namespace dru

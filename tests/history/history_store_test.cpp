@@ -1,0 +1,134 @@
+// The history on real SQLite files in temporary folders.
+#include "history_store.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "temp_dir.h"
+#include "unprivileged.h"
+
+namespace dru {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+AnswerRecord Answer(const std::string& sentence, bool correct, std::int64_t timeMs) {
+  AnswerRecord answer;
+  answer.timeMs = timeMs;
+  answer.file = "/home/me/phrases.txt";
+  answer.sentence = sentence;
+  answer.correct = correct;
+  answer.typingMs = 4200;
+  answer.keys = static_cast<std::int64_t>(sentence.size());
+  answer.mistakes = correct ? 0 : 2;
+  return answer;
+}
+
+// Runs sql on the file at path as another program would.
+void Sql(const std::string& path, const std::string& sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+  sqlite3_close(db);
+}
+
+TEST(HistoryStore, AnswersComeBackAfterReopeningInAPrivateFile) {
+  TempDir dir;
+  const std::string path = dir.File("data/dru/history.sqlite3");
+  {
+    auto store = HistoryStore::Open(path);
+    const std::int64_t session = store->StartSession("/home/me/phrases.txt", 1000);
+    store->Record(Answer("Hello world", true, 1000));
+    store->Record(Answer("Hello world", false, 2000));
+    store->Record(Answer("Caf\xC3\xA9 \"au\" lait", true, 3000));
+    store->EndSession(session, 4000, 65);
+  }
+  auto store = HistoryStore::Open(path);
+  const auto sentences = store->Sentences("/home/me/phrases.txt");
+  ASSERT_EQ(sentences.size(), 2u);
+  EXPECT_EQ(sentences[0].sentence, "Hello world");
+  EXPECT_EQ(sentences[0].typed, 2);
+  EXPECT_EQ(sentences[0].correct, 1);
+  EXPECT_EQ(sentences[0].lastTimeMs, 2000);
+  EXPECT_EQ(sentences[1].sentence, "Caf\xC3\xA9 \"au\" lait");
+  EXPECT_TRUE(store->Sentences("/elsewhere.txt").empty());
+  struct stat info {};
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  ASSERT_EQ(stat(dir.File("data/dru").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
+  TempDir dir;
+  const std::string path = dir.File("history.sqlite3");
+  Sql(path, "CREATE TABLE notes (x); PRAGMA user_version = 0");  // before the first schema
+  HistoryStore::Open(path)->Record(Answer("one", true, 1));
+  EXPECT_EQ(HistoryStore::Open(path)->Sentences("/home/me/phrases.txt").size(), 1u);
+
+  Sql(path, "PRAGMA user_version = 99");  // written by a newer dru
+  const std::string before = ReadBytes(path);
+  auto newer = HistoryStore::Open(path);
+  EXPECT_TRUE(newer->ReadOnly());
+  newer->Record(Answer("two", true, 2));
+  EXPECT_EQ(newer->Sentences("/home/me/phrases.txt").size(), 1u);
+  newer.reset();
+  EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST(HistoryStore, ADamagedFileIsMovedAsideAndANewOneStarted) {
+  TempDir dir;
+  const std::string path = dir.File("history.sqlite3");
+  WriteBytes(path, std::string(4096, 'x'));
+  auto store = HistoryStore::Open(path);
+  ASSERT_FALSE(store->MovedAside().empty());
+  EXPECT_EQ(ReadBytes(store->MovedAside()), std::string(4096, 'x'));
+  EXPECT_NE(store->MovedAside().find("history.sqlite3.corrupt-"), std::string::npos);
+  store->Record(Answer("fresh", true, 1));
+  EXPECT_EQ(store->Sentences("/home/me/phrases.txt").size(), 1u);
+}
+
+TEST(HistoryStore, UnwritableFolderAndFullDiskAreReported) {
+  TempDir dir;
+  const std::string outcome = testing::RunUnprivileged([&]() -> std::string {
+    TempDir home;
+    chmod(home.Path().c_str(), 0500);
+    try {
+      HistoryStore::Open(home.File("dru/history.sqlite3"));
+      return "opened in a read-only folder";
+    } catch (const HistoryError& error) {
+      if (std::string(error.what()).find("Permission denied") == std::string::npos) {
+        return error.what();
+      }
+    }
+    return "";
+  });
+  EXPECT_EQ(outcome, "");
+
+  const std::string path = dir.File("history.sqlite3");
+  const std::string full =
+      testing::RunInChild([] { return testing::LimitFileSize(64 << 10); },
+                          [&]() -> std::string {
+                            auto store = HistoryStore::Open(path);
+                            try {
+                              for (int i = 0; i < 100000; ++i)
+                                store->Record(Answer("sentence " + std::to_string(i), true, i));
+                            } catch (const HistoryError& error) {
+                              return error.what();
+                            }
+                            return "never full";
+                          });
+  EXPECT_NE(full, "never full");
+  EXPECT_NE(full, "");
+  // What was written before stays readable.
+  EXPECT_FALSE(HistoryStore::Open(path)->Sentences("/home/me/phrases.txt").empty());
+}
+
+}  // namespace
+}  // namespace dru
