@@ -123,9 +123,10 @@ void HistoryFigures(const std::filesystem::path& folder) {
   std::sort(times.begin(), times.end());
   store.reset();
   const double bytes = static_cast<double>(std::filesystem::file_size(path));
-  std::printf("history: an answer kept in %.3f ms (median; aim at most 1 ms more per Enter); "
-              "%.0f bytes per answer over %d answers of 10000 sentences (aim at most 80)\n",
-              times[times.size() / 2] * 1e3, bytes / kAnswers, kAnswers);
+  std::printf(
+      "history: an answer kept in %.3f ms (median; aim at most 1 ms more per Enter); "
+      "%.0f bytes per answer over %d answers of 10000 sentences (aim at most 80)\n",
+      times[times.size() / 2] * 1e3, bytes / kAnswers, kAnswers);
 }
 
 int main(int argc, char** argv) {
