@@ -25,8 +25,9 @@ constexpr const char* kMigrations[] = {
       CREATE TABLE sentences (
         id INTEGER PRIMARY KEY,
         file INTEGER NOT NULL REFERENCES files(id),
+        key INTEGER NOT NULL,
         text BLOB NOT NULL,
-        UNIQUE (file, text));
+        UNIQUE (file, key));
       CREATE TABLE answers (
         time INTEGER NOT NULL,
         sentence INTEGER NOT NULL REFERENCES sentences(id),
@@ -212,12 +213,20 @@ void HistoryStore::Record(const AnswerRecord& answer) {
   Exec(db_, "BEGIN IMMEDIATE");
   try {
     const std::int64_t file = FileId(answer.file);
-    Statement(db_, "INSERT OR IGNORE INTO sentences (file, text) VALUES (?1, ?2)")
+    const std::int64_t key = SentenceKey(answer.sentence);
+    std::string_view kept = std::string_view(answer.sentence).substr(0, kKeptBytes);
+    // Cut between characters, should the cut fall in a UTF-8 sequence.
+    while (kept.size() < answer.sentence.size() && !kept.empty() &&
+           (static_cast<unsigned char>(answer.sentence[kept.size()]) & 0xC0) == 0x80) {
+      kept.remove_suffix(1);
+    }
+    Statement(db_, "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)")
         .Bind(1, file)
-        .Bind(2, answer.sentence)
+        .Bind(2, key)
+        .Bind(3, kept)
         .Step();
-    Statement sentence(db_, "SELECT id FROM sentences WHERE file = ?1 AND text = ?2");
-    sentence.Bind(1, file).Bind(2, answer.sentence).Step();
+    Statement sentence(db_, "SELECT id FROM sentences WHERE file = ?1 AND key = ?2");
+    sentence.Bind(1, file).Bind(2, key).Step();
     Statement(db_,
               "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
               "case_sensitive) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)")
@@ -257,7 +266,7 @@ void HistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
 
 std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file) const {
   Statement select(db_,
-                   "SELECT s.text, count(*), sum(a.correct), max(a.time), "
+                   "SELECT s.key, s.text, count(*), sum(a.correct), max(a.time), "
                    "coalesce(round(max(CASE WHEN a.correct AND a.typing_ms > 0 "
                    "THEN a.keys * 60000.0 / a.typing_ms END)), 0) FROM answers a "
                    "JOIN sentences s ON a.sentence = s.id JOIN files f ON s.file = f.id "
@@ -265,10 +274,19 @@ std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file) co
   select.Bind(1, file);
   std::vector<SentenceHistory> sentences;
   while (select.Step()) {
-    sentences.push_back({select.Text(0), select.Integer(1), select.Integer(2), select.Integer(3),
-                         select.Integer(4)});
+    sentences.push_back({select.Integer(0), select.Text(1), select.Integer(2), select.Integer(3),
+                         select.Integer(4), select.Integer(5)});
   }
   return sentences;
+}
+
+std::int64_t SentenceKey(std::string_view text) noexcept {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return static_cast<std::int64_t>(hash);
 }
 
 std::string DefaultHistoryPath() {

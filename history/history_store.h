@@ -31,7 +31,8 @@ struct AnswerRecord {
 
 // What the history knows of one sentence of a file.
 struct SentenceHistory {
-  std::string sentence;
+  std::int64_t key = 0;  // SentenceKey of the whole sentence
+  std::string sentence;  // its first kKeptBytes bytes
   std::int64_t typed = 0;
   std::int64_t correct = 0;
   std::int64_t lastTimeMs = 0;
@@ -76,6 +77,11 @@ class HistoryStore {
   bool readOnly_;
   std::string movedAside_;
 };
+
+// The history tells sentences apart by a 64-bit hash of their whole text
+// (FNV-1a), and keeps only the start of a huge one.
+std::int64_t SentenceKey(std::string_view text) noexcept;
+inline constexpr std::size_t kKeptBytes = 4096;
 
 // $XDG_DATA_HOME/dru/history.sqlite3, or ~/.local/share/dru/history.sqlite3.
 std::string DefaultHistoryPath();

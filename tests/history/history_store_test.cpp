@@ -47,11 +47,17 @@ TEST(HistoryStore, AnswersComeBackAfterReopeningInAPrivateFile) {
     store->Record(Answer("Hello world", true, 1000));
     store->Record(Answer("Hello world", false, 2000));
     store->Record(Answer("Caf\xC3\xA9 \"au\" lait", true, 3000));
+    const std::string huge(100000, 'h');  // kept once, by its start
+    store->Record(Answer(huge, true, 3001));
+    store->Record(Answer(huge + "x", true, 3002));
     store->EndSession(session, 4000, 65);
   }
   auto store = HistoryStore::Open(path);
   const auto sentences = store->Sentences("/home/me/phrases.txt");
-  ASSERT_EQ(sentences.size(), 2u);
+  ASSERT_EQ(sentences.size(), 4u);
+  EXPECT_EQ(sentences[2].sentence, std::string(kKeptBytes, 'h'));
+  EXPECT_EQ(sentences[2].key, SentenceKey(std::string(100000, 'h')));
+  EXPECT_EQ(sentences[2].typed, 1);
   EXPECT_EQ(sentences[0].sentence, "Hello world");
   EXPECT_EQ(sentences[0].typed, 2);
   EXPECT_EQ(sentences[0].correct, 1);
