@@ -75,23 +75,14 @@ void TargetDisplay::paintEvent(QPaintEvent* event) {
 }
 
 void TargetDisplay::FollowTyping(int typed) {
-  QTextLayout layout(text(), font());
-  LayOut(layout);
   int first = 0;
-  if (typed > 0 && layout.lineCount() > 0) {
+  if (typed > 0 && lineEnds_.size() > 1) {
     // The line the next character typed falls in, shown with as many lines
     // before it as fit.
-    const int at = std::min(typed, static_cast<int>(text().size()) - 1);
-    int current = layout.lineCount() - 1;
-    for (int i = 0; i < layout.lineCount(); ++i) {
-      const QTextLine line = layout.lineAt(i);
-      if (at < line.textStart() + line.textLength()) {
-        current = i;
-        break;
-      }
-    }
-    const int fit = LinesThatFit(layout);
-    first = std::clamp(firstLine_, std::max(0, current - fit + 1), current);
+    const auto line = std::upper_bound(lineEnds_.begin(), lineEnds_.end(), typed);
+    const int current = line == lineEnds_.end() ? static_cast<int>(lineEnds_.size()) - 1
+                                                : static_cast<int>(line - lineEnds_.begin());
+    first = std::clamp(firstLine_, std::max(0, current - linesThatFit_ + 1), current);
   }
   if (first != firstLine_) {
     firstLine_ = first;
@@ -100,13 +91,26 @@ void TargetDisplay::FollowTyping(int typed) {
 }
 
 void TargetDisplay::ShowWhole() {
-  // A sentence longer than the box can show is there whole in the tooltip,
-  // as it is in the accessible name, the label's text.
+  // Where each line ends, kept for following the typing without laying
+  // the text out at every key.
   QTextLayout layout(text(), font());
   LayOut(layout);
-  setToolTip(layout.lineCount() > LinesThatFit(layout) ? text() : QString());
+  lineEnds_.clear();
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    lineEnds_.push_back(line.textStart() + line.textLength());
+  }
+  linesThatFit_ = LinesThatFit(layout);
+  // A sentence longer than the box can show is there whole in the tooltip,
+  // as it is in the accessible name, the label's text.
+  setToolTip(layout.lineCount() > linesThatFit_ ? text() : QString());
   firstLine_ = 0;
   update();
+}
+
+void TargetDisplay::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  ShowWhole();
 }
 
 void TargetDisplay::SetBytes(std::string_view bytes) {

@@ -4,6 +4,7 @@
 #include <QTextLayout>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text_encoding.h"
 
@@ -32,6 +33,7 @@ class TargetDisplay : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QRect TextArea() const;
@@ -41,6 +43,8 @@ class TargetDisplay : public QLabel {
 
   std::string bytes_;
   int firstLine_ = 0;
+  std::vector<int> lineEnds_;  // in characters of text()
+  int linesThatFit_ = 1;
   TextEncoding encoding_ = TextEncoding::Windows1252;
 };
 
