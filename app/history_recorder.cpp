@@ -1,7 +1,11 @@
 // Answers into the history, and the history's faults out of the drill's way.
 #include "history_recorder.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace dru {
 
@@ -15,25 +19,31 @@ HistoryRecorder::~HistoryRecorder() {
   drill_.SetAnswerListener({});
 }
 
-void HistoryRecorder::Record(const DrillAnswer& answer) {
-  if (off_) return;
-  try {
-    if (!store_) {
-      store_ = HistoryStore::Open(path_);
-      if (!store_->MovedAside().empty()) {
-        view_.ShowNotice("The history was damaged; it was moved aside as " + store_->MovedAside() +
-                         " and a new one started.");
-      }
-      if (store_->ReadOnly()) {
-        TurnOff(path_ + " was written by a newer dru and is only read");
-        return;
-      }
+HistoryStore* HistoryRecorder::Store() {
+  if (off_) return nullptr;
+  if (!store_) {
+    store_ = HistoryStore::Open(path_);
+    if (!store_->MovedAside().empty()) {
+      view_.ShowNotice("The history was damaged; it was moved aside as " + store_->MovedAside() +
+                       " and a new one started.");
     }
+    if (store_->ReadOnly()) {
+      TurnOff(path_ + " was written by a newer dru and is only read");
+      return nullptr;
+    }
+  }
+  return store_.get();
+}
+
+void HistoryRecorder::Record(const DrillAnswer& answer) {
+  try {
+    HistoryStore* store = Store();
+    if (store == nullptr) return;
     const std::string& file = commands_.CurrentFile().path;
     const std::int64_t now = clock_.UtcMilliseconds();
     if (session_ == 0 || file != sessionFile_) {
       EndSession();
-      session_ = store_->StartSession(file, now);
+      session_ = store->StartSession(file, now);
       sessionFile_ = file;
     }
     AnswerRecord record;
@@ -45,14 +55,88 @@ void HistoryRecorder::Record(const DrillAnswer& answer) {
     record.keys = answer.keys;
     record.mistakes = answer.mistakes;
     record.caseSensitive = answer.caseSensitive;
-    store_->Record(record);
+    store->Record(record);
+  } catch (const std::exception& error) {
+    TurnOff(error.what());
+    return;
+  }
+  if (onRecorded) onRecorded();
+}
+
+ProgressReport HistoryRecorder::Report() {
+  ProgressReport report;
+  HistoryStore* store = nullptr;
+  try {
+    store = Store();
   } catch (const std::exception& error) {
     TurnOff(error.what());
   }
+  if (store == nullptr) {
+    report.unavailable =
+        offReason_.empty() ? "History is off." : "History is off: " + offReason_ + ".";
+    // A history only read still has what it knew.
+    if (!store_) return report;
+    store = store_.get();
+  }
+  const std::string& file = commands_.CurrentFile().path;
+  std::unordered_map<std::int64_t, SentenceHistory> known;
+  for (SentenceHistory& sentence : store->Sentences(file)) {
+    known.emplace(sentence.key, std::move(sentence));
+  }
+  // Every record of the file, each text once, with what the history knows.
+  std::unordered_set<std::string> listed;
+  const RecordList& lines = drill_.FileLines();
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    std::string_view line = lines.Get(i);
+    if (line.empty()) continue;
+    const bool marked = IsMarked(line);
+    if (marked) line.remove_prefix(1);
+    std::string text(line);
+    if (!listed.insert(text).second) continue;
+    ProgressRow row{text, true, marked};
+    if (auto found = known.find(SentenceKey(text)); found != known.end()) {
+      row.typed = found->second.typed;
+      row.correct = found->second.correct;
+      row.bestSpeed = found->second.bestSpeed;
+      row.lastTimeMs = found->second.lastTimeMs;
+      known.erase(found);
+    }
+    report.rows.push_back(std::move(row));
+  }
+  for (auto& [key, sentence] : known) {
+    report.rows.push_back({sentence.sentence, false, false, sentence.typed, sentence.correct,
+                           sentence.bestSpeed, sentence.lastTimeMs});
+  }
+  // Hardest first: the least share right (never typed last), then the most
+  // typed.
+  std::stable_sort(report.rows.begin(), report.rows.end(), [](const auto& a, const auto& b) {
+    if ((a.typed == 0) != (b.typed == 0)) return b.typed == 0;
+    if (a.typed != 0 && a.correct * b.typed != b.correct * a.typed) {
+      return a.correct * b.typed < b.correct * a.typed;
+    }
+    return a.typed > b.typed;
+  });
+  report.days = store->Days(file, 0);
+  const std::time_t now = static_cast<std::time_t>(clock_.UtcMilliseconds() / 1000);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char today[16];
+  std::strftime(today, sizeof today, "%Y-%m-%d", &local);
+  for (const DayHistory& day : report.days) {
+    report.bestSpeed = std::max(report.bestSpeed, day.bestSpeed);
+    if (day.day == today) report.today = day;
+  }
+  report.today.day = today;
+  return report;
+}
+
+void HistoryRecorder::Forget() {
+  if (HistoryStore* store = Store()) store->Forget(commands_.CurrentFile().path);
 }
 
 void HistoryRecorder::TurnOff(const std::string& reason) {
   off_ = true;
+  offReason_ = reason;
   view_.ShowNotice("History is off: " + reason + ".");
 }
 

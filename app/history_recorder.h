@@ -1,13 +1,35 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "commands.h"
 #include "drill.h"
 #include "history_store.h"
 
 namespace dru {
+
+// One sentence as the Progress window lists it.
+struct ProgressRow {
+  std::string sentence;  // without its mark
+  bool inFile = true;    // false: only the history has it
+  bool marked = false;
+  std::int64_t typed = 0;
+  std::int64_t correct = 0;
+  std::int64_t bestSpeed = 0;
+  std::int64_t lastTimeMs = 0;  // 0: never typed
+};
+
+// What the history knows of the open file.
+struct ProgressReport {
+  std::string unavailable;        // why there is no history; "" when there is
+  std::vector<ProgressRow> rows;  // hardest first: least share right, then most typed
+  std::vector<DayHistory> days;   // every day with answers, oldest first
+  DayHistory today;
+  std::int64_t bestSpeed = 0;  // of all time, on this file
+};
 
 // Keeps each judged Enter in the history, with the open file and the time.
 // The store is opened at the first answer, not at start-up. A fault never
@@ -23,8 +45,16 @@ class HistoryRecorder {
   // drill's clock.
   void EndSession() noexcept;
 
+  ProgressReport Report();
+  // Removes the open file's history. Throws HistoryError.
+  void Forget();
+  // Called after each answer kept.
+  std::function<void()> onRecorded;
+
  private:
   void Record(const DrillAnswer& answer);
+  // The store, opened at its first use; nothing while the history is off.
+  HistoryStore* Store();
   void TurnOff(const std::string& reason);
 
   Drill& drill_;
@@ -34,6 +64,7 @@ class HistoryRecorder {
   std::string path_;
   std::unique_ptr<HistoryStore> store_;
   bool off_ = false;
+  std::string offReason_;
   std::int64_t session_ = 0;
   std::string sessionFile_;
 };

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -83,6 +84,13 @@ class Statement {
     throw HistoryError(Reason(db_));
   }
   std::int64_t Integer(int column) const { return sqlite3_column_int64(statement_, column); }
+  // Ready to run again with new values.
+  void Reset() {
+    sqlite3_reset(statement_);
+    sqlite3_clear_bindings(statement_);
+  }
+  double Real(int column) const { return sqlite3_column_double(statement_, column); }
+  bool IsNull(int column) const { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
   std::string Text(int column) const {
     const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));
     return bytes != nullptr ? std::string(bytes, sqlite3_column_bytes(statement_, column))
@@ -208,36 +216,45 @@ std::int64_t HistoryStore::FileId(const std::string& file) {
   return select.Integer(0);
 }
 
-void HistoryStore::Record(const AnswerRecord& answer) {
+void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
   if (readOnly_) return;
   Exec(db_, "BEGIN IMMEDIATE");
   try {
-    const std::int64_t file = FileId(answer.file);
-    const std::int64_t key = SentenceKey(answer.sentence);
-    std::string_view kept = std::string_view(answer.sentence).substr(0, kKeptBytes);
-    // Cut between characters, should the cut fall in a UTF-8 sequence.
-    while (kept.size() < answer.sentence.size() && !kept.empty() &&
-           (static_cast<unsigned char>(answer.sentence[kept.size()]) & 0xC0) == 0x80) {
-      kept.remove_suffix(1);
+    Statement addSentence(db_,
+                          "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)");
+    Statement findSentence(db_, "SELECT id FROM sentences WHERE file = ?1 AND key = ?2");
+    Statement addAnswer(db_,
+                        "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
+                        "case_sensitive) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    std::string lastFile;
+    std::int64_t file = 0;
+    for (const AnswerRecord& answer : answers) {
+      if (file == 0 || answer.file != lastFile) {
+        file = FileId(answer.file);
+        lastFile = answer.file;
+      }
+      const std::int64_t key = SentenceKey(answer.sentence);
+      std::string_view kept = std::string_view(answer.sentence).substr(0, kKeptBytes);
+      // Cut between characters, should the cut fall in a UTF-8 sequence.
+      while (kept.size() < answer.sentence.size() && !kept.empty() &&
+             (static_cast<unsigned char>(answer.sentence[kept.size()]) & 0xC0) == 0x80) {
+        kept.remove_suffix(1);
+      }
+      addSentence.Bind(1, file).Bind(2, key).Bind(3, kept).Step();
+      addSentence.Reset();
+      findSentence.Bind(1, file).Bind(2, key).Step();
+      const std::int64_t sentence = findSentence.Integer(0);
+      findSentence.Reset();
+      addAnswer.Bind(1, answer.timeMs)
+          .Bind(2, sentence)
+          .Bind(3, answer.correct ? 1 : 0)
+          .Bind(4, answer.typingMs)
+          .Bind(5, answer.keys)
+          .Bind(6, answer.mistakes)
+          .Bind(7, answer.caseSensitive ? 1 : 0)
+          .Step();
+      addAnswer.Reset();
     }
-    Statement(db_, "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)")
-        .Bind(1, file)
-        .Bind(2, key)
-        .Bind(3, kept)
-        .Step();
-    Statement sentence(db_, "SELECT id FROM sentences WHERE file = ?1 AND key = ?2");
-    sentence.Bind(1, file).Bind(2, key).Step();
-    Statement(db_,
-              "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
-              "case_sensitive) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)")
-        .Bind(1, answer.timeMs)
-        .Bind(2, sentence.Integer(0))
-        .Bind(3, answer.correct ? 1 : 0)
-        .Bind(4, answer.typingMs)
-        .Bind(5, answer.keys)
-        .Bind(6, answer.mistakes)
-        .Bind(7, answer.caseSensitive ? 1 : 0)
-        .Step();
     Exec(db_, "COMMIT");
   } catch (const HistoryError&) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -278,6 +295,62 @@ std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file) co
                          select.Integer(4), select.Integer(5)});
   }
   return sentences;
+}
+
+std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t sinceMs) const {
+  // Speeds come sorted within each day, so that the median is the middle one.
+  Statement select(db_,
+                   "SELECT date(a.time / 1000, 'unixepoch', 'localtime') AS day, a.correct, "
+                   "a.typing_ms, "
+                   "CASE WHEN a.correct AND a.typing_ms > 0 THEN a.keys * 60000.0 / a.typing_ms "
+                   "END AS speed FROM answers a JOIN sentences s ON a.sentence = s.id "
+                   "JOIN files f ON s.file = f.id WHERE f.path = ?1 AND a.time >= ?2 "
+                   "ORDER BY day, speed");
+  select.Bind(1, file).Bind(2, sinceMs);
+  std::vector<DayHistory> days;
+  std::vector<double> speeds;
+  auto finish = [&] {
+    if (days.empty() || speeds.empty()) return;
+    const std::size_t middle = speeds.size() / 2;
+    const double median =
+        speeds.size() % 2 == 1 ? speeds[middle] : (speeds[middle - 1] + speeds[middle]) / 2;
+    days.back().medianSpeed = std::llround(median);
+    days.back().bestSpeed = std::llround(speeds.back());
+    speeds.clear();
+  };
+  while (select.Step()) {
+    std::string day = select.Text(0);
+    if (days.empty() || days.back().day != day) {
+      finish();
+      days.push_back({std::move(day)});
+    }
+    ++days.back().answers;
+    days.back().typingMs += select.Integer(2);
+    if (select.Integer(1) != 0) {
+      ++days.back().correct;
+      if (!select.IsNull(3)) speeds.push_back(select.Real(3));
+    }
+  }
+  finish();
+  return days;
+}
+
+void HistoryStore::Forget(const std::string& file) {
+  if (readOnly_) return;
+  Exec(db_, "BEGIN IMMEDIATE");
+  try {
+    for (const char* sql :
+         {"DELETE FROM answers WHERE sentence IN (SELECT s.id FROM sentences s JOIN files f "
+          "ON s.file = f.id WHERE f.path = ?1)",
+          "DELETE FROM sentences WHERE file IN (SELECT id FROM files WHERE path = ?1)",
+          "DELETE FROM sessions WHERE file IN (SELECT id FROM files WHERE path = ?1)"}) {
+      Statement(db_, sql).Bind(1, file).Step();
+    }
+    Exec(db_, "COMMIT");
+  } catch (const HistoryError&) {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
 }
 
 std::int64_t SentenceKey(std::string_view text) noexcept {

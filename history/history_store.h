@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -41,6 +42,17 @@ struct SentenceHistory {
   std::int64_t bestSpeed = 0;
 };
 
+// One day of a file's answers, the day in local time ("2026-12-08").
+struct DayHistory {
+  std::string day;
+  std::int64_t answers = 0;
+  std::int64_t correct = 0;
+  std::int64_t typingMs = 0;  // from first keys to Enters, all answers
+  // Keys per minute of the correct answers, from their exact times.
+  std::int64_t medianSpeed = 0;
+  std::int64_t bestSpeed = 0;
+};
+
 // The answers of every drill, in one SQLite file per user (WAL journal,
 // synchronous NORMAL, so that a killed dru loses no committed answer). The
 // schema's version is the file's user_version; an older file is migrated,
@@ -60,7 +72,9 @@ class HistoryStore {
   // Where a damaged file was moved to, or "" when none was.
   const std::string& MovedAside() const noexcept { return movedAside_; }
 
-  void Record(const AnswerRecord& answer);
+  void Record(const AnswerRecord& answer) { RecordMany({&answer, 1}); }
+  // Keeps all or none of answers, in one transaction.
+  void RecordMany(std::span<const AnswerRecord> answers);
   // A run of the drill on a file: its start, and its end with the drill's
   // clock in seconds.
   std::int64_t StartSession(const std::string& file, std::int64_t timeMs);
@@ -68,6 +82,10 @@ class HistoryStore {
 
   // Each sentence of file with answers, in the order first answered.
   std::vector<SentenceHistory> Sentences(const std::string& file) const;
+  // Each day with answers on file since sinceMs, oldest first.
+  std::vector<DayHistory> Days(const std::string& file, std::int64_t sinceMs) const;
+  // Removes every answer and session of file.
+  void Forget(const std::string& file);
 
  private:
   HistoryStore(sqlite3* db, bool readOnly, std::string movedAside);

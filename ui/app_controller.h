@@ -43,6 +43,7 @@ class AppController {
 
   Drill& GetDrill() noexcept { return drill_; }
   Commands& GetCommands() noexcept { return commands_; }
+  HistoryRecorder& History() noexcept { return history_; }
 
  private:
   // Thrown from a box that a signal shut, to end the handler that showed it.

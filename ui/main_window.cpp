@@ -13,6 +13,7 @@
 #include "input_box.h"
 #include "menu_bar.h"
 #include "message_boxes.h"
+#include "progress_window.h"
 #include "resources.h"
 #include "status_line.h"
 #include "text_codec.h"
@@ -50,9 +51,14 @@ MainWindow::MainWindow(QWidget* parent)
       [this, &commands](MenuBar::Command command) {
         controller_->RunHandler([&commands, command] { (commands.*command)(); });
       },
-      [this] { Exit(); });
+      [this] { Exit(); }, [this] { ShowProgress(); });
   setMenuBar(menu_);
   aboutBox_ = new AboutBox(this);
+  controller_->History().onRecorded = [this] {
+    if (progress_ != nullptr && progress_->isVisible()) {
+      progress_->Refresh(controller_->GetDrill().Encoding());
+    }
+  };
 
   auto* timer = new QTimer(this);
   timer->setObjectName(QStringLiteral("TimerDru"));
@@ -65,7 +71,17 @@ MainWindow::MainWindow(QWidget* parent)
   move(214, 140);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  controller_->History().onRecorded = nullptr;
+}
+
+void MainWindow::ShowProgress() {
+  if (progress_ == nullptr) progress_ = new ProgressWindow(this, controller_->History());
+  controller_->RunHandler([this] { progress_->Refresh(controller_->GetDrill().Encoding()); });
+  progress_->show();
+  progress_->raise();
+  progress_->activateWindow();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (controller_->CloseRequested()) {

@@ -12,6 +12,7 @@ class AboutBox;
 class CuePlayer;
 class DrillWindow;
 class MenuBar;
+class ProgressWindow;
 
 // FormDruMain: puts the drill's displays, the menu and the one-second timer
 // together in one window, and is the drill's view: it shows snapshots,
@@ -49,11 +50,15 @@ class MainWindow : public QMainWindow, public DrillView {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Options, Progress: the window, opened or brought to the front.
+  void ShowProgress();
+
   std::unique_ptr<AppController> controller_;
   DrillWindow* drillWindow_ = nullptr;
   MenuBar* menu_ = nullptr;
   AboutBox* aboutBox_ = nullptr;
   CuePlayer* cues_ = nullptr;
+  ProgressWindow* progress_ = nullptr;
 };
 
 }  // namespace dru::ui

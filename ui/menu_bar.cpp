@@ -5,7 +5,8 @@
 
 namespace dru::ui {
 
-MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit)
+MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit,
+                 std::function<void()> progress)
     : QMenuBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("MenuDruMain"));
   QMenu* file = addMenu(QStringLiteral("&File"));
@@ -38,6 +39,13 @@ MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::functio
                                Qt::Key_F5, &Commands::ToggleCaseSensitive, true);
   showMistakesItem_ = AddItem(options, "ShowMistakes1", QStringLiteral("Show &Mistakes"),
                               Qt::Key_F6, &Commands::ToggleShowMistakes, true);
+  options->addSeparator()->setObjectName(QStringLiteral("N3"));
+  QAction* progressItem = options->addAction(QStringLiteral("&Progress..."));
+  progressItem->setObjectName(QStringLiteral("Progress1"));
+  progressItem->setShortcut(QKeySequence(Qt::Key_F3));
+  progressItem->setShortcutContext(Qt::WindowShortcut);
+  connect(progressItem, &QAction::triggered, this,
+          [progress = std::move(progress)] { progress(); });
 
   QMenu* help = addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));

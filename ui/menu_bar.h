@@ -15,7 +15,8 @@ namespace dru::ui {
 class MenuBar : public QMenuBar {
  public:
   using Command = void (Commands::*)();
-  MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit);
+  MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit,
+          std::function<void()> progress);
 
   void Show(const DrillSnapshot& snapshot);
 

@@ -5,7 +5,9 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "temp_dir.h"
 #include "unprivileged.h"
@@ -69,6 +71,36 @@ TEST(HistoryStore, AnswersComeBackAfterReopeningInAPrivateFile) {
   EXPECT_EQ(info.st_mode & 0777, 0600u);
   ASSERT_EQ(stat(dir.File("data/dru").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST(HistoryStore, DaysGiveMedianAndBestSpeedAndForgettingEmptiesAFile) {
+  setenv("TZ", "UTC", 1);
+  TempDir dir;
+  auto store = HistoryStore::Open(dir.File("history.sqlite3"));
+  const std::int64_t first = 1796119200000;  // 2026-12-01 10:00 UTC
+  const std::int64_t third = 1796288400000;  // 2026-12-03 09:00 UTC
+  for (const auto& [typingMs, correct, time] : {std::tuple{6000, true, first},
+                                                {3000, true, first + 1},
+                                                {2000, true, first + 2},
+                                                {1000, false, first + 3},
+                                                {4000, true, third}}) {
+    AnswerRecord answer = Answer("Sixty keys", correct, time);
+    answer.keys = 60;
+    answer.typingMs = typingMs;
+    store->Record(answer);
+  }
+  const auto days = store->Days("/home/me/phrases.txt", 0);
+  ASSERT_EQ(days.size(), 2u);
+  EXPECT_EQ(days[0].day, "2026-12-01");
+  EXPECT_EQ(days[0].answers, 4);
+  EXPECT_EQ(days[0].correct, 3);
+  EXPECT_EQ(days[0].medianSpeed, 1200);  // 600, 1200 and 1800 keys a minute
+  EXPECT_EQ(days[0].bestSpeed, 1800);
+  EXPECT_EQ(days[1].medianSpeed, 900);
+  EXPECT_EQ(store->Days("/home/me/phrases.txt", third).size(), 1u);
+  store->Forget("/home/me/phrases.txt");
+  EXPECT_TRUE(store->Days("/home/me/phrases.txt", 0).empty());
+  EXPECT_TRUE(store->Sentences("/home/me/phrases.txt").empty());
 }
 
 TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {

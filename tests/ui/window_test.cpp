@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
@@ -318,6 +319,42 @@ class WindowTest : public QObject {
       auto* bar = QAccessible::queryAccessibleInterface(Child<QProgressBar>(name));
       QCOMPARE(bar->valueInterface()->currentValue().toInt(), 1800);
     }
+  }
+
+  void progressWindowCountsTheAnswers() {
+    Load("Hello world\r\nGood night\r\n*Learned\r\n", "Hello world");
+    QTest::keyClicks(Memo(), QStringLiteral("Hello world"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    Drill().ShowSentence("Hello world");
+    QTest::keyClicks(Memo(), QStringLiteral("Helo world"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QTest::keyClick(Memo(), Qt::Key_F3);
+    auto* progress = window->findChild<QWidget*>(QStringLiteral("ProgressWindow"));
+    QVERIFY(progress != nullptr && progress->isVisible());
+    auto* table = progress->findChild<QTableView*>(QStringLiteral("ProgressTable"));
+    const QAbstractItemModel* rows = table->model();
+    QCOMPARE(rows->rowCount(), 3);
+    // Hardest first: the sentence typed once right and once wrong.
+    QStringList first;
+    for (int column = 0; column < rows->columnCount(); ++column)
+      first << rows->index(0, column).data().toString();
+    QCOMPARE(first.mid(0, 3), (QStringList{"Hello world", "2", "50"}));
+    QVERIFY(first[3].toLongLong() > 0);  // the best speed, from its exact time
+    QCOMPARE(rows->index(2, 5).data().toString(), QStringLiteral("Yes"));  // *Learned
+    QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
+                ->text()
+                .startsWith(QStringLiteral("Today: 2 answers, 1 correct")));
+    QVERIFY(progress->findChild<QWidget*>(QStringLiteral("ProgressChart"))
+                ->accessibleDescription()
+                .endsWith(QStringLiteral("50% correct.")));
+    // It follows the drill: one more answer shows at once.
+    Drill().ShowSentence("Good night");
+    QTest::keyClicks(Memo(), QStringLiteral("Good night"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QCOMPARE(rows->rowCount(), 3);
+    QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
+                ->text()
+                .startsWith(QStringLiteral("Today: 3 answers, 2 correct")));
   }
 
   void editingKeysOfTheInputBox() {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "history_recorder.h"
+#include "text_encoding.h"
+
+class QCheckBox;
+class QLabel;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+
+namespace dru::ui {
+
+class ProgressChart;
+
+// ProgressWindow: how the learner does on the open file. A summary line,
+// the chart of the days, and a table of every sentence, hardest first,
+// which the user can sort by any column; exporting it as CSV and
+// forgetting the file's history. It stays open beside the drill.
+class ProgressWindow : public QWidget {
+ public:
+  ProgressWindow(QWidget* parent, HistoryRecorder& history);
+
+  // Reads the history again; the encoding is the open file's.
+  void Refresh(TextEncoding encoding);
+
+ private:
+  void Fill();
+  void ExportCsv();
+  void ForgetHistory();
+
+  HistoryRecorder& history_;
+  ProgressReport report_;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
+  QLabel* summary_ = nullptr;
+  ProgressChart* chart_ = nullptr;
+  QCheckBox* everyDay_ = nullptr;
+  QCheckBox* gone_ = nullptr;
+  QStandardItemModel* model_ = nullptr;
+  QSortFilterProxyModel* sorted_ = nullptr;
+  QTableView* table_ = nullptr;
+};
+
+// The table as CSV (RFC 4180): a header row, fields quoted where they hold
+// a comma, a quote or a line break, lines ended by CR LF.
+QString TableAsCsv(const QStandardItemModel& model);
+
+}  // namespace dru::ui
