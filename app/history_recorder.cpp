@@ -63,7 +63,7 @@ void HistoryRecorder::Record(const DrillAnswer& answer) {
   if (onRecorded) onRecorded();
 }
 
-ProgressReport HistoryRecorder::Report() {
+ProgressReport HistoryRecorder::Report(bool everyDay) {
   ProgressReport report;
   HistoryStore* store = nullptr;
   try {
@@ -79,33 +79,36 @@ ProgressReport HistoryRecorder::Report() {
     store = store_.get();
   }
   const std::string& file = commands_.CurrentFile().path;
-  std::unordered_map<std::int64_t, SentenceHistory> known;
-  for (SentenceHistory& sentence : store->Sentences(file)) {
-    known.emplace(sentence.key, std::move(sentence));
-  }
+  std::vector<SentenceHistory> sentences = store->Sentences(file, false);
+  std::unordered_map<std::int64_t, SentenceHistory*> known;
+  known.reserve(sentences.size());
+  for (SentenceHistory& sentence : sentences)
+    known.emplace(sentence.key, &sentence);
   // Every record of the file, each text once, with what the history knows.
-  std::unordered_set<std::string> listed;
   const RecordList& lines = drill_.FileLines();
+  std::unordered_set<std::int64_t> listed;
+  listed.reserve(lines.Count());
+  report.rows.reserve(lines.Count());
   for (std::size_t i = 0; i < lines.Count(); ++i) {
     std::string_view line = lines.Get(i);
     if (line.empty()) continue;
     const bool marked = IsMarked(line);
     if (marked) line.remove_prefix(1);
-    std::string text(line);
-    if (!listed.insert(text).second) continue;
-    ProgressRow row{text, true, marked};
-    if (auto found = known.find(SentenceKey(text)); found != known.end()) {
-      row.typed = found->second.typed;
-      row.correct = found->second.correct;
-      row.bestSpeed = found->second.bestSpeed;
-      row.lastTimeMs = found->second.lastTimeMs;
+    const std::int64_t key = SentenceKey(line);
+    if (!listed.insert(key).second) continue;
+    ProgressRow row{std::string(line), true, marked};
+    if (auto found = known.find(key); found != known.end()) {
+      row.typed = found->second->typed;
+      row.correct = found->second->correct;
+      row.bestSpeed = found->second->bestSpeed;
+      row.lastTimeMs = found->second->lastTimeMs;
       known.erase(found);
     }
     report.rows.push_back(std::move(row));
   }
-  for (auto& [key, sentence] : known) {
-    report.rows.push_back({sentence.sentence, false, false, sentence.typed, sentence.correct,
-                           sentence.bestSpeed, sentence.lastTimeMs});
+  for (const auto& [key, sentence] : known) {
+    report.rows.push_back({store->SentenceText(file, key), false, false, sentence->typed,
+                           sentence->correct, sentence->bestSpeed, sentence->lastTimeMs});
   }
   // Hardest first: the least share right (never typed last), then the most
   // typed.
@@ -116,7 +119,8 @@ ProgressReport HistoryRecorder::Report() {
     }
     return a.typed > b.typed;
   });
-  report.days = store->Days(file, 0);
+  constexpr std::int64_t kThirtyDays = 30LL * 24 * 3600 * 1000;
+  report.days = store->Days(file, everyDay ? 0 : clock_.UtcMilliseconds() - kThirtyDays);
   const std::time_t now = static_cast<std::time_t>(clock_.UtcMilliseconds() / 1000);
   std::tm local{};
   localtime_r(&now, &local);

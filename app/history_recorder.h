@@ -45,7 +45,9 @@ class HistoryRecorder {
   // drill's clock.
   void EndSession() noexcept;
 
-  ProgressReport Report();
+  // The open file's history; the median speeds of the last 30 days, or of
+  // every day.
+  ProgressReport Report(bool everyDay = false);
   // Removes the open file's history. Throws HistoryError.
   void Forget();
   // Called after each answer kept.

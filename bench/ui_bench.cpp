@@ -81,7 +81,7 @@ constexpr int kSentences = 100000;
 constexpr int kAnswers = 1000000;
 
 // A file of kSentences sentences, with kAnswers answers to them in the
-// history, a day's worth every 2000.
+// history, two thousand a day up to now.
 void MakeHistory() {
   std::filesystem::remove_all(kData);
   std::ofstream out(kProgressFile, std::ios::binary);
@@ -89,9 +89,14 @@ void MakeHistory() {
     out << "Sentence " << i << " of the progress benchmark.\r\n";
   auto store = dru::HistoryStore::Open(std::string(kData) + "/dru/history.sqlite3");
   std::vector<dru::AnswerRecord> answers(kAnswers);
+  // Two thousand answers a day, up to now.
+  const std::int64_t start = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count() -
+                             static_cast<std::int64_t>(kAnswers) * 43'200;
   for (int i = 0; i < kAnswers; ++i) {
     dru::AnswerRecord& answer = answers[static_cast<std::size_t>(i)];
-    answer.timeMs = 1'700'000'000'000 + static_cast<std::int64_t>(i) * 43'200;
+    answer.timeMs = start + static_cast<std::int64_t>(i) * 43'200;
     answer.file = kProgressFile;
     answer.sentence = "Sentence " +
                       std::to_string(static_cast<std::int64_t>(i) * 7919 % kSentences) +

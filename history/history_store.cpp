@@ -45,6 +45,38 @@ constexpr const char* kMigrations[] = {
         ended INTEGER,
         drill_seconds INTEGER);
     )sql",
+    // Totals kept as answers come, so that the Progress window reads them
+    // without going through every answer; rebuilt here from the answers.
+    R"sql(
+      ALTER TABLE sentences ADD COLUMN typed INTEGER NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN correct INTEGER NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN best_speed REAL NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN last_time INTEGER NOT NULL DEFAULT 0;
+      UPDATE sentences SET
+        typed = (SELECT count(*) FROM answers a WHERE a.sentence = sentences.id),
+        correct = (SELECT coalesce(sum(a.correct), 0) FROM answers a
+                   WHERE a.sentence = sentences.id),
+        best_speed = (SELECT coalesce(max(a.keys * 60000.0 / a.typing_ms), 0) FROM answers a
+                      WHERE a.sentence = sentences.id AND a.correct AND a.typing_ms > 0),
+        last_time = (SELECT coalesce(max(a.time), 0) FROM answers a
+                     WHERE a.sentence = sentences.id);
+      CREATE TABLE days (
+        file INTEGER NOT NULL REFERENCES files(id),
+        day TEXT NOT NULL,
+        answers INTEGER NOT NULL,
+        correct INTEGER NOT NULL,
+        typing_ms INTEGER NOT NULL,
+        best_speed REAL NOT NULL,
+        PRIMARY KEY (file, day)) WITHOUT ROWID;
+      INSERT INTO days
+        SELECT s.file, date(a.time / 1000, 'unixepoch', 'localtime'), count(*), sum(a.correct),
+               sum(a.typing_ms),
+               coalesce(max(CASE WHEN a.correct AND a.typing_ms > 0
+                            THEN a.keys * 60000.0 / a.typing_ms END), 0)
+        FROM answers a JOIN sentences s ON a.sentence = s.id
+        GROUP BY s.file, date(a.time / 1000, 'unixepoch', 'localtime');
+      CREATE INDEX answers_by_time ON answers (time);
+    )sql",
 };
 static_assert(std::size(kMigrations) == HistoryStore::kSchemaVersion);
 
@@ -70,6 +102,11 @@ class Statement {
 
   Statement& Bind(int index, std::int64_t value) {
     sqlite3_bind_int64(statement_, index, value);
+    return *this;
+  }
+  Statement& Bind(int index, int value) { return Bind(index, static_cast<std::int64_t>(value)); }
+  Statement& Bind(int index, double value) {
+    sqlite3_bind_double(statement_, index, value);
     return *this;
   }
   Statement& Bind(int index, std::string_view text) {
@@ -226,6 +263,17 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
     Statement addAnswer(db_,
                         "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
                         "case_sensitive) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    Statement addToSentence(db_,
+                            "UPDATE sentences SET typed = typed + 1, correct = correct + ?2, "
+                            "best_speed = max(best_speed, ?3), last_time = max(last_time, ?4) "
+                            "WHERE id = ?1");
+    Statement addToDay(db_,
+                       "INSERT INTO days (file, day, answers, correct, typing_ms, best_speed) "
+                       "VALUES (?1, date(?2 / 1000, 'unixepoch', 'localtime'), 1, ?3, ?4, ?5) "
+                       "ON CONFLICT (file, day) DO UPDATE SET answers = answers + 1, "
+                       "correct = correct + excluded.correct, "
+                       "typing_ms = typing_ms + excluded.typing_ms, "
+                       "best_speed = max(best_speed, excluded.best_speed)");
     std::string lastFile;
     std::int64_t file = 0;
     for (const AnswerRecord& answer : answers) {
@@ -254,6 +302,23 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
           .Bind(7, answer.caseSensitive ? 1 : 0)
           .Step();
       addAnswer.Reset();
+      const double speed =
+          answer.correct && answer.typingMs > 0
+              ? static_cast<double>(answer.keys) * 60000.0 / static_cast<double>(answer.typingMs)
+              : 0.0;
+      addToSentence.Bind(1, sentence)
+          .Bind(2, answer.correct ? 1 : 0)
+          .Bind(3, speed)
+          .Bind(4, answer.timeMs)
+          .Step();
+      addToSentence.Reset();
+      addToDay.Bind(1, file)
+          .Bind(2, answer.timeMs)
+          .Bind(3, answer.correct ? 1 : 0)
+          .Bind(4, answer.typingMs)
+          .Bind(5, speed)
+          .Step();
+      addToDay.Reset();
     }
     Exec(db_, "COMMIT");
   } catch (const HistoryError&) {
@@ -281,13 +346,14 @@ void HistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
       .Step();
 }
 
-std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file) const {
-  Statement select(db_,
-                   "SELECT s.key, s.text, count(*), sum(a.correct), max(a.time), "
-                   "coalesce(round(max(CASE WHEN a.correct AND a.typing_ms > 0 "
-                   "THEN a.keys * 60000.0 / a.typing_ms END)), 0) FROM answers a "
-                   "JOIN sentences s ON a.sentence = s.id JOIN files f ON s.file = f.id "
-                   "WHERE f.path = ?1 GROUP BY s.id ORDER BY s.id");
+std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file,
+                                                     bool withTexts) const {
+  Statement select(db_, withTexts ? "SELECT key, text, typed, correct, last_time, "
+                                    "round(best_speed) FROM sentences WHERE file = (SELECT id "
+                                    "FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
+                                  : "SELECT key, NULL, typed, correct, last_time, "
+                                    "round(best_speed) FROM sentences WHERE file = (SELECT id "
+                                    "FROM files WHERE path = ?1) AND typed > 0");
   select.Bind(1, file);
   std::vector<SentenceHistory> sentences;
   while (select.Step()) {
@@ -297,39 +363,56 @@ std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file) co
   return sentences;
 }
 
-std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t sinceMs) const {
-  // Speeds come sorted within each day, so that the median is the middle one.
+std::string HistoryStore::SentenceText(const std::string& file, std::int64_t key) const {
   Statement select(db_,
-                   "SELECT date(a.time / 1000, 'unixepoch', 'localtime') AS day, a.correct, "
-                   "a.typing_ms, "
-                   "CASE WHEN a.correct AND a.typing_ms > 0 THEN a.keys * 60000.0 / a.typing_ms "
-                   "END AS speed FROM answers a JOIN sentences s ON a.sentence = s.id "
-                   "JOIN files f ON s.file = f.id WHERE f.path = ?1 AND a.time >= ?2 "
-                   "ORDER BY day, speed");
-  select.Bind(1, file).Bind(2, sinceMs);
+                   "SELECT text FROM sentences WHERE file = (SELECT id FROM files WHERE path = ?1) "
+                   "AND key = ?2");
+  select.Bind(1, file).Bind(2, key);
+  return select.Step() ? select.Text(0) : std::string();
+}
+
+std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t sinceMs) const {
+  Statement totals(db_,
+                   "SELECT day, answers, correct, typing_ms, round(best_speed) FROM days "
+                   "WHERE file = (SELECT id FROM files WHERE path = ?1) ORDER BY day");
+  totals.Bind(1, file);
   std::vector<DayHistory> days;
-  std::vector<double> speeds;
+  while (totals.Step()) {
+    days.push_back({totals.Text(0), totals.Integer(1), totals.Integer(2), totals.Integer(3), 0,
+                    totals.Integer(4)});
+  }
+  // The medians need every speed of a day: only for the days asked for.
+  // Today's distance from UTC for every day: converting each answer's time
+  // to local time on its own would cost more than all the rest.
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  Statement speeds(
+      db_,
+      "SELECT date(a.time / 1000 + ?3, 'unixepoch') AS day, "
+      "a.keys * 60000.0 / a.typing_ms AS speed FROM answers a INDEXED BY answers_by_time "
+      "JOIN sentences s ON a.sentence = s.id "
+      "WHERE s.file = (SELECT id FROM files WHERE path = ?1) AND a.time >= ?2 "
+      "AND a.correct AND a.typing_ms > 0 ORDER BY day, speed");
+  speeds.Bind(1, file).Bind(2, sinceMs).Bind(3, static_cast<std::int64_t>(local.tm_gmtoff));
+  std::vector<double> day;
+  std::string current;
   auto finish = [&] {
-    if (days.empty() || speeds.empty()) return;
-    const std::size_t middle = speeds.size() / 2;
-    const double median =
-        speeds.size() % 2 == 1 ? speeds[middle] : (speeds[middle - 1] + speeds[middle]) / 2;
-    days.back().medianSpeed = std::llround(median);
-    days.back().bestSpeed = std::llround(speeds.back());
-    speeds.clear();
+    if (day.empty()) return;
+    const std::size_t middle = day.size() / 2;
+    const double median = day.size() % 2 == 1 ? day[middle] : (day[middle - 1] + day[middle]) / 2;
+    for (DayHistory& total : days) {
+      if (total.day == current) total.medianSpeed = std::llround(median);
+    }
+    day.clear();
   };
-  while (select.Step()) {
-    std::string day = select.Text(0);
-    if (days.empty() || days.back().day != day) {
+  while (speeds.Step()) {
+    std::string date = speeds.Text(0);
+    if (date != current) {
       finish();
-      days.push_back({std::move(day)});
+      current = std::move(date);
     }
-    ++days.back().answers;
-    days.back().typingMs += select.Integer(2);
-    if (select.Integer(1) != 0) {
-      ++days.back().correct;
-      if (!select.IsNull(3)) speeds.push_back(select.Real(3));
-    }
+    day.push_back(speeds.Real(1));
   }
   finish();
   return days;
@@ -343,6 +426,7 @@ void HistoryStore::Forget(const std::string& file) {
          {"DELETE FROM answers WHERE sentence IN (SELECT s.id FROM sentences s JOIN files f "
           "ON s.file = f.id WHERE f.path = ?1)",
           "DELETE FROM sentences WHERE file IN (SELECT id FROM files WHERE path = ?1)",
+          "DELETE FROM days WHERE file IN (SELECT id FROM files WHERE path = ?1)",
           "DELETE FROM sessions WHERE file IN (SELECT id FROM files WHERE path = ?1)"}) {
       Statement(db_, sql).Bind(1, file).Step();
     }

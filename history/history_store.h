@@ -60,7 +60,7 @@ struct DayHistory {
 // as PATH.corrupt-DATE and a new one started. Errors throw HistoryError.
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 1;
+  static constexpr int kSchemaVersion = 2;
 
   static std::unique_ptr<HistoryStore> Open(const std::string& path);
   ~HistoryStore();
@@ -80,9 +80,12 @@ class HistoryStore {
   std::int64_t StartSession(const std::string& file, std::int64_t timeMs);
   void EndSession(std::int64_t session, std::int64_t timeMs, std::int64_t drillSeconds);
 
-  // Each sentence of file with answers, in the order first answered.
-  std::vector<SentenceHistory> Sentences(const std::string& file) const;
-  // Each day with answers on file since sinceMs, oldest first.
+  // Each sentence of file with answers, in the order first answered; or,
+  // without their texts, in any order and sooner.
+  std::vector<SentenceHistory> Sentences(const std::string& file, bool withTexts = true) const;
+  std::string SentenceText(const std::string& file, std::int64_t key) const;
+  // Each day with answers on file, oldest first; the median speeds only
+  // of the days since sinceMs (before, they are 0).
   std::vector<DayHistory> Days(const std::string& file, std::int64_t sinceMs) const;
   // Removes every answer and session of file.
   void Forget(const std::string& file);

@@ -1,6 +1,7 @@
 // The Progress window: the history of the open file, as a chart and a table.
 #include "progress_window.h"
 
+#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFile>
@@ -10,8 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <ctime>
@@ -25,14 +24,6 @@ namespace {
 
 enum Column { kSentence, kTyped, kCorrect, kBest, kLast, kMarked, kColumns };
 
-QStandardItem* Number(std::int64_t value, const QString& shown) {
-  auto* item = new QStandardItem(shown);
-  item->setData(static_cast<qlonglong>(value), Qt::UserRole);  // sorted by this
-  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  item->setEditable(false);
-  return item;
-}
-
 QString CsvField(QString field) {
   if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
       !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'))) {
@@ -44,7 +35,83 @@ QString CsvField(QString field) {
 
 }  // namespace
 
-QString TableAsCsv(const QStandardItemModel& model) {
+// The table's rows, sorted in place: a hundred thousand sentences sort in
+// milliseconds, where one item object per cell would take seconds.
+class ProgressTableModel : public QAbstractTableModel {
+ public:
+  struct Row {
+    QString sentence;
+    std::int64_t values[kColumns] = {};  // also the sort keys
+  };
+
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetRows(std::vector<Row> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : kColumns;
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) return Shown(row, index.column());
+    if (role == Qt::TextAlignmentRole && index.column() != kSentence) {
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    }
+    return {};
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    static const char* const kNames[kColumns] = {"Sentence",   "Typed",      "Correct (%)",
+                                                 "Best speed", "Last typed", "Marked"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return QString::fromLatin1(kNames[section]);
+  }
+  // A cell's text, made when it is shown: formatting every date of a long
+  // history at once would take most of the window's opening.
+  static QString Shown(const Row& row, int column) {
+    const std::int64_t value = row.values[column];
+    switch (column) {
+      case kSentence:
+        return row.sentence;
+      case kTyped:
+        return QString::number(value);
+      case kCorrect:  // -1: never typed
+        return value >= 0 ? QString::number(value) : QString();
+      case kLast:
+        return value > 0
+                   ? QLocale().toString(QDateTime::fromMSecsSinceEpoch(value), QLocale::ShortFormat)
+                   : QString();
+      case kMarked:
+        return value != 0 ? QStringLiteral("Yes") : QString();
+      default:
+        return value > 0 ? QString::number(value) : QString();
+    }
+  }
+
+  void sort(int column, Qt::SortOrder order) override {
+    if (column < 0 || column >= kColumns) return;
+    layoutAboutToBeChanged();
+    const bool up = order == Qt::AscendingOrder;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+      if (column == kSentence) {
+        const int compared = a.sentence.localeAwareCompare(b.sentence);
+        return up ? compared < 0 : compared > 0;
+      }
+      return up ? a.values[column] < b.values[column] : a.values[column] > b.values[column];
+    });
+    layoutChanged();
+  }
+
+ private:
+  std::vector<Row> rows_;
+};
+
+QString TableAsCsv(const QAbstractItemModel& model) {
   QString csv;
   QStringList fields;
   for (int column = 0; column < model.columnCount(); ++column)
@@ -53,7 +120,7 @@ QString TableAsCsv(const QStandardItemModel& model) {
   for (int row = 0; row < model.rowCount(); ++row) {
     fields.clear();
     for (int column = 0; column < model.columnCount(); ++column)
-      fields << CsvField(model.item(row, column)->text());
+      fields << CsvField(model.index(row, column).data().toString());
     csv += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
   }
   return csv;
@@ -73,17 +140,11 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history)
   everyDay_ = new QCheckBox(QStringLiteral("&Every day, not only the last 30"), this);
   everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
 
-  model_ = new QStandardItemModel(0, kColumns, this);
-  model_->setHorizontalHeaderLabels({QStringLiteral("Sentence"), QStringLiteral("Typed"),
-                                     QStringLiteral("Correct (%)"), QStringLiteral("Best speed"),
-                                     QStringLiteral("Last typed"), QStringLiteral("Marked")});
-  sorted_ = new QSortFilterProxyModel(this);
-  sorted_->setSourceModel(model_);
-  sorted_->setSortRole(Qt::UserRole);
+  model_ = new ProgressTableModel(this);
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("ProgressTable"));
   table_->setAccessibleName(QStringLiteral("Sentences, hardest first"));
-  table_->setModel(sorted_);
+  table_->setModel(model_);
   table_->setSortingEnabled(true);
   table_->sortByColumn(-1, Qt::AscendingOrder);  // hardest first, as filled
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -111,7 +172,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history)
   layout->addWidget(table_, 3);
   layout->addLayout(buttons);
 
-  connect(everyDay_, &QCheckBox::toggled, this, [this] { Fill(); });
+  connect(everyDay_, &QCheckBox::toggled, this, [this] { Refresh(encoding_); });
   connect(gone_, &QCheckBox::toggled, this, [this] { Fill(); });
   connect(exportButton, &QPushButton::clicked, this, [this] { ExportCsv(); });
   connect(forgetButton, &QPushButton::clicked, this, [this] { ForgetHistory(); });
@@ -119,7 +180,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history)
 
 void ProgressWindow::Refresh(TextEncoding encoding) {
   encoding_ = encoding;
-  report_ = history_.Report();
+  report_ = history_.Report(everyDay_->isChecked());
   Fill();
 }
 
@@ -143,25 +204,19 @@ void ProgressWindow::Fill() {
   }
   chart_->SetDays(std::move(days));
 
-  model_->removeRows(0, model_->rowCount());
-  for (const ProgressRow& row : report_.rows) {
-    if (!row.inFile && !gone_->isChecked()) continue;
-    QList<QStandardItem*> items;
-    auto* sentence = new QStandardItem(DecodeText(row.sentence, encoding_));
-    sentence->setData(sentence->text(), Qt::UserRole);
-    sentence->setEditable(false);
-    items << sentence;
-    items << Number(row.typed, QString::number(row.typed));
-    const std::int64_t share = row.typed > 0 ? row.correct * 100 / row.typed : -1;
-    items << Number(share, share < 0 ? QString() : QString::number(share));
-    items << Number(row.bestSpeed, row.bestSpeed > 0 ? QString::number(row.bestSpeed) : QString());
-    const QDateTime last = QDateTime::fromMSecsSinceEpoch(row.lastTimeMs);
-    items << Number(row.lastTimeMs, row.lastTimeMs > 0
-                                        ? QLocale().toString(last, QLocale::ShortFormat)
-                                        : QString());
-    items << Number(row.marked ? 1 : 0, row.marked ? QStringLiteral("Yes") : QString());
-    model_->appendRow(items);
+  std::vector<ProgressTableModel::Row> rows;
+  rows.reserve(report_.rows.size());
+  for (const ProgressRow& progress : report_.rows) {
+    if (!progress.inFile && !gone_->isChecked()) continue;
+    ProgressTableModel::Row& row = rows.emplace_back();
+    row.sentence = DecodeText(progress.sentence, encoding_);
+    const std::int64_t share = progress.typed > 0 ? progress.correct * 100 / progress.typed : -1;
+    const std::int64_t values[kColumns] = {
+        0, progress.typed, share, progress.bestSpeed, progress.lastTimeMs, progress.marked ? 1 : 0};
+    std::copy(std::begin(values), std::end(values), row.values);
   }
+  model_->SetRows(std::move(rows));
+  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void ProgressWindow::ExportCsv() {

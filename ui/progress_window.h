@@ -8,13 +8,13 @@
 
 class QCheckBox;
 class QLabel;
-class QSortFilterProxyModel;
-class QStandardItemModel;
+class QAbstractItemModel;
 class QTableView;
 
 namespace dru::ui {
 
 class ProgressChart;
+class ProgressTableModel;
 
 // ProgressWindow: how the learner does on the open file. A summary line,
 // the chart of the days, and a table of every sentence, hardest first,
@@ -39,13 +39,12 @@ class ProgressWindow : public QWidget {
   ProgressChart* chart_ = nullptr;
   QCheckBox* everyDay_ = nullptr;
   QCheckBox* gone_ = nullptr;
-  QStandardItemModel* model_ = nullptr;
-  QSortFilterProxyModel* sorted_ = nullptr;
+  ProgressTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
 };
 
 // The table as CSV (RFC 4180): a header row, fields quoted where they hold
 // a comma, a quote or a line break, lines ended by CR LF.
-QString TableAsCsv(const QStandardItemModel& model);
+QString TableAsCsv(const QAbstractItemModel& model);
 
 }  // namespace dru::ui

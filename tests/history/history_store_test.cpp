@@ -97,7 +97,11 @@ TEST(HistoryStore, DaysGiveMedianAndBestSpeedAndForgettingEmptiesAFile) {
   EXPECT_EQ(days[0].medianSpeed, 1200);  // 600, 1200 and 1800 keys a minute
   EXPECT_EQ(days[0].bestSpeed, 1800);
   EXPECT_EQ(days[1].medianSpeed, 900);
-  EXPECT_EQ(store->Days("/home/me/phrases.txt", third).size(), 1u);
+  const auto recent = store->Days("/home/me/phrases.txt", third);
+  ASSERT_EQ(recent.size(), 2u);
+  EXPECT_EQ(recent[0].medianSpeed, 0);  // not asked for
+  EXPECT_EQ(recent[0].bestSpeed, 1800);
+  EXPECT_EQ(recent[1].medianSpeed, 900);
   store->Forget("/home/me/phrases.txt");
   EXPECT_TRUE(store->Days("/home/me/phrases.txt", 0).empty());
   EXPECT_TRUE(store->Sentences("/home/me/phrases.txt").empty());
@@ -109,6 +113,34 @@ TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
   Sql(path, "CREATE TABLE notes (x); PRAGMA user_version = 0");  // before the first schema
   HistoryStore::Open(path)->Record(Answer("one", true, 1));
   EXPECT_EQ(HistoryStore::Open(path)->Sentences("/home/me/phrases.txt").size(), 1u);
+
+  // A file as the first version wrote it: its totals are made from its
+  // answers.
+  const std::string first = dir.File("first.sqlite3");
+  Sql(first,
+      "CREATE TABLE files (id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE);"
+      "CREATE TABLE sentences (id INTEGER PRIMARY KEY, file INTEGER NOT NULL, key INTEGER NOT "
+      "NULL, text BLOB NOT NULL, UNIQUE (file, key));"
+      "CREATE TABLE answers (time INTEGER NOT NULL, sentence INTEGER NOT NULL, correct INTEGER "
+      "NOT NULL, typing_ms INTEGER NOT NULL, keys INTEGER NOT NULL, mistakes INTEGER NOT NULL, "
+      "case_sensitive INTEGER NOT NULL);"
+      "CREATE INDEX answers_by_sentence ON answers (sentence, time);"
+      "CREATE TABLE sessions (id INTEGER PRIMARY KEY, file INTEGER NOT NULL, started INTEGER "
+      "NOT NULL, ended INTEGER, drill_seconds INTEGER);"
+      "INSERT INTO files VALUES (1, CAST('/home/me/phrases.txt' AS BLOB));"
+      "INSERT INTO sentences VALUES (1, 1, " +
+          std::to_string(SentenceKey("one")) +
+          ", CAST('one' AS BLOB));"
+          "INSERT INTO answers VALUES (1000, 1, 1, 6000, 60, 0, 1), (2000, 1, 0, 1000, 9, 3, 1);"
+          "PRAGMA user_version = 1");
+  auto migrated = HistoryStore::Open(first);
+  const auto sentences = migrated->Sentences("/home/me/phrases.txt");
+  ASSERT_EQ(sentences.size(), 1u);
+  EXPECT_EQ(sentences[0].typed, 2);
+  EXPECT_EQ(sentences[0].correct, 1);
+  EXPECT_EQ(sentences[0].bestSpeed, 600);
+  EXPECT_EQ(sentences[0].lastTimeMs, 2000);
+  EXPECT_EQ(migrated->Days("/home/me/phrases.txt", 0).at(0).answers, 2);
 
   Sql(path, "PRAGMA user_version = 99");  // written by a newer dru
   const std::string before = ReadBytes(path);
@@ -151,7 +183,7 @@ TEST(HistoryStore, UnwritableFolderAndFullDiskAreReported) {
 
   const std::string path = dir.File("history.sqlite3");
   const std::string full =
-      testing::RunInChild([] { return testing::LimitFileSize(64 << 10); },
+      testing::RunInChild([] { return testing::LimitFileSize(512 << 10); },
                           [&]() -> std::string {
                             auto store = HistoryStore::Open(path);
                             try {

@@ -323,7 +323,7 @@ class WindowTest : public QObject {
 
   void progressWindowCountsTheAnswers() {
     Load("Hello world\r\nGood night\r\n*Learned\r\n", "Hello world");
-    QTest::keyClicks(Memo(), QStringLiteral("Hello world"));
+    QTest::keyClicks(Memo(), QStringLiteral("Hello world"), Qt::NoModifier, 5);
     QTest::keyClick(Memo(), Qt::Key_Return);
     Drill().ShowSentence("Hello world");
     QTest::keyClicks(Memo(), QStringLiteral("Helo world"));
