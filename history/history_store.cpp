@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -387,30 +388,37 @@ std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  Statement speeds(
-      db_,
-      "SELECT date(a.time / 1000 + ?3, 'unixepoch') AS day, "
-      "a.keys * 60000.0 / a.typing_ms AS speed FROM answers a INDEXED BY answers_by_time "
-      "JOIN sentences s ON a.sentence = s.id "
-      "WHERE s.file = (SELECT id FROM files WHERE path = ?1) AND a.time >= ?2 "
-      "AND a.correct AND a.typing_ms > 0 ORDER BY day, speed");
-  speeds.Bind(1, file).Bind(2, sinceMs).Bind(3, static_cast<std::int64_t>(local.tm_gmtoff));
+  // Answers come in time order; each day's speeds are sorted here.
+  Statement speeds(db_,
+                   "SELECT a.time, a.keys * 60000.0 / a.typing_ms FROM answers a "
+                   "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
+                   "WHERE s.file = (SELECT id FROM files WHERE path = ?1) AND a.time >= ?2 "
+                   "AND a.correct AND a.typing_ms > 0 ORDER BY a.time");
+  speeds.Bind(1, file).Bind(2, sinceMs);
+  const std::int64_t offset = local.tm_gmtoff;
   std::vector<double> day;
-  std::string current;
+  std::int64_t current = -1;  // days since 1970, local
   auto finish = [&] {
     if (day.empty()) return;
+    std::sort(day.begin(), day.end());
     const std::size_t middle = day.size() / 2;
     const double median = day.size() % 2 == 1 ? day[middle] : (day[middle - 1] + day[middle]) / 2;
+    const std::time_t noon = static_cast<std::time_t>(current * 86400 + 43200);
+    std::tm date{};
+    gmtime_r(&noon, &date);
+    char name[16];
+    std::strftime(name, sizeof name, "%Y-%m-%d", &date);
     for (DayHistory& total : days) {
-      if (total.day == current) total.medianSpeed = std::llround(median);
+      if (total.day == name) total.medianSpeed = std::llround(median);
     }
     day.clear();
   };
   while (speeds.Step()) {
-    std::string date = speeds.Text(0);
-    if (date != current) {
+    const std::int64_t seconds = speeds.Integer(0) / 1000 + offset;
+    const std::int64_t index = seconds >= 0 ? seconds / 86400 : (seconds - 86399) / 86400;
+    if (index != current) {
       finish();
-      current = std::move(date);
+      current = index;
     }
     day.push_back(speeds.Real(1));
   }
