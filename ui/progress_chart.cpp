@@ -50,6 +50,8 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ProgressChart"));
   setAccessibleName(QStringLiteral("Progress chart"));
   setMinimumSize(360, 180);
+  // Reachable with Tab, so that a screen reader reads the trend.
+  setFocusPolicy(Qt::TabFocus);
   SetDays({});
 }
 

@@ -24,6 +24,9 @@ namespace {
 
 enum Column { kSentence, kTyped, kCorrect, kBest, kLast, kMarked, kColumns };
 
+// Short, and read the same in every language.
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+
 QString CsvField(QString field) {
   if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
       !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'))) {
@@ -83,9 +86,7 @@ class ProgressTableModel : public QAbstractTableModel {
       case kCorrect:  // -1: never typed
         return value >= 0 ? QString::number(value) : QString();
       case kLast:
-        return value > 0
-                   ? QLocale().toString(QDateTime::fromMSecsSinceEpoch(value), QLocale::ShortFormat)
-                   : QString();
+        return value > 0 ? QDateTime::fromMSecsSinceEpoch(value).toString(kDateFormat) : QString();
       case kMarked:
         return value != 0 ? QStringLiteral("Yes") : QString();
       default:
@@ -130,7 +131,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history)
     : QWidget(parent, Qt::Window), history_(history) {
   setObjectName(QStringLiteral("ProgressWindow"));
   setWindowTitle(QStringLiteral("Progress"));
-  resize(620, 560);
+  resize(760, 560);
 
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("ProgressSummary"));
@@ -150,6 +151,8 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history)
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);
+  table_->setWordWrap(false);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->horizontalHeader()->setSectionResizeMode(kSentence, QHeaderView::Stretch);
   table_->verticalHeader()->setVisible(false);
   gone_ = new QCheckBox(QStringLiteral("&Sentences no longer in the file"), this);
@@ -216,7 +219,20 @@ void ProgressWindow::Fill() {
     std::copy(std::begin(values), std::end(values), row.values);
   }
   model_->SetRows(std::move(rows));
-  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  // The sentence takes the room the figures leave; measuring every cell
+  // of a long table would take long.
+  QHeaderView* header = table_->horizontalHeader();
+  const QFontMetrics metrics = table_->fontMetrics();
+  const QString sample = QDateTime::currentDateTime().toString(kDateFormat);
+  for (int column = kTyped; column < kColumns; ++column) {
+    const QString widest =
+        column == kLast ? sample
+                        : model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    header->setSectionResizeMode(column, QHeaderView::Interactive);
+    header->resizeSection(column, metrics.horizontalAdvance(widest) + 24);
+  }
+  header->setSectionResizeMode(kSentence, QHeaderView::Stretch);
+  header->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void ProgressWindow::ExportCsv() {

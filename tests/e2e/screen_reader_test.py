@@ -1,6 +1,7 @@
 """Drives the real dru with xdotool and reads it as a screen reader does,
-through AT-SPI: what the focused object says, what is announced, and that
-the clock leaves an open menu alone."""
+through AT-SPI: what the focused object says, what is announced, that the
+clock leaves an open menu alone, and, after a restart, the answers in the
+Progress window. Usage: screen_reader_test.py drill|progress TYPED_FILE"""
 import subprocess
 import sys
 import time
@@ -60,6 +61,21 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=False)
 
 
+def progress_phase(sentence):
+    """After a restart: the Progress window lists the sentence typed twice."""
+    xdotool("key", "F3")
+    table = wait_for(lambda: search(app, lambda n: role(n) == "table"
+                                    and n.name == "Sentences, hardest first"), 10)
+    check(table is not None, "F3 opens the Progress window's table")
+    if table is None:
+        return
+    cells = table.queryTable()
+    rows = {cells.getAccessibleAt(row, 0).name: cells.getAccessibleAt(row, 1).name
+            for row in range(cells.nRows)}
+    check(rows.get(sentence) == "2", "after a restart it says %r was typed 2 times: %r"
+          % (sentence, rows))
+
+
 app = wait_for(application)
 check(app is not None, "dru is on the accessibility bus")
 if app is None:
@@ -81,6 +97,10 @@ box = wait_for(focused_box, 20)
 check(box is not None, "the input box has the focus")
 if box is None:
     sys.exit(1)
+if sys.argv[1] == "progress":
+    with open(sys.argv[2]) as typed:
+        progress_phase(typed.read())
+    sys.exit(1 if failures else 0)
 check(box.description == "Hello world" or box.description == "Good night",
       "the focused box's description is the sentence: %r" % box.description)
 labels = [relation.getTarget(0).name for relation in box.getRelationSet()
@@ -110,10 +130,17 @@ speed = search(app, lambda n: role(n) == "label" and n.description.startswith("C
 bar = search(app, lambda n: role(n) == "progress bar" and n.name == "Current speed")
 check(bar.queryValue().currentValue == float(speed.name),
       "the speed bar's value is the speed: %s" % bar.queryValue().currentValue)
-sentence = result.split(" Next: ", 1)[1]
+# The same sentence again, typed wrong: Ctrl brings it back unless it
+# came again by itself.
+if not result.endswith(" Next: " + sentence):
+    xdotool("key", "ctrl")
+    check(wait_for(lambda: box.description == sentence, 5),
+          "Ctrl brings the sentence back: %r" % box.description)
 result = answer(sentence[:-1] + "x" + sentence[-1])
 check(result.startswith("1 mistake: typed "),
       "after a wrong Enter it says the mistakes: %r" % result)
+with open(sys.argv[2], "w") as typed:
+    typed.write(sentence)
 
 xdotool("key", "F4")
 check(wait_for(lambda: box.description == "Sound off", 5), "F4 says %r" % box.description)

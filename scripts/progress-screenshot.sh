@@ -1,0 +1,30 @@
+#!/bin/bash
+# Makes docs/progress.png: the real program's Progress window over three
+# weeks of made-up answers to the English sample file. Run after a build
+# (cmake --build --preset dev).
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d /tmp/dru-progress-XXXXXX)
+trap 'kill "$dru" "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+cp "$root/examples/Default.dat" "$work/Default.dat"
+mkdir -m 700 "$work/runtime"
+export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+"$root/build/bench/dru_make_history" "$work/Default.dat" 21
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+(cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
+dru=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
+xdotool windowfocus --sync "$window"
+sleep 1.3
+xdotool key F3
+progress=$(timeout 10 xdotool search --sync --onlyvisible --pid "$dru" --name '^Progress$' | head -n 1)
+sleep 1
+xdotool windowmove "$progress" 0 0
+sleep 0.5
+# Without a window manager the window is at the screen's corner, at the
+# size it asks for.
+import -window root -crop 760x560+0+0 +repage "$root/docs/progress.png"
+echo "docs/progress.png written"
