@@ -24,6 +24,7 @@
 #include "cue_player.h"
 #include "main_window.h"
 #include "mistake_text.h"
+#include "progress_window.h"
 #include "target_display.h"
 #include "temp_dir.h"
 #include "titles.h"
@@ -322,7 +323,7 @@ class WindowTest : public QObject {
   }
 
   void progressWindowCountsTheAnswers() {
-    Load("Hello world\r\nGood night\r\n*Learned\r\n", "Hello world");
+    Load("Hello world\r\nGood night\r\n*Learned\r\nYes, \"no\"\r\n", "Hello world");
     QTest::keyClicks(Memo(), QStringLiteral("Hello world"), Qt::NoModifier, 5);
     QTest::keyClick(Memo(), Qt::Key_Return);
     Drill().ShowSentence("Hello world");
@@ -333,7 +334,7 @@ class WindowTest : public QObject {
     QVERIFY(progress != nullptr && progress->isVisible());
     auto* table = progress->findChild<QTableView*>(QStringLiteral("ProgressTable"));
     const QAbstractItemModel* rows = table->model();
-    QCOMPARE(rows->rowCount(), 3);
+    QCOMPARE(rows->rowCount(), 4);
     // Hardest first: the sentence typed once right and once wrong.
     QStringList first;
     for (int column = 0; column < rows->columnCount(); ++column)
@@ -341,6 +342,11 @@ class WindowTest : public QObject {
     QCOMPARE(first.mid(0, 3), (QStringList{"Hello world", "2", "50"}));
     QVERIFY(first[3].toLongLong() > 0);  // the best speed, from its exact time
     QCOMPARE(rows->index(2, 5).data().toString(), QStringLiteral("Yes"));  // *Learned
+    // As CSV: a header, then fields quoted where they must be.
+    const QString csv = dru::ui::TableAsCsv(*rows);
+    QVERIFY(csv.startsWith(
+        QStringLiteral("Sentence,Typed,Correct (%),Best speed,Last typed,Marked\r\n")));
+    QVERIFY(csv.contains(QStringLiteral("\r\n\"Yes, \"\"no\"\"\",0,,,,\r\n")));
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 2 answers, 1 correct")));
@@ -351,7 +357,7 @@ class WindowTest : public QObject {
     Drill().ShowSentence("Good night");
     QTest::keyClicks(Memo(), QStringLiteral("Good night"));
     QTest::keyClick(Memo(), Qt::Key_Return);
-    QCOMPARE(rows->rowCount(), 3);
+    QCOMPARE(rows->rowCount(), 4);
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 3 answers, 2 correct")));
