@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,9 @@ class Commands {
   // answer, and refuses (throws) where nobody can. False when nothing was
   // written because the user declined.
   bool SaveCurrentFile(bool userCanAnswer);
+
+  // Called after a file was read and installed, for whoever shows it.
+  std::function<void()> onFileRead;
 
  private:
   // Offers to save unsaved changes and saves on OK; false when the save

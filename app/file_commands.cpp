@@ -61,6 +61,7 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   file_.stamp = file.stamp;
   file_.format = std::move(file.format);
   if (abandon) Close();
+  if (onFileRead) onFileRead();
 }
 
 void Commands::LoadFileToList() {

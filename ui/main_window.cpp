@@ -54,11 +54,14 @@ MainWindow::MainWindow(QWidget* parent)
       [this] { Exit(); }, [this] { ShowProgress(); });
   setMenuBar(menu_);
   aboutBox_ = new AboutBox(this);
-  controller_->History().onRecorded = [this] {
+  // The Progress window follows each answer and each file opened.
+  const auto refreshProgress = [this] {
     if (progress_ != nullptr && progress_->isVisible()) {
       progress_->Refresh(controller_->GetDrill().Encoding());
     }
   };
+  controller_->History().onRecorded = refreshProgress;
+  controller_->GetCommands().onFileRead = refreshProgress;
 
   auto* timer = new QTimer(this);
   timer->setObjectName(QStringLiteral("TimerDru"));
@@ -73,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
   controller_->History().onRecorded = nullptr;
+  controller_->GetCommands().onFileRead = nullptr;
 }
 
 void MainWindow::ShowProgress() {

@@ -361,6 +361,13 @@ class WindowTest : public QObject {
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 3 answers, 2 correct")));
+    // And another file opened: its own sentences, none typed yet.
+    const std::string other = dir->File("other.dat");
+    dru::testing::WriteBytes(other, "First\r\nSecond\r\n");
+    Commands().SetCurrentFile(other);
+    Commands().LoadFileToList();
+    QCOMPARE(rows->rowCount(), 2);
+    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("0"));
   }
 
   void editingKeysOfTheInputBox() {
