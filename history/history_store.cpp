@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <unordered_map>
 
 namespace dru {
 namespace {
@@ -78,7 +79,21 @@ constexpr const char* kMigrations[] = {
         GROUP BY s.file, date(a.time / 1000, 'unixepoch', 'localtime');
       CREATE INDEX answers_by_time ON answers (time);
     )sql",
+    // The memory model's state of each sentence as of its last answer, and
+    // the user's speeds by sentence length that grade the answers; both
+    // rebuilt from the answers after this step.
+    R"sql(
+      ALTER TABLE sentences ADD COLUMN stability REAL NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN difficulty REAL NOT NULL DEFAULT 0;
+      CREATE TABLE speeds (
+        band INTEGER NOT NULL,
+        speed INTEGER NOT NULL,
+        answers INTEGER NOT NULL,
+        PRIMARY KEY (band, speed)) WITHOUT ROWID;
+    )sql",
 };
+// The first version that keeps the memory model's state.
+constexpr int kReviewVersion = 3;
 static_assert(std::size(kMigrations) == HistoryStore::kSchemaVersion);
 
 std::string Reason(sqlite3* db) {
@@ -194,6 +209,23 @@ void CreatePrivately(const std::string& path) {
   close(fd);
 }
 
+double SpeedOf(std::int64_t keys, std::int64_t typingMs) {
+  return static_cast<double>(keys) * 60000.0 / static_cast<double>(typingMs);
+}
+
+// A right answer without a time to measure its speed by is Good.
+Grade GradeAnswer(const SpeedBook& speeds, bool correct, std::int64_t keys,
+                  std::int64_t typingMs) {
+  if (correct && typingMs <= 0) return Grade::Good;
+  return speeds.GradeOf(correct, keys, correct ? SpeedOf(keys, typingMs) : 0.0);
+}
+
+// A clock set back counts as no time passed.
+double ElapsedDays(std::int64_t fromMs, std::int64_t toMs) {
+  return static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 0)) /
+         review::kMillisecondsPerDay;
+}
+
 }  // namespace
 
 std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
@@ -230,6 +262,7 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
     try {
       for (int step = version; step < kSchemaVersion; ++step)
         Exec(db, kMigrations[step]);
+      if (version > 0 && version < kReviewVersion) store->ReplayAnswers();
       Exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
       Exec(db, "COMMIT");
     } catch (const HistoryError&) {
@@ -237,6 +270,7 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
       throw;
     }
   }
+  store->LoadSpeeds();
   return store;
 }
 
@@ -256,18 +290,24 @@ std::int64_t HistoryStore::FileId(const std::string& file) {
 
 void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
   if (readOnly_) return;
+  const SpeedBook speedsBefore = speeds_;
   Exec(db_, "BEGIN IMMEDIATE");
   try {
     Statement addSentence(db_,
                           "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)");
-    Statement findSentence(db_, "SELECT id FROM sentences WHERE file = ?1 AND key = ?2");
+    Statement findSentence(db_,
+                           "SELECT id, typed, last_time, stability, difficulty FROM sentences "
+                           "WHERE file = ?1 AND key = ?2");
     Statement addAnswer(db_,
                         "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
                         "case_sensitive) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
     Statement addToSentence(db_,
                             "UPDATE sentences SET typed = typed + 1, correct = correct + ?2, "
-                            "best_speed = max(best_speed, ?3), last_time = max(last_time, ?4) "
-                            "WHERE id = ?1");
+                            "best_speed = max(best_speed, ?3), last_time = max(last_time, ?4), "
+                            "stability = ?5, difficulty = ?6 WHERE id = ?1");
+    Statement addSpeed(db_,
+                       "INSERT INTO speeds (band, speed, answers) VALUES (?1, ?2, 1) "
+                       "ON CONFLICT (band, speed) DO UPDATE SET answers = answers + 1");
     Statement addToDay(db_,
                        "INSERT INTO days (file, day, answers, correct, typing_ms, best_speed) "
                        "VALUES (?1, date(?2 / 1000, 'unixepoch', 'localtime'), 1, ?3, ?4, ?5) "
@@ -293,6 +333,9 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
       addSentence.Reset();
       findSentence.Bind(1, file).Bind(2, key).Step();
       const std::int64_t sentence = findSentence.Integer(0);
+      const bool reviewed = findSentence.Integer(1) > 0;
+      const std::int64_t lastTime = findSentence.Integer(2);
+      const MemoryState before{findSentence.Real(3), findSentence.Real(4)};
       findSentence.Reset();
       addAnswer.Bind(1, answer.timeMs)
           .Bind(2, sentence)
@@ -304,15 +347,26 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
           .Step();
       addAnswer.Reset();
       const double speed =
-          answer.correct && answer.typingMs > 0
-              ? static_cast<double>(answer.keys) * 60000.0 / static_cast<double>(answer.typingMs)
-              : 0.0;
+          answer.correct && answer.typingMs > 0 ? SpeedOf(answer.keys, answer.typingMs) : 0.0;
+      const Grade grade = GradeAnswer(speeds_, answer.correct, answer.keys, answer.typingMs);
+      const MemoryState after =
+          reviewed ? review::Next(before, ElapsedDays(lastTime, answer.timeMs), grade)
+                   : review::First(grade);
       addToSentence.Bind(1, sentence)
           .Bind(2, answer.correct ? 1 : 0)
           .Bind(3, speed)
           .Bind(4, answer.timeMs)
+          .Bind(5, after.stability)
+          .Bind(6, after.difficulty)
           .Step();
       addToSentence.Reset();
+      if (speed > 0) {
+        speeds_.Add(answer.keys, speed);
+        addSpeed.Bind(1, SpeedBook::Band(answer.keys))
+            .Bind(2, static_cast<std::int64_t>(std::llround(speed)))
+            .Step();
+        addSpeed.Reset();
+      }
       addToDay.Bind(1, file)
           .Bind(2, answer.timeMs)
           .Bind(3, answer.correct ? 1 : 0)
@@ -324,8 +378,95 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
     Exec(db_, "COMMIT");
   } catch (const HistoryError&) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    speeds_ = speedsBefore;
     throw;
   }
+}
+
+void HistoryStore::LoadSpeeds() {
+  speeds_ = SpeedBook();
+  Statement select(db_, "SELECT band, speed, answers FROM speeds");
+  while (select.Step()) {
+    speeds_.Add(static_cast<int>(select.Integer(0)), select.Integer(1), select.Integer(2));
+  }
+}
+
+void HistoryStore::WriteSpeeds() {
+  Exec(db_, "DELETE FROM speeds");
+  Statement add(db_, "INSERT INTO speeds (band, speed, answers) VALUES (?1, ?2, ?3)");
+  for (int band = 0; band < SpeedBook::kBands; ++band) {
+    for (const auto& [speed, answers] : speeds_.Speeds(band)) {
+      add.Bind(1, band).Bind(2, speed).Bind(3, answers).Step();
+      add.Reset();
+    }
+  }
+}
+
+void HistoryStore::ReplayAnswers() {
+  speeds_ = SpeedBook();
+  struct Replayed {
+    MemoryState state;
+    std::int64_t lastTime = 0;
+  };
+  std::unordered_map<std::int64_t, Replayed> sentences;
+  Statement answers(db_,
+                    "SELECT sentence, time, correct, typing_ms, keys FROM answers "
+                    "ORDER BY time, rowid");
+  while (answers.Step()) {
+    const std::int64_t time = answers.Integer(1);
+    const bool correct = answers.Integer(2) != 0;
+    const std::int64_t typingMs = answers.Integer(3);
+    const std::int64_t keys = answers.Integer(4);
+    const Grade grade = GradeAnswer(speeds_, correct, keys, typingMs);
+    auto [entry, first] = sentences.try_emplace(answers.Integer(0));
+    Replayed& sentence = entry->second;
+    sentence.state = first ? review::First(grade)
+                           : review::Next(sentence.state,
+                                          ElapsedDays(sentence.lastTime, time), grade);
+    sentence.lastTime = std::max(sentence.lastTime, time);
+    if (correct && typingMs > 0) speeds_.Add(keys, SpeedOf(keys, typingMs));
+  }
+  Exec(db_, "UPDATE sentences SET stability = 0, difficulty = 0");
+  Statement update(db_, "UPDATE sentences SET stability = ?2, difficulty = ?3 WHERE id = ?1");
+  for (const auto& [id, sentence] : sentences) {
+    update.Bind(1, id).Bind(2, sentence.state.stability).Bind(3, sentence.state.difficulty).Step();
+    update.Reset();
+  }
+  WriteSpeeds();
+}
+
+void HistoryStore::RebuildReviews() {
+  if (readOnly_) return;
+  Exec(db_, "BEGIN IMMEDIATE");
+  try {
+    ReplayAnswers();
+    Exec(db_, "COMMIT");
+  } catch (const HistoryError&) {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    LoadSpeeds();
+    throw;
+  }
+}
+
+std::vector<ReviewHistory> HistoryStore::Reviews(const std::string& file) const {
+  Statement select(db_,
+                   "SELECT key, last_time, stability FROM sentences WHERE file = (SELECT id "
+                   "FROM files WHERE path = ?1) AND typed > 0");
+  select.Bind(1, file);
+  std::vector<ReviewHistory> reviews;
+  while (select.Step())
+    reviews.push_back({select.Integer(0), select.Integer(1), select.Real(2)});
+  return reviews;
+}
+
+std::optional<ReviewHistory> HistoryStore::Review(const std::string& file,
+                                                  std::int64_t key) const {
+  Statement select(db_,
+                   "SELECT key, last_time, stability FROM sentences WHERE file = (SELECT id "
+                   "FROM files WHERE path = ?1) AND key = ?2 AND typed > 0");
+  select.Bind(1, file).Bind(2, key);
+  if (!select.Step()) return std::nullopt;
+  return ReviewHistory{select.Integer(0), select.Integer(1), select.Real(2)};
 }
 
 std::int64_t HistoryStore::StartSession(const std::string& file, std::int64_t timeMs) {
@@ -350,16 +491,16 @@ void HistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
 std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file,
                                                      bool withTexts) const {
   Statement select(db_, withTexts ? "SELECT key, text, typed, correct, last_time, "
-                                    "round(best_speed) FROM sentences WHERE file = (SELECT id "
+                                    "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
                                     "FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
                                   : "SELECT key, NULL, typed, correct, last_time, "
-                                    "round(best_speed) FROM sentences WHERE file = (SELECT id "
+                                    "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
                                     "FROM files WHERE path = ?1) AND typed > 0");
   select.Bind(1, file);
   std::vector<SentenceHistory> sentences;
   while (select.Step()) {
     sentences.push_back({select.Integer(0), select.Text(1), select.Integer(2), select.Integer(3),
-                         select.Integer(4), select.Integer(5)});
+                         select.Integer(4), select.Integer(5), select.Real(6)});
   }
   return sentences;
 }
@@ -438,9 +579,17 @@ void HistoryStore::Forget(const std::string& file) {
           "DELETE FROM sessions WHERE file IN (SELECT id FROM files WHERE path = ?1)"}) {
       Statement(db_, sql).Bind(1, file).Step();
     }
+    // The speeds that grade answers are the user's over every file: counted
+    // again without the forgotten ones.
+    speeds_ = SpeedBook();
+    Statement speeds(db_, "SELECT keys, typing_ms FROM answers WHERE correct AND typing_ms > 0");
+    while (speeds.Step())
+      speeds_.Add(speeds.Integer(0), SpeedOf(speeds.Integer(0), speeds.Integer(1)));
+    WriteSpeeds();
     Exec(db_, "COMMIT");
   } catch (const HistoryError&) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    LoadSpeeds();
     throw;
   }
 }

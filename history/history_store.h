@@ -2,11 +2,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "answer_grade.h"
+#include "review_model.h"
 
 struct sqlite3;
 
@@ -40,6 +44,14 @@ struct SentenceHistory {
   // Keys per minute of the fastest correct answer, from its exact time;
   // 0 before the first.
   std::int64_t bestSpeed = 0;
+  double stability = 0;  // days, see MemoryState
+};
+
+// The memory model's view of one sentence of a file, as of its last answer.
+struct ReviewHistory {
+  std::int64_t key = 0;         // SentenceKey of the whole sentence
+  std::int64_t lastTimeMs = 0;  // its last answer, UTC
+  double stability = 0;         // days, see MemoryState
 };
 
 // One day of a file's answers, the day in local time ("2026-12-08").
@@ -60,7 +72,7 @@ struct DayHistory {
 // as PATH.corrupt-DATE and a new one started. Errors throw HistoryError.
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 2;
+  static constexpr int kSchemaVersion = 3;
 
   static std::unique_ptr<HistoryStore> Open(const std::string& path);
   ~HistoryStore();
@@ -90,13 +102,26 @@ class HistoryStore {
   // Removes every answer and session of file.
   void Forget(const std::string& file);
 
+  // The memory model's state of each answered sentence of file, in any
+  // order; of one of them.
+  std::vector<ReviewHistory> Reviews(const std::string& file) const;
+  std::optional<ReviewHistory> Review(const std::string& file, std::int64_t key) const;
+  // Works out every sentence's state and the speeds that grade answers
+  // again, from the answers alone.
+  void RebuildReviews();
+
  private:
   HistoryStore(sqlite3* db, bool readOnly, std::string movedAside);
   std::int64_t FileId(const std::string& file);
+  void LoadSpeeds();
+  void WriteSpeeds();
+  // Replays every answer in time order, inside the caller's transaction.
+  void ReplayAnswers();
 
   sqlite3* db_;
   bool readOnly_;
   std::string movedAside_;
+  SpeedBook speeds_;
 };
 
 // The history tells sentences apart by a 64-bit hash of their whole text

@@ -141,6 +141,9 @@ TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
   EXPECT_EQ(sentences[0].bestSpeed, 600);
   EXPECT_EQ(sentences[0].lastTimeMs, 2000);
   EXPECT_EQ(migrated->Days("/home/me/phrases.txt", 0).at(0).answers, 2);
+  // The memory model replays them: Good, then Again within the day.
+  EXPECT_NEAR(migrated->Review("/home/me/phrases.txt", SentenceKey("one"))->stability,
+              0.7750839828558983, 1e-9);
 
   Sql(path, "PRAGMA user_version = 99");  // written by a newer dru
   const std::string before = ReadBytes(path);
@@ -150,6 +153,49 @@ TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
   EXPECT_EQ(newer->Sentences("/home/me/phrases.txt").size(), 1u);
   newer.reset();
   EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
+  TempDir dir;
+  const std::string path = dir.File("history.sqlite3");
+  auto store = HistoryStore::Open(path);
+  constexpr std::int64_t kDay = 86'400'000;
+  const std::int64_t start = 1796119200000;
+  // Good, Good three days later, Again a week after, Good an hour later.
+  for (const auto& [correct, time] :
+       {std::pair{true, start}, {true, start + 3 * kDay}, {false, start + 10 * kDay},
+        {true, start + 10 * kDay + kDay / 24}}) {
+    store->Record(Answer("Hello world", correct, time));
+  }
+  store->Record(Answer("Other", true, start));
+  auto check = [&](const HistoryStore& history) {
+    const auto review = history.Review("/home/me/phrases.txt", SentenceKey("Hello world"));
+    ASSERT_TRUE(review.has_value());
+    EXPECT_NEAR(review->stability, 1.6438451729666652, 1e-9);
+    EXPECT_EQ(review->lastTimeMs, start + 10 * kDay + kDay / 24);
+    EXPECT_EQ(history.Reviews("/home/me/phrases.txt").size(), 2u);
+    EXPECT_FALSE(history.Review("/home/me/phrases.txt", SentenceKey("never typed")));
+  };
+  check(*store);
+  Sql(path, "UPDATE sentences SET stability = 99; DELETE FROM speeds");
+  store = HistoryStore::Open(path);
+  store->RebuildReviews();
+  check(*store);
+
+  // Ten answers at 600 keys a minute make speeds to grade by: a slow one
+  // is Hard, which grows the stability less than Good.
+  for (int i = 0; i < 10; ++i) {
+    AnswerRecord answer = Answer("Ten keys..", true, start + i);
+    answer.typingMs = 1000;
+    store->Record(answer);
+  }
+  AnswerRecord slow = Answer("Slow one..", true, start);
+  slow.typingMs = 2000;  // 300 keys a minute
+  store->Record(slow);
+  slow.timeMs = start + 3 * kDay;
+  store->Record(slow);
+  EXPECT_NEAR(store->Review("/home/me/phrases.txt", SentenceKey("Slow one.."))->stability,
+              review::Next(review::First(Grade::Hard), 3, Grade::Hard).stability, 1e-9);
 }
 
 TEST(HistoryStore, ADamagedFileIsMovedAsideAndANewOneStarted) {
