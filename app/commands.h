@@ -9,6 +9,15 @@
 
 namespace dru {
 
+// Where the drill's review order comes from: the history of answers.
+class ReviewSource {
+ public:
+  virtual ~ReviewSource() = default;
+  // Gives the drill what the history knows of the open file's sentences.
+  // False when there is no history; the drill is then told why.
+  virtual bool LoadReviews() = 0;
+};
+
 // The menu commands of the main window, and the open file they work on.
 // They reach message boxes, dialogs and the about box only through the
 // drill's view.
@@ -31,7 +40,12 @@ class Commands {
   void ToggleSoundEffect();
   void ToggleCaseSensitive();
   void ToggleShowMistakes();
+  // Review needs the history: switching it on loads what it knows.
+  void ToggleReviewDue();
+  void ToggleMarkWhileTyping();
   void About();
+
+  void SetReviewSource(ReviewSource* source) noexcept { reviews_ = source; }
 
   // The folder of the settings file, against which relative names are
   // resolved, and where the file dialogs start until one is confirmed.
@@ -78,6 +92,7 @@ class Commands {
 
   Drill& drill_;
   DrillView& view_;
+  ReviewSource* reviews_ = nullptr;
   OpenFile file_;
   std::string startDir_;
   std::string dialogFolder_;

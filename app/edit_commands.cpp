@@ -38,6 +38,16 @@ void Commands::ToggleShowMistakes() {
   drill_.SetOption(Option::ShowMistakes, !drill_.Options().showMistakes);
 }
 
+void Commands::ToggleReviewDue() {
+  const bool on = !drill_.Options().reviewDue;
+  if (on && (reviews_ == nullptr || !reviews_->LoadReviews())) return;
+  drill_.SetOption(Option::ReviewDue, on);
+}
+
+void Commands::ToggleMarkWhileTyping() {
+  drill_.SetOption(Option::MarkWhileTyping, !drill_.Options().markWhileTyping);
+}
+
 void Commands::About() {
   drill_.Play(Cue::Start);
   view_.ShowAbout();

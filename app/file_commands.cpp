@@ -61,6 +61,9 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   file_.stamp = file.stamp;
   file_.format = std::move(file.format);
   if (abandon) Close();
+  // Before the first sentence is picked, so that it is picked in review
+  // order; without a history the drill goes back to random.
+  if (!abandon && drill_.Options().reviewDue && reviews_ != nullptr) reviews_->LoadReviews();
   if (onFileRead) onFileRead();
 }
 

@@ -2,6 +2,7 @@
 #include "history_recorder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <unordered_map>
@@ -56,11 +57,32 @@ void HistoryRecorder::Record(const DrillAnswer& answer) {
     record.mistakes = answer.mistakes;
     record.caseSensitive = answer.caseSensitive;
     store->Record(record);
+    if (drill_.Options().reviewDue) {
+      const std::int64_t key = SentenceKey(answer.sentence);
+      if (const auto review = store->Review(file, key)) {
+        drill_.UpdateReview(key, {review->lastTimeMs, review->stability});
+      }
+    }
   } catch (const std::exception& error) {
     TurnOff(error.what());
     return;
   }
   if (onRecorded) onRecorded();
+}
+
+bool HistoryRecorder::LoadReviews() {
+  try {
+    HistoryStore* store = Store();
+    if (store == nullptr) return false;
+    SentenceReviews reviews;
+    for (const ReviewHistory& review : store->Reviews(commands_.CurrentFile().path))
+      reviews.emplace(review.key, SentenceReview{review.lastTimeMs, review.stability});
+    drill_.SetReviews(reviews);
+    return true;
+  } catch (const std::exception& error) {
+    TurnOff(error.what());
+    return false;
+  }
 }
 
 ProgressReport HistoryRecorder::Report(bool everyDay) {
@@ -102,6 +124,7 @@ ProgressReport HistoryRecorder::Report(bool everyDay) {
       row.correct = found->second->correct;
       row.bestSpeed = found->second->bestSpeed;
       row.lastTimeMs = found->second->lastTimeMs;
+      Foresee(row, found->second->stability);
       known.erase(found);
     }
     report.rows.push_back(std::move(row));
@@ -109,6 +132,7 @@ ProgressReport HistoryRecorder::Report(bool everyDay) {
   for (const auto& [key, sentence] : known) {
     report.rows.push_back({store->SentenceText(file, key), false, false, sentence->typed,
                            sentence->correct, sentence->bestSpeed, sentence->lastTimeMs});
+    Foresee(report.rows.back(), sentence->stability);
   }
   // Hardest first: the least share right (never typed last), then the most
   // typed.
@@ -138,10 +162,21 @@ void HistoryRecorder::Forget() {
   if (HistoryStore* store = Store()) store->Forget(commands_.CurrentFile().path);
 }
 
+void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
+  const double elapsedDays =
+      static_cast<double>(clock_.UtcMilliseconds() - row.lastTimeMs) / review::kMillisecondsPerDay;
+  row.recall = review::Recall(stability, elapsedDays);
+  row.nextReviewMs = row.lastTimeMs + std::llround(review::Interval(stability) *
+                                                   review::kMillisecondsPerDay);
+  row.known = stability > kKnownDays;
+}
+
 void HistoryRecorder::TurnOff(const std::string& reason) {
   off_ = true;
   offReason_ = reason;
-  view_.ShowNotice("History is off: " + reason + ".");
+  const std::string notice = "History is off: " + reason + ".";
+  view_.ShowNotice(notice);
+  drill_.SetReviewUnavailable(notice);
 }
 
 void HistoryRecorder::EndSession() noexcept {

@@ -20,7 +20,14 @@ struct ProgressRow {
   std::int64_t correct = 0;
   std::int64_t bestSpeed = 0;
   std::int64_t lastTimeMs = 0;  // 0: never typed
+  // The memory model's view, for sentences typed: the probability of
+  // recalling it now, when that falls to 90%, and whether it stays
+  // remembered for over kKnownDays.
+  double recall = 0;
+  std::int64_t nextReviewMs = 0;
+  bool known = false;
 };
+inline constexpr double kKnownDays = 90;
 
 // What the history knows of the open file.
 struct ProgressReport {
@@ -35,11 +42,13 @@ struct ProgressReport {
 // The store is opened at the first answer, not at start-up. A fault never
 // stops the drill: the history is off from then on, and the status line
 // says why, once.
-class HistoryRecorder {
+class HistoryRecorder : public ReviewSource {
  public:
   HistoryRecorder(Drill& drill, const Commands& commands, DrillView& view, const Clock& clock,
                   std::string path);
-  ~HistoryRecorder();
+  ~HistoryRecorder() override;
+
+  bool LoadReviews() override;
 
   // The end of the drill on the open file: its session is closed with the
   // drill's clock.
@@ -58,6 +67,8 @@ class HistoryRecorder {
   // The store, opened at its first use; nothing while the history is off.
   HistoryStore* Store();
   void TurnOff(const std::string& reason);
+  // The memory model's figures of a typed row.
+  void Foresee(ProgressRow& row, double stability) const;
 
   Drill& drill_;
   const Commands& commands_;

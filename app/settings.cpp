@@ -21,15 +21,20 @@ constexpr Key kLastOpenFile{"Files", "LastOpenFile"};
 // characters of other values.
 constexpr std::size_t kMaxNameLength = PATH_MAX;
 
-// The options in the order they are written.
+// The options in the order they are written. The newer ones are written
+// once switched on, so that a settings file of someone who never uses
+// them keeps its three keys.
 struct OptionKey {
   Key key;
   bool DrillOptions::*value;
+  bool writtenWhenOff = true;
 };
 constexpr OptionKey kOptionKeys[] = {
     {{"Options", "SoundEffect"}, &DrillOptions::soundEffect},
     {{"Options", "CaseSensitive"}, &DrillOptions::caseSensitive},
     {{"Options", "ShowMistakes"}, &DrillOptions::showMistakes},
+    {{"Options", "ReviewDue"}, &DrillOptions::reviewDue, false},
+    {{"Options", "MarkWhileTyping"}, &DrillOptions::markWhileTyping, false},
 };
 
 }  // namespace
@@ -59,7 +64,11 @@ void Settings::Save(const std::string& path) const {
       lastOpenFile.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
   if (storable) file->Write(kLastOpenFile.section, kLastOpenFile.name, ExactValue(lastOpenFile));
   for (const OptionKey& option : kOptionKeys) {
-    file->Write(option.key.section, option.key.name, options.*option.value ? "1" : "0");
+    const bool on = options.*option.value;
+    if (!on && !option.writtenWhenOff && !file->Read(option.key.section, option.key.name)) {
+      continue;
+    }
+    file->Write(option.key.section, option.key.name, on ? "1" : "0");
   }
   try {
     WriteFileSafely(path, file->Text());

@@ -49,10 +49,35 @@ std::string MistakesLine(std::string_view typed, std::string_view expected,
 }
 
 std::string OptionLine(Option option, bool on) {
-  const char* name = option == Option::SoundEffect     ? "Sound"
-                     : option == Option::CaseSensitive ? "Case sensitive"
-                                                       : "Show mistakes";
+  const char* name = "";
+  switch (option) {
+    case Option::SoundEffect:
+      name = "Sound";
+      break;
+    case Option::CaseSensitive:
+      name = "Case sensitive";
+      break;
+    case Option::ShowMistakes:
+      name = "Show mistakes";
+      break;
+    case Option::ReviewDue:
+      name = "Review due sentences";
+      break;
+    case Option::MarkWhileTyping:
+      name = "Mark while typing";
+      break;
+  }
   return std::string(name) + (on ? " on" : " off");
+}
+
+std::string ReviewText(const DrillSnapshot& snapshot) {
+  if (!snapshot.reviewCounts) return {};
+  return std::to_string(snapshot.reviewCounts->due) + " due \xC2\xB7 " +
+         std::to_string(snapshot.reviewCounts->fresh) + " new";
+}
+
+std::string ReviewLine(const ReviewCounts& counts) {
+  return std::to_string(counts.due) + " due, " + std::to_string(counts.fresh) + " new.";
 }
 
 std::string MarkedLine(const RecordCounts& counts) {

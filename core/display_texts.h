@@ -31,5 +31,7 @@ std::string MistakesLine(std::string_view typed, std::string_view expected,
 std::string OptionLine(Option option, bool on);
 // "12 of 40 marked."
 std::string MarkedLine(const RecordCounts& counts);
+// "3 due, 12 new." as a screen reader says the review counts.
+std::string ReviewLine(const ReviewCounts& counts);
 
 }  // namespace dru

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "display_texts.h"
+#include "sentence_key.h"
 
 namespace dru {
 
@@ -19,10 +20,24 @@ DrillSnapshot Drill::Snapshot() const {
   snapshot.minutes = state_.Minutes;
   snapshot.seconds = state_.Seconds;
   snapshot.options = state_.Options;
+  snapshot.reviewCounts = state_.ShownReviewCounts;
+  snapshot.reviewUnavailable = state_.ReviewUnavailable;
   if (!undo_.empty()) snapshot.undoCommand = undo_.back().command;
   snapshot.spoken = state_.Spoken;
   snapshot.spokenCount = state_.SpokenCount;
   return snapshot;
+}
+
+void Drill::Refresh() {
+  if (Reviewing()) CountReviews();
+  view_.Show(Snapshot());
+}
+
+void Drill::CountReviews() {
+  state_.ShownReviewCounts.reset();
+  if (Reviewing() && !state_.NoFileOpen) {
+    state_.ShownReviewCounts = reviewOrder_.Count(state_.FileLines, clock_.UtcMilliseconds());
+  }
 }
 
 void Drill::ResetForStartUp() {
@@ -38,6 +53,26 @@ void Drill::ResetForStartUp() {
 
 void Drill::SetOptions(const DrillOptions& options) {
   state_.Options = options;
+  if (!state_.ReviewUnavailable.empty()) state_.Options.reviewDue = false;
+  Refresh();
+}
+
+void Drill::SetReviews(const SentenceReviews& reviews) {
+  reviewOrder_.Load(state_.FileLines, reviews);
+  Refresh();
+}
+
+void Drill::UpdateReview(std::int64_t key, const SentenceReview& review) {
+  reviewOrder_.Update(key, review);
+}
+
+void Drill::SetReviewUnavailable(std::string reason) {
+  state_.ReviewUnavailable = std::move(reason);
+  if (!state_.ReviewUnavailable.empty()) {
+    state_.Options.reviewDue = false;
+    reviewOrder_.Clear();
+    state_.ShownReviewCounts.reset();
+  }
   Refresh();
 }
 
@@ -53,6 +88,14 @@ void Drill::SetOption(Option option, bool on) {
     case Option::ShowMistakes:
       options.showMistakes = on;
       if (!on) view_.ClearStatus();
+      break;
+    case Option::ReviewDue:
+      options.reviewDue = on && state_.ReviewUnavailable.empty();
+      if (!options.reviewDue) reviewOrder_.Clear();
+      CountReviews();
+      break;
+    case Option::MarkWhileTyping:
+      options.markWhileTyping = on;
       break;
   }
   Say(OptionLine(option, on));
@@ -93,6 +136,8 @@ void Drill::CloseFile() {
 void Drill::FreeLists() noexcept {
   state_.FileLines.Clear();
   state_.UnmarkedList.Clear();
+  reviewOrder_.Clear();
+  state_.ShownReviewCounts.reset();
 }
 
 void Drill::Saved() {
@@ -117,7 +162,7 @@ bool Drill::MarkReady() {
   state_.CurrentSpeed = 0;
   state_.Modified = true;
   ShowCounts();
-  PutSentence(GetRandomStr(state_.UnmarkedList));
+  PutSentence(PickNext());
   Say("Marked. " + MarkedLine(*state_.ShownCounts) + " Next: " + SpokenSentence());
   Refresh();
   return true;
@@ -236,19 +281,32 @@ void Drill::UndoClearing(const UndoStep& step) {
   state_.RecordCount = step.recordCount;
 }
 
-std::string Drill::GetRandomStr(const RecordList& list) const {
-  if (state_.NoFileOpen || list.Count() == 0) return {};
+std::size_t Drill::RandomIndex(std::size_t count) const {
   // Reseeded from the millisecond clock before every draw, then advanced once.
   const TimeOfDay now = clock_.NowUtc();
   std::uint32_t seed = ((now.hour * 60u + now.minute) * 60u + now.second) * 1000u + now.millisecond;
   seed = seed * 134775813u + 1u;
-  const auto index = static_cast<std::size_t>(
-      (static_cast<std::uint64_t>(list.Count()) * static_cast<std::uint64_t>(seed)) >> 32);
-  return std::string(list.Get(index));
+  return static_cast<std::size_t>(
+      (static_cast<std::uint64_t>(count) * static_cast<std::uint64_t>(seed)) >> 32);
+}
+
+std::string Drill::GetRandomStr(const RecordList& list) const {
+  if (state_.NoFileOpen || list.Count() == 0) return {};
+  return std::string(list.Get(RandomIndex(list.Count())));
+}
+
+std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
+  if (Reviewing() && !state_.NoFileOpen) {
+    const std::optional<std::size_t> line =
+        reviewOrder_.Pick(state_.FileLines, clock_.UtcMilliseconds(), lastKey,
+                          [this](std::size_t count) { return RandomIndex(count); });
+    if (line) return std::string(state_.FileLines.Get(*line));
+  }
+  return GetRandomStr(state_.UnmarkedList);
 }
 
 void Drill::ShowNextSentence() {
-  ShowSentence(GetRandomStr(state_.UnmarkedList));
+  ShowSentence(PickNext());
 }
 
 void Drill::ShowSentence(std::string_view text) {

@@ -11,6 +11,7 @@
 #include "drill_snapshot.h"
 #include "drill_state.h"
 #include "drill_view.h"
+#include "review_order.h"
 #include "sentence_file.h"
 
 namespace dru {
@@ -86,8 +87,17 @@ class Drill {
 
   // Picking: a random record of list, or "" when no file is open.
   std::string GetRandomStr(const RecordList& list) const;
-  // Shows a sentence picked from the pool: the one place that picks.
+  // Shows a sentence picked from the pool.
   void ShowNextSentence();
+
+  // Review order. The open file's sentences as the history knows them;
+  // switching ReviewDue on needs them.
+  void SetReviews(const SentenceReviews& reviews);
+  // One sentence's state after its answer was kept.
+  void UpdateReview(std::int64_t key, const SentenceReview& review);
+  // There is no history to review by: ReviewDue goes off and cannot be
+  // switched on; reason says why. "" makes it possible again.
+  void SetReviewUnavailable(std::string reason);
   // Shows text as the sentence to type.
   void ShowSentence(std::string_view text);
   // A file was opened: the first sentence, in an empty input box that takes
@@ -114,13 +124,19 @@ class Drill {
 
  private:
   void CompleteRecord();
+  // The next sentence: in review order while ReviewDue is on, else at
+  // random. lastKey: the sentence just answered.
+  std::string PickNext(std::optional<std::int64_t> lastKey = std::nullopt);
+  std::size_t RandomIndex(std::size_t count) const;
+  bool Reviewing() const noexcept { return state_.Options.reviewDue && reviewOrder_.Loaded(); }
+  void CountReviews();
   // Puts text on display and has a screen reader say it; the caller shows.
   void PutSentence(std::string_view text);
   void Say(std::string_view words);
   // The sentence on display as a screen reader says it.
   std::string SpokenSentence() const;
   void ShowCounts();
-  void Refresh() { view_.Show(Snapshot()); }
+  void Refresh();
   void ForgetUndo() noexcept { undo_.clear(); }
 
   // How to take back one Mark Ready or Clear All Marks.
@@ -144,6 +160,7 @@ class Drill {
   }
   void UndoClearing(const UndoStep& step);
   std::vector<UndoStep> undo_;
+  ReviewOrder reviewOrder_;
 
   DrillView& view_;
   const Clock& clock_;

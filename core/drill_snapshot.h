@@ -9,15 +9,28 @@
 
 namespace dru {
 
-// The three switches of the Options menu.
+// The switches of the Options menu.
 struct DrillOptions {
   bool soundEffect = true;    // cues are played
   bool caseSensitive = true;  // typed text must match letter case too
   bool showMistakes = true;   // a wrong Enter shows what was wrong
+  // Sentences come in the order of review that the history gives, instead
+  // of at random.
+  bool reviewDue = false;
+  // The sentence shows how much of it the typed text matches.
+  bool markWhileTyping = false;
   friend bool operator==(const DrillOptions&, const DrillOptions&) = default;
 };
 
-enum class Option { SoundEffect, CaseSensitive, ShowMistakes };
+enum class Option { SoundEffect, CaseSensitive, ShowMistakes, ReviewDue, MarkWhileTyping };
+
+// How many unmarked sentences are due for review, and how many were never
+// answered.
+struct ReviewCounts {
+  std::int64_t due = 0;
+  std::int64_t fresh = 0;
+  friend bool operator==(const ReviewCounts&, const ReviewCounts&) = default;
+};
 
 // How many records the information line counts.
 struct RecordCounts {
@@ -42,6 +55,10 @@ struct DrillSnapshot {
   std::int32_t minutes = 0;
   std::int32_t seconds = 0;
   DrillOptions options;
+  // While sentences come in review order; none otherwise.
+  std::optional<ReviewCounts> reviewCounts;
+  // Why review cannot be switched on ("History is off: ..."); "" when it can.
+  std::string_view reviewUnavailable;
   std::string_view undoCommand;  // what Undo would take back; empty: nothing
   // What a screen reader says of the last step: the sentence, or a result
   // and the next sentence, in encoding; spokenCount changes with each.
@@ -56,5 +73,7 @@ std::string BestSpeedText(const DrillSnapshot& snapshot);
 std::string InfoText(const DrillSnapshot& snapshot);
 std::string TimeText(const DrillSnapshot& snapshot);
 std::string UndoText(const DrillSnapshot& snapshot);
+// "3 due · 12 new", or "" while sentences come at random.
+std::string ReviewText(const DrillSnapshot& snapshot);
 
 }  // namespace dru

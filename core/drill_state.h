@@ -35,6 +35,8 @@ struct DrillState {
   // 600, this does not.
   std::int64_t BestSpeed = 0;
   std::optional<RecordCounts> ShownCounts;  // the information line; none: no file
+  std::optional<ReviewCounts> ShownReviewCounts;  // while sentences come in review order
+  std::string ReviewUnavailable;                  // why review is off; "": it can be on
   bool InputEnabled = true;
   // What a screen reader says of the last step, and how many steps have
   // been said, so that the same words twice are said twice.

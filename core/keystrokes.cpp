@@ -7,6 +7,7 @@
 #include "drill.h"
 #include "keys.h"
 #include "mistakes.h"
+#include "sentence_key.h"
 
 namespace dru {
 
@@ -89,17 +90,28 @@ void Drill::CompleteRecord() {
   view_.ClearInput();
   state_.PreviousStr = std::move(state_.Target);
   state_.NoPrevious = false;
-  PutSentence(GetRandomStr(state_.UnmarkedList));
-  Say(result + " Next: " + SpokenSentence());
-  Refresh();
-  if (onAnswer_) {
-    const std::int64_t start = state_.FirstKeyTime;
-    onAnswer_(DrillAnswer{state_.PreviousStr, correct,
-                          start >= 0 ? clock_.SteadyMilliseconds() - start : 0,
-                          static_cast<std::int64_t>(CharacterCount(typedText, encoding)), mistakes,
-                          options.caseSensitive});
-  }
+  const DrillAnswer answer{state_.PreviousStr, correct,
+                           state_.FirstKeyTime >= 0
+                               ? clock_.SteadyMilliseconds() - state_.FirstKeyTime
+                               : 0,
+                           static_cast<std::int64_t>(CharacterCount(typedText, encoding)),
+                           mistakes, options.caseSensitive};
   state_.FirstKeyTime = -1;
+  const bool reviewing = Reviewing();
+  std::optional<std::int64_t> answered;
+  if (reviewing) {
+    // The review order picks from the states after this answer.
+    answered = SentenceKey(state_.PreviousStr);
+    reviewOrder_.Answered(*answered, correct, state_.UnmarkedList.Count());
+    if (onAnswer_) onAnswer_(answer);
+  }
+  PutSentence(PickNext(answered));
+  CountReviews();
+  const std::string reviewLine =
+      state_.ShownReviewCounts ? ReviewLine(*state_.ShownReviewCounts) + " " : "";
+  Say(result + " " + reviewLine + "Next: " + SpokenSentence());
+  Refresh();
+  if (!reviewing && onAnswer_) onAnswer_(answer);
 }
 
 void Drill::OnKeyDown(std::uint16_t virtualKey) {

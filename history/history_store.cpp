@@ -594,15 +594,6 @@ void HistoryStore::Forget(const std::string& file) {
   }
 }
 
-std::int64_t SentenceKey(std::string_view text) noexcept {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char c : text) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
-  }
-  return static_cast<std::int64_t>(hash);
-}
-
 std::string DefaultHistoryPath() {
   const char* data = std::getenv("XDG_DATA_HOME");
   std::string folder;

@@ -11,6 +11,7 @@
 
 #include "answer_grade.h"
 #include "review_model.h"
+#include "sentence_key.h"
 
 struct sqlite3;
 
@@ -124,9 +125,7 @@ class HistoryStore {
   SpeedBook speeds_;
 };
 
-// The history tells sentences apart by a 64-bit hash of their whole text
-// (FNV-1a), and keeps only the start of a huge one.
-std::int64_t SentenceKey(std::string_view text) noexcept;
+// The history keeps only the start of a huge sentence.
 inline constexpr std::size_t kKeptBytes = 4096;
 
 // $XDG_DATA_HOME/dru/history.sqlite3, or ~/.local/share/dru/history.sqlite3.

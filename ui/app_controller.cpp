@@ -19,7 +19,9 @@ AppController::AppController(DrillView& view, QWidget& window)
       drill_(view, clock_),
       commands_(drill_, view),
       lifecycle_(drill_, commands_),
-      history_(drill_, commands_, view, clock_, DefaultHistoryPath()) {}
+      history_(drill_, commands_, view, clock_, DefaultHistoryPath()) {
+  commands_.SetReviewSource(&history_);
+}
 
 bool AppController::StartUp(WindowActivator& activator) {
   if (ClaimInstance(RuntimeFolder(), instanceLock_) == InstanceClaim::AnotherRunning) {

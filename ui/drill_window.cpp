@@ -97,8 +97,10 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   // reads it with the box.
   targetDisplay_->setBuddy(inputBox_);
   inputBox_->setGeometry(9, 57, 348, 40);
-  connect(inputBox_, &InputBox::textChanged, targetDisplay_,
-          [this] { targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1); });
+  connect(inputBox_, &InputBox::textChanged, targetDisplay_, [this] {
+    targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1);
+    MarkTyping();
+  });
 
   auto* statistics = new QGroupBox(QStringLiteral("Statistics"), this);
   statistics->setObjectName(QStringLiteral("Statistics"));
@@ -127,6 +129,23 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   announcer_ = new Announcer(this);
   statusLine_ = new StatusLine(this);
   statusLine_->setGeometry(0, 213, 368, 19);
+  // The review counts at the status bar's right end.
+  reviewLabel_ = new QLabel(statusLine_);
+  reviewLabel_->setObjectName(QStringLiteral("ReviewCounts"));
+  reviewLabel_->setTextFormat(Qt::PlainText);
+  reviewLabel_->setAccessibleDescription(QStringLiteral("Sentences due for review, and new"));
+  statusLine_->addPermanentWidget(reviewLabel_);
+  reviewLabel_->hide();
+}
+
+void DrillWindow::MarkTyping() {
+  if (!markWhileTyping_) {
+    targetDisplay_->ShowMatch(0, 0);
+    return;
+  }
+  const TypedMatch match =
+      MatchTyped(inputBox_->toPlainText(), targetDisplay_->text(), caseSensitive_);
+  targetDisplay_->ShowMatch(match.matched, match.wrong);
 }
 
 void DrillWindow::Show(const DrillSnapshot& snapshot) {
@@ -142,6 +161,15 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
   SetSpeed(bestSpeedLabel_, bestSpeedBar_, snapshot.bestSpeed, BestSpeedText(snapshot));
   SetLabelText(infoLabel_, InfoText(snapshot));
   SetLabelText(timeLabel_, TimeText(snapshot));
+  const QString review = QString::fromStdString(ReviewText(snapshot));
+  if (reviewLabel_->text() != review) reviewLabel_->setText(review);
+  reviewLabel_->setVisible(!review.isEmpty());
+  if (snapshot.options.markWhileTyping != markWhileTyping_ ||
+      snapshot.options.caseSensitive != caseSensitive_) {
+    markWhileTyping_ = snapshot.options.markWhileTyping;
+    caseSensitive_ = snapshot.options.caseSensitive;
+    MarkTyping();
+  }
   if (snapshot.spokenCount != spokenCount_) {
     // A screen reader speaks a change of the focused box's description:
     // the result of a step, the sentence to type.

@@ -42,8 +42,12 @@ class DrillWindow : public QWidget {
   QProgressBar* currentSpeedBar_ = nullptr;
   StatusLine* statusLine_ = nullptr;
   Announcer* announcer_ = nullptr;
+  QLabel* reviewLabel_ = nullptr;
   TextEncoding encoding_ = TextEncoding::Windows1252;
   std::uint64_t spokenCount_ = 0;
+  bool markWhileTyping_ = false;
+  bool caseSensitive_ = true;
+  void MarkTyping();
 };
 
 }  // namespace dru::ui

@@ -39,6 +39,13 @@ MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::functio
                                Qt::Key_F5, &Commands::ToggleCaseSensitive, true);
   showMistakesItem_ = AddItem(options, "ShowMistakes1", QStringLiteral("Show &Mistakes"),
                               Qt::Key_F6, &Commands::ToggleShowMistakes, true);
+  options->addSeparator()->setObjectName(QStringLiteral("N4"));
+  reviewDueItem_ = AddItem(options, "ReviewDue1", QStringLiteral("&Review Due Sentences"),
+                           Qt::Key_F2, &Commands::ToggleReviewDue, true);
+  markWhileTypingItem_ = AddItem(options, "MarkWhileTyping1", QStringLiteral("Mark &While Typing"),
+                                 Qt::Key_F11, &Commands::ToggleMarkWhileTyping, true);
+  // A disabled item says why in its tooltip.
+  options->setToolTipsVisible(true);
   options->addSeparator()->setObjectName(QStringLiteral("N3"));
   QAction* progressItem = options->addAction(QStringLiteral("&Progress..."));
   progressItem->setObjectName(QStringLiteral("Progress1"));
@@ -76,6 +83,15 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   soundEffectItem_->setChecked(snapshot.options.soundEffect);
   caseSensitiveItem_->setChecked(snapshot.options.caseSensitive);
   showMistakesItem_->setChecked(snapshot.options.showMistakes);
+  reviewDueItem_->setChecked(snapshot.options.reviewDue);
+  markWhileTypingItem_->setChecked(snapshot.options.markWhileTyping);
+  const bool reviewPossible = snapshot.reviewUnavailable.empty();
+  reviewDueItem_->setEnabled(reviewPossible);
+  // The menu shows only tooltips that differ from the item's text.
+  reviewDueItem_->setToolTip(reviewPossible
+                                 ? QString()
+                                 : QString::fromUtf8(snapshot.reviewUnavailable.data(),
+                                                     snapshot.reviewUnavailable.size()));
   const std::string undo = UndoText(snapshot);
   undoItem_->setEnabled(!undo.empty());
   undoItem_->setText(undo.empty() ? QStringLiteral("&Undo")

@@ -28,6 +28,8 @@ class MenuBar : public QMenuBar {
   QAction* soundEffectItem_ = nullptr;
   QAction* caseSensitiveItem_ = nullptr;
   QAction* showMistakesItem_ = nullptr;
+  QAction* reviewDueItem_ = nullptr;
+  QAction* markWhileTypingItem_ = nullptr;
   QAction* undoItem_ = nullptr;
 };
 

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <cmath>
 #include <ctime>
 
 #include "message_boxes.h"
@@ -22,7 +23,7 @@
 namespace dru::ui {
 namespace {
 
-enum Column { kSentence, kTyped, kCorrect, kBest, kLast, kMarked, kColumns };
+enum Column { kSentence, kTyped, kCorrect, kBest, kLast, kMarked, kRecall, kNext, kColumns };
 
 // Short, and read the same in every language.
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
@@ -45,6 +46,7 @@ class ProgressTableModel : public QAbstractTableModel {
   struct Row {
     QString sentence;
     std::int64_t values[kColumns] = {};  // also the sort keys
+    bool known = false;                  // remembered for months: Mark Ready may be due
   };
 
   using QAbstractTableModel::QAbstractTableModel;
@@ -69,8 +71,9 @@ class ProgressTableModel : public QAbstractTableModel {
     return {};
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kNames[kColumns] = {"Sentence",   "Typed",      "Correct (%)",
-                                                 "Best speed", "Last typed", "Marked"};
+    static const char* const kNames[kColumns] = {
+        "Sentence", "Typed",  "Correct (%)", "Best speed", "Last typed",
+        "Marked",   "Recall (%)", "Next review"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     return QString::fromLatin1(kNames[section]);
   }
@@ -84,7 +87,14 @@ class ProgressTableModel : public QAbstractTableModel {
       case kTyped:
         return QString::number(value);
       case kCorrect:  // -1: never typed
+      case kRecall:
         return value >= 0 ? QString::number(value) : QString();
+      case kNext:
+        if (row.values[kTyped] == 0) return {};
+        if (row.known) return QStringLiteral("known");
+        return value <= QDateTime::currentMSecsSinceEpoch()
+                   ? QStringLiteral("now")
+                   : QDateTime::fromMSecsSinceEpoch(value).toString(kDateFormat);
       case kLast:
         return value > 0 ? QDateTime::fromMSecsSinceEpoch(value).toString(kDateFormat) : QString();
       case kMarked:
@@ -214,9 +224,17 @@ void ProgressWindow::Fill() {
     ProgressTableModel::Row& row = rows.emplace_back();
     row.sentence = DecodeText(progress.sentence, encoding_);
     const std::int64_t share = progress.typed > 0 ? progress.correct * 100 / progress.typed : -1;
-    const std::int64_t values[kColumns] = {
-        0, progress.typed, share, progress.bestSpeed, progress.lastTimeMs, progress.marked ? 1 : 0};
+    const std::int64_t recall = progress.typed > 0 ? std::llround(progress.recall * 100) : -1;
+    const std::int64_t values[kColumns] = {0,
+                                           progress.typed,
+                                           share,
+                                           progress.bestSpeed,
+                                           progress.lastTimeMs,
+                                           progress.marked ? 1 : 0,
+                                           recall,
+                                           progress.nextReviewMs};
     std::copy(std::begin(values), std::end(values), row.values);
+    row.known = progress.known;
   }
   model_->SetRows(std::move(rows));
   // The sentence takes the room the figures leave; measuring every cell
@@ -226,8 +244,9 @@ void ProgressWindow::Fill() {
   const QString sample = QDateTime::currentDateTime().toString(kDateFormat);
   for (int column = kTyped; column < kColumns; ++column) {
     const QString widest =
-        column == kLast ? sample
-                        : model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        column == kLast || column == kNext
+            ? sample
+            : model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     header->setSectionResizeMode(column, QHeaderView::Interactive);
     header->resizeSection(column, metrics.horizontalAdvance(widest) + 24);
   }

@@ -4,6 +4,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "mistake_text.h"
 #include "text_codec.h"
 
 namespace dru::ui {
@@ -13,6 +14,24 @@ namespace {
 constexpr std::size_t kRenderedBytes = 4096;
 
 }  // namespace
+
+TypedMatch MatchTyped(const QString& typed, const QString& target, bool caseSensitive) {
+  const qsizetype common = std::min(typed.size(), target.size());
+  qsizetype matched = 0;
+  while (matched < common) {
+    const QChar a = typed[matched];
+    const QChar b = target[matched];
+    if (a != b && (caseSensitive || a.toCaseFolded() != b.toCaseFolded())) break;
+    ++matched;
+  }
+  // Never half a surrogate pair on either side.
+  if (matched > 0 && target[matched - 1].isHighSurrogate()) --matched;
+  TypedMatch match{static_cast<int>(matched), 0};
+  if (matched < typed.size() && matched < target.size()) {
+    match.wrong = target[matched].isHighSurrogate() && matched + 1 < target.size() ? 2 : 1;
+  }
+  return match;
+}
 
 TargetDisplay::TargetDisplay(QWidget* parent) : QLabel(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -59,6 +78,22 @@ int TargetDisplay::LinesThatFit(const QTextLayout& layout) const {
 void TargetDisplay::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);  // the sunken frame; the text follows
   QTextLayout layout(text(), font());
+  if (matched_ > 0 || wrong_ > 0) {
+    // Colour and lines only, so that the lines break where they did.
+    const MarkColours colours = ReadableMarkColours(palette().color(backgroundRole()));
+    QTextLayout::FormatRange done;
+    done.start = 0;
+    done.length = matched_;
+    done.format.setForeground(colours.missing);
+    done.format.setFontUnderline(true);
+    QTextLayout::FormatRange wrong;
+    wrong.start = matched_;
+    wrong.length = wrong_;
+    wrong.format.setForeground(colours.wrong);
+    wrong.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    wrong.format.setUnderlineColor(colours.wrong);
+    layout.setFormats({done, wrong});
+  }
   LayOut(layout);
   const QRect area = TextArea();
   QPainter painter(this);
@@ -88,6 +123,15 @@ void TargetDisplay::FollowTyping(int typed) {
     firstLine_ = first;
     update();
   }
+}
+
+void TargetDisplay::ShowMatch(int matched, int wrong) {
+  matched = std::clamp(matched, 0, static_cast<int>(text().size()));
+  wrong = std::clamp(wrong, 0, static_cast<int>(text().size()) - matched);
+  if (matched == matched_ && wrong == wrong_) return;
+  matched_ = matched;
+  wrong_ = wrong;
+  update();
 }
 
 void TargetDisplay::ShowWhole() {
@@ -122,6 +166,7 @@ void TargetDisplay::SetBytes(std::string_view bytes) {
       shown.remove_suffix(1);
   }
   setText(DecodeText(shown, encoding_));
+  matched_ = wrong_ = 0;
   ShowWhole();
 }
 

@@ -10,6 +10,14 @@
 
 namespace dru::ui {
 
+// How far typed text matches a sentence, in UTF-16 units: the matching
+// beginning, and the wrong character after it (0 when none is wrong).
+struct TypedMatch {
+  int matched = 0;
+  int wrong = 0;
+};
+TypedMatch MatchTyped(const QString& typed, const QString& target, bool caseSensitive);
+
 // StaticTextTXD: shows the target record, wrapped at word boundaries (a
 // word longer than the line breaks where it must), in the direction of its
 // script, as many full lines as fit, its text level with the typed text
@@ -30,6 +38,10 @@ class TargetDisplay : public QLabel {
   // back to the start when nothing is typed.
   void FollowTyping(int typed);
   int FirstLineShown() const noexcept { return firstLine_; }
+  // Marks how much of the sentence the typed text matches: matched
+  // characters (of text()) in the "done" style, then wrong characters as
+  // wrong. Both 0: no marks.
+  void ShowMatch(int matched, int wrong);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +57,8 @@ class TargetDisplay : public QLabel {
   int firstLine_ = 0;
   std::vector<int> lineEnds_;  // in characters of text()
   int linesThatFit_ = 1;
+  int matched_ = 0;
+  int wrong_ = 0;
   TextEncoding encoding_ = TextEncoding::Windows1252;
 };
 

@@ -345,8 +345,8 @@ class WindowTest : public QObject {
     // As CSV: a header, then fields quoted where they must be.
     const QString csv = dru::ui::TableAsCsv(*rows);
     QVERIFY(csv.startsWith(
-        QStringLiteral("Sentence,Typed,Correct (%),Best speed,Last typed,Marked\r\n")));
-    QVERIFY(csv.contains(QStringLiteral("\r\n\"Yes, \"\"no\"\"\",0,,,,\r\n")));
+        QStringLiteral("Sentence,Typed,Correct (%),Best speed,Last typed,Marked,Recall (%),Next review\r\n")));
+    QVERIFY(csv.contains(QStringLiteral("\r\n\"Yes, \"\"no\"\"\",0,,,,,,\r\n")));
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 2 answers, 1 correct")));

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "drill_snapshot.h"
+#include "record_list.h"
+
+namespace dru {
+
+// What the history knows of a sentence for picking: its last answer and
+// the days it stays remembered. The recall probability is 90% after
+// stability days and falls as the time since over stability grows, so
+// that ratio alone orders sentences by recall.
+struct SentenceReview {
+  std::int64_t lastTimeMs = 0;  // UTC
+  double stability = 0;         // days
+  friend bool operator==(const SentenceReview&, const SentenceReview&) = default;
+};
+
+using SentenceReviews = std::unordered_map<std::int64_t, SentenceReview>;  // by SentenceKey
+
+// The order of review: a sentence answered wrong in this run comes back
+// after three others (fewer in a smaller pool) until answered right; then
+// sentences due (recall below 90%), least likely recalled first; then new
+// ones at random; then, with nothing due or new, the least likely recalled.
+// Only unmarked records are picked.
+class ReviewOrder {
+ public:
+  static constexpr int kOthersBeforeRetry = 3;
+
+  // The open file's lines and what the history knows of them.
+  void Load(const RecordList& lines, const SentenceReviews& reviews);
+  void Clear();
+  bool Loaded() const noexcept { return loaded_; }
+  // A sentence's state after an answer was kept.
+  void Update(std::int64_t key, const SentenceReview& review);
+  // An Enter judged in this run, with the pool's size then.
+  void Answered(std::int64_t key, bool correct, std::size_t pooled);
+
+  // The line to show next, or none when the pool is empty. lastKey is the
+  // sentence just answered, picked again only when it is the only one;
+  // randomIndex(n) draws one of n new sentences.
+  std::optional<std::size_t> Pick(const RecordList& lines, std::int64_t nowMs,
+                                  std::optional<std::int64_t> lastKey,
+                                  const std::function<std::size_t(std::size_t)>& randomIndex);
+  ReviewCounts Count(const RecordList& lines, std::int64_t nowMs) const;
+
+ private:
+  // Time since the last answer over stability: above 1 the sentence is due.
+  double Overdue(std::size_t line, std::int64_t nowMs) const;
+
+  struct Retry {
+    std::int64_t key = 0;
+    int othersLeft = 0;
+  };
+  bool loaded_ = false;
+  std::vector<std::int64_t> keys_;                     // per line, of its text without a mark
+  std::vector<std::optional<SentenceReview>> review_;  // per line; none: never answered
+  std::vector<Retry> retries_;
+};
+
+}  // namespace dru
