@@ -18,7 +18,9 @@ using testing::WriteBytes;
 
 struct Program {
   explicit Program(const std::string& historyPath)
-      : history(drill, commands, view, clock, historyPath) {}
+      : history(drill, commands, view, clock, historyPath) {
+    commands.SetReviewSource(&history);
+  }
 
   void Open(const std::string& path) {
     view.openChoices.push_back(path);
@@ -60,6 +62,16 @@ TEST(HistoryRecorder, EachEnterIsKeptWithItsExactTimeAndMistakes) {
   EXPECT_EQ(sentences[0].lastTimeMs, 12000);
   EXPECT_EQ(sentences[0].bestSpeed, 189);        // 11 keys in 3.5 s, not the 660 shown
   EXPECT_EQ(program.view.status, "1 mistakes");  // the drill showed what it always shows
+
+  // Review: Good, then Again the same day leaves it due within a day.
+  program.commands.ToggleReviewDue();
+  EXPECT_TRUE(program.drill.Options().reviewDue);
+  EXPECT_EQ(program.view.reviewText, "0 due \xC2\xB7 0 new");
+  program.clock.milliseconds = 12000 + 86'400'000;
+  program.drill.Tick();
+  EXPECT_EQ(program.view.reviewText, "1 due \xC2\xB7 0 new");
+  program.Answer("Hello world", program.clock.milliseconds, program.clock.milliseconds + 3000);
+  EXPECT_EQ(program.view.reviewText, "0 due \xC2\xB7 0 new");  // kept before the counting
 }
 
 TEST(HistoryRecorder, AHistoryThatCannotBeWrittenIsTurnedOffOnce) {
@@ -78,6 +90,11 @@ TEST(HistoryRecorder, AHistoryThatCannotBeWrittenIsTurnedOffOnce) {
     program.Answer("Hello world", 0, 1000);
     if (program.view.status != "correct") return "second answer: " + program.view.status;
     if (program.view.currentText != "660") return "speed " + program.view.currentText;
+    program.commands.ToggleReviewDue();
+    if (program.drill.Options().reviewDue) return "review on without a history";
+    if (program.view.reviewUnavailable.rfind("History is off: cannot make ", 0) != 0) {
+      return "review disabled for: " + program.view.reviewUnavailable;
+    }
     return "";
   });
   EXPECT_EQ(outcome, "");

@@ -2,6 +2,7 @@
 
 #include "fake_view.h"
 #include "keys.h"
+#include "sentence_key.h"
 
 namespace dru {
 namespace {
@@ -48,6 +49,63 @@ TEST_F(Picking, NoFileOrEmptyPoolGivesEmptyString) {
   EXPECT_EQ(drill.GetRandomStr(drill.UnmarkedList()), "");
   drill.ShowNextSentence();
   EXPECT_EQ(view.target, "");
+}
+
+TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
+  constexpr std::int64_t kDay = 86'400'000;
+  clock.milliseconds = 100 * kDay;
+  OpenPool({"a", "b", "c", "d", "e", "*m"});
+  // a is five stabilities overdue, b one and a half, c a tenth; d and e
+  // are new, and m is marked.
+  drill.SetReviews({{SentenceKey("a"), {90 * kDay, 2}},
+                    {SentenceKey("b"), {97 * kDay, 2}},
+                    {SentenceKey("c"), {99 * kDay, 10}},
+                    {SentenceKey("m"), {0, 1}}});
+  // The history keeps each answer before the next sentence is picked.
+  drill.SetAnswerListener([&](const DrillAnswer& answer) {
+    drill.UpdateReview(SentenceKey(answer.sentence),
+                       {clock.milliseconds, answer.correct ? 5.0 : 0.2});
+  });
+  clock.now = TimeOfDay{12, 0, 0, 0};
+  drill.ShowNextSentence();
+  EXPECT_EQ(view.target, "b");  // off: at random, as ever
+  drill.SetOption(Option::ReviewDue, true);
+  EXPECT_EQ(view.reviewText, "2 due \xC2\xB7 2 new");
+  drill.ShowNextSentence();
+  EXPECT_EQ(view.target, "a");  // the most overdue first
+  auto answer = [&](bool right) {
+    view.input = right ? view.target : "wrong";
+    drill.OnKeyPress(key::kEnter);
+    return view.target;
+  };
+  EXPECT_EQ(answer(true), "b");
+  EXPECT_NE(view.spoken.find("1 due, 2 new. Next: b"), std::string::npos) << view.spoken;
+  // b wrong comes back after three others: the two new ones, then c,
+  // the least likely recalled of the rest.
+  const std::string firstNew = answer(false);
+  EXPECT_TRUE(firstNew == "d" || firstNew == "e") << firstNew;
+  EXPECT_EQ(answer(true), firstNew == "d" ? "e" : "d");
+  EXPECT_EQ(answer(true), "c");
+  EXPECT_EQ(answer(true), "b");
+  EXPECT_EQ(view.reviewText, "0 due \xC2\xB7 0 new");
+  const std::string ahead = answer(true);  // b is right now: no retry
+  EXPECT_NE(ahead, "b");
+  EXPECT_NE(ahead, "m");
+
+  // In a pool of two, a wrong answer comes back after the other one.
+  OpenPool({"x", "y"});
+  drill.SetReviews({});
+  drill.ShowSentence("x");
+  EXPECT_EQ(answer(false), "y");
+  EXPECT_EQ(answer(true), "x");
+
+  // Without a history the option goes off and says why.
+  drill.SetReviewUnavailable("History is off: disk full.");
+  EXPECT_FALSE(drill.Options().reviewDue);
+  EXPECT_EQ(view.reviewUnavailable, "History is off: disk full.");
+  EXPECT_EQ(view.reviewText, "");
+  drill.SetOption(Option::ReviewDue, true);
+  EXPECT_FALSE(drill.Options().reviewDue);
 }
 
 TEST_F(Picking, PreviousRecordRestoredOnceWhenAllowed) {

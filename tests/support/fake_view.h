@@ -28,6 +28,8 @@ class FakeView : public DrillView {
   bool mistakesChecked = true;
   std::string undoText;  // the Undo item's text; empty: disabled
   std::string spoken;    // what a screen reader was last told
+  std::string reviewText;         // the status bar's right end
+  std::string reviewUnavailable;  // why Review Due Sentences is disabled
   TextEncoding encoding = TextEncoding::Windows1252;
 
   std::string input;  // the user's, so the test types into it
@@ -57,6 +59,8 @@ class FakeView : public DrillView {
     mistakesChecked = shown.options.showMistakes;
     undoText = UndoText(shown);
     spoken = shown.spoken;
+    reviewText = ReviewText(shown);
+    reviewUnavailable = shown.reviewUnavailable;
   }
   std::string InputText() const override { return input; }
   void ClearInput() override { input.clear(); }
