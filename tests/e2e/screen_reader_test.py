@@ -1,7 +1,9 @@
 """Drives the real dru with xdotool and reads it as a screen reader does,
 through AT-SPI: what the focused object says, what is announced, that the
 clock leaves an open menu alone, and, after a restart, the answers in the
-Progress window. Usage: screen_reader_test.py drill|progress TYPED_FILE"""
+Progress window; then, with Review Due Sentences on, that a sentence typed
+wrong comes back after three others.
+Usage: screen_reader_test.py drill|progress|review TYPED_FILE"""
 import subprocess
 import sys
 import time
@@ -101,18 +103,48 @@ if sys.argv[1] == "progress":
     with open(sys.argv[2]) as typed:
         progress_phase(typed.read())
     sys.exit(1 if failures else 0)
+
+
+def answer(typed):
+    before = box.description
+    xdotool("type", "--delay", "20", typed)
+    xdotool("key", "Return")
+    return wait_for(lambda: box.description if box.description != before else None, 5) or ""
+
+
+def next_sentence(result):
+    return result.split(" Next: ", 1)[1] if " Next: " in result else ""
+
+
+def review_phase():
+    """Twenty new sentences in review order: one typed wrong comes back as
+    the fourth pick after it, and the counts are read with each result."""
+    counts = search(app, lambda n: role(n) == "label" and n.description.startswith(
+        "Sentences due"))
+    check(counts is not None and counts.name == "0 due \u00b7 20 new",
+          "the status bar counts due and new: %r" % (counts and counts.name))
+    wrong = box.description
+    result = answer(wrong[:-1] + "#")
+    check(" 0 due, 19 new. Next: " in result, "the result says the counts: %r" % result)
+    picks = []
+    for _ in range(4):
+        shown = next_sentence(result)
+        picks.append(shown)
+        if shown == wrong:
+            break
+        result = answer(shown)
+    check(picks[-1] == wrong and len(picks) == 4,
+          "a sentence typed wrong comes back as the fourth pick: %r" % picks)
+
+
+if sys.argv[1] == "review":
+    review_phase()
+    sys.exit(1 if failures else 0)
 check(box.description == "Hello world" or box.description == "Good night",
       "the focused box's description is the sentence: %r" % box.description)
 labels = [relation.getTarget(0).name for relation in box.getRelationSet()
           if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 check(labels == [box.description], "the box is labelled by the sentence: %r" % labels)
-
-
-def answer(typed):
-    before = box.description
-    xdotool("type", "--delay", "40", typed)
-    xdotool("key", "Return")
-    return wait_for(lambda: box.description if box.description != before else None, 5) or ""
 
 
 def notification():
@@ -125,6 +157,9 @@ sentence = box.description
 result = answer(sentence)
 check(result.startswith("Correct, ") and " keys per minute. Next: " in result,
       "after a right Enter the box says the result and the next sentence: %r" % result)
+check(search(app, lambda n: role(n) == "label" and n.description.startswith("Sentences due")
+             and n.getState().contains(pyatspi.STATE_SHOWING)) is None,
+      "with review off the status bar shows no counts")
 check(notification() == result, "and the same is announced: %r" % notification())
 speed = search(app, lambda n: role(n) == "label" and n.description.startswith("Current speed"))
 bar = search(app, lambda n: role(n) == "progress bar" and n.name == "Current speed")

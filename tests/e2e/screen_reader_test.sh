@@ -20,8 +20,13 @@ dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   launcher=$!
   status=0
-  # The drill, then, after a restart, its history in the Progress window.
-  for phase in drill progress; do
+  # The drill, then, after a restart, its history in the Progress window,
+  # then twenty new sentences in review order.
+  for phase in drill progress review; do
+    if [ "$phase" = review ]; then
+      for i in $(seq 20); do printf "Sentence number %s\r\n" "$i"; done >"$0/twenty.txt"
+      printf "[Files]\nLastOpenFile=twenty.txt\n[Options]\nReviewDue=1\n" >"$0/dru.ini"
+    fi
     (cd "$0" && exec "$1" >>"$0/out.log" 2>&1) &
     dru=$!
     /usr/bin/python3 "$2/screen_reader_test.py" "$phase" "$0/typed.txt" || status=1
