@@ -75,9 +75,10 @@ bool HistoryRecorder::LoadReviews() {
     HistoryStore* store = Store();
     if (store == nullptr) return false;
     SentenceReviews reviews;
-    for (const ReviewHistory& review : store->Reviews(commands_.CurrentFile().path))
-      reviews.emplace(review.key, SentenceReview{review.lastTimeMs, review.stability});
-    drill_.SetReviews(reviews);
+    store->Reviews(commands_.CurrentFile().path, [&](const ReviewHistory& review) {
+      reviews.push_back({review.key, {review.lastTimeMs, review.stability}});
+    });
+    drill_.SetReviews(std::move(reviews));
     return true;
   } catch (const std::exception& error) {
     TurnOff(error.what());

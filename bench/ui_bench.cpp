@@ -6,11 +6,14 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
+#include "bench_history.h"
 #include "cue_player.h"
 #include "history_store.h"
 #include "main_window.h"
@@ -44,16 +47,31 @@ void Measure(dru::ui::MainWindow& window, std::size_t megabytes) {
   const double loadMs = Milliseconds(std::chrono::steady_clock::now() - start);
 
   auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoTPD"));
+  auto* display = window.findChild<QWidget*>(QStringLiteral("StaticTextTXD"));
+  // Keys typed as the sentence goes, Mark While Typing off and then on.
+  const QString sentence = QString::fromStdString(drill.Target().substr(0, 200));
+  auto typeKeys = [&](double& total, double& worst) {
+    drill.ShowSentence(drill.Target());
+    total = worst = 0;
+    for (int i = 0; i < 200; ++i) {
+      const QString key = i == 150 ? QStringLiteral("#") : sentence.mid(i, 1);  // one wrong
+      const auto t0 = std::chrono::steady_clock::now();
+      Press(memo, Qt::Key_A, key);
+      display->repaint();  // the marks are drawn in the paint
+      const double ms = Milliseconds(std::chrono::steady_clock::now() - t0);
+      total += ms;
+      worst = std::max(worst, ms);
+    }
+  };
+  const int presses = 200;
   double total = 0;
   double worst = 0;
-  const int presses = 200;
-  for (int i = 0; i < presses; ++i) {
-    const auto t0 = std::chrono::steady_clock::now();
-    Press(memo, Qt::Key_A, QStringLiteral("a"));
-    const double ms = Milliseconds(std::chrono::steady_clock::now() - t0);
-    total += ms;
-    worst = std::max(worst, ms);
-  }
+  typeKeys(total, worst);
+  double markedTotal = 0;
+  double markedWorst = 0;
+  drill.SetOption(dru::Option::MarkWhileTyping, true);
+  typeKeys(markedTotal, markedWorst);
+  drill.SetOption(dru::Option::MarkWhileTyping, false);
   // A wrong Enter, with Show Mistakes on and then off, side by side.
   const std::string target = drill.Target();
   auto timeEnter = [&](bool showMistakes) {
@@ -70,8 +88,10 @@ void Measure(dru::ui::MainWindow& window, std::size_t megabytes) {
   const double enterPlain = timeEnter(false);
   std::printf(
       "%3zu MB record: load and show %.0f ms; key press %.3f ms on average, %.3f ms at "
-      "worst (aim under 16); wrong Enter %.1f ms showing mistakes, %.1f ms without\n",
-      megabytes, loadMs, total / presses, worst, enterShowing, enterPlain);
+      "worst (aim under 16), marking while typing %.3f ms on average, %.3f ms at worst "
+      "(aim under 1); wrong Enter %.1f ms showing mistakes, %.1f ms without\n",
+      megabytes, loadMs, total / presses, worst, markedTotal / presses, markedWorst,
+      enterShowing, enterPlain);
   std::filesystem::remove(path);
 }
 
@@ -80,32 +100,10 @@ constexpr char kProgressFile[] = "/tmp/dru-ui-bench-progress.dat";
 constexpr int kSentences = 100000;
 constexpr int kAnswers = 1000000;
 
-// A file of kSentences sentences, with kAnswers answers to them in the
-// history, two thousand a day up to now.
 void MakeHistory() {
   std::filesystem::remove_all(kData);
-  std::ofstream out(kProgressFile, std::ios::binary);
-  for (int i = 0; i < kSentences; ++i)
-    out << "Sentence " << i << " of the progress benchmark.\r\n";
-  auto store = dru::HistoryStore::Open(std::string(kData) + "/dru/history.sqlite3");
-  std::vector<dru::AnswerRecord> answers(kAnswers);
-  // Two thousand answers a day, up to now.
-  const std::int64_t start = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                 std::chrono::system_clock::now().time_since_epoch())
-                                 .count() -
-                             static_cast<std::int64_t>(kAnswers) * 43'200;
-  for (int i = 0; i < kAnswers; ++i) {
-    dru::AnswerRecord& answer = answers[static_cast<std::size_t>(i)];
-    answer.timeMs = start + static_cast<std::int64_t>(i) * 43'200;
-    answer.file = kProgressFile;
-    answer.sentence = "Sentence " +
-                      std::to_string(static_cast<std::int64_t>(i) * 7919 % kSentences) +
-                      " of the progress benchmark.";
-    answer.correct = i % 4 != 0;
-    answer.typingMs = 4000 + i % 3000;
-    answer.keys = 40;
-  }
-  store->RecordMany(answers);
+  dru::bench::MakeHistory(std::string(kData) + "/dru/history.sqlite3", kProgressFile, kSentences,
+                          kAnswers);
 }
 
 void MeasureProgress(dru::ui::MainWindow& window) {
@@ -122,6 +120,29 @@ void MeasureProgress(dru::ui::MainWindow& window) {
       "Progress window over %d answers of %d sentences: opens in %.0f ms (aim 300), "
       "sorts by Typed in %.0f ms (aim 100)\n",
       kAnswers, kSentences, open, sort);
+
+  // Picking the next sentence, at random and in review order, side by side.
+  auto& drill = window.Controller().GetDrill();
+  auto medianPick = [&] {
+    std::vector<double> times;
+    for (int i = 0; i < 101; ++i) {
+      const auto t0 = std::chrono::steady_clock::now();
+      drill.ShowNextSentence();
+      times.push_back(Milliseconds(std::chrono::steady_clock::now() - t0));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+  };
+  const double randomPick = medianPick();
+  const auto loadStart = std::chrono::steady_clock::now();
+  window.Controller().GetCommands().ToggleReviewDue();
+  const double load = Milliseconds(std::chrono::steady_clock::now() - loadStart);
+  const double reviewPick = medianPick();
+  window.Controller().GetCommands().ToggleReviewDue();
+  std::printf(
+      "picking among %d sentences with history: %.2f ms in review order (median; aim at most "
+      "5), %.3f ms at random; switching review on reads the history in %.0f ms\n",
+      kSentences, reviewPick, randomPick, load);
 }
 
 }  // namespace

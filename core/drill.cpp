@@ -57,8 +57,8 @@ void Drill::SetOptions(const DrillOptions& options) {
   Refresh();
 }
 
-void Drill::SetReviews(const SentenceReviews& reviews) {
-  reviewOrder_.Load(state_.FileLines, reviews);
+void Drill::SetReviews(SentenceReviews reviews) {
+  reviewOrder_.Load(state_.FileLines, std::move(reviews));
   Refresh();
 }
 

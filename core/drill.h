@@ -92,7 +92,7 @@ class Drill {
 
   // Review order. The open file's sentences as the history knows them;
   // switching ReviewDue on needs them.
-  void SetReviews(const SentenceReviews& reviews);
+  void SetReviews(SentenceReviews reviews);
   // One sentence's state after its answer was kept.
   void UpdateReview(std::int64_t key, const SentenceReview& review);
   // There is no history to review by: ReviewDue goes off and cannot be

@@ -24,12 +24,27 @@ std::string_view Unmarked(std::string_view line) noexcept {
 
 }  // namespace
 
-void ReviewOrder::Load(const RecordList& lines, const SentenceReviews& reviews) {
+void ReviewOrder::Load(const RecordList& lines, SentenceReviews reviews) {
+  // The lines sorted by key, walked along the reviews in key order: far
+  // fewer cache misses than looking each line up in a table.
+  const auto byKey = [](const KeyedReview& a, const KeyedReview& b) { return a.key < b.key; };
+  if (!std::is_sorted(reviews.begin(), reviews.end(), byKey)) {
+    std::sort(reviews.begin(), reviews.end(), byKey);
+  }
   keys_.resize(lines.Count());
   review_.assign(lines.Count(), std::nullopt);
+  std::vector<std::pair<std::int64_t, std::size_t>> byLineKey(lines.Count());
   for (std::size_t i = 0; i < lines.Count(); ++i) {
     keys_[i] = SentenceKey(Unmarked(lines.Get(i)));
-    if (auto found = reviews.find(keys_[i]); found != reviews.end()) review_[i] = found->second;
+    byLineKey[i] = {keys_[i], i};
+  }
+  std::sort(byLineKey.begin(), byLineKey.end());
+  auto review = reviews.begin();
+  for (const auto& [key, line] : byLineKey) {
+    while (review != reviews.end() && review->key < key)
+      ++review;
+    if (review == reviews.end()) break;
+    if (review->key == key) review_[line] = review->review;
   }
   retries_.clear();
   loaded_ = true;

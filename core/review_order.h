@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "drill_snapshot.h"
@@ -22,7 +21,12 @@ struct SentenceReview {
   friend bool operator==(const SentenceReview&, const SentenceReview&) = default;
 };
 
-using SentenceReviews = std::unordered_map<std::int64_t, SentenceReview>;  // by SentenceKey
+struct KeyedReview {
+  std::int64_t key = 0;  // SentenceKey
+  SentenceReview review;
+};
+// Best sorted by key, as the history gives them; sorted here otherwise.
+using SentenceReviews = std::vector<KeyedReview>;
 
 // The order of review: a sentence answered wrong in this run comes back
 // after three others (fewer in a smaller pool) until answered right; then
@@ -34,7 +38,7 @@ class ReviewOrder {
   static constexpr int kOthersBeforeRetry = 3;
 
   // The open file's lines and what the history knows of them.
-  void Load(const RecordList& lines, const SentenceReviews& reviews);
+  void Load(const RecordList& lines, SentenceReviews reviews);
   void Clear();
   bool Loaded() const noexcept { return loaded_; }
   // A sentence's state after an answer was kept.

@@ -90,6 +90,7 @@ constexpr const char* kMigrations[] = {
         speed INTEGER NOT NULL,
         answers INTEGER NOT NULL,
         PRIMARY KEY (band, speed)) WITHOUT ROWID;
+      CREATE INDEX sentences_reviews ON sentences (file, key, last_time, stability);
     )sql",
 };
 // The first version that keeps the memory model's state.
@@ -448,22 +449,22 @@ void HistoryStore::RebuildReviews() {
   }
 }
 
-std::vector<ReviewHistory> HistoryStore::Reviews(const std::string& file) const {
+void HistoryStore::Reviews(const std::string& file,
+                           const std::function<void(const ReviewHistory&)>& each) const {
+  // Every row has an answer; the index holds all that is read.
   Statement select(db_,
-                   "SELECT key, last_time, stability FROM sentences WHERE file = (SELECT id "
-                   "FROM files WHERE path = ?1) AND typed > 0");
+                   "SELECT key, last_time, stability FROM sentences INDEXED BY sentences_reviews "
+                   "WHERE file = (SELECT id FROM files WHERE path = ?1) ORDER BY key");
   select.Bind(1, file);
-  std::vector<ReviewHistory> reviews;
   while (select.Step())
-    reviews.push_back({select.Integer(0), select.Integer(1), select.Real(2)});
-  return reviews;
+    each({select.Integer(0), select.Integer(1), select.Real(2)});
 }
 
 std::optional<ReviewHistory> HistoryStore::Review(const std::string& file,
                                                   std::int64_t key) const {
   Statement select(db_,
                    "SELECT key, last_time, stability FROM sentences WHERE file = (SELECT id "
-                   "FROM files WHERE path = ?1) AND key = ?2 AND typed > 0");
+                   "FROM files WHERE path = ?1) AND key = ?2");
   select.Bind(1, file).Bind(2, key);
   if (!select.Step()) return std::nullopt;
   return ReviewHistory{select.Integer(0), select.Integer(1), select.Real(2)};

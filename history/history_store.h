@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -103,9 +104,10 @@ class HistoryStore {
   // Removes every answer and session of file.
   void Forget(const std::string& file);
 
-  // The memory model's state of each answered sentence of file, in any
-  // order; of one of them.
-  std::vector<ReviewHistory> Reviews(const std::string& file) const;
+  // The memory model's state of each answered sentence of file, handed
+  // to each in the order of their keys; of one of them.
+  void Reviews(const std::string& file,
+               const std::function<void(const ReviewHistory&)>& each) const;
   std::optional<ReviewHistory> Review(const std::string& file, std::int64_t key) const;
   // Works out every sentence's state and the speeds that grade answers
   // again, from the answers alone.

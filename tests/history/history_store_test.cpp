@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <tuple>
@@ -173,7 +174,11 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
     ASSERT_TRUE(review.has_value());
     EXPECT_NEAR(review->stability, 1.6438451729666652, 1e-9);
     EXPECT_EQ(review->lastTimeMs, start + 10 * kDay + kDay / 24);
-    EXPECT_EQ(history.Reviews("/home/me/phrases.txt").size(), 2u);
+    std::vector<std::int64_t> keys;
+    history.Reviews("/home/me/phrases.txt",
+                    [&](const ReviewHistory& each) { keys.push_back(each.key); });
+    EXPECT_EQ(keys.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
     EXPECT_FALSE(history.Review("/home/me/phrases.txt", SentenceKey("never typed")));
   };
   check(*store);
