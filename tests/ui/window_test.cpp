@@ -175,6 +175,8 @@ class WindowTest : public QObject {
         {"PreviousSentence1", "Previous Sentence", QKeySequence(Qt::Key_F9)},
         {"SoundEffect1", "&Sound Effect", QKeySequence(Qt::Key_F4)},
         {"CaseSensitive1", "&Case Sensitive", QKeySequence(Qt::Key_F5)},
+        {"ReviewDue1", "&Review Due Sentences", QKeySequence(Qt::Key_F2)},
+        {"MarkWhileTyping1", "Mark &While Typing", QKeySequence(Qt::Key_F11)},
         {"About1", "&About...", {}},
     };
     for (const auto& [name, caption, shortcut] : items) {
@@ -533,6 +535,54 @@ class WindowTest : public QObject {
     QVERIFY(target->grab().toImage() == start);
     Drill().ShowSentence("Short");
     QCOMPARE(display->toolTip(), QString());
+  }
+
+  void marksWhileTypingShowHowFarTheTextMatches() {
+    using dru::ui::MatchTyped;
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two units
+    const std::tuple<QString, QString, bool, int, int> matches[] = {
+        {"Ab", "abc", false, 2, 0},  {"Ab", "abc", true, 0, 1},
+        {"Ax", "abc", false, 1, 1},  {"x", face + "a", true, 0, 2},
+        {face + "b", face + "a", true, 2, 1}, {"abcd", "abc", true, 3, 0},
+    };
+    for (const auto& [typed, target, caseSensitive, matched, wrong] : matches) {
+      const dru::ui::TypedMatch match = MatchTyped(typed, target, caseSensitive);
+      QCOMPARE(match.matched, matched);
+      QCOMPARE(match.wrong, wrong);
+    }
+
+    Load("Hello world\r\n", "Hello world");
+    auto* target = Child<QLabel>("StaticTextTXD");
+    const dru::ui::MarkColours colours =
+        dru::ui::ReadableMarkColours(target->palette().color(target->backgroundRole()));
+    auto shows = [&](const QColor& colour) {
+      const QImage image = target->grab().toImage();
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const QColor pixel = image.pixelColor(x, y);
+          if (std::abs(pixel.red() - colour.red()) < 24 &&
+              std::abs(pixel.green() - colour.green()) < 24 &&
+              std::abs(pixel.blue() - colour.blue()) < 24) {
+            return true;
+          }
+        }
+      }
+      return false;
+    };
+    const QImage plain = target->grab().toImage();
+    Memo()->setPlainText(QStringLiteral("Helx"));
+    QVERIFY(target->grab().toImage() == plain);  // off: the sentence as ever
+    QTest::keyClick(Memo(), Qt::Key_F11);
+    QVERIFY(Drill().Options().markWhileTyping);
+    QVERIFY(shows(colours.missing));  // "Hel" done
+    QVERIFY(shows(colours.wrong));    // "l" wrong
+    Memo()->setPlainText(QStringLiteral("Hel"));
+    QVERIFY(shows(colours.missing));
+    QVERIFY(!shows(colours.wrong));
+    QTest::keyClick(Memo(), Qt::Key_Escape);  // nothing typed: no marks
+    QVERIFY(target->grab().toImage() == plain);
+    QTest::keyClick(Memo(), Qt::Key_F11);
+    QVERIFY(!Drill().Options().markWhileTyping);
   }
 
   void targetKeepsItsBytesAndAmpersands() {
