@@ -167,8 +167,8 @@ void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
   const double elapsedDays =
       static_cast<double>(clock_.UtcMilliseconds() - row.lastTimeMs) / review::kMillisecondsPerDay;
   row.recall = review::Recall(stability, elapsedDays);
-  row.nextReviewMs = row.lastTimeMs + std::llround(review::Interval(stability) *
-                                                   review::kMillisecondsPerDay);
+  row.nextReviewMs =
+      row.lastTimeMs + std::llround(review::Interval(stability) * review::kMillisecondsPerDay);
   row.known = stability > kKnownDays;
 }
 

@@ -90,8 +90,8 @@ void Measure(dru::ui::MainWindow& window, std::size_t megabytes) {
       "%3zu MB record: load and show %.0f ms; key press %.3f ms on average, %.3f ms at "
       "worst (aim under 16), marking while typing %.3f ms on average, %.3f ms at worst "
       "(aim under 1); wrong Enter %.1f ms showing mistakes, %.1f ms without\n",
-      megabytes, loadMs, total / presses, worst, markedTotal / presses, markedWorst,
-      enterShowing, enterPlain);
+      megabytes, loadMs, total / presses, worst, markedTotal / presses, markedWorst, enterShowing,
+      enterPlain);
   std::filesystem::remove(path);
 }
 

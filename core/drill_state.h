@@ -34,7 +34,7 @@ struct DrillState {
   // The best speed since start-up, in keys per minute; the bar stops at
   // 600, this does not.
   std::int64_t BestSpeed = 0;
-  std::optional<RecordCounts> ShownCounts;  // the information line; none: no file
+  std::optional<RecordCounts> ShownCounts;        // the information line; none: no file
   std::optional<ReviewCounts> ShownReviewCounts;  // while sentences come in review order
   std::string ReviewUnavailable;                  // why review is off; "": it can be on
   bool InputEnabled = true;

@@ -90,12 +90,13 @@ void Drill::CompleteRecord() {
   view_.ClearInput();
   state_.PreviousStr = std::move(state_.Target);
   state_.NoPrevious = false;
-  const DrillAnswer answer{state_.PreviousStr, correct,
-                           state_.FirstKeyTime >= 0
-                               ? clock_.SteadyMilliseconds() - state_.FirstKeyTime
-                               : 0,
-                           static_cast<std::int64_t>(CharacterCount(typedText, encoding)),
-                           mistakes, options.caseSensitive};
+  const DrillAnswer answer{
+      state_.PreviousStr,
+      correct,
+      state_.FirstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.FirstKeyTime : 0,
+      static_cast<std::int64_t>(CharacterCount(typedText, encoding)),
+      mistakes,
+      options.caseSensitive};
   state_.FirstKeyTime = -1;
   const bool reviewing = Reviewing();
   std::optional<std::int64_t> answered;

@@ -72,9 +72,8 @@ void ReviewOrder::Answered(std::int64_t key, bool correct, std::size_t pooled) {
 
 double ReviewOrder::Overdue(std::size_t line, std::int64_t nowMs) const {
   const SentenceReview& review = *review_[line];
-  const double days =
-      static_cast<double>(std::max<std::int64_t>(nowMs - review.lastTimeMs, 0)) /
-      kMillisecondsPerDay;
+  const double days = static_cast<double>(std::max<std::int64_t>(nowMs - review.lastTimeMs, 0)) /
+                      kMillisecondsPerDay;
   return days / std::max(review.stability, 0.001);
 }
 

@@ -215,8 +215,7 @@ double SpeedOf(std::int64_t keys, std::int64_t typingMs) {
 }
 
 // A right answer without a time to measure its speed by is Good.
-Grade GradeAnswer(const SpeedBook& speeds, bool correct, std::int64_t keys,
-                  std::int64_t typingMs) {
+Grade GradeAnswer(const SpeedBook& speeds, bool correct, std::int64_t keys, std::int64_t typingMs) {
   if (correct && typingMs <= 0) return Grade::Good;
   return speeds.GradeOf(correct, keys, correct ? SpeedOf(keys, typingMs) : 0.0);
 }
@@ -421,9 +420,9 @@ void HistoryStore::ReplayAnswers() {
     const Grade grade = GradeAnswer(speeds_, correct, keys, typingMs);
     auto [entry, first] = sentences.try_emplace(answers.Integer(0));
     Replayed& sentence = entry->second;
-    sentence.state = first ? review::First(grade)
-                           : review::Next(sentence.state,
-                                          ElapsedDays(sentence.lastTime, time), grade);
+    sentence.state =
+        first ? review::First(grade)
+              : review::Next(sentence.state, ElapsedDays(sentence.lastTime, time), grade);
     sentence.lastTime = std::max(sentence.lastTime, time);
     if (correct && typingMs > 0) speeds_.Add(keys, SpeedOf(keys, typingMs));
   }
@@ -460,8 +459,7 @@ void HistoryStore::Reviews(const std::string& file,
     each({select.Integer(0), select.Integer(1), select.Real(2)});
 }
 
-std::optional<ReviewHistory> HistoryStore::Review(const std::string& file,
-                                                  std::int64_t key) const {
+std::optional<ReviewHistory> HistoryStore::Review(const std::string& file, std::int64_t key) const {
   Statement select(db_,
                    "SELECT key, last_time, stability FROM sentences WHERE file = (SELECT id "
                    "FROM files WHERE path = ?1) AND key = ?2");
@@ -491,12 +489,13 @@ void HistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
 
 std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file,
                                                      bool withTexts) const {
-  Statement select(db_, withTexts ? "SELECT key, text, typed, correct, last_time, "
-                                    "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
-                                    "FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
-                                  : "SELECT key, NULL, typed, correct, last_time, "
-                                    "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
-                                    "FROM files WHERE path = ?1) AND typed > 0");
+  Statement select(db_, withTexts
+                            ? "SELECT key, text, typed, correct, last_time, "
+                              "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
+                              "FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
+                            : "SELECT key, NULL, typed, correct, last_time, "
+                              "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
+                              "FROM files WHERE path = ?1) AND typed > 0");
   select.Bind(1, file);
   std::vector<SentenceHistory> sentences;
   while (select.Step()) {

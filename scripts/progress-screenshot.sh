@@ -1,7 +1,8 @@
 #!/bin/bash
 # Makes docs/progress.png: the real program's Progress window over three
-# weeks of made-up answers to the English sample file. Run after a build
-# (cmake --build --preset dev).
+# weeks of made-up answers to the English sample file; and docs/review.png:
+# the drill in review order, marking while typing, a wrong character in.
+# Run after a build (cmake --build --preset dev).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d /tmp/dru-progress-XXXXXX)
@@ -26,5 +27,23 @@ xdotool windowmove "$progress" 0 0
 sleep 0.5
 # Without a window manager the window is at the screen's corner, at the
 # size it asks for.
-import -window root -crop 760x560+0+0 +repage "$root/docs/progress.png"
+import -window root -crop 960x560+0+0 +repage "$root/docs/progress.png"
 echo "docs/progress.png written"
+# The drill in review order, over a file whose sentences all start alike,
+# so that the typed start matches whichever is shown.
+kill "$dru"
+wait "$dru" 2>/dev/null || true
+for place in "in the garden" "at the station" "by the river" "on the hill" "in the old town"; do
+  printf 'We met our friends %s.\r\nWe met our friends %s yesterday.\r\n' "$place" "$place"
+done >"$work/review.dat"
+"$root/build/bench/dru_make_history" "$work/review.dat" 10
+printf '[Files]\nLastOpenFile=review.dat\n[Options]\nReviewDue=1\nMarkWhileTyping=1\n' >"$work/dru.ini"
+(cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
+dru=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
+xdotool windowfocus --sync "$window"
+sleep 1.3
+xdotool type --delay 120 "We met our frei"
+sleep 0.5
+import -window "$window" "$root/docs/review.png"
+echo "docs/review.png written"

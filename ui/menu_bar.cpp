@@ -88,10 +88,9 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   const bool reviewPossible = snapshot.reviewUnavailable.empty();
   reviewDueItem_->setEnabled(reviewPossible);
   // The menu shows only tooltips that differ from the item's text.
-  reviewDueItem_->setToolTip(reviewPossible
-                                 ? QString()
-                                 : QString::fromUtf8(snapshot.reviewUnavailable.data(),
-                                                     snapshot.reviewUnavailable.size()));
+  reviewDueItem_->setToolTip(reviewPossible ? QString()
+                                            : QString::fromUtf8(snapshot.reviewUnavailable.data(),
+                                                                snapshot.reviewUnavailable.size()));
   const std::string undo = UndoText(snapshot);
   undoItem_->setEnabled(!undo.empty());
   undoItem_->setText(undo.empty() ? QStringLiteral("&Undo")

@@ -71,9 +71,9 @@ class ProgressTableModel : public QAbstractTableModel {
     return {};
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kNames[kColumns] = {
-        "Sentence", "Typed",  "Correct (%)", "Best speed", "Last typed",
-        "Marked",   "Recall (%)", "Next review"};
+    static const char* const kNames[kColumns] = {"Sentence",   "Typed",      "Correct (%)",
+                                                 "Best speed", "Last typed", "Marked",
+                                                 "Recall (%)", "Next review"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     return QString::fromLatin1(kNames[section]);
   }
@@ -141,7 +141,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history)
     : QWidget(parent, Qt::Window), history_(history) {
   setObjectName(QStringLiteral("ProgressWindow"));
   setWindowTitle(QStringLiteral("Progress"));
-  resize(760, 560);
+  resize(960, 560);
 
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("ProgressSummary"));

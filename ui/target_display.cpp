@@ -89,9 +89,9 @@ void TargetDisplay::paintEvent(QPaintEvent* event) {
     QTextLayout::FormatRange wrong;
     wrong.start = matched_;
     wrong.length = wrong_;
-    wrong.format.setForeground(colours.wrong);
-    wrong.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    wrong.format.setUnderlineColor(colours.wrong);
+    // Reversed: a solid block, however narrow the character.
+    wrong.format.setBackground(colours.wrong);
+    wrong.format.setForeground(palette().color(backgroundRole()));
     layout.setFormats({done, wrong});
   }
   LayOut(layout);

@@ -163,9 +163,10 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   constexpr std::int64_t kDay = 86'400'000;
   const std::int64_t start = 1796119200000;
   // Good, Good three days later, Again a week after, Good an hour later.
-  for (const auto& [correct, time] :
-       {std::pair{true, start}, {true, start + 3 * kDay}, {false, start + 10 * kDay},
-        {true, start + 10 * kDay + kDay / 24}}) {
+  for (const auto& [correct, time] : {std::pair{true, start},
+                                      {true, start + 3 * kDay},
+                                      {false, start + 10 * kDay},
+                                      {true, start + 10 * kDay + kDay / 24}}) {
     store->Record(Answer("Hello world", correct, time));
   }
   store->Record(Answer("Other", true, start));

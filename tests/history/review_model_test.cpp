@@ -17,10 +17,10 @@ TEST(ReviewModel, FormulasGiveTheWorkedValues) {
     double stability;
     double difficulty;
   };
-  for (const First& first : {First{Grade::Again, 0.212, 6.4133},
-                             First{Grade::Hard, 1.2931, 5.112170705601055},
-                             First{Grade::Good, 2.3065, 2.118103970459015},
-                             First{Grade::Easy, 8.2956, 1.0}}) {  // 7.4133 - e^2.5002, clamped
+  for (const First& first :
+       {First{Grade::Again, 0.212, 6.4133}, First{Grade::Hard, 1.2931, 5.112170705601055},
+        First{Grade::Good, 2.3065, 2.118103970459015},
+        First{Grade::Easy, 8.2956, 1.0}}) {  // 7.4133 - e^2.5002, clamped
     const MemoryState state = review::First(first.grade);
     EXPECT_NEAR(state.stability, first.stability, kTolerance);
     EXPECT_NEAR(state.difficulty, first.difficulty, kTolerance);
@@ -72,7 +72,7 @@ TEST(SpeedBook, GradesFollowTheMedianOfTheSentenceLength) {
   EXPECT_EQ(book.GradeOf(true, 10, 1.0), Grade::Good);  // nothing to compare with
   EXPECT_EQ(book.GradeOf(false, 10, 900.0), Grade::Again);
   for (int i = 0; i < 9; ++i)
-    book.Add(12, 600.0);  // short sentences
+    book.Add(12, 600.0);                                  // short sentences
   EXPECT_EQ(book.GradeOf(true, 10, 100.0), Grade::Good);  // nine are too few
   book.Add(20, 600.0);
   struct Case {
@@ -80,11 +80,11 @@ TEST(SpeedBook, GradesFollowTheMedianOfTheSentenceLength) {
     double speed;
     Grade grade;
   };
-  for (const Case& c : {Case{10, 479.9, Grade::Hard}, Case{10, 480.0, Grade::Good},
-                        Case{10, 750.0, Grade::Good}, Case{10, 750.1, Grade::Easy},
-                        Case{10, 0.0, Grade::Hard},
-                        // Longer sentences have no speeds yet: the median of all.
-                        Case{100, 479.0, Grade::Hard}, Case{100, 751.0, Grade::Easy}}) {
+  for (const Case& c :
+       {Case{10, 479.9, Grade::Hard}, Case{10, 480.0, Grade::Good}, Case{10, 750.0, Grade::Good},
+        Case{10, 750.1, Grade::Easy}, Case{10, 0.0, Grade::Hard},
+        // Longer sentences have no speeds yet: the median of all.
+        Case{100, 479.0, Grade::Hard}, Case{100, 751.0, Grade::Easy}}) {
     EXPECT_EQ(book.GradeOf(true, c.characters, c.speed), c.grade)
         << c.characters << " characters at " << c.speed;
   }

@@ -26,8 +26,8 @@ class FakeView : public DrillView {
   bool soundChecked = true;
   bool caseChecked = true;
   bool mistakesChecked = true;
-  std::string undoText;  // the Undo item's text; empty: disabled
-  std::string spoken;    // what a screen reader was last told
+  std::string undoText;           // the Undo item's text; empty: disabled
+  std::string spoken;             // what a screen reader was last told
   std::string reviewText;         // the status bar's right end
   std::string reviewUnavailable;  // why Review Due Sentences is disabled
   TextEncoding encoding = TextEncoding::Windows1252;

@@ -346,8 +346,8 @@ class WindowTest : public QObject {
     QCOMPARE(rows->index(2, 5).data().toString(), QStringLiteral("Yes"));  // *Learned
     // As CSV: a header, then fields quoted where they must be.
     const QString csv = dru::ui::TableAsCsv(*rows);
-    QVERIFY(csv.startsWith(
-        QStringLiteral("Sentence,Typed,Correct (%),Best speed,Last typed,Marked,Recall (%),Next review\r\n")));
+    QVERIFY(csv.startsWith(QStringLiteral(
+        "Sentence,Typed,Correct (%),Best speed,Last typed,Marked,Recall (%),Next review\r\n")));
     QVERIFY(csv.contains(QStringLiteral("\r\n\"Yes, \"\"no\"\"\",0,,,,,,\r\n")));
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
@@ -541,8 +541,8 @@ class WindowTest : public QObject {
     using dru::ui::MatchTyped;
     const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two units
     const std::tuple<QString, QString, bool, int, int> matches[] = {
-        {"Ab", "abc", false, 2, 0},  {"Ab", "abc", true, 0, 1},
-        {"Ax", "abc", false, 1, 1},  {"x", face + "a", true, 0, 2},
+        {"Ab", "abc", false, 2, 0},           {"Ab", "abc", true, 0, 1},
+        {"Ax", "abc", false, 1, 1},           {"x", face + "a", true, 0, 2},
         {face + "b", face + "a", true, 2, 1}, {"abcd", "abc", true, 3, 0},
     };
     for (const auto& [typed, target, caseSensitive, matched, wrong] : matches) {
