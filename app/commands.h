@@ -27,6 +27,9 @@ class Commands {
 
   // File menu.
   void Open();
+  // Opens the file at path as Open does after its dialog: asks to save
+  // changes first; a file that cannot be read changes nothing (throws).
+  void OpenNamed(const std::string& path);
   void Save() { SaveCurrentFile(true); }
   void SaveAs();
   void Close();
@@ -76,6 +79,9 @@ class Commands {
   // Called after a file was read and installed, for whoever shows it.
   std::function<void()> onFileRead;
 
+  // A line on the status bar, for start-up's advice.
+  void Notify(std::string_view text) { view_.ShowNotice(text); }
+
  private:
   // Offers to save unsaved changes and saves on OK; false when the save
   // was declined, and whatever asked should not go on.
@@ -89,6 +95,8 @@ class Commands {
   // A confirmed file dialog: the next one starts in the chosen file's
   // folder.
   void Chosen(const std::string& path);
+  // Reads path, makes it the open file and shows its first sentence.
+  void ReadAndStart(const std::string& path);
 
   Drill& drill_;
   DrillView& view_;
@@ -107,6 +115,8 @@ inline constexpr std::string_view kSaveChangesQuestion =
     "The current file has been changed. Save changes?";
 // "File NAME has been changed by another program. Overwrite it?"
 std::string ChangedOnDiskQuestion(const std::string& path);
+inline constexpr std::string_view kReadOnlyNotice =
+    "Read-only: marks stay until you save a copy with File \u203A Save As.";
 inline constexpr std::string_view kLastRecordQuestion =
     "This is the last sentence that unmarked, clear all marks in the file?";
 

@@ -1,5 +1,6 @@
 // The File menu: Open, Save, Save As and Close, and loading a file.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "commands.h"
 #include "display_texts.h"
@@ -64,6 +65,8 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   // Before the first sentence is picked, so that it is picked in review
   // order; without a history the drill goes back to random.
   if (!abandon && drill_.Options().reviewDue && reviews_ != nullptr) reviews_->LoadReviews();
+  // Said at once, not learnt from a failed save at the end.
+  if (!abandon && access(file_.path.c_str(), W_OK) != 0) view_.ShowNotice(kReadOnlyNotice);
   if (onFileRead) onFileRead();
 }
 
@@ -83,9 +86,19 @@ void Commands::Open() {
     file_.stamp = FileStamp{};
     return;
   }
+  ReadAndStart(*chosen);
+}
+
+void Commands::OpenNamed(const std::string& path) {
+  if (!AskToSaveChanges()) return;
+  Chosen(path);
+  ReadAndStart(path);
+}
+
+void Commands::ReadAndStart(const std::string& path) {
   // Read first: a file that cannot be read changes nothing at all.
-  InstallFile(ReadSentenceFile(*chosen), *chosen);
-  saveDialogName_ = *chosen;
+  InstallFile(ReadSentenceFile(path), path);
+  saveDialogName_ = path;
   drill_.StartFile();
 }
 

@@ -20,24 +20,39 @@ std::string WorkingDirectory() {
 
 }  // namespace
 
-void Lifecycle::StartUp() {
+std::string Lifecycle::StartUp(const std::string& file, const std::string& examplesFolder) {
   commands_.SetStartDir(WorkingDirectory());
   const Settings settings = Settings::Load(SettingsPath());
   drill_.SetOptions(settings.options);
   drill_.ResetForStartUp();
 
-  // Kept exactly as read; a relative name means the start-up folder for
-  // every later load and save.
-  commands_.SetCurrentFile(settings.lastOpenFile);
-  if (!FileExists(commands_.CurrentFile().path)) {
-    commands_.SetCurrentFile(kDefaultFile);
-    commands_.SetSaveDialogName(kDefaultFile);
+  std::string failure;
+  if (!file.empty()) {
+    try {
+      commands_.OpenNamed(file);
+    } catch (const std::exception& error) {
+      failure = error.what();
+    }
   }
-  if (FileExists(commands_.CurrentFile().path)) {
-    commands_.LoadFileToList();
-    drill_.ShowNextSentence();
+  if (!drill_.HasOpenFile()) {
+    // Kept exactly as read; a relative name means the start-up folder for
+    // every later load and save.
+    commands_.SetCurrentFile(settings.lastOpenFile);
+    if (!FileExists(commands_.CurrentFile().path)) {
+      commands_.SetCurrentFile(kDefaultFile);
+      commands_.SetSaveDialogName(kDefaultFile);
+    }
+    if (FileExists(commands_.CurrentFile().path)) {
+      commands_.LoadFileToList();
+      drill_.ShowNextSentence();
+    }
+  }
+  if (!drill_.HasOpenFile() && !examplesFolder.empty()) {
+    commands_.Notify("File \u203A Open chooses a sentence file; examples are in " + examplesFolder +
+                     ".");
   }
   drill_.Play(Cue::About);
+  return failure;
 }
 
 bool Lifecycle::SaveBeforeClose(bool userCanAnswer) {

@@ -14,9 +14,13 @@ class Lifecycle {
  public:
   Lifecycle(Drill& drill, Commands& commands) : drill_(drill), commands_(commands) {}
 
-  // Reads the settings in the working directory, opens the last file and
-  // picks the first target. A load error ends it early, as a thrown error.
-  void StartUp();
+  // Reads the settings in the working directory, opens file (a name from
+  // the command line), or else the last file, and picks the first target.
+  // A file named that cannot be opened is passed over: its error is
+  // returned, and the last file opened instead. Any other load error ends
+  // it early, as a thrown error. With no file at all, the status line
+  // says where sentence files come from: examplesFolder.
+  std::string StartUp(const std::string& file = {}, const std::string& examplesFolder = {});
 
   // The closing sequence, step by step. A failed or declined save keeps the
   // window open (false); a failed settings write is shown, and the program

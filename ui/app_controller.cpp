@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <new>
@@ -11,6 +12,7 @@
 #include "message_boxes.h"
 #include "quit_signals.h"
 #include "titles.h"
+#include "window_activation.h"
 
 namespace dru::ui {
 
@@ -23,19 +25,61 @@ AppController::AppController(DrillView& view, QWidget& window)
   commands_.SetReviewSource(&history_);
 }
 
-bool AppController::StartUp(WindowActivator& activator) {
-  if (ClaimInstance(RuntimeFolder(), instanceLock_) == InstanceClaim::AnotherRunning) {
-    activator.ActivateWindowByCaption(kWindowCaption);
+bool AppController::StartUp(WindowActivator& activator, const std::string& file) {
+  const std::string runtime = RuntimeFolder();
+  const InstanceClaim claim = ClaimInstance(runtime, instanceLock_);
+  if (claim == InstanceClaim::AnotherRunning) {
+    // The launcher's token lets the running window take the focus.
+    InstanceRequest request{file, qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString()};
+    if (request.activationToken.empty()) {
+      request.activationToken = qEnvironmentVariable("DESKTOP_STARTUP_ID").toStdString();
+    }
+    // A dru too old to listen is still found by its caption.
+    if (!SendToRunningInstance(InstanceChannelPath(runtime), request)) {
+      activator.ActivateWindowByCaption(kWindowCaption);
+    }
     return false;
   }
+  if (claim == InstanceClaim::OnlyInstance) ListenForOtherStarts(runtime);
   // Session end (log-off) runs the closing sequence's saving steps too,
   // with nobody there to answer a box.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {
     RunHandler([this] { lifecycle_.SaveBeforeClose(false); }, Report::OnStandardError);
     RunHandler([this] { lifecycle_.WriteIniFile(); }, Report::OnStandardError);
   });
-  RunHandler([this] { lifecycle_.StartUp(); });
+  std::string failure;
+  RunHandler([&] { failure = lifecycle_.StartUp(file, ExamplesFolder()); });
+  if (!failure.empty()) ShowErrorReport(&window_, failure);
   return true;
+}
+
+void AppController::ListenForOtherStarts(const std::string& runtimeFolder) {
+  channel_ = InstanceChannel::Listen(InstanceChannelPath(runtimeFolder));
+  if (!channel_) return;
+  auto* notifier = new QSocketNotifier(channel_->Descriptor(), QSocketNotifier::Read, &window_);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window_, [this] {
+    while (auto request = channel_->Accept())
+      requests_.push_back(std::move(*request));
+    Serve();
+  });
+}
+
+void AppController::Serve() {
+  if (requests_.empty()) return;
+  // A box of ours is answered first; its handler then ends before
+  // another file is opened.
+  if (QApplication::activeModalWidget() != nullptr || closingOnSignal_) {
+    QTimer::singleShot(200, &window_, [this] { Serve(); });
+    return;
+  }
+  std::vector<InstanceRequest> requests = std::move(requests_);
+  requests_.clear();
+  for (const InstanceRequest& request : requests) {
+    BringToFront(window_, request.activationToken);
+    if (!request.file.empty()) {
+      RunHandler([this, &request] { commands_.OpenNamed(request.file); });
+    }
+  }
 }
 
 void AppController::CloseOnSignal() {

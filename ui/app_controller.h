@@ -3,11 +3,13 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "clock.h"
 #include "commands.h"
 #include "drill.h"
 #include "history_recorder.h"
+#include "instance_channel.h"
 #include "lifecycle.h"
 #include "single_instance.h"
 
@@ -20,9 +22,10 @@ class AppController {
  public:
   AppController(DrillView& view, QWidget& window);
 
-  // Start-up: the single-instance check, then the settings and the last
-  // file. False when another instance runs and this one must end at once.
-  bool StartUp(WindowActivator& activator);
+  // Start-up: the single-instance check, then the settings and file (from
+  // the command line, absolute) or the last file. False when another
+  // instance runs: it was handed file, and this one must end at once.
+  bool StartUp(WindowActivator& activator, const std::string& file = {});
 
   enum class Report { InBox, OnStandardError };
   // Runs an event handler; an error ends it and is shown in the general
@@ -49,6 +52,12 @@ class AppController {
   // Thrown from a box that a signal shut, to end the handler that showed it.
   struct EndedBySignal {};
 
+  // Listens for later starts, which hand over their file.
+  void ListenForOtherStarts(const std::string& runtimeFolder);
+  // Comes to the front and opens what a later start asked for, once no
+  // box of ours is up.
+  void Serve();
+
   QWidget& window_;
   SystemClock clock_;
   Drill drill_;
@@ -56,6 +65,8 @@ class AppController {
   Lifecycle lifecycle_;
   HistoryRecorder history_;
   std::unique_ptr<InstanceLock> instanceLock_;
+  std::unique_ptr<InstanceChannel> channel_;
+  std::vector<InstanceRequest> requests_;
   bool closingOnSignal_ = false;
 };
 

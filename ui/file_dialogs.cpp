@@ -38,7 +38,8 @@ QString ChooseFileToOpen(QWidget* parent, const QString& folder) {
   QFileDialog dialog(parent, QStringLiteral("Open a TXT file that contains records .."));
   dialog.setObjectName(QStringLiteral("OpenDialogDru"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::AnyFile);
+  // Only a file that is there: a mistyped name is no new file to save to.
+  dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
   dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
   return Run(dialog, parent);

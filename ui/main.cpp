@@ -4,6 +4,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 #include "cue_player.h"
 #include "main_window.h"
@@ -15,17 +17,20 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: dru [--help | --version]\n"
+    "Usage: dru [FILE]\n"
+    "       dru --help | --version\n"
     "Learn sentences by typing them.\n"
     "\n"
-    "dru opens the sentence file remembered in dru.ini in the folder it is\n"
-    "started from, or Default.dat there; File, Open chooses another. See dru(1).\n"
+    "dru opens FILE, or else the sentence file remembered in dru.ini in the\n"
+    "folder it is started from, or Default.dat there; File, Open chooses\n"
+    "another. When dru already runs, FILE is opened in the running dru, which\n"
+    "comes to the front, and this start ends. See dru(1).\n"
     "\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n";
 
 // --help and --version answer on standard output before anything else
-// happens: no window, no lock, no settings. Other arguments are ignored.
+// happens: no window, no lock, no settings.
 bool AnswerQuestion(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0) {
@@ -38,6 +43,24 @@ bool AnswerQuestion(int argc, char** argv) {
     }
   }
   return false;
+}
+
+// The file named on the command line, made absolute against the current
+// folder; "" when none is. Qt has taken its own options out of argv by
+// then; other options are ignored, and "--" ends them.
+std::string FileArgument(int argc, char** argv) {
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (options && argument == "--") {
+      options = false;
+    } else if (!argument.empty() && (!options || argument.front() != '-')) {
+      std::error_code error;
+      const std::filesystem::path absolute = std::filesystem::absolute(argument, error);
+      return error ? argument : absolute.string();
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -57,8 +80,8 @@ int main(int argc, char** argv) {
   // closes the window, which saves as on Exit.
   dru::ui::QuitSignals quitSignals(&window, [&window] { window.CloseOnSignal(); });
   dru::ui::X11Activator activator;
-  if (!window.StartUp(activator)) return 0;  // another instance runs
-  if (window.ClosingOnSignal()) {            // asked to end during start-up
+  if (!window.StartUp(activator, FileArgument(argc, argv))) return 0;  // another one runs
+  if (window.ClosingOnSignal()) {  // asked to end during start-up
     window.close();
     return 0;
   }

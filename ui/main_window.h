@@ -22,7 +22,9 @@ class MainWindow : public QMainWindow, public DrillView {
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  bool StartUp(WindowActivator& activator) { return controller_->StartUp(activator); }
+  bool StartUp(WindowActivator& activator, const std::string& file = {}) {
+    return controller_->StartUp(activator, file);
+  }
   // File, Exit: asks the window to close; the closing sequence follows.
   void Exit() { close(); }
   void CloseOnSignal() { controller_->CloseOnSignal(); }

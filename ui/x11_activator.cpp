@@ -130,4 +130,15 @@ void X11Activator::ActivateWindowByCaption(const std::string& caption) {
   XCloseDisplay(display);
 }
 
+void ActivateX11Window(unsigned long window) {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return;
+  const Window root = DefaultRootWindow(display);
+  bool managed = false;
+  TopLevelWindows(display, root, managed);
+  Activate(display, root, static_cast<Window>(window), managed);
+  XFlush(display);
+  XCloseDisplay(display);
+}
+
 }  // namespace dru::ui

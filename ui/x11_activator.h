@@ -13,4 +13,7 @@ class X11Activator : public WindowActivator {
   void ActivateWindowByCaption(const std::string& caption) override;
 };
 
+// Asks for the focus for a window of ours, restoring it when minimised.
+void ActivateX11Window(unsigned long window);
+
 }  // namespace dru::ui

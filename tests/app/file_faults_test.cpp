@@ -144,7 +144,16 @@ TEST(FileFaults, FailedLoadChangesNothing) {
     program.commands.Save();
     chmod(writeOnly.c_str(), 0600);
     if (ReadBytes(writeOnly) != "mine\r\n") return "the chosen file was overwritten";
-    return ReadBytes(first) == "*A\r\nB\r\n" ? "" : "the open file lost its mark";
+    if (ReadBytes(first) != "*A\r\nB\r\n") return "the open file lost its mark";
+
+    // A file that cannot be written says so when it is opened.
+    const std::string readOnly = dir.File("read-only.dat");
+    WriteBytes(readOnly, "mine\r\n");
+    chmod(readOnly.c_str(), 0444);
+    program.Open(readOnly);
+    if (program.view.status != kReadOnlyNotice) return "read-only: " + program.view.status;
+    program.Open(first);
+    return program.view.status.empty() ? "" : "writable: " + program.view.status;
   });
   EXPECT_EQ(outcome, "");
 }

@@ -2,9 +2,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "fake_view.h"
+#include "instance_channel.h"
 #include "io_error.h"
 #include "lifecycle.h"
 #include "single_instance.h"
@@ -88,10 +91,25 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
 TEST_F(LifecycleTest, MissingLastFileFallsBackToDefault) {
   WriteBytes(dir.File("Default.dat"), "fallback\r\n");
   WriteBytes(dir.File("dru.ini"), "[Files]\nLastOpenFile=/no/such/file.dat\n");
-  lifecycle.StartUp();
+  // A file named on the command line that is not there: its error, and
+  // start-up goes on as without it.
+  EXPECT_EQ(lifecycle.StartUp(dir.File("named.txt"), "/examples"), "File not found");
   EXPECT_EQ(commands.CurrentFile().name, "Default.dat");
   EXPECT_EQ(commands.SaveDialogName(), "Default.dat");
   EXPECT_EQ(view.target, "fallback");
+  EXPECT_EQ(view.status, "");  // a file is open: no advice
+
+  WriteBytes(dir.File("named.txt"), "named\r\n");
+  EXPECT_EQ(lifecycle.StartUp(dir.File("named.txt")), "");
+  EXPECT_EQ(commands.CurrentFile().name, dir.File("named.txt"));
+  EXPECT_EQ(view.target, "named");
+
+  fs::remove(dir.File("Default.dat"));
+  lifecycle.StartUp({}, "/usr/share/doc/dru/examples");
+  EXPECT_FALSE(drill.HasOpenFile());
+  EXPECT_EQ(view.status,
+            "File \u203A Open chooses a sentence file; examples are in "
+            "/usr/share/doc/dru/examples.");
 }
 
 TEST_F(LifecycleTest, RelativeNameMeansTheStartUpFolder) {
@@ -256,6 +274,39 @@ TEST(SingleInstance, SecondClaimSeesTheFirst) {
   EXPECT_EQ(ClaimInstance(dir.Path().string(), second), InstanceClaim::OnlyInstance);
   EXPECT_EQ(ClaimInstance("", first), InstanceClaim::CouldNotCheck);
   EXPECT_EQ(ClaimInstance(dir.File("missing"), first), InstanceClaim::CouldNotCheck);
+}
+
+TEST(SingleInstance, LaterStartsHandOverTheirFileThroughAPrivateSocket) {
+  TempDir dir;
+  const std::string path = InstanceChannelPath(dir.Path().string());
+  EXPECT_FALSE(SendToRunningInstance(path, {}));  // nobody listens
+  WriteBytes(path, "");                           // left by something else: not a socket
+  EXPECT_EQ(InstanceChannel::Listen(path), nullptr);
+  fs::remove(path);
+  auto channel = InstanceChannel::Listen(path);
+  ASSERT_NE(channel, nullptr);
+  struct stat info {};
+  ASSERT_EQ(lstat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  EXPECT_FALSE(channel->Accept());  // none waiting: the event loop goes on
+  const std::string odd = std::string("/home/me/new\nline \xE9.txt");
+  for (const InstanceRequest& request :
+       {InstanceRequest{odd, "token-1"}, InstanceRequest{"", ""}}) {
+    std::optional<InstanceRequest> received;
+    std::thread running([&] {
+      for (int i = 0; i < 500 && !received; ++i) {
+        received = channel->Accept();
+        if (!received) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+    });
+    EXPECT_TRUE(SendToRunningInstance(path, request));
+    running.join();
+    EXPECT_EQ(received, request);
+  }
+  // A dru that ended leaves its socket; the next one takes its place.
+  channel.reset();
+  EXPECT_FALSE(fs::exists(path));
+  EXPECT_NE(InstanceChannel::Listen(path), nullptr);
 }
 
 TEST(SingleInstance, PrivateFolderWithoutRuntimeDirectory) {

@@ -66,16 +66,20 @@ focus() {
   fail "window $1 never took the focus"
 }
 
-# Starts dru in folder $1, under a file-size limit of $FSIZE blocks if set.
+# Starts dru in folder $1, with the arguments after it, under a file-size
+# limit of $FSIZE blocks if set.
 launch() {
-  (cd "$1" && ulimit -f "${FSIZE:-unlimited}" && exec "$DRU" >"$1/out.log" 2>&1) &
+  local dir=$1
+  shift
+  (cd "$dir" && ulimit -f "${FSIZE:-unlimited}" && exec "$DRU" "$@" >"$dir/out.log" 2>&1) &
   PID=$!
   STARTED+=("$PID")
 }
 
-# Starts dru in folder $1 and waits until its window is mapped.
+# Starts dru in folder $1, with the arguments after it, and waits until its
+# window is mapped.
 start() {
-  launch "$1"
+  launch "$@"
   WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" |
     head -n 1)
   [ -n "$WINDOW" ] || { fail "no window"; return 1; }
@@ -215,6 +219,82 @@ case_second_instance_defers_to_the_first() {
   [ "$(xdotool search --onlyvisible --name "^$CAPTION\$" | wc -l)" = 1 ] || fail "window count" || return 1
   [ "$(xdotool getwindowname "$WINDOW")" = "$CAPTION" ] || fail "caption changed" || return 1
   close_dru
+}
+
+# dru FILE opens FILE, named relative to the folder it starts in, instead
+# of the remembered file; a second dru OTHER hands OTHER to the first one,
+# which opens it, and ends at once.
+case_file_argument_and_hand_over() {
+  local dir other rc box
+  dir=$(folder argument)
+  other=$(folder argument-other)
+  printf 'remembered one\r\nremembered two\r\n' >"$dir/Default.dat"
+  printf 'argument one\r\nargument two\r\n' >"$dir/named.txt"
+  printf 'handed one\r\nhanded two\r\n' >"$other/handed.txt"
+  start "$dir" named.txt || return 1
+  xdotool key F12
+  sleep 0.3
+  (cd "$other" && timeout 5 "$DRU" handed.txt >/dev/null 2>&1)
+  rc=$?
+  [ "$rc" = 0 ] || fail "second start ended with $rc" || return 1
+  box=$(find_box Confirm) || return 1  # "Save changes?" of the marked file
+  focus "$box" || return 1
+  xdotool key Return
+  sleep 0.5
+  [ "$(grep -c '^\*' "$dir/named.txt")" = 1 ] || fail "marks not saved before the hand-over: $(cat "$dir/named.txt")" || return 1
+  focus "$WINDOW" || return 1
+  sleep 1.3
+  xdotool key F12
+  sleep 0.3
+  close_dru || return 1
+  [ "$(grep -c '^\*' "$other/handed.txt")" = 1 ] || fail "handed file not marked: $(cat "$other/handed.txt")" || return 1
+  ! grep -q '^\*' "$dir/Default.dat" || fail "the remembered file was opened" || return 1
+  grep -qx "LastOpenFile=$other/handed.txt" "$dir/dru.ini" || fail "settings: $(cat "$dir/dru.ini")"
+}
+
+# A named file that is not there: the usual error, then the remembered one.
+case_missing_file_argument_opens_the_remembered_one() {
+  local dir box
+  dir=$(folder missing-argument)
+  printf 'remembered one\r\nremembered two\r\n' >"$dir/Default.dat"
+  launch "$dir" nowhere.txt
+  box=$(find_box Dru) || return 1
+  focus "$box" || return 1
+  xdotool key Return
+  WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" | head -n 1)
+  focus "$WINDOW" || return 1
+  sleep 1.3
+  xdotool key F12
+  sleep 0.3
+  close_dru || return 1
+  [ "$(grep -c '^\*' "$dir/Default.dat")" = 1 ] || fail "remembered file not opened: $(cat "$dir/Default.dat")"
+}
+
+# File, Open takes only a name that is there.
+case_open_refuses_a_missing_name() {
+  local dir dialog
+  dir=$(folder open-missing)
+  printf 'a\r\nb\r\n' >"$dir/Default.dat"
+  start "$dir" || return 1
+  xdotool key --clearmodifiers alt+f
+  sleep 0.3
+  xdotool key o
+  dialog=$(find_box "Open a TXT file that contains records ..") || return 1
+  focus "$dialog" || return 1
+  xdotool type --delay 10 "$dir/typo.txt"
+  xdotool key Return
+  sleep 1
+  xdotool search --onlyvisible --pid "$PID" --name "^Open a TXT file" >/dev/null ||
+    fail "the dialog took a missing name" || return 1
+  # The dialog's own warning, then the dialog itself.
+  for _ in 1 2; do
+    focus "$(xdotool getactivewindow 2>/dev/null || xdotool getwindowfocus)" 2>/dev/null
+    xdotool key Escape
+    sleep 0.5
+  done
+  close_dru || return 1
+  [ ! -e "$dir/typo.txt" ] || fail "a missing name became a file" || return 1
+  grep -qx 'LastOpenFile=Default.dat' "$dir/dru.ini" || fail "settings: $(cat "$dir/dru.ini")"
 }
 
 case_sigterm_saves_marks() {
