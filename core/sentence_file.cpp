@@ -116,6 +116,16 @@ class LineEndFinder {
             [data](const char* hit) { return hit == data || hit[-1] != kCarriageReturn; });
   }
 
+  // After the first bytes of a large file: room for as many line ends in
+  // the whole of it, and a little more, so that the lists do not grow by
+  // doubling, with old and new copies in memory at once.
+  void Expect(std::size_t scanned, std::size_t total) {
+    if (scanned == 0 || total <= scanned) return;
+    const double scale = static_cast<double>(total) / static_cast<double>(scanned) * 1.05;
+    carriageReturns_.reserve(static_cast<std::size_t>(carriageReturns_.size() * scale) + 16);
+    loneLineFeeds_.reserve(static_cast<std::size_t>(loneLineFeeds_.size() * scale) + 16);
+  }
+
   std::size_t EndOfData(std::size_t size) const noexcept { return std::min(end_, size); }
   bool AnyHighByte() const noexcept { return anyHighByte_; }
   // The kind most lines end with; CR LF where as many end with either.
@@ -214,6 +224,7 @@ SentenceFile ReadSentenceFile(const std::string& path) {
     if (got == 0) break;
     // After 0x1A the bytes are only kept, to be written back as they are.
     finder.Scan(block.Data(), used, used + static_cast<std::size_t>(got));
+    if (used == 0) finder.Expect(static_cast<std::size_t>(got), fileSize);
     used += static_cast<std::size_t>(got);
   }
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <new>
+#include <utility>
 
 #include "io_error.h"
 #include "message_boxes.h"
@@ -47,10 +48,16 @@ bool AppController::StartUp(WindowActivator& activator, const std::string& file)
     RunHandler([this] { lifecycle_.SaveBeforeClose(false); }, Report::OnStandardError);
     RunHandler([this] { lifecycle_.WriteIniFile(); }, Report::OnStandardError);
   });
+  startFile_ = file;
+  return true;
+}
+
+void AppController::OpenStartFile() {
+  if (!startFile_) return;
+  const std::string file = *std::exchange(startFile_, std::nullopt);
   std::string failure;
   RunHandler([&] { failure = lifecycle_.StartUp(file, ExamplesFolder()); });
-  if (!failure.empty()) ShowErrorReport(&window_, failure);
-  return true;
+  if (!failure.empty() && !closingOnSignal_) ShowErrorReport(&window_, failure);
 }
 
 void AppController::ListenForOtherStarts(const std::string& runtimeFolder) {
@@ -99,6 +106,12 @@ void AppController::EndHandlerOnSignal() const {
 }
 
 bool AppController::CloseRequested() {
+  // Closed before start-up read anything: there is nothing to save, and
+  // the settings on disk stay as they are.
+  if (startFile_) {
+    startFile_.reset();
+    return true;
+  }
   const bool unattended = closingOnSignal_;
   closingOnSignal_ = false;  // a close that fails leaves the window to its user
   const Report report = unattended ? Report::OnStandardError : Report::InBox;

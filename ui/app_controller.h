@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "clock.h"
@@ -22,10 +23,14 @@ class AppController {
  public:
   AppController(DrillView& view, QWidget& window);
 
-  // Start-up: the single-instance check, then the settings and file (from
-  // the command line, absolute) or the last file. False when another
-  // instance runs: it was handed file, and this one must end at once.
+  // Start-up: the single-instance check. False when another instance
+  // runs: it was handed file (from the command line, absolute), and this
+  // one must end at once.
   bool StartUp(WindowActivator& activator, const std::string& file = {});
+  // The rest of start-up, once the window is on screen: the settings, and
+  // the file named at StartUp or the last file. Nothing unless StartUp
+  // came first.
+  void OpenStartFile();
 
   enum class Report { InBox, OnStandardError };
   // Runs an event handler; an error ends it and is shown in the general
@@ -67,6 +72,7 @@ class AppController {
   std::unique_ptr<InstanceLock> instanceLock_;
   std::unique_ptr<InstanceChannel> channel_;
   std::vector<InstanceRequest> requests_;
+  std::optional<std::string> startFile_;  // set by StartUp until opened
   bool closingOnSignal_ = false;
 };
 

@@ -34,16 +34,25 @@ void CuePlayer::FilterAudioWarnings() {
   if (previousHandler == nullptr) previousHandler = qInstallMessageHandler(AudioWarningFilter);
 }
 
-CuePlayer::CuePlayer(QObject* parent) : QObject(parent) {
+CuePlayer::CuePlayer(QObject* parent) : QObject(parent) {}
+
+void CuePlayer::Load() {
+  if (loaded_) return;
+  loaded_ = true;
   for (const auto& [cue, file] : kCueSounds) {
     auto* effect = new QSoundEffect(this);
     effect->setSource(QUrl(QString::fromLatin1(file)));
     effect->setLoopCount(1);
     effects_.emplace(cue, effect);
   }
+  if (pending_) Play(*std::exchange(pending_, std::nullopt));
 }
 
 void CuePlayer::Play(Cue cue) {
+  if (!loaded_) {
+    pending_ = cue;  // the newest one, once the sounds are there
+    return;
+  }
   const auto found = effects_.find(cue);
   if (found == effects_.end()) return;
   if (playing_ != nullptr && playing_ != found->second) playing_->stop();

@@ -87,6 +87,18 @@ void MainWindow::ShowProgress() {
   progress_->activateWindow();
 }
 
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  // The window shows first; the file, however large, and the sounds come
+  // right after.
+  QTimer::singleShot(0, this, [this] {
+    controller_->OpenStartFile();
+    cues_->Load();
+  });
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (controller_->CloseRequested()) {
     event->accept();

@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow, public DrillView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   // Options, Progress: the window, opened or brought to the front.
@@ -60,6 +61,7 @@ class MainWindow : public QMainWindow, public DrillView {
   MenuBar* menu_ = nullptr;
   AboutBox* aboutBox_ = nullptr;
   CuePlayer* cues_ = nullptr;
+  bool painted_ = false;
   ProgressWindow* progress_ = nullptr;
 };
 

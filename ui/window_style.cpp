@@ -8,8 +8,10 @@
 namespace dru::ui {
 
 void ApplyWindowStyle(QWidget& window) {
-  const bool verdana = QFontDatabase::families().contains(QStringLiteral("Verdana"));
-  QFont font(verdana ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans"));
+  QFont font;
+  // Verdana where it is installed; asking for both spares listing every
+  // font family at start-up.
+  font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
   font.setPointSize(8);
   window.setFont(font);
   QPalette palette = window.palette();
