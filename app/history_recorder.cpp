@@ -74,11 +74,15 @@ bool HistoryRecorder::LoadReviews() {
   try {
     HistoryStore* store = Store();
     if (store == nullptr) return false;
-    SentenceReviews reviews;
-    store->Reviews(commands_.CurrentFile().path, [&](const ReviewHistory& review) {
-      reviews.push_back({review.key, {review.lastTimeMs, review.stability}});
+    // Read on another thread while the drill keys its lines; the store is
+    // used by that thread alone until it is done.
+    drill_.SetReviews([store, file = commands_.CurrentFile().path] {
+      SentenceReviews reviews;
+      store->Reviews(file, [&](const ReviewHistory& review) {
+        reviews.push_back({review.key, {review.lastTimeMs, review.stability}});
+      });
+      return reviews;
     });
-    drill_.SetReviews(std::move(reviews));
     return true;
   } catch (const std::exception& error) {
     TurnOff(error.what());

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "bench_history.h"
 #include "fake_view.h"
 #include "history_store.h"
 
@@ -90,28 +89,6 @@ void StartUpFigures(const std::filesystem::path& folder, const std::string& bigF
     for (std::size_t written = 0; written < (50u << 20); written += line.size())
       out << line;
   }
-  // Review order at start-up: a file of 100,000 sentences with 1,000,000
-  // answers in the history, the option on and off, alternating.
-  const auto review = folder / "review";
-  std::filesystem::create_directories(review);
-  dru::bench::MakeHistory((folder / "data/dru/history.sqlite3").string(),
-                          (review / "Default.dat").string(), 100000, 1000000);
-  setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-  std::vector<double> on;
-  std::vector<double> off;
-  for (int i = 0; i < 5; ++i) {
-    std::filesystem::remove(review / "dru.ini");
-    off.push_back(StartUpSeconds(review));
-    std::ofstream(review / "dru.ini") << "[Options]\nReviewDue=1\n";
-    on.push_back(StartUpSeconds(review));
-  }
-  std::sort(on.begin(), on.end());
-  std::sort(off.begin(), off.end());
-  std::printf(
-      "start-up with 100,000 sentences and 1,000,000 answers: review order on %.3f s, off %.3f s "
-      "(medians of 5): %.0f ms more (aim at most 30)\n",
-      on[2], off[2], (on[2] - off[2]) * 1e3);
-
   const double emptyStart = StartUpSeconds(empty);
   const double recordsStart = StartUpSeconds(records);
   std::printf(

@@ -3,8 +3,10 @@
 // ends it. Painted: a pixel of the window no longer the black that Xvfb
 // leaves under a new window without a compositor. With --settle MS the
 // memory is read MS milliseconds after the paint, once the program has
-// done what it does after showing its window.
-// Usage: dru_first_paint [--settle MS] FOLDER PROGRAM [ARGUMENTS...]
+// done what it does after showing its window. With --ready the time is
+// taken when dru's sentence display first holds ink: its file is read and
+// a sentence shown.
+// Usage: dru_first_paint [--settle MS] [--ready] FOLDER PROGRAM [ARGUMENTS...]
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -35,6 +37,21 @@ bool Painted(Display* display, Window window) {
   return pixel != 0;
 }
 
+// Dark pixels in the sentence display, below the menu bar.
+bool SentenceShown(Display* display, Window window) {
+  XImage* image = XGetImage(display, window, 12, 32, 320, 24, AllPlanes, ZPixmap);
+  if (image == nullptr) return false;
+  bool ink = false;
+  for (int y = 0; y < image->height && !ink; ++y) {
+    for (int x = 0; x < image->width && !ink; ++x) {
+      const unsigned long pixel = XGetPixel(image, x, y);
+      ink = ((pixel >> 16) & 0xFF) < 0x60 && ((pixel >> 8) & 0xFF) < 0x60 && (pixel & 0xFF) < 0x60;
+    }
+  }
+  XDestroyImage(image);
+  return ink;
+}
+
 int Ignore(Display*, XErrorEvent*) {
   return 0;  // a window gone while looked at
 }
@@ -43,13 +60,23 @@ int Ignore(Display*, XErrorEvent*) {
 
 int main(int argc, char** argv) {
   int settleMs = 0;
-  if (argc > 2 && std::string(argv[1]) == "--settle") {
-    settleMs = std::atoi(argv[2]);
-    argc -= 2;
-    argv += 2;
+  bool ready = false;
+  for (;;) {
+    if (argc > 2 && std::string(argv[1]) == "--settle") {
+      settleMs = std::atoi(argv[2]);
+      argc -= 2;
+      argv += 2;
+    } else if (argc > 1 && std::string(argv[1]) == "--ready") {
+      ready = true;
+      --argc;
+      ++argv;
+    } else {
+      break;
+    }
   }
   if (argc < 3) {
-    std::fputs("Usage: dru_first_paint [--settle MS] FOLDER PROGRAM [ARGUMENTS...]\n", stderr);
+    std::fputs("Usage: dru_first_paint [--settle MS] [--ready] FOLDER PROGRAM [ARGUMENTS...]\n",
+               stderr);
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -76,6 +103,8 @@ int main(int argc, char** argv) {
     if (event.type == MapNotify && event.xmap.event == root) shown = event.xmap.window;
   }
   while (!Painted(display, shown))
+    usleep(200);
+  while (ready && !SentenceShown(display, shown))
     usleep(200);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -1,6 +1,8 @@
 // Writes a few weeks of made-up answers to a sentence file into the
-// history, dated in the past, for pictures of the Progress window.
-// Usage: dru_make_history SENTENCE_FILE [DAYS]
+// history, dated in the past, for pictures of the Progress window; or,
+// with --large, writes SENTENCE_FILE of 100,000 sentences and 1,000,000
+// answers to them, for timing start-up in review order.
+// Usage: dru_make_history [--large] SENTENCE_FILE [DAYS]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -9,9 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_history.h"
 #include "history_store.h"
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--large") {
+    dru::bench::MakeHistory(dru::DefaultHistoryPath(), std::filesystem::absolute(argv[2]).string(),
+                            100000, 1000000);
+    return 0;
+  }
   if (argc < 2) {
     std::fputs("Usage: dru_make_history SENTENCE_FILE [DAYS]\n", stderr);
     return 2;

@@ -2,6 +2,7 @@
 #include "drill.h"
 
 #include <cstdint>
+#include <future>
 
 #include "display_texts.h"
 #include "sentence_key.h"
@@ -59,6 +60,13 @@ void Drill::SetOptions(const DrillOptions& options) {
 
 void Drill::SetReviews(SentenceReviews reviews) {
   reviewOrder_.Load(state_.FileLines, std::move(reviews));
+  Refresh();
+}
+
+void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
+  std::future<SentenceReviews> reviews = std::async(std::launch::async, read);
+  reviewOrder_.PrepareLines(state_.FileLines);
+  reviewOrder_.AttachReviews(reviews.get());
   Refresh();
 }
 

@@ -93,6 +93,9 @@ class Drill {
   // Review order. The open file's sentences as the history knows them;
   // switching ReviewDue on needs them.
   void SetReviews(SentenceReviews reviews);
+  // The same, with the reviews read by read on another thread while the
+  // drill works out the keys of its lines; read's exception is rethrown.
+  void SetReviews(const std::function<SentenceReviews()>& read);
   // One sentence's state after its answer was kept.
   void UpdateReview(std::int64_t key, const SentenceReview& review);
   // There is no history to review by: ReviewDue goes off and cannot be

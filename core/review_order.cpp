@@ -25,28 +25,38 @@ std::string_view Unmarked(std::string_view line) noexcept {
 }  // namespace
 
 void ReviewOrder::Load(const RecordList& lines, SentenceReviews reviews) {
+  PrepareLines(lines);
+  AttachReviews(std::move(reviews));
+}
+
+void ReviewOrder::PrepareLines(const RecordList& lines) {
+  keys_.resize(lines.Count());
+  review_.assign(lines.Count(), std::nullopt);
+  byKey_.resize(lines.Count());
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    keys_[i] = SentenceKey(Unmarked(lines.Get(i)));
+    byKey_[i] = {keys_[i], i};
+  }
   // The lines sorted by key, walked along the reviews in key order: far
   // fewer cache misses than looking each line up in a table.
+  std::sort(byKey_.begin(), byKey_.end());
+  retries_.clear();
+  loaded_ = false;
+}
+
+void ReviewOrder::AttachReviews(SentenceReviews reviews) {
   const auto byKey = [](const KeyedReview& a, const KeyedReview& b) { return a.key < b.key; };
   if (!std::is_sorted(reviews.begin(), reviews.end(), byKey)) {
     std::sort(reviews.begin(), reviews.end(), byKey);
   }
-  keys_.resize(lines.Count());
-  review_.assign(lines.Count(), std::nullopt);
-  std::vector<std::pair<std::int64_t, std::size_t>> byLineKey(lines.Count());
-  for (std::size_t i = 0; i < lines.Count(); ++i) {
-    keys_[i] = SentenceKey(Unmarked(lines.Get(i)));
-    byLineKey[i] = {keys_[i], i};
-  }
-  std::sort(byLineKey.begin(), byLineKey.end());
   auto review = reviews.begin();
-  for (const auto& [key, line] : byLineKey) {
+  for (const auto& [key, line] : byKey_) {
     while (review != reviews.end() && review->key < key)
       ++review;
     if (review == reviews.end()) break;
     if (review->key == key) review_[line] = review->review;
   }
-  retries_.clear();
+  byKey_ = {};
   loaded_ = true;
 }
 

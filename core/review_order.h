@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "drill_snapshot.h"
@@ -39,6 +40,10 @@ class ReviewOrder {
 
   // The open file's lines and what the history knows of them.
   void Load(const RecordList& lines, SentenceReviews reviews);
+  // The same in two steps, so that the reviews can be read meanwhile: the
+  // lines' keys first, then the reviews matched to them.
+  void PrepareLines(const RecordList& lines);
+  void AttachReviews(SentenceReviews reviews);
   void Clear();
   bool Loaded() const noexcept { return loaded_; }
   // A sentence's state after an answer was kept.
@@ -66,6 +71,7 @@ class ReviewOrder {
   std::vector<std::int64_t> keys_;                     // per line, of its text without a mark
   std::vector<std::optional<SentenceReview>> review_;  // per line; none: never answered
   std::vector<Retry> retries_;
+  std::vector<std::pair<std::int64_t, std::size_t>> byKey_;  // key, line; until attached
 };
 
 }  // namespace dru

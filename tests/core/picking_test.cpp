@@ -94,7 +94,7 @@ TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
 
   // In a pool of two, a wrong answer comes back after the other one.
   OpenPool({"x", "y"});
-  drill.SetReviews({});
+  drill.SetReviews(SentenceReviews{});
   drill.ShowSentence("x");
   EXPECT_EQ(answer(false), "y");
   EXPECT_EQ(answer(true), "x");
