@@ -42,7 +42,9 @@ void StatusLine::ShowCorrect() {
 void StatusLine::ShowNotice(const QString& text) {
   clearTimer_->stop();
   text_->setText(text.toHtmlEscaped());
-  text_->setToolTip(QString());
+  // Whole in the tooltip when the bar is too narrow for it.
+  const bool fits = text_->fontMetrics().horizontalAdvance(text) <= text_->contentsRect().width();
+  text_->setToolTip(fits ? QString() : text);
   text_->setAccessibleName(text);
 }
 
