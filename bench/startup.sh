@@ -12,7 +12,8 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build}")
 work=$(mktemp -d /tmp/dru-startup-XXXXXX)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+xvfb=""
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/empty" "$work/big" "$work/data" "$work/review"
 mkdir -m 700 "$work/runtime"
 awk 'BEGIN {
