@@ -3,7 +3,8 @@ through AT-SPI: what the focused object says, what is announced, that the
 clock leaves an open menu alone, and, after a restart, the answers in the
 Progress window; then, with Review Due Sentences on, that a sentence typed
 wrong comes back after three others.
-Usage: screen_reader_test.py drill|progress|review TYPED_FILE"""
+Last, a file that cannot be written says so on the status line.
+Usage: screen_reader_test.py drill|progress|review|readonly TYPED_FILE"""
 import subprocess
 import sys
 import time
@@ -139,6 +140,13 @@ def review_phase():
 
 if sys.argv[1] == "review":
     review_phase()
+    sys.exit(1 if failures else 0)
+
+if sys.argv[1] == "readonly":
+    notice = "Read-only: marks stay until you save a copy with File \u203a Save As."
+    check(box.description == "Read me only", "the file named is open: %r" % box.description)
+    check(wait_for(lambda: search(app, lambda n: role(n) == "label" and n.name == notice), 5),
+          "the status line says the file is read-only")
     sys.exit(1 if failures else 0)
 check(box.description == "Hello world" or box.description == "Good night",
       "the focused box's description is the sentence: %r" % box.description)

@@ -21,13 +21,20 @@ dbus-run-session -- bash -c '
   launcher=$!
   status=0
   # The drill, then, after a restart, its history in the Progress window,
-  # then twenty new sentences in review order.
-  for phase in drill progress review; do
+  # then twenty new sentences in review order, then a file named on the
+  # command line that cannot be written (root without its power to
+  # override file modes).
+  for phase in drill progress review readonly; do
+    run=("$1")
     if [ "$phase" = review ]; then
       for i in $(seq 20); do printf "Sentence number %s\r\n" "$i"; done >"$0/twenty.txt"
       printf "[Files]\nLastOpenFile=twenty.txt\n[Options]\nReviewDue=1\n" >"$0/dru.ini"
+    elif [ "$phase" = readonly ]; then
+      printf "Read me only\r\n" >"$0/read-only.txt"
+      chmod 444 "$0/read-only.txt"
+      run=(setpriv --bounding-set=-dac_override,-dac_read_search "$1" read-only.txt)
     fi
-    (cd "$0" && exec "$1" >>"$0/out.log" 2>&1) &
+    (cd "$0" && exec "${run[@]}" >>"$0/out.log" 2>&1) &
     dru=$!
     /usr/bin/python3 "$2/screen_reader_test.py" "$phase" "$0/typed.txt" || status=1
     kill "$dru" 2>/dev/null
