@@ -61,7 +61,7 @@ bool Lifecycle::SaveBeforeClose(bool userCanAnswer) {
 }
 
 void Lifecycle::WriteIniFile() {
-  Settings{commands_.CurrentFile().name, drill_.Options()}.Save(SettingsPath());
+  Settings{commands_.CurrentFile().name, drill_.ChosenOptions()}.Save(SettingsPath());
 }
 
 }  // namespace dru

@@ -54,6 +54,7 @@ void Drill::ResetForStartUp() {
 
 void Drill::SetOptions(const DrillOptions& options) {
   state_.Options = options;
+  state_.ReviewWanted = options.reviewDue;
   if (!state_.ReviewUnavailable.empty()) state_.Options.reviewDue = false;
   Refresh();
 }
@@ -99,6 +100,7 @@ void Drill::SetOption(Option option, bool on) {
       break;
     case Option::ReviewDue:
       options.reviewDue = on && state_.ReviewUnavailable.empty();
+      state_.ReviewWanted = options.reviewDue;
       if (!options.reviewDue) reviewOrder_.Clear();
       CountReviews();
       break;

@@ -38,6 +38,13 @@ class Drill {
   bool HasPrevious() const noexcept { return !state_.NoPrevious; }
   bool Modified() const noexcept { return state_.Modified; }
   const DrillOptions& Options() const noexcept { return state_.Options; }
+  // The options as the user chose them, to be remembered: ReviewDue stays
+  // chosen while a missing history keeps it off.
+  DrillOptions ChosenOptions() const noexcept {
+    DrillOptions options = state_.Options;
+    options.reviewDue = state_.ReviewWanted;
+    return options;
+  }
   TextEncoding Encoding() const noexcept { return state_.Encoding; }
   const std::string& Target() const noexcept { return state_.Target; }
   const std::string& PreviousSentence() const noexcept { return state_.PreviousStr; }

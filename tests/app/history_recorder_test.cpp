@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "fake_view.h"
 #include "keys.h"
+#include "lifecycle.h"
 #include "temp_dir.h"
 #include "unprivileged.h"
 
@@ -13,8 +16,10 @@ namespace {
 
 using testing::FakeView;
 using testing::FixedClock;
+using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
+namespace fs = std::filesystem;
 
 struct Program {
   explicit Program(const std::string& historyPath)
@@ -94,6 +99,18 @@ TEST(HistoryRecorder, AHistoryThatCannotBeWrittenIsTurnedOffOnce) {
     if (program.drill.Options().reviewDue) return "review on without a history";
     if (program.view.reviewUnavailable.rfind("History is off: cannot make ", 0) != 0) {
       return "review disabled for: " + program.view.reviewUnavailable;
+    }
+    // Chosen before, in the settings: off for now, and still chosen there.
+    WriteBytes(dir.File("dru.ini"), "[Files]\nLastOpenFile=phrases.txt\n[Options]\nReviewDue=1\n");
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir.Path());
+    Lifecycle lifecycle(program.drill, program.commands);
+    lifecycle.StartUp();
+    lifecycle.WriteIniFile();
+    fs::current_path(previous);
+    if (program.drill.Options().reviewDue) return "review on at start-up without a history";
+    if (ReadBytes(dir.File("dru.ini")).find("ReviewDue=1") == std::string::npos) {
+      return "the choice was lost: " + ReadBytes(dir.File("dru.ini"));
     }
     return "";
   });
