@@ -73,9 +73,9 @@ void AppController::ListenForOtherStarts(const std::string& runtimeFolder) {
 
 void AppController::Serve() {
   if (requests_.empty()) return;
-  // A box of ours is answered first; its handler then ends before
-  // another file is opened.
-  if (QApplication::activeModalWidget() != nullptr || closingOnSignal_) {
+  // Start-up opens its own file first, and a box of ours is answered
+  // first; its handler then ends before another file is opened.
+  if (startFile_ || QApplication::activeModalWidget() != nullptr || closingOnSignal_) {
     QTimer::singleShot(200, &window_, [this] { Serve(); });
     return;
   }
