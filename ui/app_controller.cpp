@@ -45,6 +45,7 @@ bool AppController::StartUp(WindowActivator& activator, const std::string& file)
   // Session end (log-off) runs the closing sequence's saving steps too,
   // with nobody there to answer a box.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {
+    if (startFile_) return;  // nothing read yet: the settings stay as they are
     RunHandler([this] { lifecycle_.SaveBeforeClose(false); }, Report::OnStandardError);
     RunHandler([this] { lifecycle_.WriteIniFile(); }, Report::OnStandardError);
   });
