@@ -290,9 +290,7 @@ std::int64_t HistoryStore::FileId(const std::string& file) {
 
 void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
   if (readOnly_) return;
-  const SpeedBook speedsBefore = speeds_;
-  Exec(db_, "BEGIN IMMEDIATE");
-  try {
+  InTransaction([&] {
     Statement addSentence(db_,
                           "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)");
     Statement findSentence(db_,
@@ -375,6 +373,14 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
           .Step();
       addToDay.Reset();
     }
+  });
+}
+
+void HistoryStore::InTransaction(const std::function<void()>& work) {
+  const SpeedBook speedsBefore = speeds_;
+  Exec(db_, "BEGIN IMMEDIATE");
+  try {
+    work();
     Exec(db_, "COMMIT");
   } catch (const HistoryError&) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -437,15 +443,7 @@ void HistoryStore::ReplayAnswers() {
 
 void HistoryStore::RebuildReviews() {
   if (readOnly_) return;
-  Exec(db_, "BEGIN IMMEDIATE");
-  try {
-    ReplayAnswers();
-    Exec(db_, "COMMIT");
-  } catch (const HistoryError&) {
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    LoadSpeeds();
-    throw;
-  }
+  InTransaction([this] { ReplayAnswers(); });
 }
 
 void HistoryStore::Reviews(const std::string& file,
@@ -569,8 +567,7 @@ std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t
 
 void HistoryStore::Forget(const std::string& file) {
   if (readOnly_) return;
-  Exec(db_, "BEGIN IMMEDIATE");
-  try {
+  InTransaction([&] {
     for (const char* sql :
          {"DELETE FROM answers WHERE sentence IN (SELECT s.id FROM sentences s JOIN files f "
           "ON s.file = f.id WHERE f.path = ?1)",
@@ -586,12 +583,7 @@ void HistoryStore::Forget(const std::string& file) {
     while (speeds.Step())
       speeds_.Add(speeds.Integer(0), SpeedOf(speeds.Integer(0), speeds.Integer(1)));
     WriteSpeeds();
-    Exec(db_, "COMMIT");
-  } catch (const HistoryError&) {
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    LoadSpeeds();
-    throw;
-  }
+  });
 }
 
 std::string DefaultHistoryPath() {

@@ -116,6 +116,9 @@ class HistoryStore {
  private:
   HistoryStore(sqlite3* db, bool readOnly, std::string movedAside);
   std::int64_t FileId(const std::string& file);
+  // Runs work in one write transaction: all of it, or, when it throws,
+  // none of it, the speeds in memory too.
+  void InTransaction(const std::function<void()>& work);
   void LoadSpeeds();
   void WriteSpeeds();
   // Replays every answer in time order, inside the caller's transaction.
