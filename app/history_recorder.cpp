@@ -1,6 +1,8 @@
 // Answers into the history, and the history's faults out of the drill's way.
 #include "history_recorder.h"
 
+#include "history_backup.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,6 +20,23 @@ HistoryRecorder::HistoryRecorder(Drill& drill, const Commands& commands, DrillVi
 
 HistoryRecorder::~HistoryRecorder() {
   drill_.SetAnswerListener({});
+  if (backup_.joinable()) backup_.join();
+}
+
+void HistoryRecorder::BackUpInBackground() {
+  if (off_ || !store_ || store_->ReadOnly() || backup_.joinable()) return;
+  const std::time_t now = static_cast<std::time_t>(clock_.UtcMilliseconds() / 1000);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char today[16];
+  std::strftime(today, sizeof today, "%Y-%m-%d", &local);
+  backup_ = std::thread([path = path_, day = std::string(today)] {
+    try {
+      BackUpHistory(path, day);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "dru: %s\n", error.what());
+    }
+  });
 }
 
 HistoryStore* HistoryRecorder::Store() {
@@ -91,16 +110,28 @@ bool HistoryRecorder::LoadReviews() {
 }
 
 ProgressReport HistoryRecorder::Report(bool everyDay) {
-  ProgressReport report;
-  HistoryStore* store = nullptr;
+  // Called in the middle of opening a file or judging an answer: a fault
+  // of the history turns it off, and whatever called goes on.
   try {
-    store = Store();
+    return ReadReport(everyDay);
   } catch (const std::exception& error) {
     TurnOff(error.what());
+    store_.reset();
   }
+  ProgressReport report;
+  report.unavailable = OffText();
+  return report;
+}
+
+std::string HistoryRecorder::OffText() const {
+  return offReason_.empty() ? "History is off." : "History is off: " + offReason_ + ".";
+}
+
+ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
+  ProgressReport report;
+  HistoryStore* store = Store();
   if (store == nullptr) {
-    report.unavailable =
-        offReason_.empty() ? "History is off." : "History is off: " + offReason_ + ".";
+    report.unavailable = OffText();
     // A history only read still has what it knew.
     if (!store_) return report;
     store = store_.get();
@@ -164,7 +195,12 @@ ProgressReport HistoryRecorder::Report(bool everyDay) {
 }
 
 void HistoryRecorder::Forget() {
-  if (HistoryStore* store = Store()) store->Forget(commands_.CurrentFile().path);
+  try {
+    if (HistoryStore* store = Store()) store->Forget(commands_.CurrentFile().path);
+  } catch (const std::exception& error) {
+    TurnOff(error.what());
+    store_.reset();
+  }
 }
 
 void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
@@ -177,6 +213,7 @@ void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
 }
 
 void HistoryRecorder::TurnOff(const std::string& reason) {
+  if (off_) return;  // said once
   off_ = true;
   offReason_ = reason;
   const std::string notice = "History is off: " + reason + ".";

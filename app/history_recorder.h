@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "commands.h"
@@ -53,11 +54,16 @@ class HistoryRecorder : public ReviewSource {
   // The end of the drill on the open file: its session is closed with the
   // drill's clock.
   void EndSession() noexcept;
+  // The end of the program: when the history was used, it is backed up
+  // (once a day at most) on another thread, which the destructor waits
+  // for, so that the window closes at once.
+  void BackUpInBackground();
 
   // The open file's history; the median speeds of the last 30 days, or of
-  // every day.
+  // every day. Never throws: a history that fails is turned off, and the
+  // report says so.
   ProgressReport Report(bool everyDay = false);
-  // Removes the open file's history. Throws HistoryError.
+  // Removes the open file's history; a failure turns the history off.
   void Forget();
   // Called after each answer kept.
   std::function<void()> onRecorded;
@@ -67,6 +73,9 @@ class HistoryRecorder : public ReviewSource {
   // The store, opened at its first use; nothing while the history is off.
   HistoryStore* Store();
   void TurnOff(const std::string& reason);
+  // "History is off: REASON."
+  std::string OffText() const;
+  ProgressReport ReadReport(bool everyDay);
   // The memory model's figures of a typed row.
   void Foresee(ProgressRow& row, double stability) const;
 
@@ -80,6 +89,7 @@ class HistoryRecorder : public ReviewSource {
   std::string offReason_;
   std::int64_t session_ = 0;
   std::string sessionFile_;
+  std::thread backup_;
 };
 
 }  // namespace dru

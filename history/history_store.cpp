@@ -193,6 +193,32 @@ int UserVersion(sqlite3* db) {
   return version;
 }
 
+enum class Ownership {
+  Ours,      // marked with dru's application id
+  Unmarked,  // new and empty, or written by a dru before the mark
+  Foreign,   // anything else
+};
+
+std::int64_t PragmaValue(sqlite3* db, const char* sql) {
+  Statement pragma(db, sql);
+  return pragma.Step() ? pragma.Integer(0) : 0;
+}
+
+Ownership OwnerOf(sqlite3* db) {
+  const std::int64_t id = PragmaValue(db, "PRAGMA application_id");
+  if (id == HistoryStore::kApplicationId) return Ownership::Ours;
+  if (id != 0) return Ownership::Foreign;
+  const std::int64_t objects = PragmaValue(db, "SELECT count(*) FROM sqlite_master");
+  if (objects == 0 && PragmaValue(db, "PRAGMA user_version") == 0) return Ownership::Unmarked;
+  // The tables every dru has made since the first.
+  const std::int64_t ours =
+      PragmaValue(db,
+                  "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                  "('files', 'sentences', 'answers', 'sessions')");
+  const bool earlierDru = ours == 4 && PragmaValue(db, "PRAGMA user_version") > 0;
+  return earlierDru ? Ownership::Unmarked : Ownership::Foreign;
+}
+
 std::string Today() {
   const std::time_t now = std::time(nullptr);
   std::tm utc{};
@@ -232,17 +258,24 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
   MakeFolders(path);
   CreatePrivately(path);
   sqlite3* db = OpenDatabase(path, false);
+  // A damaged file's journal may hold all that is left: SQLite must not
+  // remove it on closing before it is moved aside with the file.
+  int persistWal = 1;
+  sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
   std::string movedAside;
   int version = UserVersion(db);
+  persistWal = 0;
+  if (version >= 0) sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
   if (version < 0) {
-    // Kept for whoever wants to rescue it; the drill starts a new history.
+    // Kept for whoever wants to rescue it, with its journal, whose pages
+    // may be all that is left; the drill starts a new history.
     sqlite3_close(db);
     movedAside = path + ".corrupt-" + Today();
     if (std::rename(path.c_str(), movedAside.c_str()) != 0) {
       throw HistoryError(path + " is damaged and cannot be moved aside: " + std::strerror(errno));
     }
-    std::remove((path + "-wal").c_str());
-    std::remove((path + "-shm").c_str());
+    for (const char* journal : {"-wal", "-shm"})
+      std::rename((path + journal).c_str(), (movedAside + journal).c_str());
     CreatePrivately(path);
     db = OpenDatabase(path, false);
     version = UserVersion(db);
@@ -251,19 +284,29 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
       throw HistoryError(path + " cannot be started anew");
     }
   }
+  // Another program's database at our path is not ours to change: not
+  // even its journal mode.
+  const Ownership owner = OwnerOf(db);
+  if (owner == Ownership::Foreign) {
+    sqlite3_close(db);
+    throw HistoryError(path +
+                       " is another program's database; dru left it as it is and keeps no "
+                       "history until it is moved away");
+  }
   if (version > kSchemaVersion) {
     sqlite3_close(db);
     return std::unique_ptr<HistoryStore>(new HistoryStore(OpenDatabase(path, true), true, ""));
   }
   auto store = std::unique_ptr<HistoryStore>(new HistoryStore(db, false, movedAside));
   Exec(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
-  if (version < kSchemaVersion) {
+  if (version < kSchemaVersion || owner != Ownership::Ours) {
     Exec(db, "BEGIN IMMEDIATE");
     try {
       for (int step = version; step < kSchemaVersion; ++step)
         Exec(db, kMigrations[step]);
       if (version > 0 && version < kReviewVersion) store->ReplayAnswers();
       Exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+      Exec(db, ("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
       Exec(db, "COMMIT");
     } catch (const HistoryError&) {
       sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -70,11 +70,15 @@ struct DayHistory {
 // The answers of every drill, in one SQLite file per user (WAL journal,
 // synchronous NORMAL, so that a killed dru loses no committed answer). The
 // schema's version is the file's user_version; an older file is migrated,
-// a newer one only read. A file that is no SQLite database is moved aside
-// as PATH.corrupt-DATE and a new one started. Errors throw HistoryError.
+// a newer one only read. The file is marked as dru's by its application_id:
+// a schema is made only in an empty file, and another program's database
+// is never changed (opening it throws). A file that is no SQLite database
+// is moved aside with its journal as PATH.corrupt-DATE and a new one
+// started. Errors throw HistoryError.
 class HistoryStore {
  public:
   static constexpr int kSchemaVersion = 3;
+  static constexpr std::int64_t kApplicationId = 0x64727548;  // "druH"
 
   static std::unique_ptr<HistoryStore> Open(const std::string& path);
   ~HistoryStore();

@@ -127,6 +127,7 @@ bool AppController::CloseRequested() {
   // unwritable folder never keeps the window from closing.
   RunHandler([this] { lifecycle_.WriteIniFile(); }, report);
   history_.EndSession();
+  history_.BackUpInBackground();
   lifecycle_.FreeLists();
   return true;
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <filesystem>
 
 #include "fake_view.h"
@@ -115,6 +117,37 @@ TEST(HistoryRecorder, AHistoryThatCannotBeWrittenIsTurnedOffOnce) {
     return "";
   });
   EXPECT_EQ(outcome, "");
+}
+
+// The Progress window reads the history in the middle of opening a file:
+// a table gone from under the store must not stop the opening half-way.
+TEST(HistoryRecorder, AHistoryThatFailsToBeReadLeavesOpeningWhole) {
+  TempDir dir;
+  const std::string first = dir.File("first.txt");
+  const std::string second = dir.File("second.txt");
+  WriteBytes(first, "Hello world\r\n");
+  WriteBytes(second, "Second file\r\nSecond line\r\n");
+  const std::string historyPath = dir.File("history.sqlite3");
+  Program program(historyPath);
+  program.Open(first);
+  program.Answer("Hello world", 0, 1000);
+  ProgressReport shown;
+  program.commands.onFileRead = [&] { shown = program.history.Report(); };
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(historyPath.c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "DROP TABLE days", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(other);
+
+  program.Open(second);
+  EXPECT_EQ(program.view.target.rfind("Second ", 0), 0u);
+  EXPECT_EQ(program.view.status, "History is off: no such table: days.");
+  EXPECT_EQ(shown.unavailable, program.view.status);
+  const std::string target = program.view.target;
+  program.commands.MarkReady();
+  const RecordList& lines = program.drill.FileLines();
+  EXPECT_TRUE(lines.Get(0) == "*" + target || lines.Get(1) == "*" + target);
+  program.history.Forget();
+  EXPECT_EQ(program.history.Report().unavailable, "History is off: no such table: days.");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "history_backup.h"
 #include "temp_dir.h"
 #include "unprivileged.h"
 
@@ -31,6 +32,19 @@ AnswerRecord Answer(const std::string& sentence, bool correct, std::int64_t time
   answer.keys = static_cast<std::int64_t>(sentence.size());
   answer.mistakes = correct ? 0 : 2;
   return answer;
+}
+
+// A number that PRAGMA name gives on the file at path.
+std::int64_t PragmaOf(const std::string& path, const std::string& name) {
+  sqlite3* db = nullptr;
+  sqlite3_open(path.c_str(), &db);
+  sqlite3_stmt* statement = nullptr;
+  sqlite3_prepare_v2(db, ("PRAGMA " + name).c_str(), -1, &statement, nullptr);
+  const std::int64_t value =
+      sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+  return value;
 }
 
 // Runs sql on the file at path as another program would.
@@ -111,7 +125,6 @@ TEST(HistoryStore, DaysGiveMedianAndBestSpeedAndForgettingEmptiesAFile) {
 TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
   TempDir dir;
   const std::string path = dir.File("history.sqlite3");
-  Sql(path, "CREATE TABLE notes (x); PRAGMA user_version = 0");  // before the first schema
   HistoryStore::Open(path)->Record(Answer("one", true, 1));
   EXPECT_EQ(HistoryStore::Open(path)->Sentences("/home/me/phrases.txt").size(), 1u);
 
@@ -145,6 +158,8 @@ TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
   // The memory model replays them: Good, then Again within the day.
   EXPECT_NEAR(migrated->Review("/home/me/phrases.txt", SentenceKey("one"))->stability,
               0.7750839828558983, 1e-9);
+  migrated.reset();
+  EXPECT_EQ(PragmaOf(first, "application_id"), HistoryStore::kApplicationId);
 
   Sql(path, "PRAGMA user_version = 99");  // written by a newer dru
   const std::string before = ReadBytes(path);
@@ -204,16 +219,69 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
               review::Next(review::First(Grade::Hard), 3, Grade::Hard).stability, 1e-9);
 }
 
-TEST(HistoryStore, ADamagedFileIsMovedAsideAndANewOneStarted) {
+// Another program's database (a user's notes, say) at the history's path.
+TEST(HistoryStore, AnotherProgramsDatabaseIsLeftByteForByte) {
+  TempDir dir;
+  const std::string path = dir.File("history.sqlite3");
+  for (const std::string notes :
+       {"CREATE TABLE notes (x); INSERT INTO notes VALUES (1)",
+        "PRAGMA application_id = 7; CREATE TABLE files (x)", "PRAGMA application_id = 7"}) {
+    fs::remove(path);
+    Sql(path, notes);
+    const std::string before = ReadBytes(path);
+    try {
+      HistoryStore::Open(path);
+      ADD_FAILURE() << "opened " << notes;
+    } catch (const HistoryError& error) {
+      EXPECT_EQ(std::string(error.what()).rfind(path + " is another program's database", 0), 0u)
+          << error.what();
+    }
+    EXPECT_EQ(ReadBytes(path), before) << notes;
+  }
+  // A history of the dru before the mark: recognised by its tables.
+  fs::remove(path);
+  HistoryStore::Open(path)->Record(Answer("one", true, 1));
+  Sql(path, "PRAGMA application_id = 0");
+  EXPECT_EQ(HistoryStore::Open(path)->Sentences("/home/me/phrases.txt").size(), 1u);
+  EXPECT_EQ(PragmaOf(path, "application_id"), HistoryStore::kApplicationId);
+}
+
+TEST(HistoryStore, ADamagedFileIsMovedAsideWithItsJournalAndANewOneStarted) {
   TempDir dir;
   const std::string path = dir.File("history.sqlite3");
   WriteBytes(path, std::string(4096, 'x'));
+  WriteBytes(path + "-wal", "the last answers");
   auto store = HistoryStore::Open(path);
   ASSERT_FALSE(store->MovedAside().empty());
   EXPECT_EQ(ReadBytes(store->MovedAside()), std::string(4096, 'x'));
+  EXPECT_EQ(ReadBytes(store->MovedAside() + "-wal"), "the last answers");
   EXPECT_NE(store->MovedAside().find("history.sqlite3.corrupt-"), std::string::npos);
   store->Record(Answer("fresh", true, 1));
   EXPECT_EQ(store->Sentences("/home/me/phrases.txt").size(), 1u);
+}
+
+TEST(HistoryStore, BackupsAreWholeOneADayAndTheNewestThreeKept) {
+  TempDir dir;
+  const std::string path = dir.File("history.sqlite3");
+  auto store = HistoryStore::Open(path);  // open, its last answers only in the journal
+  store->Record(Answer("one", true, 1));
+  store->Record(Answer("two", true, 2));
+  for (const char* old : {"2026-11-30", "2026-12-01", "2026-12-05"})
+    WriteBytes(path + ".backup-" + old, old);
+  WriteBytes(path + ".backup-mine", "a copy of the user's own");
+  WriteBytes(path + ".backup-2026-12-08.partial", "killed half-way");
+
+  const std::string backup = BackUpHistory(path, "2026-12-08");
+  EXPECT_EQ(backup, path + ".backup-2026-12-08");
+  struct stat info {};
+  ASSERT_EQ(stat(backup.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  EXPECT_EQ(BackUpHistory(path, "2026-12-08"), "");  // one a day
+  EXPECT_EQ(HistoryStore::Open(backup)->Sentences("/home/me/phrases.txt").size(), 2u);
+  EXPECT_EQ(HistoryBackups(path), (std::vector<std::string>{path + ".backup-2026-12-01",
+                                                            path + ".backup-2026-12-05", backup}));
+  EXPECT_FALSE(fs::exists(backup + ".partial"));
+  EXPECT_EQ(ReadBytes(path + ".backup-mine"), "a copy of the user's own");
 }
 
 TEST(HistoryStore, UnwritableFolderAndFullDiskAreReported) {
