@@ -50,6 +50,8 @@ class HistoryRecorder : public ReviewSource {
   ~HistoryRecorder() override;
 
   bool LoadReviews() override;
+  // Where the history is kept.
+  const std::string& Path() const noexcept { return path_; }
 
   // The end of the drill on the open file: its session is closed with the
   // drill's clock.

@@ -66,8 +66,8 @@ void AppController::ListenForOtherStarts(const std::string& runtimeFolder) {
   if (!channel_) return;
   auto* notifier = new QSocketNotifier(channel_->Descriptor(), QSocketNotifier::Read, &window_);
   QObject::connect(notifier, &QSocketNotifier::activated, &window_, [this] {
-    while (auto request = channel_->Accept())
-      requests_.push_back(std::move(*request));
+    for (InstanceRequest& request : channel_->TakeRequests())
+      requests_.push_back(std::move(request));
     Serve();
   });
 }

@@ -46,11 +46,12 @@ QString ChooseFileToOpen(QWidget* parent, const QString& folder) {
 }
 
 QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& folder,
-                         const QString& fileName) {
+                         const QString& fileName, const QString& filter) {
   QFileDialog dialog(parent, title);
   dialog.setObjectName(QStringLiteral("SaveDialogDru"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  if (!filter.isEmpty()) dialog.setNameFilters({filter, QStringLiteral("All Files (*)")});
   if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (!fileName.isEmpty()) {
     const QFileInfo info(fileName);

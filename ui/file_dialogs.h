@@ -13,9 +13,10 @@ namespace dru::ui {
 // "" when cancelled. No dialog moves the working directory.
 QString ChooseFileToOpen(QWidget* parent, const QString& folder);
 // SaveDialogDru: starts with fileName in its own folder when it is a full
-// path, else in folder; no filter, no overwrite question of its own.
+// path, else in folder; no overwrite question of its own. A filter
+// ("CSV files (*.csv)") is offered before all files.
 QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& folder,
-                         const QString& fileName);
+                         const QString& fileName, const QString& filter = {});
 
 // A path as the file system's bytes, and back.
 std::string PathBytes(const QString& path);

@@ -80,7 +80,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::ShowProgress() {
-  if (progress_ == nullptr) progress_ = new ProgressWindow(this, controller_->History());
+  if (progress_ == nullptr)
+    progress_ = new ProgressWindow(this, controller_->History(), controller_->GetCommands());
   controller_->RunHandler([this] { progress_->Refresh(controller_->GetDrill().Encoding()); });
   progress_->show();
   progress_->raise();

@@ -4,20 +4,22 @@
 #include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
 #include <ctime>
 
+#include "csv_export.h"
+#include "file_dialogs.h"
+#include "io_error.h"
 #include "message_boxes.h"
 #include "progress_chart.h"
+#include "safe_file_writer.h"
+#include "settings.h"
 #include "text_codec.h"
 
 namespace dru::ui {
@@ -27,15 +29,6 @@ enum Column { kSentence, kTyped, kCorrect, kBest, kLast, kMarked, kRecall, kNext
 
 // Short, and read the same in every language.
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
-
-QString CsvField(QString field) {
-  if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
-      !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'))) {
-    return field;
-  }
-  field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-  return QLatin1Char('"') + field + QLatin1Char('"');
-}
 
 }  // namespace
 
@@ -122,23 +115,21 @@ class ProgressTableModel : public QAbstractTableModel {
   std::vector<Row> rows_;
 };
 
-QString TableAsCsv(const QAbstractItemModel& model) {
-  QString csv;
-  QStringList fields;
+std::string TableAsCsv(const QAbstractItemModel& model) {
+  std::vector<std::string> fields(static_cast<std::size_t>(model.columnCount()));
   for (int column = 0; column < model.columnCount(); ++column)
-    fields << CsvField(model.headerData(column, Qt::Horizontal).toString());
-  csv += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    fields[column] = model.headerData(column, Qt::Horizontal).toString().toStdString();
+  std::string csv = CsvLine(fields);
   for (int row = 0; row < model.rowCount(); ++row) {
-    fields.clear();
     for (int column = 0; column < model.columnCount(); ++column)
-      fields << CsvField(model.index(row, column).data().toString());
-    csv += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+      fields[column] = model.index(row, column).data().toString().toStdString();
+    csv += CsvLine(fields);
   }
   return csv;
 }
 
-ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history)
-    : QWidget(parent, Qt::Window), history_(history) {
+ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Commands& commands)
+    : QWidget(parent, Qt::Window), history_(history), commands_(commands) {
   setObjectName(QStringLiteral("ProgressWindow"));
   setWindowTitle(QStringLiteral("Progress"));
   resize(960, 560);
@@ -255,15 +246,49 @@ void ProgressWindow::Fill() {
 }
 
 void ProgressWindow::ExportCsv() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export as CSV"), QStringLiteral("progress.csv"),
-      QStringLiteral("CSV files (*.csv)"), nullptr, QFileDialog::DontUseNativeDialog);
-  if (path.isEmpty()) return;
-  QSaveFile file(path);
-  const QByteArray csv = TableAsCsv(*model_).toUtf8();
-  if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-    ShowErrorReport(this, "Unable to write to " + path.toStdString());
+  // NAME-progress.csv beside the sentence file.
+  const std::string& sentenceFile = commands_.CurrentFile().path;
+  const std::size_t slash = sentenceFile.rfind('/');
+  std::string name = slash == std::string::npos ? sentenceFile : sentenceFile.substr(slash + 1);
+  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+    name.resize(dot);
+  const std::string folder =
+      slash == std::string::npos ? commands_.StartDir() : sentenceFile.substr(0, slash + 1);
+  const QString chosen =
+      ChooseFileToSave(this, QStringLiteral("Export as CSV"), PathText(folder),
+                       PathText(name.empty() ? "progress.csv" : name + "-progress.csv"),
+                       QStringLiteral("CSV files (*.csv)"));
+  if (chosen.isEmpty()) return;
+  const std::string path = PathBytes(chosen);
+  const std::string& history = history_.Path();
+  const std::vector<FileInUse> inUse{
+      {sentenceFile, "the sentence file open in dru"},
+      {commands_.StartDir() + kSettingsFileName, "dru's settings file"},
+      {history, "dru's history"},
+      {history + "-wal", "dru's history"},
+      {history + "-shm", "dru's history"}};
+  if (const std::string refusal = ExportRefusal(path, inUse); !refusal.empty()) {
+    ShowErrorReport(this, refusal);
+    return;
   }
+  if (FileExists(path) &&
+      AskUser(this, MessageKind::Confirmation,
+              QStringLiteral("File %1 exists. Overwrite?").arg(chosen)) != Answer::Ok) {
+    return;
+  }
+  // As Save writes a sentence file: the old file stays whole until the new
+  // one is complete.
+  try {
+    WriteFileSafely(path, TableAsCsv(*model_));
+  } catch (const std::exception& error) {
+    const std::string failure = path + " was not exported: " + error.what();
+    commands_.Notify(WithFullStop(failure));
+    ShowErrorReport(this, failure);
+    return;
+  }
+  const int rows = model_->rowCount({});
+  commands_.Notify(std::to_string(rows) + (rows == 1 ? " sentence" : " sentences") +
+                   " exported to " + path + ".");
 }
 
 void ProgressWindow::ForgetHistory() {

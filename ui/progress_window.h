@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "commands.h"
 #include "history_recorder.h"
 #include "text_encoding.h"
 
@@ -22,7 +23,7 @@ class ProgressTableModel;
 // forgetting the file's history. It stays open beside the drill.
 class ProgressWindow : public QWidget {
  public:
-  ProgressWindow(QWidget* parent, HistoryRecorder& history);
+  ProgressWindow(QWidget* parent, HistoryRecorder& history, Commands& commands);
 
   // Reads the history again; the encoding is the open file's.
   void Refresh(TextEncoding encoding);
@@ -33,6 +34,7 @@ class ProgressWindow : public QWidget {
   void ForgetHistory();
 
   HistoryRecorder& history_;
+  Commands& commands_;
   ProgressReport report_;
   TextEncoding encoding_ = TextEncoding::Windows1252;
   QLabel* summary_ = nullptr;
@@ -43,8 +45,8 @@ class ProgressWindow : public QWidget {
   QTableView* table_ = nullptr;
 };
 
-// The table as CSV (RFC 4180): a header row, fields quoted where they hold
-// a comma, a quote or a line break, lines ended by CR LF.
-QString TableAsCsv(const QAbstractItemModel& model);
+// The table as CSV in UTF-8: a header row, then a line per row (see
+// CsvLine).
+std::string TableAsCsv(const QAbstractItemModel& model);
 
 }  // namespace dru::ui

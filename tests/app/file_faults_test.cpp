@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "commands.h"
+#include "csv_export.h"
 #include "fake_view.h"
 #include "io_error.h"
 #include "lifecycle.h"
@@ -266,6 +267,50 @@ TEST(FileFaults, UnwritableStartFolderReportsTheSettingsPath) {
     return FileCount(dir.Path()) == 0 ? "" : "something was left in the folder";
   });
   EXPECT_EQ(outcome, "");
+}
+
+// A sentence a spreadsheet would run is exported as text; RFC 4180 quoting
+// everywhere else.
+TEST(CsvExport, FieldsAreQuotedAndFormulasDefused) {
+  const std::pair<std::string, std::string> fields[] = {
+      {"plain words", "plain words"},
+      {"", ""},
+      {"1+1=2", "1+1=2"},
+      {"a, b", "\"a, b\""},
+      {"say \"hi\"", "\"say \"\"hi\"\"\""},
+      {"two\nlines", "\"two\nlines\""},
+      {"=cmd|' /C calc'!A0", "\"'=cmd|' /C calc'!A0\""},
+      {"+1+2", "\"'+1+2\""},
+      {"-2", "\"'-2\""},
+      {"@SUM(1+1)", "\"'@SUM(1+1)\""},
+      {"\tTab", "\"'\tTab\""},
+      {"\rReturn", "\"'\rReturn\""},
+      {"=\"x\"", "\"'=\"\"x\"\"\""},
+  };
+  for (const auto& [text, field] : fields)
+    EXPECT_EQ(CsvField(text), field) << text;
+  EXPECT_EQ(CsvLine({"a", "b,c", ""}), "a,\"b,c\",\r\n");
+}
+
+// Export never lands on a file that dru is using, under any name.
+TEST(CsvExport, FilesInUseAreRefusedByTheirInode) {
+  TempDir dir;
+  const std::string sentences = dir.File("phrases.txt");
+  const std::string settings = dir.File("dru.ini");
+  WriteBytes(sentences, "Hello\r\n");
+  fs::create_symlink(sentences, dir.File("link.csv"));
+  fs::create_hard_link(sentences, dir.File("hard.csv"));
+  const std::vector<FileInUse> inUse{{sentences, "the sentence file open in dru"},
+                                     {settings, "dru's settings file"}};
+  for (const char* name : {"phrases.txt", "link.csv", "hard.csv"}) {
+    EXPECT_EQ(ExportRefusal(dir.File(name), inUse),
+              dir.File(name) + " is the sentence file open in dru; export to another file.");
+  }
+  EXPECT_EQ(ExportRefusal(settings, inUse),  // not written yet
+            settings + " is dru's settings file; export to another file.");
+  WriteBytes(dir.File("old.csv"), "old");
+  EXPECT_EQ(ExportRefusal(dir.File("old.csv"), inUse), "");
+  EXPECT_EQ(ExportRefusal(dir.File("new.csv"), inUse), "");
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -276,6 +280,26 @@ TEST(SingleInstance, SecondClaimSeesTheFirst) {
   EXPECT_EQ(ClaimInstance(dir.File("missing"), first), InstanceClaim::CouldNotCheck);
 }
 
+// A connection to the channel at path, as a client of any kind would make.
+int Connect(const std::string& path) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strcpy(address.sun_path, path.c_str());
+  if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// True when the channel closed fd (within a few seconds), without answering.
+bool ClosedUnanswered(int fd) {
+  pollfd ready{fd, POLLIN, 0};
+  char answer = 0;
+  return poll(&ready, 1, 5000) == 1 && recv(fd, &answer, 1, 0) <= 0;
+}
+
 TEST(SingleInstance, LaterStartsHandOverTheirFileThroughAPrivateSocket) {
   TempDir dir;
   const std::string path = InstanceChannelPath(dir.Path().string());
@@ -288,25 +312,73 @@ TEST(SingleInstance, LaterStartsHandOverTheirFileThroughAPrivateSocket) {
   struct stat info {};
   ASSERT_EQ(lstat(path.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
-  EXPECT_FALSE(channel->Accept());  // none waiting: the event loop goes on
+  EXPECT_TRUE(channel->TakeRequests().empty());  // none waiting: the event loop goes on
   const std::string odd = std::string("/home/me/new\nline \xE9.txt");
   for (const InstanceRequest& request :
        {InstanceRequest{odd, "token-1"}, InstanceRequest{"", ""}}) {
-    std::optional<InstanceRequest> received;
-    std::thread running([&] {
-      for (int i = 0; i < 500 && !received; ++i) {
-        received = channel->Accept();
-        if (!received) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      }
-    });
     EXPECT_TRUE(SendToRunningInstance(path, request));
-    running.join();
-    EXPECT_EQ(received, request);
+    pollfd ready{channel->Descriptor(), POLLIN, 0};
+    EXPECT_EQ(poll(&ready, 1, 5000), 1);  // the event loop hears of it
+    EXPECT_EQ(channel->TakeRequests(), std::vector<InstanceRequest>{request});
   }
   // A dru that ended leaves its socket; the next one takes its place.
   channel.reset();
   EXPECT_FALSE(fs::exists(path));
   EXPECT_NE(InstanceChannel::Listen(path), nullptr);
+}
+
+// Clients that never finish, send too much or crowd in hold nothing up: a
+// real start still hands its file over.
+TEST(SingleInstance, SlowCrowdedOrOversizedClientsAreClosed) {
+  TempDir dir;
+  const std::string path = InstanceChannelPath(dir.Path().string());
+  auto channel = InstanceChannel::Listen(path);
+  ASSERT_NE(channel, nullptr);
+  // One byte now and then: closed once its time is up, its request unread.
+  const int slow = Connect(path);
+  ASSERT_GE(slow, 0);
+  std::thread trickle([slow] {
+    for (const char byte : std::string("open\0\0/a.txt", 11)) {
+      if (send(slow, &byte, 1, MSG_NOSIGNAL) != 1) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    shutdown(slow, SHUT_WR);
+  });
+  // Thirty that say nothing.
+  std::vector<int> idle;
+  for (int i = 0; i < 30; ++i)
+    idle.push_back(Connect(path));
+  const InstanceRequest real{"/home/me/real.txt", ""};
+  EXPECT_TRUE(SendToRunningInstance(path, real));
+  const int large = Connect(path);
+  [[maybe_unused]] const ssize_t sent =
+      send(large, std::string(100 * 1024, 'x').data(), 100 * 1024, MSG_NOSIGNAL);
+  EXPECT_TRUE(ClosedUnanswered(large));
+  EXPECT_TRUE(ClosedUnanswered(slow));
+  trickle.join();
+  for (int fd : idle)
+    EXPECT_TRUE(ClosedUnanswered(fd));
+  EXPECT_EQ(channel->TakeRequests(), std::vector<InstanceRequest>{real});
+  for (int fd : idle)
+    close(fd);
+  close(slow);
+  close(large);
+}
+
+// Another user reaching the socket (a mode gone wrong) is not served.
+TEST(SingleInstance, AnotherUsersRequestIsRefused) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to connect as another user";
+  TempDir dir;
+  chmod(dir.Path().c_str(), 0755);
+  const std::string path = InstanceChannelPath(dir.Path().string());
+  auto channel = InstanceChannel::Listen(path);
+  ASSERT_NE(channel, nullptr);
+  chmod(path.c_str(), 0666);
+  const std::string sent = testing::RunUnprivileged([&]() -> std::string {
+    return SendToRunningInstance(path, {"/tmp/theirs.txt", ""}) ? "served" : "";
+  });
+  EXPECT_EQ(sent, "");
+  EXPECT_TRUE(channel->TakeRequests().empty());
 }
 
 TEST(SingleInstance, PrivateFolderWithoutRuntimeDirectory) {

@@ -310,6 +310,54 @@ case_sigterm_saves_marks() {
   [ -f "$dir/dru.ini" ] || fail "settings not written"
 }
 
+# Clients of the hand-over socket that trickle bytes or say nothing hold
+# neither the window nor a signal: a real hand-over still goes through,
+# and SIGTERM closes (and saves) at once. The answer typed is kept in the
+# history, which is backed up at the close.
+case_slow_socket_clients_hold_nothing() {
+  local dir other slow started took
+  dir=$(folder slow-clients)
+  other=$(folder slow-clients-other)
+  local -x XDG_DATA_HOME="$dir/data"
+  printf 'same\r\nsame\r\n' >"$dir/Default.dat"
+  printf 'handed one\r\nhanded two\r\n' >"$other/handed.txt"
+  start "$dir" || return 1
+  xdotool type --delay 40 "same"
+  xdotool key Return
+  python3 - "$XDG_RUNTIME_DIR/dru-channel" <<'PY' &
+import socket, sys, time
+idle = []
+for _ in range(30):
+    client = socket.socket(socket.AF_UNIX)
+    client.connect(sys.argv[1])
+    idle.append(client)
+slow = socket.socket(socket.AF_UNIX)
+slow.connect(sys.argv[1])
+for byte in b"open\0\0/nowhere.txt":
+    try:
+        slow.send(bytes([byte]))
+    except OSError:
+        break
+    time.sleep(1.5)
+PY
+  slow=$!
+  sleep 0.5
+  (cd "$other" && timeout 10 "$DRU" handed.txt >/dev/null 2>&1) || fail "the real hand-over failed" || return 1
+  focus "$WINDOW" || return 1
+  sleep 1.3
+  xdotool key F12
+  sleep 0.3
+  started=$(date +%s%N)
+  kill -TERM "$PID"
+  for _ in $(seq 50); do running "$PID" || break; sleep 0.05; done
+  took=$((($(date +%s%N) - started) / 1000000))
+  kill "$slow" 2>/dev/null
+  echo "  SIGTERM with slow clients connected: closed in $took ms"
+  running "$PID" && { fail "dru still runs 2.5 s after SIGTERM"; return 1; }
+  [ "$(grep -c '^\*' "$other/handed.txt")" = 1 ] || fail "handed file not marked: $(cat "$other/handed.txt")" || return 1
+  [ -f "$XDG_DATA_HOME/dru/history.sqlite3.backup-$(date +%F)" ] || fail "no backup: $(ls "$XDG_DATA_HOME/dru")"
+}
+
 case_unwritable_settings_still_let_it_end() {
   local dir box
   dir=$(folder unwritable)

@@ -345,10 +345,10 @@ class WindowTest : public QObject {
     QVERIFY(first[3].toLongLong() > 0);  // the best speed, from its exact time
     QCOMPARE(rows->index(2, 5).data().toString(), QStringLiteral("Yes"));  // *Learned
     // As CSV: a header, then fields quoted where they must be.
-    const QString csv = dru::ui::TableAsCsv(*rows);
-    QVERIFY(csv.startsWith(QStringLiteral(
-        "Sentence,Typed,Correct (%),Best speed,Last typed,Marked,Recall (%),Next review\r\n")));
-    QVERIFY(csv.contains(QStringLiteral("\r\n\"Yes, \"\"no\"\"\",0,,,,,,\r\n")));
+    const std::string csv = dru::ui::TableAsCsv(*rows);
+    QVERIFY(csv.starts_with(
+        "Sentence,Typed,Correct (%),Best speed,Last typed,Marked,Recall (%),Next review\r\n"));
+    QVERIFY(csv.find("\r\n\"Yes, \"\"no\"\"\",0,,,,,,\r\n") != std::string::npos);
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 2 answers, 1 correct")));
