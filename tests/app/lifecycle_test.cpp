@@ -391,6 +391,14 @@ TEST(SingleInstance, PrivateFolderWithoutRuntimeDirectory) {
   struct stat info {};
   ASSERT_EQ(lstat(folder.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
+  // Found open to others: no place for the lock and the socket.
+  unsetenv("XDG_RUNTIME_DIR");
+  for (const mode_t open : {0770, 0707}) {
+    chmod(folder.c_str(), open);
+    EXPECT_EQ(RuntimeFolder(), "") << std::oct << open;
+  }
+  chmod(folder.c_str(), 0700);
+  EXPECT_EQ(RuntimeFolder(), folder);
   setenv("XDG_RUNTIME_DIR", "/run/elsewhere", 1);
   EXPECT_EQ(RuntimeFolder(), "/run/elsewhere");
   if (saved != nullptr) {

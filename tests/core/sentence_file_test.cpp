@@ -96,6 +96,7 @@ TEST_F(SentenceFile, SaveWritesEachLineEndBackAndKeepsWhatFollows1A) {
       {"A\r\n*B\r\n\r\nC", "*A\r\n*B\r\n\r\nC\r\n"},
       {"a\r\nb\r\nc\nd\n", "*a\r\nb\r\nc\nd\n"},                  // LF lines appended
       {"a\nb\r\nc\nd", "*a\nb\r\nc\nd\n"},                        // one pasted Windows line
+      {"a\r\nb\nc", "*a\r\nb\nc\r\n"},                            // as many of each: CR LF
       {"x\ny\r\r\nz\x1atail\r\n", "*x\ny\r\n\r\nz\x1atail\r\n"},  // a lone CR becomes CR LF
       {"x\r\n\x1a", "*x\r\n\x1a"},
       {numbered + "\x1a" + numbered + "tail", "*" + numbered + "\x1a" + numbered + "tail"},

@@ -284,6 +284,42 @@ TEST(HistoryStore, BackupsAreWholeOneADayAndTheNewestThreeKept) {
   EXPECT_EQ(ReadBytes(path + ".backup-mine"), "a copy of the user's own");
 }
 
+// What is kept in memory follows what was written: a failed answer leaves
+// no speed behind, and a clock set back no time going backwards.
+TEST(HistoryStore, FailedWritesAndEarlierTimesKeepTheStateRight) {
+  constexpr std::int64_t kDay = 86'400'000;
+  TempDir dir;
+  const std::string path = dir.File("history.sqlite3");
+  auto store = HistoryStore::Open(path);
+  auto timed = [](const std::string& sentence, std::int64_t typingMs, std::int64_t timeMs) {
+    AnswerRecord answer = Answer(sentence, true, timeMs);
+    answer.keys = 10;
+    answer.typingMs = typingMs;
+    return answer;
+  };
+  // Ten speeds of ten keys: 100 and 200 keys a minute, 150 their median.
+  for (int i = 0; i < 10; ++i)
+    store->Record(timed("speed " + std::to_string(i), i < 5 ? 6000 : 3000, i));
+  Sql(path,
+      "CREATE TRIGGER planted BEFORE INSERT ON days BEGIN SELECT RAISE(ABORT, 'planted'); END");
+  EXPECT_THROW(store->Record(timed("fast", 600, kDay)), HistoryError);  // 1000 a minute
+  Sql(path, "DROP TRIGGER planted");
+  // 190 a minute: Easy against 150, but only Good against the 200 that the
+  // failed answer would have made the median.
+  store->Record(timed("graded", 3158, 2 * kDay));
+  EXPECT_NEAR(store->Review("/home/me/phrases.txt", SentenceKey("graded"))->stability,
+              review::First(Grade::Easy).stability, 1e-9);
+
+  // An answer timed before the last one kept (the clock was set back):
+  // no time passed.
+  store->Record(Answer("late", false, 10 * kDay));
+  store->Record(Answer("late", false, 5 * kDay));
+  const auto review = store->Review("/home/me/phrases.txt", SentenceKey("late"));
+  EXPECT_EQ(review->lastTimeMs, 10 * kDay);
+  EXPECT_NEAR(review->stability,
+              review::Next(review::First(Grade::Again), 0, Grade::Again).stability, 1e-9);
+}
+
 TEST(HistoryStore, UnwritableFolderAndFullDiskAreReported) {
   TempDir dir;
   const std::string outcome = testing::RunUnprivileged([&]() -> std::string {

@@ -363,6 +363,12 @@ class WindowTest : public QObject {
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 3 answers, 2 correct")));
+    // Typed once, wrong: 0% correct, and the hardest now.
+    Drill().ShowSentence("Yes, \"no\"");
+    QTest::keyClicks(Memo(), QStringLiteral("Yes"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Yes, \"no\""));
+    QCOMPARE(rows->index(0, 2).data().toString(), QStringLiteral("0"));
     // And another file opened: its own sentences, none typed yet.
     const std::string other = dir->File("other.dat");
     dru::testing::WriteBytes(other, "First\r\nSecond\r\n");
