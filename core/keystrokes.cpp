@@ -2,12 +2,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cp1252_case.h"
 #include "display_texts.h"
 #include "drill.h"
 #include "keys.h"
 #include "mistakes.h"
 #include "sentence_key.h"
+#include "typed_match.h"
 
 namespace dru {
 
@@ -50,24 +50,8 @@ void Drill::CompleteRecord() {
   const std::string typedText = view_.InputText();
   const TextEncoding encoding = state_.Encoding;
   const DrillOptions& options = state_.Options;
-  // UTF-8 texts are compared as they look: composed, so that "é" typed in
-  // one piece matches "e" and a combining accent in the file.
-  std::string composedTyped;
-  std::string composedTarget;
-  std::string_view typed = typedText;
-  std::string_view target = state_.Target;
-  CaseFolding folding = CaseFolding::Default;
-  if (encoding == TextEncoding::Utf8) {
-    typed = ComposedForm(typed, composedTyped);
-    target = ComposedForm(target, composedTarget);
-    if (!options.caseSensitive) folding = FoldingFor(target);
-  }
-  bool correct = typed == target;
-  if (!correct && !options.caseSensitive) {
-    // Windows-1252 files ignore the case of the ASCII letters only.
-    correct = encoding == TextEncoding::Utf8 ? EqualIgnoringUnicodeCase(typed, target, folding)
-                                             : EqualIgnoringAsciiCase(typed, target);
-  }
+  const MatchRule rule = MatchRuleFor(state_.Target, encoding, options.caseSensitive);
+  const bool correct = MatchTyped(typedText, state_.Target, rule).whole;
   std::int64_t speed = 0;
   std::int64_t mistakes = 0;
   std::string result;
@@ -79,8 +63,18 @@ void Drill::CompleteRecord() {
     result = CorrectLine(speed);
     if (options.showMistakes) view_.ShowCorrect();
   } else {
+    // The mistakes are found in the texts as they look: composed, so that
+    // "é" typed in one piece is "e" and a combining accent in the file.
+    std::string composedTyped;
+    std::string composedTarget;
+    std::string_view typed = typedText;
+    std::string_view target = state_.Target;
+    if (encoding == TextEncoding::Utf8) {
+      typed = ComposedForm(typed, composedTyped);
+      target = ComposedForm(target, composedTarget);
+    }
     const Comparison comparison =
-        CompareTexts(typed, target, encoding, options.caseSensitive, folding);
+        CompareTexts(typed, target, encoding, options.caseSensitive, rule.folding);
     result = MistakesLine(typed, target, comparison, encoding);
     mistakes = comparison.aligned ? static_cast<std::int64_t>(comparison.mistakes) : -1;
     if (options.showMistakes) view_.ShowMistakes(typed, target, comparison);

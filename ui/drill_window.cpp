@@ -143,9 +143,9 @@ void DrillWindow::MarkTyping() {
     targetDisplay_->ShowMatch(0, 0);
     return;
   }
-  const TypedMatch match =
-      MatchTyped(inputBox_->toPlainText(), targetDisplay_->text(), caseSensitive_);
-  targetDisplay_->ShowMatch(match.matched, match.wrong);
+  // The drill's own rule decides; the display only draws what it found.
+  const TypedMatch match = MatchTyped(inputBox_->Bytes(), targetDisplay_->Bytes(), matchRule_);
+  targetDisplay_->ShowMatchedCharacters(match.matched, match.wrong);
 }
 
 void DrillWindow::Show(const DrillSnapshot& snapshot) {
@@ -154,7 +154,8 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
     targetDisplay_->SetEncoding(encoding_);
     inputBox_->SetEncoding(encoding_);
   }
-  if (targetDisplay_->Bytes() != snapshot.target) targetDisplay_->SetBytes(snapshot.target);
+  const bool newTarget = targetDisplay_->Bytes() != snapshot.target;
+  if (newTarget) targetDisplay_->SetBytes(snapshot.target);
   if (inputBox_->isEnabled() != snapshot.inputEnabled) inputBox_->setEnabled(snapshot.inputEnabled);
   SetSpeed(currentSpeedLabel_, currentSpeedBar_, snapshot.currentSpeed.value_or(0),
            CurrentSpeedText(snapshot));
@@ -164,10 +165,12 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
   const QString review = QString::fromStdString(ReviewText(snapshot));
   if (reviewLabel_->text() != review) reviewLabel_->setText(review);
   reviewLabel_->setVisible(!review.isEmpty());
-  if (snapshot.options.markWhileTyping != markWhileTyping_ ||
-      snapshot.options.caseSensitive != caseSensitive_) {
+  if (newTarget || snapshot.options.markWhileTyping != markWhileTyping_ ||
+      snapshot.options.caseSensitive != matchRule_.caseSensitive ||
+      snapshot.encoding != matchRule_.encoding) {
     markWhileTyping_ = snapshot.options.markWhileTyping;
-    caseSensitive_ = snapshot.options.caseSensitive;
+    // Found once per sentence: the case rule looks at all of it.
+    matchRule_ = MatchRuleFor(snapshot.target, snapshot.encoding, snapshot.options.caseSensitive);
     MarkTyping();
   }
   if (snapshot.spokenCount != spokenCount_) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "drill_snapshot.h"
+#include "typed_match.h"
 
 class QLabel;
 class QProgressBar;
@@ -46,7 +47,7 @@ class DrillWindow : public QWidget {
   TextEncoding encoding_ = TextEncoding::Windows1252;
   std::uint64_t spokenCount_ = 0;
   bool markWhileTyping_ = false;
-  bool caseSensitive_ = true;
+  MatchRule matchRule_;
   void MarkTyping();
 };
 

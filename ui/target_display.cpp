@@ -13,25 +13,15 @@ namespace {
 // Far more characters than the box can show at any font size it may get.
 constexpr std::size_t kRenderedBytes = 4096;
 
-}  // namespace
-
-TypedMatch MatchTyped(const QString& typed, const QString& target, bool caseSensitive) {
-  const qsizetype common = std::min(typed.size(), target.size());
-  qsizetype matched = 0;
-  while (matched < common) {
-    const QChar a = typed[matched];
-    const QChar b = target[matched];
-    if (a != b && (caseSensitive || a.toCaseFolded() != b.toCaseFolded())) break;
-    ++matched;
-  }
-  // Never half a surrogate pair on either side.
-  if (matched > 0 && target[matched - 1].isHighSurrogate()) --matched;
-  TypedMatch match{static_cast<int>(matched), 0};
-  if (matched < typed.size() && matched < target.size()) {
-    match.wrong = target[matched].isHighSurrogate() && matched + 1 < target.size() ? 2 : 1;
-  }
-  return match;
+// The UTF-16 units that characters code points of text take from from.
+int Units(const QString& text, int from, std::size_t characters) {
+  int at = from;
+  for (std::size_t i = 0; i < characters && at < text.size(); ++i)
+    at += text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+  return at - from;
 }
+
+}  // namespace
 
 TargetDisplay::TargetDisplay(QWidget* parent) : QLabel(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -132,6 +122,12 @@ void TargetDisplay::ShowMatch(int matched, int wrong) {
   matched_ = matched;
   wrong_ = wrong;
   update();
+}
+
+void TargetDisplay::ShowMatchedCharacters(std::size_t matched, std::size_t wrong) {
+  const QString shown = text();
+  const int matchedUnits = Units(shown, 0, matched);
+  ShowMatch(matchedUnits, Units(shown, matchedUnits, wrong));
 }
 
 void TargetDisplay::ShowWhole() {

@@ -10,14 +10,6 @@
 
 namespace dru::ui {
 
-// How far typed text matches a sentence, in UTF-16 units: the matching
-// beginning, and the wrong character after it (0 when none is wrong).
-struct TypedMatch {
-  int matched = 0;
-  int wrong = 0;
-};
-TypedMatch MatchTyped(const QString& typed, const QString& target, bool caseSensitive);
-
 // StaticTextTXD: shows the target record, wrapped at word boundaries (a
 // word longer than the line breaks where it must), in the direction of its
 // script, as many full lines as fit, its text level with the typed text
@@ -42,6 +34,8 @@ class TargetDisplay : public QLabel {
   // characters (of text()) in the "done" style, then wrong characters as
   // wrong. Both 0: no marks.
   void ShowMatch(int matched, int wrong);
+  // The same, counted in the sentence's characters (code points).
+  void ShowMatchedCharacters(std::size_t matched, std::size_t wrong);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

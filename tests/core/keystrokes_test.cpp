@@ -5,6 +5,7 @@
 
 #include "fake_view.h"
 #include "keys.h"
+#include "typed_match.h"
 
 namespace dru {
 namespace {
@@ -268,6 +269,57 @@ TEST_F(Keystrokes, NothingHappensWithoutFile) {
   EXPECT_EQ(view.target, "");
   EXPECT_EQ(drill.TypingSeconds(), 9);
   EXPECT_TRUE(view.cues.empty());
+}
+
+// The one rule for how far typed text matches, which the marks while
+// typing draw and Enter judges by: in the sentence's characters.
+TEST(TypedMatch, HowFarTypedTextMatchesInTheSentencesCharacters) {
+  using enum TextEncoding;
+  const std::string face = "\xF0\x9F\x98\x80";  // one character, four bytes
+  struct Case {
+    std::string typed;
+    std::string target;
+    TextEncoding encoding;
+    bool caseSensitive;
+    std::size_t matched;
+    std::size_t wrong;
+    bool whole;
+  };
+  const Case cases[] = {
+      {"Ab", "abc", Utf8, false, 2, 0, false},
+      {"Ab", "abc", Utf8, true, 0, 1, false},
+      {"Ax", "abc", Utf8, false, 1, 1, false},
+      {"x", face + "a", Utf8, true, 0, 1, false},
+      {face + "b", face + "a", Utf8, true, 1, 1, false},
+      {"abcd", "abc", Utf8, true, 3, 0, false},
+      {"aBc", "abc", Utf8, false, 3, 0, true},
+      // A composed "é" against "e" and a combining accent: both characters.
+      {"caf\xC3\xA9s", "cafe\xCC\x81s", Utf8, true, 6, 0, true},
+      {"caf", "cafe\xCC\x81s", Utf8, true, 3, 0, false},
+      {"cafes", "cafe\xCC\x81s", Utf8, true, 3, 2, false},
+      // Straße: "s" of the "ss" that ß folds to is no mistake yet.
+      {"STRAS",
+       "Stra\xC3\x9F"
+       "e",
+       Utf8, false, 4, 0, false},
+      {"STRASSE",
+       "Stra\xC3\x9F"
+       "e",
+       Utf8, false, 6, 0, true},
+      // Turkish: İ pairs with i, and I with ı.
+      {"istanbul", "\xC4\xB0stanbul", Utf8, false, 8, 0, true},
+      {"Istanbul", "\xC4\xB0stanbul", Utf8, false, 0, 1, false},
+      // Windows-1252 ignores the case of A to Z only: É is no é.
+      {"caf\xE9", "CAF\xC9", Windows1252, false, 3, 1, false},
+      {"cafe", "CAFE", Windows1252, false, 4, 0, true},
+  };
+  for (const Case& c : cases) {
+    const TypedMatch match =
+        MatchTyped(c.typed, c.target, MatchRuleFor(c.target, c.encoding, c.caseSensitive));
+    EXPECT_EQ(match.matched, c.matched) << c.typed << " / " << c.target;
+    EXPECT_EQ(match.wrong, c.wrong) << c.typed << " / " << c.target;
+    EXPECT_EQ(match.whole, c.whole) << c.typed << " / " << c.target;
+  }
 }
 
 }  // namespace

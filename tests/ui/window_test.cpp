@@ -544,19 +544,6 @@ class WindowTest : public QObject {
   }
 
   void marksWhileTypingShowHowFarTheTextMatches() {
-    using dru::ui::MatchTyped;
-    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two units
-    const std::tuple<QString, QString, bool, int, int> matches[] = {
-        {"Ab", "abc", false, 2, 0},           {"Ab", "abc", true, 0, 1},
-        {"Ax", "abc", false, 1, 1},           {"x", face + "a", true, 0, 2},
-        {face + "b", face + "a", true, 2, 1}, {"abcd", "abc", true, 3, 0},
-    };
-    for (const auto& [typed, target, caseSensitive, matched, wrong] : matches) {
-      const dru::ui::TypedMatch match = MatchTyped(typed, target, caseSensitive);
-      QCOMPARE(match.matched, matched);
-      QCOMPARE(match.wrong, wrong);
-    }
-
     Load("Hello world\r\n", "Hello world");
     auto* target = Child<QLabel>("StaticTextTXD");
     const dru::ui::MarkColours colours =
