@@ -1,0 +1,246 @@
+// The history file: where it is made, what is not dru's, and the schema
+// with its migrations.
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "history_store.h"
+#include "statement.h"
+
+namespace dru {
+namespace {
+
+using sql::Exec;
+using sql::Reason;
+using sql::Statement;
+
+// The schema, one step per version: step i takes a file from version i to
+// i + 1. A released step never changes; a new version adds a step.
+constexpr const char* kMigrations[] = {
+    R"sql(
+      CREATE TABLE files (
+        id INTEGER PRIMARY KEY,
+        path BLOB NOT NULL UNIQUE);
+      CREATE TABLE sentences (
+        id INTEGER PRIMARY KEY,
+        file INTEGER NOT NULL REFERENCES files(id),
+        key INTEGER NOT NULL,
+        text BLOB NOT NULL,
+        UNIQUE (file, key));
+      CREATE TABLE answers (
+        time INTEGER NOT NULL,
+        sentence INTEGER NOT NULL REFERENCES sentences(id),
+        correct INTEGER NOT NULL,
+        typing_ms INTEGER NOT NULL,
+        keys INTEGER NOT NULL,
+        mistakes INTEGER NOT NULL,
+        case_sensitive INTEGER NOT NULL);
+      CREATE INDEX answers_by_sentence ON answers (sentence, time);
+      CREATE TABLE sessions (
+        id INTEGER PRIMARY KEY,
+        file INTEGER NOT NULL REFERENCES files(id),
+        started INTEGER NOT NULL,
+        ended INTEGER,
+        drill_seconds INTEGER);
+    )sql",
+    // Totals kept as answers come, so that the Progress window reads them
+    // without going through every answer; rebuilt here from the answers.
+    R"sql(
+      ALTER TABLE sentences ADD COLUMN typed INTEGER NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN correct INTEGER NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN best_speed REAL NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN last_time INTEGER NOT NULL DEFAULT 0;
+      UPDATE sentences SET
+        typed = (SELECT count(*) FROM answers a WHERE a.sentence = sentences.id),
+        correct = (SELECT coalesce(sum(a.correct), 0) FROM answers a
+                   WHERE a.sentence = sentences.id),
+        best_speed = (SELECT coalesce(max(a.keys * 60000.0 / a.typing_ms), 0) FROM answers a
+                      WHERE a.sentence = sentences.id AND a.correct AND a.typing_ms > 0),
+        last_time = (SELECT coalesce(max(a.time), 0) FROM answers a
+                     WHERE a.sentence = sentences.id);
+      CREATE TABLE days (
+        file INTEGER NOT NULL REFERENCES files(id),
+        day TEXT NOT NULL,
+        answers INTEGER NOT NULL,
+        correct INTEGER NOT NULL,
+        typing_ms INTEGER NOT NULL,
+        best_speed REAL NOT NULL,
+        PRIMARY KEY (file, day)) WITHOUT ROWID;
+      INSERT INTO days
+        SELECT s.file, date(a.time / 1000, 'unixepoch', 'localtime'), count(*), sum(a.correct),
+               sum(a.typing_ms),
+               coalesce(max(CASE WHEN a.correct AND a.typing_ms > 0
+                            THEN a.keys * 60000.0 / a.typing_ms END), 0)
+        FROM answers a JOIN sentences s ON a.sentence = s.id
+        GROUP BY s.file, date(a.time / 1000, 'unixepoch', 'localtime');
+      CREATE INDEX answers_by_time ON answers (time);
+    )sql",
+    // The memory model's state of each sentence as of its last answer, and
+    // the user's speeds by sentence length that grade the answers; both
+    // rebuilt from the answers after this step.
+    R"sql(
+      ALTER TABLE sentences ADD COLUMN stability REAL NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN difficulty REAL NOT NULL DEFAULT 0;
+      CREATE TABLE speeds (
+        band INTEGER NOT NULL,
+        speed INTEGER NOT NULL,
+        answers INTEGER NOT NULL,
+        PRIMARY KEY (band, speed)) WITHOUT ROWID;
+      CREATE INDEX sentences_reviews ON sentences (file, key, last_time, stability);
+    )sql",
+};
+// The first version that keeps the memory model's state.
+constexpr int kReviewVersion = 3;
+static_assert(std::size(kMigrations) == HistoryStore::kSchemaVersion);
+
+// Makes each missing folder of path with mode 0700.
+void MakeFolders(const std::string& path) {
+  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+       slash = path.find('/', slash + 1)) {
+    const std::string folder = path.substr(0, slash);
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+      throw HistoryError("cannot make " + folder + ": " + std::strerror(errno));
+    }
+  }
+}
+
+sqlite3* OpenDatabase(const std::string& path, bool readOnly) {
+  sqlite3* db = nullptr;
+  const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  if (sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+    const std::string reason = Reason(db);
+    sqlite3_close(db);
+    throw HistoryError("cannot open " + path + ": " + reason);
+  }
+  sqlite3_busy_timeout(db, 1000);
+  return db;
+}
+
+// The schema version, or -1 when the file is no SQLite database.
+int UserVersion(sqlite3* db) {
+  sqlite3_stmt* statement = nullptr;
+  int result = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &statement, nullptr);
+  int version = -1;
+  if (result == SQLITE_OK && (result = sqlite3_step(statement)) == SQLITE_ROW) {
+    version = sqlite3_column_int(statement, 0);
+  }
+  sqlite3_finalize(statement);
+  if (result == SQLITE_NOTADB || result == SQLITE_CORRUPT) return -1;
+  if (version < 0) throw HistoryError(Reason(db));
+  return version;
+}
+
+enum class Ownership {
+  Ours,      // marked with dru's application id
+  Unmarked,  // new and empty, or written by a dru before the mark
+  Foreign,   // anything else
+};
+
+std::int64_t PragmaValue(sqlite3* db, const char* sql) {
+  Statement pragma(db, sql);
+  return pragma.Step() ? pragma.Integer(0) : 0;
+}
+
+Ownership OwnerOf(sqlite3* db) {
+  const std::int64_t id = PragmaValue(db, "PRAGMA application_id");
+  if (id == HistoryStore::kApplicationId) return Ownership::Ours;
+  if (id != 0) return Ownership::Foreign;
+  const std::int64_t objects = PragmaValue(db, "SELECT count(*) FROM sqlite_master");
+  if (objects == 0 && PragmaValue(db, "PRAGMA user_version") == 0) return Ownership::Unmarked;
+  // The tables every dru has made since the first.
+  const std::int64_t ours =
+      PragmaValue(db,
+                  "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                  "('files', 'sentences', 'answers', 'sessions')");
+  const bool earlierDru = ours == 4 && PragmaValue(db, "PRAGMA user_version") > 0;
+  return earlierDru ? Ownership::Unmarked : Ownership::Foreign;
+}
+
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char date[32];
+  std::strftime(date, sizeof date, "%Y%m%d-%H%M%S", &utc);
+  return date;
+}
+
+// Only the user reads the history: the file, and SQLite's journal files
+// after it, are made 0600.
+void CreatePrivately(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd < 0) throw HistoryError("cannot open " + path + ": " + std::strerror(errno));
+  close(fd);
+}
+}  // namespace
+
+std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
+  MakeFolders(path);
+  CreatePrivately(path);
+  sqlite3* db = OpenDatabase(path, false);
+  // A damaged file's journal may hold all that is left: SQLite must not
+  // remove it on closing before it is moved aside with the file.
+  int persistWal = 1;
+  sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
+  std::string movedAside;
+  int version = UserVersion(db);
+  persistWal = 0;
+  if (version >= 0) sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
+  if (version < 0) {
+    // Kept for whoever wants to rescue it, with its journal, whose pages
+    // may be all that is left; the drill starts a new history.
+    sqlite3_close(db);
+    movedAside = path + ".corrupt-" + Today();
+    if (std::rename(path.c_str(), movedAside.c_str()) != 0) {
+      throw HistoryError(path + " is damaged and cannot be moved aside: " + std::strerror(errno));
+    }
+    for (const char* journal : {"-wal", "-shm"})
+      std::rename((path + journal).c_str(), (movedAside + journal).c_str());
+    CreatePrivately(path);
+    db = OpenDatabase(path, false);
+    version = UserVersion(db);
+    if (version < 0) {
+      sqlite3_close(db);
+      throw HistoryError(path + " cannot be started anew");
+    }
+  }
+  // Another program's database at our path is not ours to change: not
+  // even its journal mode.
+  const Ownership owner = OwnerOf(db);
+  if (owner == Ownership::Foreign) {
+    sqlite3_close(db);
+    throw HistoryError(path +
+                       " is another program's database; dru left it as it is and keeps no "
+                       "history until it is moved away");
+  }
+  if (version > kSchemaVersion) {
+    sqlite3_close(db);
+    return std::unique_ptr<HistoryStore>(new HistoryStore(OpenDatabase(path, true), true, ""));
+  }
+  auto store = std::unique_ptr<HistoryStore>(new HistoryStore(db, false, movedAside));
+  Exec(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+  if (version < kSchemaVersion || owner != Ownership::Ours) {
+    Exec(db, "BEGIN IMMEDIATE");
+    try {
+      for (int step = version; step < kSchemaVersion; ++step)
+        Exec(db, kMigrations[step]);
+      if (version > 0 && version < kReviewVersion) store->ReplayAnswers();
+      Exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+      Exec(db, ("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
+      Exec(db, "COMMIT");
+    } catch (const HistoryError&) {
+      sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+      throw;
+    }
+  }
+  store->LoadSpeeds();
+  return store;
+}
+
+}  // namespace dru
