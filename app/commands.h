@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "drill.h"
-#include "open_file.h"
+#include "app/open_file.h"
+#include "core/drill/drill.h"
 
 namespace dru {
 

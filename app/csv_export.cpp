@@ -1,8 +1,8 @@
 // Exports as CSV: fields a spreadsheet reads as text, and never over a file
 // that dru uses.
-#include "csv_export.h"
+#include "app/csv_export.h"
 
-#include "file_stamp.h"
+#include "core/file/file_stamp.h"
 
 namespace dru {
 

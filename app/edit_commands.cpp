@@ -1,5 +1,5 @@
 // The Edit, Options and Help menus.
-#include "commands.h"
+#include "app/commands.h"
 
 namespace dru {
 

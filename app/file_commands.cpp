@@ -2,9 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "commands.h"
-#include "display_texts.h"
-#include "io_error.h"
+#include "app/commands.h"
+#include "core/file/io_error.h"
+#include "core/text/display_texts.h"
 
 namespace dru {
 

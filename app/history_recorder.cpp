@@ -1,7 +1,7 @@
 // Answers into the history, and the history's faults out of the drill's way.
-#include "history_recorder.h"
+#include "app/history_recorder.h"
 
-#include "history_backup.h"
+#include "history/history_backup.h"
 
 #include <algorithm>
 #include <cmath>

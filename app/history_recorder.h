@@ -6,9 +6,9 @@
 #include <thread>
 #include <vector>
 
-#include "commands.h"
-#include "drill.h"
-#include "history_store.h"
+#include "app/commands.h"
+#include "core/drill/drill.h"
+#include "history/history_store.h"
 
 namespace dru {
 

@@ -1,4 +1,4 @@
-#include "ini_file.h"
+#include "app/ini_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <system_error>
 
-#include "cp1252_case.h"
+#include "core/text/cp1252_case.h"
 
 namespace dru {
 namespace {

@@ -1,5 +1,5 @@
 // A local socket between a second start and the running dru.
-#include "instance_channel.h"
+#include "app/instance_channel.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "lifecycle.h"
+#include "app/lifecycle.h"
 
 #include <unistd.h>
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "commands.h"
-#include "drill.h"
-#include "settings.h"
+#include "app/commands.h"
+#include "app/settings.h"
+#include "core/drill/drill.h"
 
 namespace dru {
 

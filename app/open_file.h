@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "file_stamp.h"
-#include "sentence_file.h"
+#include "core/file/file_stamp.h"
+#include "core/file/sentence_file.h"
 
 namespace dru {
 

@@ -1,12 +1,12 @@
 // dru.ini: each key of the settings named once, for reading and writing.
-#include "settings.h"
+#include "app/settings.h"
 
 #include <climits>
 #include <string_view>
 
-#include "ini_file.h"
-#include "io_error.h"
-#include "safe_file_writer.h"
+#include "app/ini_file.h"
+#include "core/file/io_error.h"
+#include "core/file/safe_file_writer.h"
 
 namespace dru {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "drill_snapshot.h"
-#include "open_file.h"
+#include "app/open_file.h"
+#include "core/drill/drill_snapshot.h"
 
 namespace dru {
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "bench_history.h"
-#include "fake_view.h"
-#include "history_backup.h"
-#include "history_store.h"
+#include "bench/bench_history.h"
+#include "history/history_backup.h"
+#include "history/history_store.h"
+#include "tests/support/fake_view.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "bench_history.h"
-#include "history_store.h"
+#include "bench/bench_history.h"
+#include "history/history_store.h"
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--large") {

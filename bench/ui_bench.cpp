@@ -13,10 +13,10 @@
 #include <fstream>
 #include <vector>
 
-#include "bench_history.h"
-#include "cue_player.h"
-#include "history_store.h"
-#include "main_window.h"
+#include "bench/bench_history.h"
+#include "history/history_store.h"
+#include "ui/platform/cue_player.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

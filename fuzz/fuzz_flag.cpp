@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ini_file.h"
+#include "app/ini_file.h"
 
 namespace {
 

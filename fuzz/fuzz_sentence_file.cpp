@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "fake_view.h"
-#include "io_error.h"
+#include "core/file/io_error.h"
+#include "tests/support/fake_view.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Daily copies of the history, through SQLite's online backup.
-#include "history_backup.h"
+#include "history/history_backup.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "history_store.h"
+#include "history/history_store.h"
 
 namespace dru {
 namespace {

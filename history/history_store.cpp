@@ -1,5 +1,5 @@
 // Every statement on the history: answers in, totals and reviews out.
-#include "history_store.h"
+#include "history/history_store.h"
 
 #include <sqlite3.h>
 
@@ -12,7 +12,7 @@
 #include <ctime>
 #include <unordered_map>
 
-#include "statement.h"
+#include "history/statement.h"
 
 namespace dru {
 namespace {

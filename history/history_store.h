@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "answer_grade.h"
-#include "review_model.h"
-#include "sentence_key.h"
+#include "core/review/answer_grade.h"
+#include "core/review/review_model.h"
+#include "core/text/sentence_key.h"
 
 struct sqlite3;
 

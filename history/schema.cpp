@@ -10,8 +10,8 @@
 #include <cstring>
 #include <ctime>
 
-#include "history_store.h"
-#include "statement.h"
+#include "history/history_store.h"
+#include "history/statement.h"
 
 namespace dru {
 namespace {

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 # Formatting first: it takes a second and names the file at fault.
 find core history app ui tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+sh scripts/check-layers.sh
 cmake --preset ci
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
-#include "cue_player.h"
-#include "main_window.h"
-#include "quit_signals.h"
-#include "titles.h"
-#include "version.h"
-#include "x11_activator.h"
+#include "core/version.h"
+#include "ui/platform/cue_player.h"
+#include "ui/platform/quit_signals.h"
+#include "ui/platform/x11_activator.h"
+#include "ui/window/main_window.h"
+#include "ui/window/titles.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "commands.h"
-#include "fake_view.h"
-#include "temp_dir.h"
+#include "app/commands.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/temp_dir.h"
 
 namespace dru {
 namespace {

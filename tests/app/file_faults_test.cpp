@@ -10,13 +10,13 @@
 #include <filesystem>
 #include <thread>
 
-#include "commands.h"
-#include "csv_export.h"
-#include "fake_view.h"
-#include "io_error.h"
-#include "lifecycle.h"
-#include "temp_dir.h"
-#include "unprivileged.h"
+#include "app/commands.h"
+#include "app/csv_export.h"
+#include "app/lifecycle.h"
+#include "core/file/io_error.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace dru {
 namespace {

@@ -1,5 +1,5 @@
 // Answers go into a real history; a history that fails leaves the drill be.
-#include "history_recorder.h"
+#include "app/history_recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 
 #include <filesystem>
 
-#include "fake_view.h"
-#include "keys.h"
-#include "lifecycle.h"
-#include "temp_dir.h"
-#include "unprivileged.h"
+#include "app/lifecycle.h"
+#include "core/drill/keys.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace dru {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ini_file.h"
+#include "app/ini_file.h"
 
 namespace dru {
 namespace {

@@ -10,13 +10,13 @@
 #include <filesystem>
 #include <thread>
 
-#include "fake_view.h"
-#include "instance_channel.h"
-#include "io_error.h"
-#include "lifecycle.h"
-#include "single_instance.h"
-#include "temp_dir.h"
-#include "unprivileged.h"
+#include "app/instance_channel.h"
+#include "app/lifecycle.h"
+#include "app/single_instance.h"
+#include "core/file/io_error.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace dru {
 namespace {

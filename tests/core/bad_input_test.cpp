@@ -1,8 +1,8 @@
 // Files that are not what a sentence file should be load without harm.
 #include <gtest/gtest.h>
 
-#include "fake_view.h"
-#include "temp_dir.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/temp_dir.h"
 
 namespace dru {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake_view.h"
+#include "tests/support/fake_view.h"
 
 namespace dru {
 namespace {

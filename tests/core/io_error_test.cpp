@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "io_error.h"
+#include "core/file/io_error.h"
 
 namespace dru {
 namespace {

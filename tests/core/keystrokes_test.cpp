@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "fake_view.h"
-#include "keys.h"
-#include "typed_match.h"
+#include "core/drill/keys.h"
+#include "core/text/typed_match.h"
+#include "tests/support/fake_view.h"
 
 namespace dru {
 namespace {

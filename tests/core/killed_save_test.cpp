@@ -13,11 +13,11 @@
 #include <filesystem>
 #include <thread>
 
-#include "io_error.h"
-#include "safe_file_writer.h"
-#include "sentence_file.h"
-#include "temp_dir.h"
-#include "unprivileged.h"
+#include "core/file/io_error.h"
+#include "core/file/safe_file_writer.h"
+#include "core/file/sentence_file.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace dru {
 namespace {

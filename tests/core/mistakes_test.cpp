@@ -1,4 +1,4 @@
-#include "mistakes.h"
+#include "core/text/mistakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "fake_view.h"
-#include "keys.h"
-#include "sentence_key.h"
+#include "core/drill/keys.h"
+#include "core/text/sentence_key.h"
+#include "tests/support/fake_view.h"
 
 namespace dru {
 namespace {

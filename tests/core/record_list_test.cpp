@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "cp1252_case.h"
-#include "record_list.h"
+#include "core/file/record_list.h"
+#include "core/text/cp1252_case.h"
 
 namespace dru {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <filesystem>
 
-#include "fake_view.h"
-#include "io_error.h"
-#include "safe_file_writer.h"
-#include "temp_dir.h"
-#include "unprivileged.h"
+#include "core/file/io_error.h"
+#include "core/file/safe_file_writer.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace dru {
 namespace {

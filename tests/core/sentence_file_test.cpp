@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "fake_view.h"
-#include "io_error.h"
-#include "temp_dir.h"
+#include "core/file/io_error.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/temp_dir.h"
 
 namespace dru {
 namespace {

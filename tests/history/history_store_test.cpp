@@ -1,5 +1,5 @@
 // The history on real SQLite files in temporary folders.
-#include "history_store.h"
+#include "history/history_store.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <tuple>
 
-#include "history_backup.h"
-#include "temp_dir.h"
-#include "unprivileged.h"
+#include "history/history_backup.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace dru {
 namespace {

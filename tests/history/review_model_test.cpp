@@ -2,8 +2,8 @@
 // and default parameters, and grades from typing speeds.
 #include <gtest/gtest.h>
 
-#include "answer_grade.h"
-#include "review_model.h"
+#include "core/review/answer_grade.h"
+#include "core/review/review_model.h"
 
 namespace dru {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "display_texts.h"
-#include "drill.h"
+#include "core/drill/drill.h"
+#include "core/text/display_texts.h"
 
 namespace dru::testing {
 

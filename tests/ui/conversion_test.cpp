@@ -1,8 +1,8 @@
 // The Windows-1252 codec and the translation of Qt key events.
 #include <QTest>
 
-#include "cp1252_codec.h"
-#include "key_translation.h"
+#include "ui/drill/key_translation.h"
+#include "ui/platform/cp1252_codec.h"
 
 using dru::ui::FromQString;
 using dru::ui::ToQString;

@@ -20,15 +20,15 @@
 #include <QTimer>
 #include <functional>
 
-#include "about_box.h"
-#include "cue_player.h"
-#include "main_window.h"
-#include "mistake_text.h"
-#include "progress_window.h"
-#include "target_display.h"
-#include "temp_dir.h"
-#include "titles.h"
-#include "version.h"
+#include "core/version.h"
+#include "tests/support/temp_dir.h"
+#include "ui/drill/mistake_text.h"
+#include "ui/drill/target_display.h"
+#include "ui/platform/cue_player.h"
+#include "ui/progress/progress_window.h"
+#include "ui/window/about_box.h"
+#include "ui/window/main_window.h"
+#include "ui/window/titles.h"
 
 using dru::Answer;
 using dru::MessageKind;

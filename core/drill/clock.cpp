@@ -1,0 +1,34 @@
+#include "core/drill/clock.h"
+
+#include <ctime>
+
+namespace dru {
+
+TimeOfDay SystemClock::NowUtc() const {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  const long long secondOfDay = static_cast<long long>(now.tv_sec) % 86400;
+  return TimeOfDay{
+      static_cast<unsigned>(secondOfDay / 3600), static_cast<unsigned>(secondOfDay / 60 % 60),
+      static_cast<unsigned>(secondOfDay % 60), static_cast<unsigned>(now.tv_nsec / 1000000)};
+}
+
+namespace {
+
+std::int64_t Milliseconds(clockid_t clock) {
+  timespec now{};
+  clock_gettime(clock, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+}  // namespace
+
+std::int64_t SystemClock::UtcMilliseconds() const {
+  return Milliseconds(CLOCK_REALTIME);
+}
+
+std::int64_t SystemClock::SteadyMilliseconds() const {
+  return Milliseconds(CLOCK_MONOTONIC);
+}
+
+}  // namespace dru

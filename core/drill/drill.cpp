@@ -1,0 +1,363 @@
+// The open file's lists and marks, and choosing the next target.
+#include "core/drill/drill.h"
+
+#include <cstdint>
+#include <future>
+
+#include "core/text/display_texts.h"
+#include "core/text/sentence_key.h"
+
+namespace dru {
+
+DrillSnapshot Drill::Snapshot() const {
+  DrillSnapshot snapshot;
+  snapshot.target = state_.Target;
+  snapshot.encoding = state_.Encoding;
+  snapshot.inputEnabled = state_.InputEnabled;
+  snapshot.currentSpeed = state_.CurrentSpeed;
+  snapshot.bestSpeed = state_.BestSpeed;
+  snapshot.counts = state_.ShownCounts;
+  snapshot.hours = state_.Hours;
+  snapshot.minutes = state_.Minutes;
+  snapshot.seconds = state_.Seconds;
+  snapshot.options = state_.Options;
+  snapshot.reviewCounts = state_.ShownReviewCounts;
+  snapshot.reviewUnavailable = state_.ReviewUnavailable;
+  if (!undo_.empty()) snapshot.undoCommand = undo_.back().command;
+  snapshot.spoken = state_.Spoken;
+  snapshot.spokenCount = state_.SpokenCount;
+  return snapshot;
+}
+
+void Drill::Refresh() {
+  if (Reviewing()) CountReviews();
+  view_.Show(Snapshot());
+}
+
+void Drill::CountReviews() {
+  state_.ShownReviewCounts.reset();
+  if (Reviewing() && !state_.NoFileOpen) {
+    state_.ShownReviewCounts = reviewOrder_.Count(state_.FileLines, clock_.UtcMilliseconds());
+  }
+}
+
+void Drill::ResetForStartUp() {
+  state_.Modified = false;
+  state_.RecordCount = 0;
+  state_.Hours = state_.Minutes = state_.Seconds = 0;
+  state_.NoPrevious = true;
+  state_.NoFileOpen = true;
+  FreeLists();
+  view_.ClearInput();
+  Refresh();
+}
+
+void Drill::SetOptions(const DrillOptions& options) {
+  state_.Options = options;
+  state_.ReviewWanted = options.reviewDue;
+  if (!state_.ReviewUnavailable.empty()) state_.Options.reviewDue = false;
+  Refresh();
+}
+
+void Drill::SetReviews(SentenceReviews reviews) {
+  reviewOrder_.Load(state_.FileLines, std::move(reviews));
+  Refresh();
+}
+
+void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
+  std::future<SentenceReviews> reviews = std::async(std::launch::async, read);
+  reviewOrder_.PrepareLines(state_.FileLines);
+  reviewOrder_.AttachReviews(reviews.get());
+  Refresh();
+}
+
+void Drill::UpdateReview(std::int64_t key, const SentenceReview& review) {
+  reviewOrder_.Update(key, review);
+}
+
+void Drill::SetReviewUnavailable(std::string reason) {
+  state_.ReviewUnavailable = std::move(reason);
+  if (!state_.ReviewUnavailable.empty()) {
+    state_.Options.reviewDue = false;
+    reviewOrder_.Clear();
+    state_.ShownReviewCounts.reset();
+  }
+  Refresh();
+}
+
+void Drill::SetOption(Option option, bool on) {
+  DrillOptions& options = state_.Options;
+  switch (option) {
+    case Option::SoundEffect:
+      options.soundEffect = on;
+      break;
+    case Option::CaseSensitive:
+      options.caseSensitive = on;
+      break;
+    case Option::ShowMistakes:
+      options.showMistakes = on;
+      if (!on) view_.ClearStatus();
+      break;
+    case Option::ReviewDue:
+      options.reviewDue = on && state_.ReviewUnavailable.empty();
+      state_.ReviewWanted = options.reviewDue;
+      if (!options.reviewDue) reviewOrder_.Clear();
+      CountReviews();
+      break;
+    case Option::MarkWhileTyping:
+      options.markWhileTyping = on;
+      break;
+  }
+  Say(OptionLine(option, on));
+  Refresh();
+}
+
+void Drill::InstallFile(SentenceFile& file) {
+  state_.RecordCount = static_cast<std::int32_t>(file.records);
+  state_.ShownCounts = RecordCounts{file.records, file.marked};
+  state_.Modified = false;
+  state_.NoFileOpen = false;
+  TakeLines(file);
+}
+
+void Drill::TakeLines(SentenceFile& file) {
+  ForgetUndo();
+  view_.ClearStatus();
+  state_.Encoding = file.format.encoding;
+  state_.FileLines = std::move(file.fileLines);
+  state_.UnmarkedList = std::move(file.unmarkedList);
+  Refresh();
+}
+
+void Drill::CloseFile() {
+  ForgetUndo();
+  view_.ClearStatus();
+  state_.InputEnabled = false;
+  FreeLists();
+  state_.Target.clear();
+  state_.CurrentSpeed = 0;
+  state_.NoFileOpen = true;
+  state_.Modified = false;
+  state_.ShownCounts.reset();
+  Say(kNoFileText);
+  Refresh();
+}
+
+void Drill::FreeLists() noexcept {
+  state_.FileLines.Clear();
+  state_.UnmarkedList.Clear();
+  reviewOrder_.Clear();
+  state_.ShownReviewCounts.reset();
+}
+
+void Drill::Saved() {
+  state_.Modified = false;
+  ForgetUndo();
+  Refresh();
+}
+
+void Drill::ShowCounts() {
+  const auto pooled = static_cast<std::int64_t>(state_.UnmarkedList.Count());
+  state_.ShownCounts = RecordCounts{state_.RecordCount, state_.RecordCount - pooled};
+}
+
+bool Drill::MarkReady() {
+  if (state_.NoFileOpen) return true;
+  state_.NoPrevious = true;
+  Play(Cue::Menu);
+  if (state_.UnmarkedList.Count() == 1) return false;
+  MarkRecord(state_.Target);
+  view_.ClearInput();
+  state_.PreviousStr = std::move(state_.Target);
+  state_.CurrentSpeed = 0;
+  state_.Modified = true;
+  ShowCounts();
+  PutSentence(PickNext());
+  Say("Marked. " + MarkedLine(*state_.ShownCounts) + " Next: " + SpokenSentence());
+  Refresh();
+  return true;
+}
+
+void Drill::ClearAllMarks(std::string_view command) {
+  UndoStep step;
+  step.command = command;
+  step.cleared = true;
+  step.recordCount = state_.RecordCount;
+
+  RecordList& lines = state_.FileLines;
+  RecordList& pool = state_.UnmarkedList;
+  // The pool holds the lines' own records in file order, so a line is in
+  // it when the next pool entry shares its bytes.
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    const std::string_view line = lines.Get(i);
+    bool pooled = false;
+    if (!line.empty() && next < pool.Count() && pool.Get(next).data() == line.data()) {
+      pooled = true;
+      ++next;
+    }
+    if (IsMarked(line) || (!pooled && !line.empty())) {
+      step.changedLines.push_back(ChangedLine(i, IsMarked(line), pooled));
+    }
+  }
+  undo_.push_back(std::move(step));
+
+  pool.Clear();
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    const std::string_view line = lines.Get(i);
+    if (IsMarked(line)) lines.Put(i, line.substr(1));
+    if (!lines.At(i).Empty()) pool.Add(lines.At(i));
+  }
+  const auto records = static_cast<std::int64_t>(state_.UnmarkedList.Count());
+  state_.ShownCounts = RecordCounts{records, 0};
+  state_.RecordCount = static_cast<std::int32_t>(records);
+  state_.Modified = true;
+  Say("All marks cleared. " + MarkedLine(*state_.ShownCounts));
+  Refresh();
+}
+
+void Drill::MarkRecord(std::string_view target) {
+  // The record on screen itself first; one that differs only in letter
+  // case only when the exact one is gone.
+  const TextEncoding encoding = state_.Encoding;
+  auto find = [&](const RecordList& list) {
+    const std::ptrdiff_t exact = list.Find(target);
+    return exact >= 0 ? exact : list.IndexOf(target, encoding);
+  };
+  const std::ptrdiff_t pooled = find(state_.UnmarkedList);
+  if (pooled < 0) return;
+  // The line whose record that is: pool entries share their line's bytes.
+  const char* const bytes = state_.UnmarkedList.Get(static_cast<std::size_t>(pooled)).data();
+  std::ptrdiff_t line = -1;
+  for (std::size_t i = 0; i < state_.FileLines.Count() && line < 0; ++i) {
+    if (state_.FileLines.Get(i).data() == bytes) line = static_cast<std::ptrdiff_t>(i);
+  }
+  if (line < 0) line = find(state_.FileLines);
+  if (line < 0) return;
+  const auto index = static_cast<std::size_t>(line);
+  UndoStep step;
+  step.command = "Mark Ready";
+  step.line = index;
+  step.oldLine = state_.FileLines.At(index);
+  step.pooled = static_cast<std::size_t>(pooled);
+  step.record = state_.UnmarkedList.At(step.pooled);
+  std::string markedLine;
+  markedLine.reserve(state_.FileLines.At(index).Size() + 1);
+  markedLine += kMark;
+  markedLine += state_.FileLines.Get(index);
+  state_.FileLines.Put(index, markedLine);
+  state_.UnmarkedList.Delete(step.pooled);
+  undo_.push_back(std::move(step));
+  state_.Modified = true;
+  Refresh();
+}
+
+bool Drill::Undo() {
+  if (undo_.empty()) return false;
+  UndoStep step = std::move(undo_.back());
+  undo_.pop_back();
+  if (step.cleared) {
+    UndoClearing(step);
+  } else {
+    state_.FileLines.Put(step.line, step.oldLine);
+    state_.UnmarkedList.Insert(step.pooled, step.record);
+  }
+  ShowCounts();
+  state_.Modified = true;
+  Say("Undone. " + MarkedLine(*state_.ShownCounts));
+  Refresh();
+  return true;
+}
+
+void Drill::UndoClearing(const UndoStep& step) {
+  RecordList& lines = state_.FileLines;
+  RecordList& pool = state_.UnmarkedList;
+  pool.Clear();
+  std::size_t changed = 0;
+  std::string marked;
+  for (std::size_t i = 0; i < lines.Count(); ++i) {
+    bool pooled = !lines.At(i).Empty();
+    if (changed < step.changedLines.size() && step.changedLines[changed] >> 2 == i) {
+      const std::uint64_t entry = step.changedLines[changed++];
+      if ((entry & 2u) != 0) {
+        marked.assign(1, kMark);
+        marked += lines.Get(i);
+        lines.Put(i, marked);
+      }
+      pooled = (entry & 1u) != 0;
+    }
+    if (pooled) pool.Add(lines.At(i));
+  }
+  state_.RecordCount = step.recordCount;
+}
+
+std::size_t Drill::RandomIndex(std::size_t count) const {
+  // Reseeded from the millisecond clock before every draw, then advanced once.
+  const TimeOfDay now = clock_.NowUtc();
+  std::uint32_t seed = ((now.hour * 60u + now.minute) * 60u + now.second) * 1000u + now.millisecond;
+  seed = seed * 134775813u + 1u;
+  return static_cast<std::size_t>(
+      (static_cast<std::uint64_t>(count) * static_cast<std::uint64_t>(seed)) >> 32);
+}
+
+std::string Drill::GetRandomStr(const RecordList& list) const {
+  if (state_.NoFileOpen || list.Count() == 0) return {};
+  return std::string(list.Get(RandomIndex(list.Count())));
+}
+
+std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
+  if (Reviewing() && !state_.NoFileOpen) {
+    const std::optional<std::size_t> line =
+        reviewOrder_.Pick(state_.FileLines, clock_.UtcMilliseconds(), lastKey,
+                          [this](std::size_t count) { return RandomIndex(count); });
+    if (line) return std::string(state_.FileLines.Get(*line));
+  }
+  return GetRandomStr(state_.UnmarkedList);
+}
+
+void Drill::ShowNextSentence() {
+  ShowSentence(PickNext());
+}
+
+void Drill::ShowSentence(std::string_view text) {
+  PutSentence(text);
+  Refresh();
+}
+
+void Drill::PutSentence(std::string_view text) {
+  state_.Target = text;
+  Say(SpokenSentence());
+}
+
+std::string Drill::SpokenSentence() const {
+  // Nobody listens to a whole huge record; its start is enough.
+  constexpr std::size_t kMostCharacters = 1000;
+  const Span span = QuotedSpan(state_.Target, 0, state_.Encoding, kMostCharacters);
+  return state_.Target.substr(0, span.size) + (span.cutAfter ? "..." : "");
+}
+
+void Drill::Say(std::string_view words) {
+  state_.Spoken = words;
+  ++state_.SpokenCount;
+}
+
+void Drill::StartFile() {
+  state_.InputEnabled = true;
+  state_.NoPrevious = true;
+  view_.ClearInput();
+  ShowNextSentence();
+}
+
+void Drill::RestorePrevious() {
+  if (state_.NoFileOpen || state_.NoPrevious) return;
+  if (state_.Target == state_.PreviousStr) return;
+  view_.ClearInput();
+  ShowSentence(state_.PreviousStr);
+  Play(Cue::Restore);
+}
+
+void Drill::Play(Cue cue) {
+  if (state_.Options.soundEffect) view_.PlayCue(cue);
+}
+
+}  // namespace dru

@@ -1,0 +1,181 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/drill/clock.h"
+#include "core/drill/cue.h"
+#include "core/drill/drill_snapshot.h"
+#include "core/drill/drill_state.h"
+#include "core/drill/drill_view.h"
+#include "core/file/sentence_file.h"
+#include "core/review/review_order.h"
+
+namespace dru {
+
+// One judged Enter, for whoever keeps a history of answers.
+struct DrillAnswer {
+  std::string_view sentence;  // as it was shown
+  bool correct = false;
+  std::int64_t typingMs = 0;  // from the first key to Enter
+  std::int64_t keys = 0;      // characters typed
+  std::int64_t mistakes = 0;  // -1: too long or too unlike to count
+  bool caseSensitive = true;
+};
+
+// The drill: the open file's lists and marks, the sentence on display,
+// the options, speeds and clock. It alone changes its state, through the
+// operations below, and shows each change through the view.
+class Drill {
+ public:
+  Drill(DrillView& view, const Clock& clock) : view_(view), clock_(clock) {}
+
+  // What the drill holds.
+  bool HasOpenFile() const noexcept { return !state_.NoFileOpen; }
+  bool HasPrevious() const noexcept { return !state_.NoPrevious; }
+  bool Modified() const noexcept { return state_.Modified; }
+  const DrillOptions& Options() const noexcept { return state_.Options; }
+  // The options as the user chose them, to be remembered: ReviewDue stays
+  // chosen while a missing history keeps it off.
+  DrillOptions ChosenOptions() const noexcept {
+    DrillOptions options = state_.Options;
+    options.reviewDue = state_.ReviewWanted;
+    return options;
+  }
+  TextEncoding Encoding() const noexcept { return state_.Encoding; }
+  const std::string& Target() const noexcept { return state_.Target; }
+  const std::string& PreviousSentence() const noexcept { return state_.PreviousStr; }
+  const RecordList& FileLines() const noexcept { return state_.FileLines; }
+  const RecordList& UnmarkedList() const noexcept { return state_.UnmarkedList; }
+  std::int32_t RecordCount() const noexcept { return state_.RecordCount; }
+  std::int32_t TypingSeconds() const noexcept { return state_.TypingSeconds; }
+  std::int64_t BestSpeed() const noexcept { return state_.BestSpeed; }
+  DrillSnapshot Snapshot() const;
+
+  // The state of a fresh start: no file, no previous record, clock at zero,
+  // nothing typed.
+  void ResetForStartUp();
+  // The options as the settings give them; no cue.
+  void SetOptions(const DrillOptions& options);
+  // One option switched by its menu item; switching Show Mistakes off
+  // clears the status line.
+  void SetOption(Option option, bool on);
+
+  // Makes the lines of a file that was read the open file: its lists, the
+  // record count, the information line, and the flags of an unchanged open
+  // file. The format and stamp stay in file for the caller.
+  void InstallFile(SentenceFile& file);
+  // Takes only the lines of a file that is not opened, so that a following
+  // Close saves them under its name.
+  void TakeLines(SentenceFile& file);
+  // Back to "no file": lists, target, current speed, information line and
+  // flags; the input box is disabled with its text kept.
+  void CloseFile();
+  void FreeLists() noexcept;
+  // The lists were written to the file: nothing is unsaved or undoable.
+  void Saved();
+
+  // Mark Ready: marks the sentence on display and shows the next one. With
+  // only that sentence left unmarked nothing is marked and it returns
+  // false; the caller may then start over with ClearAllMarks.
+  bool MarkReady();
+  // Marks the first unmarked record equal to target, or, when none is,
+  // the first equal to it with letter case ignored.
+  void MarkRecord(std::string_view target);
+  // Both remember how to undo themselves, under the command's name.
+  void ClearAllMarks(std::string_view command = "Clear All Marks");
+  // Undoes the newest mark or clearing since the file was loaded or saved:
+  // the lines, the pool, the count and the information line come back, and
+  // Modified is set. False when there is nothing to undo.
+  bool Undo();
+
+  // Picking: a random record of list, or "" when no file is open.
+  std::string GetRandomStr(const RecordList& list) const;
+  // Shows a sentence picked from the pool.
+  void ShowNextSentence();
+
+  // Review order. The open file's sentences as the history knows them;
+  // switching ReviewDue on needs them.
+  void SetReviews(SentenceReviews reviews);
+  // The same, with the reviews read by read on another thread while the
+  // drill works out the keys of its lines; read's exception is rethrown.
+  void SetReviews(const std::function<SentenceReviews()>& read);
+  // One sentence's state after its answer was kept.
+  void UpdateReview(std::int64_t key, const SentenceReview& review);
+  // There is no history to review by: ReviewDue goes off and cannot be
+  // switched on; reason says why. "" makes it possible again.
+  void SetReviewUnavailable(std::string reason);
+  // Shows text as the sentence to type.
+  void ShowSentence(std::string_view text);
+  // A file was opened: the first sentence, in an empty input box that takes
+  // keys, with nothing to restore.
+  void StartFile();
+  // Brings back the sentence shown before the current one, once, unless
+  // Mark Ready or Open blocked it (GetPreviousStr).
+  void RestorePrevious();
+
+  // Keystrokes of the input box and the one-second tick.
+  // keyChar is the character typed: a byte in a Windows-1252 file, a code
+  // point in a UTF-8 file.
+  void OnKeyPress(char32_t keyChar);
+  void OnKeyDown(std::uint16_t virtualKey);
+  void Tick();
+
+  // Plays a cue while sound effects are on.
+  void Play(Cue cue);
+
+  // Called after each Enter is judged and shown.
+  void SetAnswerListener(std::function<void(const DrillAnswer&)> listener) {
+    onAnswer_ = std::move(listener);
+  }
+
+ private:
+  void CompleteRecord();
+  // The next sentence: in review order while ReviewDue is on, else at
+  // random. lastKey: the sentence just answered.
+  std::string PickNext(std::optional<std::int64_t> lastKey = std::nullopt);
+  std::size_t RandomIndex(std::size_t count) const;
+  bool Reviewing() const noexcept { return state_.Options.reviewDue && reviewOrder_.Loaded(); }
+  void CountReviews();
+  // Puts text on display and has a screen reader say it; the caller shows.
+  void PutSentence(std::string_view text);
+  void Say(std::string_view words);
+  // The sentence on display as a screen reader says it.
+  std::string SpokenSentence() const;
+  void ShowCounts();
+  void Refresh();
+  void ForgetUndo() noexcept { undo_.clear(); }
+
+  // How to take back one Mark Ready or Clear All Marks.
+  struct UndoStep {
+    std::string command;
+    // A mark: the line as it was, and where its record left the pool.
+    std::size_t line = 0;
+    Record oldLine;
+    std::size_t pooled = 0;
+    Record record;
+    // A clearing: only the lines it changed or that were out of the pool,
+    // in file order, so that its cost follows the marks, not the file.
+    bool cleared = false;
+    std::vector<std::uint64_t> changedLines;  // ChangedLine() values
+    std::int32_t recordCount = 0;
+  };
+  // A line of a clearing: its index, whether the clearing took a mark off
+  // it, and whether it was in the pool before.
+  static std::uint64_t ChangedLine(std::size_t line, bool unmarked, bool pooled) noexcept {
+    return static_cast<std::uint64_t>(line) << 2 | (unmarked ? 2u : 0u) | (pooled ? 1u : 0u);
+  }
+  void UndoClearing(const UndoStep& step);
+  std::vector<UndoStep> undo_;
+  ReviewOrder reviewOrder_;
+
+  DrillView& view_;
+  const Clock& clock_;
+  DrillState state_;
+  std::function<void(const DrillAnswer&)> onAnswer_;
+};
+
+}  // namespace dru

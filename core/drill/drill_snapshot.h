@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/text/text_encoding.h"
+
+namespace dru {
+
+// The switches of the Options menu.
+struct DrillOptions {
+  bool soundEffect = true;    // cues are played
+  bool caseSensitive = true;  // typed text must match letter case too
+  bool showMistakes = true;   // a wrong Enter shows what was wrong
+  // Sentences come in the order of review that the history gives, instead
+  // of at random.
+  bool reviewDue = false;
+  // The sentence shows how much of it the typed text matches.
+  bool markWhileTyping = false;
+  friend bool operator==(const DrillOptions&, const DrillOptions&) = default;
+};
+
+enum class Option { SoundEffect, CaseSensitive, ShowMistakes, ReviewDue, MarkWhileTyping };
+
+// How many unmarked sentences are due for review, and how many were never
+// answered.
+struct ReviewCounts {
+  std::int64_t due = 0;
+  std::int64_t fresh = 0;
+  friend bool operator==(const ReviewCounts&, const ReviewCounts&) = default;
+};
+
+// How many records the information line counts.
+struct RecordCounts {
+  std::int64_t records = 0;
+  std::int64_t marked = 0;
+  friend bool operator==(const RecordCounts&, const RecordCounts&) = default;
+};
+
+// Everything the window shows of the drill, as one value: the view draws
+// each display from it and keeps nothing of its own but the typed text.
+// The views into the drill's text stay valid until the drill next changes.
+struct DrillSnapshot {
+  std::string_view target;  // the sentence to type, in encoding
+  TextEncoding encoding = TextEncoding::Windows1252;
+  bool inputEnabled = true;
+  // Keys per minute of the last Enter; none before the first one.
+  std::optional<std::int64_t> currentSpeed;
+  std::int64_t bestSpeed = 0;  // 0 until a correct answer
+  // The information line's counts; none while no file is open.
+  std::optional<RecordCounts> counts;
+  std::int32_t hours = 0;
+  std::int32_t minutes = 0;
+  std::int32_t seconds = 0;
+  DrillOptions options;
+  // While sentences come in review order; none otherwise.
+  std::optional<ReviewCounts> reviewCounts;
+  // Why review cannot be switched on ("History is off: ..."); "" when it can.
+  std::string_view reviewUnavailable;
+  std::string_view undoCommand;  // what Undo would take back; empty: nothing
+  // What a screen reader says of the last step: the sentence, or a result
+  // and the next sentence, in encoding; spokenCount changes with each.
+  std::string_view spoken;
+  std::uint64_t spokenCount = 0;
+};
+
+// The texts of the displays: "000" until a speed is known, the information
+// and time lines, and the Undo item's caption ("" while it is disabled).
+std::string CurrentSpeedText(const DrillSnapshot& snapshot);
+std::string BestSpeedText(const DrillSnapshot& snapshot);
+std::string InfoText(const DrillSnapshot& snapshot);
+std::string TimeText(const DrillSnapshot& snapshot);
+std::string UndoText(const DrillSnapshot& snapshot);
+// "3 due · 12 new", or "" while sentences come at random.
+std::string ReviewText(const DrillSnapshot& snapshot);
+
+}  // namespace dru

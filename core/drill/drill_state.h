@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/drill/drill_snapshot.h"
+#include "core/file/record_list.h"
+#include "core/text/text_encoding.h"
+
+namespace dru {
+
+// Everything the drill remembers, held by Drill alone and changed only
+// through its operations. The displays are drawn from it, so it also holds
+// what they show: the target, the speeds and the counts of the
+// information line, set where the drill shows them.
+struct DrillState {
+  bool Modified = false;                              // the lists differ from the file on disk
+  DrillOptions Options;                               // SoundEffect, CaseSensitive, ShowMistakes
+  TextEncoding Encoding = TextEncoding::Windows1252;  // of the open file's bytes
+  RecordList UnmarkedList;                            // the pool of candidate records
+  RecordList FileLines;                               // every line of the file, in file order
+  std::string Target;                                 // the sentence on display
+  std::string PreviousStr;
+  std::int32_t Hours = 0;
+  std::int32_t Minutes = 0;
+  std::int32_t Seconds = 0;
+  std::int32_t TypingSeconds = 0;
+  // When the first key of the typed text was pressed, on the steady clock
+  // in milliseconds; -1 before it.
+  std::int64_t FirstKeyTime = -1;
+  std::int32_t RecordCount = 0;
+  std::optional<std::int64_t> CurrentSpeed;  // none until the first speed is shown
+  // The best speed since start-up, in keys per minute; the bar stops at
+  // 600, this does not.
+  std::int64_t BestSpeed = 0;
+  std::optional<RecordCounts> ShownCounts;        // the information line; none: no file
+  std::optional<ReviewCounts> ShownReviewCounts;  // while sentences come in review order
+  std::string ReviewUnavailable;                  // why review is off; "": it can be on
+  bool ReviewWanted = false;  // the user's choice, kept while there is no history
+  bool InputEnabled = true;
+  // What a screen reader says of the last step, and how many steps have
+  // been said, so that the same words twice are said twice.
+  std::string Spoken;
+  std::uint64_t SpokenCount = 0;
+  bool NoPrevious = true;  // restoring the previous record is blocked
+  bool NoFileOpen = true;
+};
+
+}  // namespace dru

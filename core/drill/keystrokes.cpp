@@ -1,0 +1,120 @@
+// The key handlers of the input box: typing sounds, Esc, Enter and scoring.
+#include <algorithm>
+#include <cmath>
+
+#include "core/drill/drill.h"
+#include "core/drill/keys.h"
+#include "core/text/display_texts.h"
+#include "core/text/mistakes.h"
+#include "core/text/sentence_key.h"
+#include "core/text/typed_match.h"
+
+namespace dru {
+
+void Drill::OnKeyPress(char32_t keyChar) {
+  if (state_.NoFileOpen) return;
+  const TextEncoding encoding = state_.Encoding;
+  // The key is not in the box yet: one character there means this is the
+  // second key of a record, where the speed measurement starts; none, the
+  // first key, where the history's exact time starts.
+  const std::size_t typed = CharacterCount(view_.InputText(), encoding);
+  if (typed == 1) state_.TypingSeconds = 0;
+  const bool editing =
+      keyChar == key::kEnter || keyChar == key::kEscape || keyChar == key::kBackspace;
+  if (typed == 0 && !editing) state_.FirstKeyTime = clock_.SteadyMilliseconds();
+  if (keyChar != key::kEnter) view_.ClearStatus();  // the last Enter's result goes
+
+  switch (keyChar) {
+    case key::kBackspace:
+      Play(Cue::Del);
+      break;
+    case key::kEnter:
+      Play(Cue::Enter);
+      CompleteRecord();
+      break;
+    case key::kEscape:
+      view_.ClearInput();
+      Play(Cue::Esc);
+      break;
+    default:
+      // In UTF-8 every printable character is typing, beyond ASCII too.
+      if ((keyChar >= 32 && keyChar <= 126) ||
+          (encoding == TextEncoding::Utf8 && keyChar >= 0xA0)) {
+        Play(Cue::Type);
+      }
+      break;
+  }
+}
+
+void Drill::CompleteRecord() {
+  const std::string typedText = view_.InputText();
+  const TextEncoding encoding = state_.Encoding;
+  const DrillOptions& options = state_.Options;
+  const MatchRule rule = MatchRuleFor(state_.Target, encoding, options.caseSensitive);
+  const bool correct = MatchTyped(typedText, state_.Target, rule).whole;
+  std::int64_t speed = 0;
+  std::int64_t mistakes = 0;
+  std::string result;
+  if (correct) {
+    // A record finished within the first second counts one second.
+    const double seconds = std::max<std::int32_t>(state_.TypingSeconds, 1);
+    const double keys = static_cast<double>(CharacterCount(typedText, encoding));
+    speed = static_cast<std::int64_t>(std::nearbyint(keys * 60.0 / seconds));  // ties to even
+    result = CorrectLine(speed);
+    if (options.showMistakes) view_.ShowCorrect();
+  } else {
+    // The mistakes are found in the texts as they look: composed, so that
+    // "é" typed in one piece is "e" and a combining accent in the file.
+    std::string composedTyped;
+    std::string composedTarget;
+    std::string_view typed = typedText;
+    std::string_view target = state_.Target;
+    if (encoding == TextEncoding::Utf8) {
+      typed = ComposedForm(typed, composedTyped);
+      target = ComposedForm(target, composedTarget);
+    }
+    const Comparison comparison =
+        CompareTexts(typed, target, encoding, options.caseSensitive, rule.folding);
+    result = MistakesLine(typed, target, comparison, encoding);
+    mistakes = comparison.aligned ? static_cast<std::int64_t>(comparison.mistakes) : -1;
+    if (options.showMistakes) view_.ShowMistakes(typed, target, comparison);
+  }
+  state_.CurrentSpeed = speed;
+  state_.BestSpeed = std::max(state_.BestSpeed, speed);
+  view_.ClearInput();
+  state_.PreviousStr = std::move(state_.Target);
+  state_.NoPrevious = false;
+  const DrillAnswer answer{
+      state_.PreviousStr,
+      correct,
+      state_.FirstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.FirstKeyTime : 0,
+      static_cast<std::int64_t>(CharacterCount(typedText, encoding)),
+      mistakes,
+      options.caseSensitive};
+  state_.FirstKeyTime = -1;
+  const bool reviewing = Reviewing();
+  std::optional<std::int64_t> answered;
+  if (reviewing) {
+    // The review order picks from the states after this answer.
+    answered = SentenceKey(state_.PreviousStr);
+    reviewOrder_.Answered(*answered, correct, state_.UnmarkedList.Count());
+    if (onAnswer_) onAnswer_(answer);
+  }
+  PutSentence(PickNext(answered));
+  CountReviews();
+  const std::string reviewLine =
+      state_.ShownReviewCounts ? ReviewLine(*state_.ShownReviewCounts) + " " : "";
+  Say(result + " " + reviewLine + "Next: " + SpokenSentence());
+  Refresh();
+  if (!reviewing && onAnswer_) onAnswer_(answer);
+}
+
+void Drill::OnKeyDown(std::uint16_t virtualKey) {
+  if (state_.NoFileOpen) return;
+  if (virtualKey == vk::kControl) RestorePrevious();
+  const bool navigation = (virtualKey >= vk::kPageUp && virtualKey <= vk::kDown) ||
+                          virtualKey == vk::kInsert || virtualKey == vk::kDelete;
+  if (navigation) Play(Cue::Hepp);
+}
+
+}  // namespace dru

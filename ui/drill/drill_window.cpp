@@ -1,0 +1,188 @@
+// The drill's widgets, laid out at fixed places, drawn from the drill.
+#include "ui/drill/drill_window.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <algorithm>
+
+#include "core/drill/drill_view.h"
+#include "core/text/display_texts.h"
+#include "ui/drill/announcer.h"
+#include "ui/drill/input_box.h"
+#include "ui/drill/status_line.h"
+#include "ui/drill/target_display.h"
+#include "ui/platform/cp1252_codec.h"
+#include "ui/platform/text_codec.h"
+
+namespace dru::ui {
+namespace {
+
+// Where the speed numbers end, in the group box, and their least width.
+constexpr int kNumberRight = 259 + 24;
+constexpr int kNumberWidth = 24;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, std::string_view text, QRect geometry,
+                  bool bold = false) {
+  auto* label = new QLabel(ToQString(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setGeometry(geometry);
+  if (bold) {
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+  }
+  return label;
+}
+
+QProgressBar* MakeBar(QWidget* parent, const char* name, const char* accessibleName,
+                      QRect geometry) {
+  auto* bar = new QProgressBar(parent);
+  bar->setObjectName(QString::fromLatin1(name));
+  bar->setAccessibleName(QString::fromLatin1(accessibleName));
+  bar->setRange(static_cast<int>(kBarMin), static_cast<int>(kBarMax));
+  bar->setValue(0);
+  bar->setTextVisible(false);
+  bar->setGeometry(geometry);
+  return bar;
+}
+
+// Labels that grow with their text keep their place and height.
+void SetLabelText(QLabel* label, std::string_view text) {
+  const QString shown = ToQString(text);
+  if (label->text() == shown) return;
+  label->setText(shown);
+  label->resize(std::max(label->sizeHint().width(), 1), label->height());
+}
+
+// The speed numbers keep their right edge, next to "Keys/min", and grow
+// to the left. The bar's value is the speed itself, for assistive tools:
+// past 600 its range grows with it, so that it stands full.
+void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_view text) {
+  const int value = static_cast<int>(std::clamp<std::int64_t>(speed, kBarMin, 1'000'000'000));
+  bar->setMaximum(std::max(value, static_cast<int>(kBarMax)));
+  bar->setValue(value);
+  const QString shown = ToQString(text);
+  if (label->text() == shown) return;
+  label->setText(shown);
+  const int width = std::max(label->sizeHint().width(), kNumberWidth);
+  label->setGeometry(kNumberRight - width, label->y(), width, label->height());
+  bar->setAccessibleDescription(shown + QStringLiteral(" keys per minute"));
+}
+
+}  // namespace
+
+DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("ClientArea"));
+  setFixedSize(kWidth, kHeight);
+
+  auto* bevel = new QFrame(this);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel->setGeometry(8, 56, 350, 42);
+
+  targetDisplay_ = new TargetDisplay(this);
+  targetDisplay_->setObjectName(QStringLiteral("StaticTextTXD"));
+  // Assistive tools read a label's text as its name: the sentence itself,
+  // and for the speeds their numbers. The role goes in the description.
+  targetDisplay_->setAccessibleDescription(QStringLiteral("Sentence to type"));
+  targetDisplay_->setGeometry(8, 8, 350, 42);
+
+  inputBox_ = new InputBox(this);
+  inputBox_->setObjectName(QStringLiteral("MemoTPD"));
+  inputBox_->setAccessibleName(QStringLiteral("Typed text"));
+  // The sentence labels the box it is typed into, so that a screen reader
+  // reads it with the box.
+  targetDisplay_->setBuddy(inputBox_);
+  inputBox_->setGeometry(9, 57, 348, 40);
+  connect(inputBox_, &InputBox::textChanged, targetDisplay_, [this] {
+    targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1);
+    MarkTyping();
+  });
+
+  auto* statistics = new QGroupBox(QStringLiteral("Statistics"), this);
+  statistics->setObjectName(QStringLiteral("Statistics"));
+  statistics->setGeometry(8, 101, 350, 100);
+  MakeLabel(statistics, "Label1", "Max Speed: ", {8, 21, 72, 13});
+  MakeLabel(statistics, "Label2", "Current Speed:", {8, 37, 89, 13});
+  bestSpeedLabel_ = MakeLabel(statistics, "LabelMS", kNoSpeedYetText, {259, 21, 24, 13}, true);
+  currentSpeedLabel_ = MakeLabel(statistics, "LabelCS", kNoSpeedYetText, {259, 37, 24, 13}, true);
+  bestSpeedLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  currentSpeedLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  bestSpeedLabel_->setAccessibleDescription(QStringLiteral("Best speed in keys per minute"));
+  currentSpeedLabel_->setAccessibleDescription(QStringLiteral("Current speed in keys per minute"));
+  MakeLabel(statistics, "Label3", "Keys/min", {288, 21, 54, 13});
+  MakeLabel(statistics, "Label4", "Keys/min", {288, 37, 54, 13});
+  infoLabel_ = MakeLabel(statistics, "LabelInfo", kNoFileText, {8, 55, 113, 13});
+  timeLabel_ = MakeLabel(statistics, "Label6", TimeLine(0, 0, 0), {8, 71, 236, 13});
+  // These two grow with their text from the start.
+  for (QLabel* label : {infoLabel_, timeLabel_}) {
+    label->resize(std::max(label->sizeHint().width(), 1), label->height());
+  }
+
+  // The bars lie over the group box, level with their labels.
+  bestSpeedBar_ = MakeBar(this, "ProgressBarMS", "Best speed", {112, 124, 140, 10});
+  currentSpeedBar_ = MakeBar(this, "ProgressBarCS", "Current speed", {112, 140, 140, 10});
+
+  announcer_ = new Announcer(this);
+  statusLine_ = new StatusLine(this);
+  statusLine_->setGeometry(0, 213, 368, 19);
+  // The review counts at the status bar's right end.
+  reviewLabel_ = new QLabel(statusLine_);
+  reviewLabel_->setObjectName(QStringLiteral("ReviewCounts"));
+  reviewLabel_->setTextFormat(Qt::PlainText);
+  reviewLabel_->setAccessibleDescription(QStringLiteral("Sentences due for review, and new"));
+  statusLine_->addPermanentWidget(reviewLabel_);
+  reviewLabel_->hide();
+}
+
+void DrillWindow::MarkTyping() {
+  if (!markWhileTyping_) {
+    targetDisplay_->ShowMatch(0, 0);
+    return;
+  }
+  // The drill's own rule decides; the display only draws what it found.
+  const TypedMatch match = MatchTyped(inputBox_->Bytes(), targetDisplay_->Bytes(), matchRule_);
+  targetDisplay_->ShowMatchedCharacters(match.matched, match.wrong);
+}
+
+void DrillWindow::Show(const DrillSnapshot& snapshot) {
+  if (snapshot.encoding != encoding_) {
+    encoding_ = snapshot.encoding;
+    targetDisplay_->SetEncoding(encoding_);
+    inputBox_->SetEncoding(encoding_);
+  }
+  const bool newTarget = targetDisplay_->Bytes() != snapshot.target;
+  if (newTarget) targetDisplay_->SetBytes(snapshot.target);
+  if (inputBox_->isEnabled() != snapshot.inputEnabled) inputBox_->setEnabled(snapshot.inputEnabled);
+  SetSpeed(currentSpeedLabel_, currentSpeedBar_, snapshot.currentSpeed.value_or(0),
+           CurrentSpeedText(snapshot));
+  SetSpeed(bestSpeedLabel_, bestSpeedBar_, snapshot.bestSpeed, BestSpeedText(snapshot));
+  SetLabelText(infoLabel_, InfoText(snapshot));
+  SetLabelText(timeLabel_, TimeText(snapshot));
+  const QString review = QString::fromStdString(ReviewText(snapshot));
+  if (reviewLabel_->text() != review) reviewLabel_->setText(review);
+  reviewLabel_->setVisible(!review.isEmpty());
+  if (newTarget || snapshot.options.markWhileTyping != markWhileTyping_ ||
+      snapshot.options.caseSensitive != matchRule_.caseSensitive ||
+      snapshot.encoding != matchRule_.encoding) {
+    markWhileTyping_ = snapshot.options.markWhileTyping;
+    // Found once per sentence: the case rule looks at all of it.
+    matchRule_ = MatchRuleFor(snapshot.target, snapshot.encoding, snapshot.options.caseSensitive);
+    MarkTyping();
+  }
+  if (snapshot.spokenCount != spokenCount_) {
+    // A screen reader speaks a change of the focused box's description:
+    // the result of a step, the sentence to type.
+    spokenCount_ = snapshot.spokenCount;
+    // The focused box's description holds it, for reading it again; the
+    // announcer has it said at once.
+    const QString spoken = DecodeText(snapshot.spoken, encoding_);
+    inputBox_->setAccessibleDescription(spoken);
+    announcer_->Say(spoken);
+  }
+}
+
+}  // namespace dru::ui

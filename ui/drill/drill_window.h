@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+#include <string_view>
+
+#include "core/drill/drill_snapshot.h"
+#include "core/text/typed_match.h"
+
+class QLabel;
+class QProgressBar;
+
+namespace dru::ui {
+
+class Announcer;
+class InputBox;
+class StatusLine;
+class TargetDisplay;
+
+// ClientArea: the drill's displays in their fixed layout: the sentence, the
+// input box, the statistics group and the status line.
+class DrillWindow : public QWidget {
+ public:
+  static constexpr int kWidth = 368;
+  static constexpr int kHeight = 232;
+
+  explicit DrillWindow(QWidget* parent);
+
+  // Draws what changed since the last snapshot.
+  void Show(const DrillSnapshot& snapshot);
+
+  InputBox& Input() const noexcept { return *inputBox_; }
+  StatusLine& Status() const noexcept { return *statusLine_; }
+  TextEncoding Encoding() const noexcept { return encoding_; }
+
+ private:
+  TargetDisplay* targetDisplay_ = nullptr;
+  InputBox* inputBox_ = nullptr;
+  QLabel* bestSpeedLabel_ = nullptr;
+  QLabel* currentSpeedLabel_ = nullptr;
+  QLabel* infoLabel_ = nullptr;
+  QLabel* timeLabel_ = nullptr;
+  QProgressBar* bestSpeedBar_ = nullptr;
+  QProgressBar* currentSpeedBar_ = nullptr;
+  StatusLine* statusLine_ = nullptr;
+  Announcer* announcer_ = nullptr;
+  QLabel* reviewLabel_ = nullptr;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
+  std::uint64_t spokenCount_ = 0;
+  bool markWhileTyping_ = false;
+  MatchRule matchRule_;
+  void MarkTyping();
+};
+
+}  // namespace dru::ui

@@ -1,0 +1,148 @@
+#include "ui/drill/mistake_text.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/platform/text_codec.h"
+
+namespace dru::ui {
+namespace {
+
+constexpr int kContextBefore = 12;          // characters kept in view before the first mistake
+constexpr std::size_t kSummaryLength = 40;  // characters of each text a screen reader reads
+
+QString Marked(const QString& text, const QString& style) {
+  return QStringLiteral("<span style=\"%1\">%2</span>").arg(style, text.toHtmlEscaped());
+}
+
+QString Style(const QColor& colour, const char* decoration) {
+  return QStringLiteral("color:%1;text-decoration:%2")
+      .arg(colour.name(), QLatin1String(decoration));
+}
+
+double RelativeLuminance(const QColor& colour) {
+  auto linear = [](double channel) {
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+// hue made darker on a light background, lighter on a dark one, until it
+// reads at 4.5:1.
+QColor Readable(const QColor& hue, const QColor& background) {
+  constexpr double kLeast = 4.5;
+  const bool darkBackground = RelativeLuminance(background) < 0.18;
+  QColor colour = hue;
+  for (int step = 0; step < 100 && ContrastRatio(colour, background) < kLeast; ++step) {
+    // Kept to 8 bits a channel, as the markup writes it.
+    colour = QColor((darkBackground ? colour.lighter(105) : colour.darker(105)).rgb());
+    if (darkBackground && colour.lightness() >= 250) colour = QColor(Qt::white);
+  }
+  return ContrastRatio(colour, background) >= kLeast ? colour
+         : darkBackground                            ? QColor(Qt::white)
+                                                     : QColor(Qt::black);
+}
+
+// A piece of text around a character position, for the summary; only the
+// piece is decoded, so a huge record costs nothing here.
+QString Around(std::string_view text, std::size_t index, TextEncoding encoding) {
+  const Span span = QuotedSpan(text, index, encoding, kSummaryLength);
+  QString piece = DecodeText(text.substr(span.start, span.size), encoding);
+  if (span.cutBefore) piece.prepend(QChar(0x2026));
+  if (span.cutAfter) piece.append(QChar(0x2026));
+  return piece;
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double one = RelativeLuminance(a);
+  const double other = RelativeLuminance(b);
+  return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+MarkColours ReadableMarkColours(const QColor& background) {
+  return {Readable(QColor(0xc0, 0x00, 0x00), background),
+          Readable(QColor(0x00, 0x70, 0x00), background)};
+}
+
+MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
+                             const Comparison& comparison, TextEncoding encoding,
+                             const MarkColours& colours, const QFontMetrics& metrics, int width) {
+  const QString wrongStyle = Style(colours.wrong, "underline");
+  const QString extraStyle = Style(colours.wrong, "line-through");
+  const QString missingStyle = Style(colours.missing, "overline");
+  MistakeText result;
+  const std::size_t prefix = comparison.commonPrefix;
+  const QString quotes = QStringLiteral(": typed \u201c%1\u201d expected \u201c%2\u201d");
+  if (!comparison.aligned) {
+    // Too long or too unlike to align: where the texts part.
+    result.summary =
+        QStringLiteral("The typed text differs from character %1").arg(prefix + 1) +
+        quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
+    result.line = result.summary.toHtmlEscaped();
+    result.toolTip = result.line;
+    return result;
+  }
+
+  // Each step as plain text (for measuring) and marked up, in the line and
+  // in the tooltip's two rows.
+  QStringList plain;
+  QStringList marked;
+  QString typedRow;
+  QString expectedRow;
+  int firstMistake = -1;
+  for (const Step& step : comparison.steps) {
+    const QString got = DecodeText(step.typed, encoding);
+    const QString want = DecodeText(step.expected, encoding);
+    switch (step.kind) {
+      case Step::Kind::Same:
+        plain << got;
+        marked << got.toHtmlEscaped();
+        typedRow += got.toHtmlEscaped();
+        expectedRow += want.toHtmlEscaped();
+        break;
+      case Step::Kind::Wrong:
+        plain << got;
+        marked << Marked(got, wrongStyle);
+        typedRow += Marked(got, wrongStyle);
+        expectedRow += Marked(want, missingStyle);
+        break;
+      case Step::Kind::Extra:
+        plain << got;
+        marked << Marked(got, extraStyle);
+        typedRow += Marked(got, extraStyle);
+        break;
+      case Step::Kind::Missing:
+        plain << want;
+        marked << Marked(want, missingStyle);
+        expectedRow += Marked(want, missingStyle);
+        break;
+    }
+    if (firstMistake < 0 && step.kind != Step::Kind::Same) firstMistake = int(plain.size()) - 1;
+  }
+
+  // As many steps as fit, from a little before the first mistake.
+  const QString ellipsis(QChar(0x2026));
+  int first = std::max(0, firstMistake - kContextBefore);
+  int used = first > 0 ? metrics.horizontalAdvance(ellipsis) : 0;
+  int last = first;
+  while (last < plain.size()) {
+    const int advance = metrics.horizontalAdvance(plain[last]);
+    if (used + advance > width - metrics.horizontalAdvance(ellipsis)) break;
+    used += advance;
+    ++last;
+  }
+  result.line = (first > 0 ? ellipsis : QString()) +
+                marked.mid(first, last - first).join(QString()) +
+                (last < plain.size() ? ellipsis : QString());
+  result.toolTip = QStringLiteral("Typed: %1<br>Expected: %2").arg(typedRow, expectedRow);
+  const auto mistakes = static_cast<int>(comparison.mistakes);
+  result.summary = QStringLiteral("%1 mistake%2").arg(mistakes).arg(mistakes == 1 ? "" : "s") +
+                   quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
+  return result;
+}
+
+}  // namespace dru::ui

@@ -1,0 +1,158 @@
+// The Progress window's chart, drawn with QPainter.
+#include "ui/progress/progress_chart.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace dru::ui {
+namespace {
+
+// A round top for the speed axis: 100, 200, 500, 1000 …
+std::int64_t AxisTop(std::int64_t most) {
+  std::int64_t step = 100;
+  while (most > step * 5)
+    step *= 10;
+  return std::max<std::int64_t>(step, (most + step - 1) / step * step);
+}
+
+}  // namespace
+
+QString DescribeTrend(const std::vector<DayHistory>& days) {
+  std::int64_t answers = 0;
+  std::int64_t correct = 0;
+  std::vector<const DayHistory*> timed;
+  for (const DayHistory& day : days) {
+    answers += day.answers;
+    correct += day.correct;
+    if (day.medianSpeed > 0) timed.push_back(&day);
+  }
+  if (answers == 0) return QStringLiteral("No answers yet.");
+  const QString share = QStringLiteral("%1% correct.").arg(correct * 100 / answers);
+  if (timed.empty()) return QStringLiteral("No correct answers yet; ") + share;
+  const std::int64_t from = timed.front()->medianSpeed;
+  const std::int64_t to = timed.back()->medianSpeed;
+  if (timed.size() == 1 || from == to) {
+    return QStringLiteral("Median speed %1 keys per minute over %2 days; %3")
+        .arg(to)
+        .arg(days.size())
+        .arg(share);
+  }
+  return QStringLiteral("Median speed %1 from %2 to %3 keys per minute over %4 days; %5")
+      .arg(to > from ? QStringLiteral("rose") : QStringLiteral("fell"))
+      .arg(from)
+      .arg(to)
+      .arg(days.size())
+      .arg(share);
+}
+
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("ProgressChart"));
+  setAccessibleName(QStringLiteral("Progress chart"));
+  setMinimumSize(360, 180);
+  // Reachable with Tab, so that a screen reader reads the trend.
+  setFocusPolicy(Qt::TabFocus);
+  SetDays({});
+}
+
+void ProgressChart::SetDays(std::vector<DayHistory> days) {
+  days_ = std::move(days);
+  setAccessibleDescription(DescribeTrend(days_));
+  update();
+}
+
+void ProgressChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPalette& colours = palette();
+  painter.fillRect(rect(), colours.color(QPalette::Base));
+  const QFontMetrics metrics = fontMetrics();
+  const int line = metrics.height();
+  const QRect plot =
+      rect().adjusted(metrics.horizontalAdvance(QStringLiteral("00000")) + 8, line + 10,
+                      -metrics.horizontalAdvance(QStringLiteral("100%")) - 8, -line - 8);
+  const QColor text = colours.color(QPalette::Text);
+  const QColor median = colours.color(QPalette::Highlight);
+  QColor bars = colours.color(QPalette::Mid);
+  bars.setAlpha(110);
+
+  // Legend along the top.
+  int x = plot.left();
+  auto legend = [&](const QString& name, const QPen& pen, const QBrush& brush) {
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    if (brush.style() == Qt::NoBrush) {
+      painter.drawLine(x, line / 2 + 3, x + 16, line / 2 + 3);
+    } else {
+      painter.drawRect(x, 3, 12, line - 4);
+    }
+    painter.setPen(text);
+    painter.drawText(x + 20, line, name);
+    x += 28 + metrics.horizontalAdvance(name);
+  };
+  legend(QStringLiteral("Median speed"), QPen(median, 2), Qt::NoBrush);
+  legend(QStringLiteral("Best speed"), QPen(text, 1, Qt::DashLine), Qt::NoBrush);
+  legend(QStringLiteral("Correct"), QPen(Qt::NoPen), bars);
+
+  // Axes: keys per minute on the left, per cent correct on the right.
+  std::int64_t most = 0;
+  for (const DayHistory& day : days_)
+    most = std::max(most, day.bestSpeed);
+  const std::int64_t top = AxisTop(most);
+  painter.setPen(text);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+  painter.drawLine(plot.bottomLeft(), plot.topLeft());
+  painter.drawLine(plot.bottomRight(), plot.topRight());
+  for (int tick = 0; tick <= 4; ++tick) {
+    const int y = plot.bottom() - plot.height() * tick / 4;
+    painter.drawText(QRect(0, y - line / 2, plot.left() - 4, line), Qt::AlignRight,
+                     QString::number(top * tick / 4));
+    painter.drawText(QRect(plot.right() + 4, y - line / 2, width(), line), Qt::AlignLeft,
+                     QStringLiteral("%1%").arg(tick * 25));
+  }
+  if (days_.empty()) {
+    painter.drawText(plot, Qt::AlignCenter, QStringLiteral("No answers yet"));
+    return;
+  }
+  painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), line), Qt::AlignLeft,
+                   QString::fromStdString(days_.front().day));
+  painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), line), Qt::AlignRight,
+                   QString::fromStdString(days_.back().day));
+
+  // One slot a day: a bar for the share correct, points joined for speeds.
+  const double slot = static_cast<double>(plot.width()) / static_cast<double>(days_.size());
+  auto speedY = [&](std::int64_t speed) {
+    return plot.bottom() - static_cast<double>(plot.height()) * static_cast<double>(speed) /
+                               static_cast<double>(top);
+  };
+  QPainterPath medianPath;
+  QPainterPath bestPath;
+  for (std::size_t i = 0; i < days_.size(); ++i) {
+    const DayHistory& day = days_[i];
+    const double left = plot.left() + slot * static_cast<double>(i);
+    const double share = day.answers > 0 ? static_cast<double>(day.correct) / day.answers : 0;
+    painter.fillRect(QRectF(left + slot * 0.2, plot.bottom() - plot.height() * share, slot * 0.6,
+                            plot.height() * share),
+                     bars);
+    if (day.medianSpeed == 0) continue;
+    const QPointF m(left + slot / 2, speedY(day.medianSpeed));
+    const QPointF b(left + slot / 2, speedY(day.bestSpeed));
+    if (medianPath.elementCount() == 0) {
+      medianPath.moveTo(m);
+      bestPath.moveTo(b);
+    } else {
+      medianPath.lineTo(m);
+      bestPath.lineTo(b);
+    }
+    painter.setPen(QPen(median, 2));
+    painter.drawEllipse(m, 2.5, 2.5);
+  }
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(text, 1, Qt::DashLine));
+  painter.drawPath(bestPath);
+  painter.setPen(QPen(median, 2));
+  painter.drawPath(medianPath);
+}
+
+}  // namespace dru::ui

@@ -1,0 +1,303 @@
+// The Progress window: the history of the open file, as a chart and a table.
+#include "ui/progress/progress_window.h"
+
+#include <QAbstractTableModel>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+#include <ctime>
+
+#include "app/csv_export.h"
+#include "app/settings.h"
+#include "core/file/io_error.h"
+#include "core/file/safe_file_writer.h"
+#include "ui/platform/text_codec.h"
+#include "ui/progress/progress_chart.h"
+#include "ui/window/file_dialogs.h"
+#include "ui/window/message_boxes.h"
+
+namespace dru::ui {
+namespace {
+
+enum Column { kSentence, kTyped, kCorrect, kBest, kLast, kMarked, kRecall, kNext, kColumns };
+
+// Short, and read the same in every language.
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+
+}  // namespace
+
+// The table's rows, sorted in place: a hundred thousand sentences sort in
+// milliseconds, where one item object per cell would take seconds.
+class ProgressTableModel : public QAbstractTableModel {
+ public:
+  struct Row {
+    QString sentence;
+    std::int64_t values[kColumns] = {};  // also the sort keys
+    bool known = false;                  // remembered for months: Mark Ready may be due
+  };
+
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetRows(std::vector<Row> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : kColumns;
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) return Shown(row, index.column());
+    if (role == Qt::TextAlignmentRole && index.column() != kSentence) {
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    }
+    return {};
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    static const char* const kNames[kColumns] = {"Sentence",   "Typed",      "Correct (%)",
+                                                 "Best speed", "Last typed", "Marked",
+                                                 "Recall (%)", "Next review"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return QString::fromLatin1(kNames[section]);
+  }
+  // A cell's text, made when it is shown: formatting every date of a long
+  // history at once would take most of the window's opening.
+  static QString Shown(const Row& row, int column) {
+    const std::int64_t value = row.values[column];
+    switch (column) {
+      case kSentence:
+        return row.sentence;
+      case kTyped:
+        return QString::number(value);
+      case kCorrect:  // -1: never typed
+      case kRecall:
+        return value >= 0 ? QString::number(value) : QString();
+      case kNext:
+        if (row.values[kTyped] == 0) return {};
+        if (row.known) return QStringLiteral("known");
+        return value <= QDateTime::currentMSecsSinceEpoch()
+                   ? QStringLiteral("now")
+                   : QDateTime::fromMSecsSinceEpoch(value).toString(kDateFormat);
+      case kLast:
+        return value > 0 ? QDateTime::fromMSecsSinceEpoch(value).toString(kDateFormat) : QString();
+      case kMarked:
+        return value != 0 ? QStringLiteral("Yes") : QString();
+      default:
+        return value > 0 ? QString::number(value) : QString();
+    }
+  }
+
+  void sort(int column, Qt::SortOrder order) override {
+    if (column < 0 || column >= kColumns) return;
+    layoutAboutToBeChanged();
+    const bool up = order == Qt::AscendingOrder;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+      if (column == kSentence) {
+        const int compared = a.sentence.localeAwareCompare(b.sentence);
+        return up ? compared < 0 : compared > 0;
+      }
+      return up ? a.values[column] < b.values[column] : a.values[column] > b.values[column];
+    });
+    layoutChanged();
+  }
+
+ private:
+  std::vector<Row> rows_;
+};
+
+std::string TableAsCsv(const QAbstractItemModel& model) {
+  std::vector<std::string> fields(static_cast<std::size_t>(model.columnCount()));
+  for (int column = 0; column < model.columnCount(); ++column)
+    fields[column] = model.headerData(column, Qt::Horizontal).toString().toStdString();
+  std::string csv = CsvLine(fields);
+  for (int row = 0; row < model.rowCount(); ++row) {
+    for (int column = 0; column < model.columnCount(); ++column)
+      fields[column] = model.index(row, column).data().toString().toStdString();
+    csv += CsvLine(fields);
+  }
+  return csv;
+}
+
+ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Commands& commands)
+    : QWidget(parent, Qt::Window), history_(history), commands_(commands) {
+  setObjectName(QStringLiteral("ProgressWindow"));
+  setWindowTitle(QStringLiteral("Progress"));
+  resize(960, 560);
+
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("ProgressSummary"));
+  summary_->setWordWrap(true);
+  summary_->setTextFormat(Qt::PlainText);
+  chart_ = new ProgressChart(this);
+  everyDay_ = new QCheckBox(QStringLiteral("&Every day, not only the last 30"), this);
+  everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
+
+  model_ = new ProgressTableModel(this);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("ProgressTable"));
+  table_->setAccessibleName(QStringLiteral("Sentences, hardest first"));
+  table_->setModel(model_);
+  table_->setSortingEnabled(true);
+  table_->sortByColumn(-1, Qt::AscendingOrder);  // hardest first, as filled
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setTabKeyNavigation(false);
+  table_->setWordWrap(false);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->horizontalHeader()->setSectionResizeMode(kSentence, QHeaderView::Stretch);
+  table_->verticalHeader()->setVisible(false);
+  gone_ = new QCheckBox(QStringLiteral("&Sentences no longer in the file"), this);
+  gone_->setObjectName(QStringLiteral("ProgressGone"));
+
+  auto* exportButton = new QPushButton(QStringLiteral("E&xport as CSV..."), this);
+  exportButton->setObjectName(QStringLiteral("ProgressExport"));
+  auto* forgetButton = new QPushButton(QStringLiteral("&Forget History of This File..."), this);
+  forgetButton->setObjectName(QStringLiteral("ProgressForget"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(gone_);
+  buttons->addStretch(1);
+  buttons->addWidget(exportButton);
+  buttons->addWidget(forgetButton);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(chart_, 2);
+  layout->addWidget(everyDay_);
+  layout->addWidget(table_, 3);
+  layout->addLayout(buttons);
+
+  connect(everyDay_, &QCheckBox::toggled, this, [this] { Refresh(encoding_); });
+  connect(gone_, &QCheckBox::toggled, this, [this] { Fill(); });
+  connect(exportButton, &QPushButton::clicked, this, [this] { ExportCsv(); });
+  connect(forgetButton, &QPushButton::clicked, this, [this] { ForgetHistory(); });
+}
+
+void ProgressWindow::Refresh(TextEncoding encoding) {
+  encoding_ = encoding;
+  report_ = history_.Report(everyDay_->isChecked());
+  Fill();
+}
+
+void ProgressWindow::Fill() {
+  if (!report_.unavailable.empty()) {
+    summary_->setText(QString::fromStdString(report_.unavailable));
+  } else {
+    const DayHistory& today = report_.today;
+    summary_->setText(QStringLiteral("Today: %1 answers, %2 correct, %3 minutes typing. Best "
+                                     "speed on this file: %4 keys per minute.")
+                          .arg(today.answers)
+                          .arg(today.correct)
+                          .arg((today.typingMs + 30000) / 60000)
+                          .arg(report_.bestSpeed));
+  }
+  std::vector<DayHistory> days = report_.days;
+  if (!everyDay_->isChecked()) {
+    const QString since = QDate::currentDate().addDays(-29).toString(Qt::ISODate);
+    std::erase_if(days,
+                  [&](const DayHistory& day) { return QString::fromStdString(day.day) < since; });
+  }
+  chart_->SetDays(std::move(days));
+
+  std::vector<ProgressTableModel::Row> rows;
+  rows.reserve(report_.rows.size());
+  for (const ProgressRow& progress : report_.rows) {
+    if (!progress.inFile && !gone_->isChecked()) continue;
+    ProgressTableModel::Row& row = rows.emplace_back();
+    row.sentence = DecodeText(progress.sentence, encoding_);
+    const std::int64_t share = progress.typed > 0 ? progress.correct * 100 / progress.typed : -1;
+    const std::int64_t recall = progress.typed > 0 ? std::llround(progress.recall * 100) : -1;
+    const std::int64_t values[kColumns] = {0,
+                                           progress.typed,
+                                           share,
+                                           progress.bestSpeed,
+                                           progress.lastTimeMs,
+                                           progress.marked ? 1 : 0,
+                                           recall,
+                                           progress.nextReviewMs};
+    std::copy(std::begin(values), std::end(values), row.values);
+    row.known = progress.known;
+  }
+  model_->SetRows(std::move(rows));
+  // The sentence takes the room the figures leave; measuring every cell
+  // of a long table would take long.
+  QHeaderView* header = table_->horizontalHeader();
+  const QFontMetrics metrics = table_->fontMetrics();
+  const QString sample = QDateTime::currentDateTime().toString(kDateFormat);
+  for (int column = kTyped; column < kColumns; ++column) {
+    const QString widest =
+        column == kLast || column == kNext
+            ? sample
+            : model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    header->setSectionResizeMode(column, QHeaderView::Interactive);
+    header->resizeSection(column, metrics.horizontalAdvance(widest) + 24);
+  }
+  header->setSectionResizeMode(kSentence, QHeaderView::Stretch);
+  header->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+void ProgressWindow::ExportCsv() {
+  // NAME-progress.csv beside the sentence file.
+  const std::string& sentenceFile = commands_.CurrentFile().path;
+  const std::size_t slash = sentenceFile.rfind('/');
+  std::string name = slash == std::string::npos ? sentenceFile : sentenceFile.substr(slash + 1);
+  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+    name.resize(dot);
+  const std::string folder =
+      slash == std::string::npos ? commands_.StartDir() : sentenceFile.substr(0, slash + 1);
+  const QString chosen =
+      ChooseFileToSave(this, QStringLiteral("Export as CSV"), PathText(folder),
+                       PathText(name.empty() ? "progress.csv" : name + "-progress.csv"),
+                       QStringLiteral("CSV files (*.csv)"));
+  if (chosen.isEmpty()) return;
+  const std::string path = PathBytes(chosen);
+  const std::string& history = history_.Path();
+  const std::vector<FileInUse> inUse{
+      {sentenceFile, "the sentence file open in dru"},
+      {commands_.StartDir() + kSettingsFileName, "dru's settings file"},
+      {history, "dru's history"},
+      {history + "-wal", "dru's history"},
+      {history + "-shm", "dru's history"}};
+  if (const std::string refusal = ExportRefusal(path, inUse); !refusal.empty()) {
+    ShowErrorReport(this, refusal);
+    return;
+  }
+  if (FileExists(path) &&
+      AskUser(this, MessageKind::Confirmation,
+              QStringLiteral("File %1 exists. Overwrite?").arg(chosen)) != Answer::Ok) {
+    return;
+  }
+  // As Save writes a sentence file: the old file stays whole until the new
+  // one is complete.
+  try {
+    WriteFileSafely(path, TableAsCsv(*model_));
+  } catch (const std::exception& error) {
+    const std::string failure = path + " was not exported: " + error.what();
+    commands_.Notify(WithFullStop(failure));
+    ShowErrorReport(this, failure);
+    return;
+  }
+  const int rows = model_->rowCount({});
+  commands_.Notify(std::to_string(rows) + (rows == 1 ? " sentence" : " sentences") +
+                   " exported to " + path + ".");
+}
+
+void ProgressWindow::ForgetHistory() {
+  if (AskUser(this, MessageKind::Confirmation,
+              QStringLiteral("Forget every answer given on this file?")) != Answer::Ok) {
+    return;
+  }
+  history_.Forget();  // a failure turns the history off, and the summary says so
+  Refresh(encoding_);
+}
+
+}  // namespace dru::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "app/commands.h"
+#include "app/history_recorder.h"
+#include "core/text/text_encoding.h"
+
+class QCheckBox;
+class QLabel;
+class QAbstractItemModel;
+class QTableView;
+
+namespace dru::ui {
+
+class ProgressChart;
+class ProgressTableModel;
+
+// ProgressWindow: how the learner does on the open file. A summary line,
+// the chart of the days, and a table of every sentence, hardest first,
+// which the user can sort by any column; exporting it as CSV and
+// forgetting the file's history. It stays open beside the drill.
+class ProgressWindow : public QWidget {
+ public:
+  ProgressWindow(QWidget* parent, HistoryRecorder& history, Commands& commands);
+
+  // Reads the history again; the encoding is the open file's.
+  void Refresh(TextEncoding encoding);
+
+ private:
+  void Fill();
+  void ExportCsv();
+  void ForgetHistory();
+
+  HistoryRecorder& history_;
+  Commands& commands_;
+  ProgressReport report_;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
+  QLabel* summary_ = nullptr;
+  ProgressChart* chart_ = nullptr;
+  QCheckBox* everyDay_ = nullptr;
+  QCheckBox* gone_ = nullptr;
+  ProgressTableModel* model_ = nullptr;
+  QTableView* table_ = nullptr;
+};
+
+// The table as CSV in UTF-8: a header row, then a line per row (see
+// CsvLine).
+std::string TableAsCsv(const QAbstractItemModel& model);
+
+}  // namespace dru::ui

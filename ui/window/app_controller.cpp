@@ -1,0 +1,154 @@
+// The program's owner of the drill: start-up, error policy, and closing.
+#include "ui/window/app_controller.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cstdio>
+#include <new>
+#include <utility>
+
+#include "core/file/io_error.h"
+#include "ui/platform/quit_signals.h"
+#include "ui/platform/window_activation.h"
+#include "ui/window/message_boxes.h"
+#include "ui/window/titles.h"
+
+namespace dru::ui {
+
+AppController::AppController(DrillView& view, QWidget& window)
+    : window_(window),
+      drill_(view, clock_),
+      commands_(drill_, view),
+      lifecycle_(drill_, commands_),
+      history_(drill_, commands_, view, clock_, DefaultHistoryPath()) {
+  commands_.SetReviewSource(&history_);
+}
+
+bool AppController::StartUp(WindowActivator& activator, const std::string& file) {
+  const std::string runtime = RuntimeFolder();
+  const InstanceClaim claim = ClaimInstance(runtime, instanceLock_);
+  if (claim == InstanceClaim::AnotherRunning) {
+    // The launcher's token lets the running window take the focus.
+    InstanceRequest request{file, qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString()};
+    if (request.activationToken.empty()) {
+      request.activationToken = qEnvironmentVariable("DESKTOP_STARTUP_ID").toStdString();
+    }
+    // A dru too old to listen is still found by its caption.
+    if (!SendToRunningInstance(InstanceChannelPath(runtime), request)) {
+      activator.ActivateWindowByCaption(kWindowCaption);
+    }
+    return false;
+  }
+  if (claim == InstanceClaim::OnlyInstance) ListenForOtherStarts(runtime);
+  // Session end (log-off) runs the closing sequence's saving steps too,
+  // with nobody there to answer a box.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {
+    if (startFile_) return;  // nothing read yet: the settings stay as they are
+    RunHandler([this] { lifecycle_.SaveBeforeClose(false); }, Report::OnStandardError);
+    RunHandler([this] { lifecycle_.WriteIniFile(); }, Report::OnStandardError);
+  });
+  startFile_ = file;
+  return true;
+}
+
+void AppController::OpenStartFile() {
+  if (!startFile_) return;
+  const std::string file = *std::exchange(startFile_, std::nullopt);
+  std::string failure;
+  RunHandler([&] { failure = lifecycle_.StartUp(file, ExamplesFolder()); });
+  if (!failure.empty() && !closingOnSignal_) ShowErrorReport(&window_, failure);
+}
+
+void AppController::ListenForOtherStarts(const std::string& runtimeFolder) {
+  channel_ = InstanceChannel::Listen(InstanceChannelPath(runtimeFolder));
+  if (!channel_) return;
+  auto* notifier = new QSocketNotifier(channel_->Descriptor(), QSocketNotifier::Read, &window_);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window_, [this] {
+    for (InstanceRequest& request : channel_->TakeRequests())
+      requests_.push_back(std::move(request));
+    Serve();
+  });
+}
+
+void AppController::Serve() {
+  if (requests_.empty()) return;
+  // Start-up opens its own file first, and a box of ours is answered
+  // first; its handler then ends before another file is opened.
+  if (startFile_ || QApplication::activeModalWidget() != nullptr || closingOnSignal_) {
+    QTimer::singleShot(200, &window_, [this] { Serve(); });
+    return;
+  }
+  std::vector<InstanceRequest> requests = std::move(requests_);
+  requests_.clear();
+  for (const InstanceRequest& request : requests) {
+    BringToFront(window_, request.activationToken);
+    if (!request.file.empty()) {
+      RunHandler([this, &request] { commands_.OpenNamed(request.file); });
+    }
+  }
+}
+
+void AppController::CloseOnSignal() {
+  closingOnSignal_ = true;
+  // A box of ours is answered Cancel and the handler that asked ends
+  // there; the close follows once no box is left.
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->close();
+    QTimer::singleShot(0, &window_, [this] { CloseOnSignal(); });
+    return;
+  }
+  window_.close();
+}
+
+void AppController::EndHandlerOnSignal() const {
+  if (closingOnSignal_) throw EndedBySignal{};
+}
+
+bool AppController::CloseRequested() {
+  // Closed before start-up read anything: there is nothing to save, and
+  // the settings on disk stay as they are.
+  if (startFile_) {
+    startFile_.reset();
+    return true;
+  }
+  const bool unattended = closingOnSignal_;
+  closingOnSignal_ = false;  // a close that fails leaves the window to its user
+  const Report report = unattended ? Report::OnStandardError : Report::InBox;
+  bool saved = false;
+  RunHandler([&] { saved = lifecycle_.SaveBeforeClose(!unattended); }, report);
+  if (!saved) {
+    // The user can retry, or close the file without saving.
+    if (unattended) QuitSignals::CloseEnded();
+    return false;
+  }
+  // A failed settings write is shown; the program ends all the same, so an
+  // unwritable folder never keeps the window from closing.
+  RunHandler([this] { lifecycle_.WriteIniFile(); }, report);
+  history_.EndSession();
+  history_.BackUpInBackground();
+  lifecycle_.FreeLists();
+  return true;
+}
+
+void AppController::RunHandler(const std::function<void()>& handler, Report report) {
+  std::string failure;
+  try {
+    handler();
+    return;
+  } catch (const EndedBySignal&) {
+    return;
+  } catch (const std::bad_alloc&) {
+    failure = "Not enough memory";
+  } catch (const std::exception& error) {
+    failure = error.what();
+  }
+  if (report == Report::OnStandardError) {
+    std::fprintf(stderr, "dru: %s\n", WithFullStop(failure).c_str());
+  } else {
+    ShowErrorReport(&window_, failure);
+  }
+}
+
+}  // namespace dru::ui

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/history_recorder.h"
+#include "app/instance_channel.h"
+#include "app/lifecycle.h"
+#include "app/single_instance.h"
+#include "core/drill/clock.h"
+#include "core/drill/drill.h"
+
+namespace dru::ui {
+
+// Runs the program behind the window: owns the drill, its commands and
+// its life cycle, runs every event handler under one error policy, and
+// closes on a termination signal or at the end of the session.
+class AppController {
+ public:
+  AppController(DrillView& view, QWidget& window);
+
+  // Start-up: the single-instance check. False when another instance
+  // runs: it was handed file (from the command line, absolute), and this
+  // one must end at once.
+  bool StartUp(WindowActivator& activator, const std::string& file = {});
+  // The rest of start-up, once the window is on screen: the settings, and
+  // the file named at StartUp or the last file. Nothing unless StartUp
+  // came first.
+  void OpenStartFile();
+
+  enum class Report { InBox, OnStandardError };
+  // Runs an event handler; an error ends it and is shown in the general
+  // error report, after which the program waits for the next event.
+  void RunHandler(const std::function<void()>& handler, Report report = Report::InBox);
+
+  // A termination signal: any open box is shut and the handler that showed
+  // it ends, then the window closes with failures reported on standard
+  // error, since nobody may be there to answer.
+  void CloseOnSignal();
+  bool ClosingOnSignal() const noexcept { return closingOnSignal_; }
+  // Called after each box or dialog: ends the handler that showed it when
+  // a signal shut it.
+  void EndHandlerOnSignal() const;
+  // The closing sequence: save changes, write the settings, free the
+  // lists. False when the window must stay open.
+  bool CloseRequested();
+
+  Drill& GetDrill() noexcept { return drill_; }
+  Commands& GetCommands() noexcept { return commands_; }
+  HistoryRecorder& History() noexcept { return history_; }
+
+ private:
+  // Thrown from a box that a signal shut, to end the handler that showed it.
+  struct EndedBySignal {};
+
+  // Listens for later starts, which hand over their file.
+  void ListenForOtherStarts(const std::string& runtimeFolder);
+  // Comes to the front and opens what a later start asked for, once no
+  // box of ours is up.
+  void Serve();
+
+  QWidget& window_;
+  SystemClock clock_;
+  Drill drill_;
+  Commands commands_;
+  Lifecycle lifecycle_;
+  HistoryRecorder history_;
+  std::unique_ptr<InstanceLock> instanceLock_;
+  std::unique_ptr<InstanceChannel> channel_;
+  std::vector<InstanceRequest> requests_;
+  std::optional<std::string> startFile_;  // set by StartUp until opened
+  bool closingOnSignal_ = false;
+};
+
+}  // namespace dru::ui

@@ -1,0 +1,184 @@
+// The main window: the drill's displays, the menu and the timer in one
+// window, and the view through which the drill shows itself.
+#include "ui/window/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTimer>
+
+#include "ui/drill/drill_window.h"
+#include "ui/drill/input_box.h"
+#include "ui/drill/status_line.h"
+#include "ui/platform/cue_player.h"
+#include "ui/platform/resources.h"
+#include "ui/platform/text_codec.h"
+#include "ui/progress/progress_window.h"
+#include "ui/window/about_box.h"
+#include "ui/window/file_dialogs.h"
+#include "ui/window/menu_bar.h"
+#include "ui/window/message_boxes.h"
+#include "ui/window/titles.h"
+#include "ui/window/window_style.h"
+
+namespace dru::ui {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), controller_(std::make_unique<AppController>(*this, *this)) {
+  InitResources();
+  setObjectName(QStringLiteral("FormDruMain"));
+  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/dru.png")));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  ApplyWindowStyle(*this);
+  cues_ = new CuePlayer(this);
+
+  drillWindow_ = new DrillWindow(this);
+  setCentralWidget(drillWindow_);
+  Drill& drill = controller_->GetDrill();
+  InputBox& input = drillWindow_->Input();
+  input.onKeyDown = [this, &drill](std::uint16_t key) {
+    controller_->RunHandler([&drill, key] { drill.OnKeyDown(key); });
+  };
+  input.onKeyPress = [this, &drill](char32_t key) {
+    controller_->RunHandler([&drill, key] { drill.OnKeyPress(key); });
+  };
+
+  Commands& commands = controller_->GetCommands();
+  menu_ = new MenuBar(
+      this,
+      [this, &commands](MenuBar::Command command) {
+        controller_->RunHandler([&commands, command] { (commands.*command)(); });
+      },
+      [this] { Exit(); }, [this] { ShowProgress(); });
+  setMenuBar(menu_);
+  aboutBox_ = new AboutBox(this);
+  // The Progress window follows each answer and each file opened.
+  const auto refreshProgress = [this] {
+    if (progress_ != nullptr && progress_->isVisible()) {
+      progress_->Refresh(controller_->GetDrill().Encoding());
+    }
+  };
+  controller_->History().onRecorded = refreshProgress;
+  controller_->GetCommands().onFileRead = refreshProgress;
+
+  auto* timer = new QTimer(this);
+  timer->setObjectName(QStringLiteral("TimerDru"));
+  timer->setInterval(1000);
+  connect(timer, &QTimer::timeout, this,
+          [this, &drill] { controller_->RunHandler([&drill] { drill.Tick(); }); });
+  timer->start();
+
+  setFixedSize(DrillWindow::kWidth, DrillWindow::kHeight + menu_->sizeHint().height());
+  move(214, 140);
+}
+
+MainWindow::~MainWindow() {
+  controller_->History().onRecorded = nullptr;
+  controller_->GetCommands().onFileRead = nullptr;
+}
+
+void MainWindow::ShowProgress() {
+  if (progress_ == nullptr)
+    progress_ = new ProgressWindow(this, controller_->History(), controller_->GetCommands());
+  controller_->RunHandler([this] { progress_->Refresh(controller_->GetDrill().Encoding()); });
+  progress_->show();
+  progress_->raise();
+  progress_->activateWindow();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  // The window shows first; the file, however large, and the sounds come
+  // right after.
+  QTimer::singleShot(0, this, [this] {
+    controller_->OpenStartFile();
+    cues_->Load();
+  });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (controller_->CloseRequested()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::Show(const DrillSnapshot& snapshot) {
+  drillWindow_->Show(snapshot);
+  menu_->Show(snapshot);
+}
+
+std::string MainWindow::InputText() const {
+  return drillWindow_->Input().Bytes();
+}
+
+void MainWindow::ClearInput() {
+  drillWindow_->Input().clear();
+}
+
+void MainWindow::FocusInput() {
+  // Only within our own active window, and never from a box, a menu or a
+  // menu bar the user is in.
+  InputBox& input = drillWindow_->Input();
+  const bool userElsewhere = QApplication::activeModalWidget() != nullptr ||
+                             QApplication::activePopupWidget() != nullptr ||
+                             QApplication::focusWidget() == menu_;
+  if (!input.hasFocus() && isActiveWindow() && !userElsewhere && input.isEnabled()) {
+    input.setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void MainWindow::ShowMistakes(std::string_view typed, std::string_view expected,
+                              const Comparison& comparison) {
+  drillWindow_->Status().ShowMistakes(typed, expected, comparison, drillWindow_->Encoding());
+}
+
+void MainWindow::ShowCorrect() {
+  drillWindow_->Status().ShowCorrect();
+}
+
+void MainWindow::ShowNotice(std::string_view text) {
+  drillWindow_->Status().ShowNotice(MessageText(text));
+}
+
+void MainWindow::ClearStatus() {
+  drillWindow_->Status().Clear();
+}
+
+Answer MainWindow::ShowMessage(MessageKind kind, std::string_view text) {
+  const Answer answer = AskUser(this, kind, MessageText(text));
+  controller_->EndHandlerOnSignal();
+  return answer;
+}
+
+std::optional<std::string> MainWindow::RunOpenDialog(const std::string& folder) {
+  const QString chosen = ChooseFileToOpen(this, PathText(folder));
+  controller_->EndHandlerOnSignal();
+  if (chosen.isEmpty()) return std::nullopt;
+  return PathBytes(chosen);
+}
+
+std::optional<std::string> MainWindow::RunSaveDialog(std::string_view title,
+                                                     const std::string& folder,
+                                                     const std::string& name) {
+  const QString chosen =
+      ChooseFileToSave(this, MessageText(title), PathText(folder), PathText(name));
+  controller_->EndHandlerOnSignal();
+  if (chosen.isEmpty()) return std::nullopt;
+  return PathBytes(chosen);
+}
+
+void MainWindow::ShowAbout() {
+  aboutBox_->exec();
+}
+
+void MainWindow::PlayCue(Cue cue) {
+  cues_->Play(cue);
+}
+
+}  // namespace dru::ui

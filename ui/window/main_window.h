@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "core/drill/drill_view.h"
+#include "ui/window/app_controller.h"
+
+namespace dru::ui {
+
+class AboutBox;
+class CuePlayer;
+class DrillWindow;
+class MenuBar;
+class ProgressWindow;
+
+// FormDruMain: puts the drill's displays, the menu and the one-second timer
+// together in one window, and is the drill's view: it shows snapshots,
+// boxes, dialogs and sounds.
+class MainWindow : public QMainWindow, public DrillView {
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  bool StartUp(WindowActivator& activator, const std::string& file = {}) {
+    return controller_->StartUp(activator, file);
+  }
+  // File, Exit: asks the window to close; the closing sequence follows.
+  void Exit() { close(); }
+  void CloseOnSignal() { controller_->CloseOnSignal(); }
+  bool ClosingOnSignal() const noexcept { return controller_->ClosingOnSignal(); }
+  AppController& Controller() noexcept { return *controller_; }
+
+  // DrillView.
+  void Show(const DrillSnapshot& snapshot) override;
+  std::string InputText() const override;
+  void ClearInput() override;
+  void FocusInput() override;
+  void ShowMistakes(std::string_view typed, std::string_view expected,
+                    const Comparison& comparison) override;
+  void ShowCorrect() override;
+  void ShowNotice(std::string_view text) override;
+  void ClearStatus() override;
+  Answer ShowMessage(MessageKind kind, std::string_view text) override;
+  std::optional<std::string> RunOpenDialog(const std::string& folder) override;
+  std::optional<std::string> RunSaveDialog(std::string_view title, const std::string& folder,
+                                           const std::string& name) override;
+  void ShowAbout() override;
+  void PlayCue(Cue cue) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Options, Progress: the window, opened or brought to the front.
+  void ShowProgress();
+
+  std::unique_ptr<AppController> controller_;
+  DrillWindow* drillWindow_ = nullptr;
+  MenuBar* menu_ = nullptr;
+  AboutBox* aboutBox_ = nullptr;
+  CuePlayer* cues_ = nullptr;
+  bool painted_ = false;
+  ProgressWindow* progress_ = nullptr;
+};
+
+}  // namespace dru::ui

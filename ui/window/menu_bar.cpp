@@ -1,0 +1,100 @@
+// The main window's menus, their shortcuts and check marks.
+#include "ui/window/menu_bar.h"
+
+#include <QAction>
+
+namespace dru::ui {
+
+MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit,
+                 std::function<void()> progress)
+    : QMenuBar(parent), run_(std::move(run)) {
+  setObjectName(QStringLiteral("MenuDruMain"));
+  QMenu* file = addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  AddItem(file, "Open1", QStringLiteral("&Open..."), 0, &Commands::Open);
+  AddItem(file, "Save1", QStringLiteral("&Save"), 0, &Commands::Save);
+  AddItem(file, "SaveAs1", QStringLiteral("Save &As..."), 0, &Commands::SaveAs);
+  AddItem(file, "Close1", QStringLiteral("&Close"), 0, &Commands::Close);
+  file->addSeparator()->setObjectName(QStringLiteral("N1"));
+  QAction* exitItem = file->addAction(QStringLiteral("E&xit"));
+  exitItem->setObjectName(QStringLiteral("Exit1"));
+  connect(exitItem, &QAction::triggered, this, [exit = std::move(exit)] { exit(); });
+
+  QMenu* edit = addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  undoItem_ = AddItem(edit, "Undo1", QStringLiteral("&Undo"), Qt::Key_F7, &Commands::Undo);
+  undoItem_->setEnabled(false);
+  edit->addSeparator()->setObjectName(QStringLiteral("N2"));
+  AddItem(edit, "ClearAllMarks1", QStringLiteral("&Clear All Marks"), Qt::Key_F8,
+          &Commands::ClearAllMarks);
+  AddItem(edit, "MarkReady1", QStringLiteral("&Mark Ready"), Qt::Key_F12, &Commands::MarkReady);
+  AddItem(edit, "PreviousSentence1", QStringLiteral("Previous Sentence"), Qt::Key_F9,
+          &Commands::PreviousSentence);
+
+  QMenu* options = addMenu(QStringLiteral("&Options"));
+  options->setObjectName(QStringLiteral("Options1"));
+  soundEffectItem_ = AddItem(options, "SoundEffect1", QStringLiteral("&Sound Effect"), Qt::Key_F4,
+                             &Commands::ToggleSoundEffect, true);
+  caseSensitiveItem_ = AddItem(options, "CaseSensitive1", QStringLiteral("&Case Sensitive"),
+                               Qt::Key_F5, &Commands::ToggleCaseSensitive, true);
+  showMistakesItem_ = AddItem(options, "ShowMistakes1", QStringLiteral("Show &Mistakes"),
+                              Qt::Key_F6, &Commands::ToggleShowMistakes, true);
+  options->addSeparator()->setObjectName(QStringLiteral("N4"));
+  reviewDueItem_ = AddItem(options, "ReviewDue1", QStringLiteral("&Review Due Sentences"),
+                           Qt::Key_F2, &Commands::ToggleReviewDue, true);
+  markWhileTypingItem_ = AddItem(options, "MarkWhileTyping1", QStringLiteral("Mark &While Typing"),
+                                 Qt::Key_F11, &Commands::ToggleMarkWhileTyping, true);
+  // A disabled item says why in its tooltip.
+  options->setToolTipsVisible(true);
+  options->addSeparator()->setObjectName(QStringLiteral("N3"));
+  QAction* progressItem = options->addAction(QStringLiteral("&Progress..."));
+  progressItem->setObjectName(QStringLiteral("Progress1"));
+  progressItem->setShortcut(QKeySequence(Qt::Key_F3));
+  progressItem->setShortcutContext(Qt::WindowShortcut);
+  connect(progressItem, &QAction::triggered, this,
+          [progress = std::move(progress)] { progress(); });
+
+  QMenu* help = addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("Help1"));
+  AddItem(help, "About1", QStringLiteral("&About..."), 0, &Commands::About);
+}
+
+QAction* MenuBar::AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
+                          Command command, bool checkable) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  if (checkable) {
+    action->setCheckable(true);
+    action->setChecked(true);
+    // Undoes Qt's own toggle: the mark shows the drill's option, which the
+    // command switches.
+    connect(action, &QAction::triggered, action,
+            [action](bool checked) { action->setChecked(!checked); });
+  }
+  if (shortcut != 0) {
+    action->setShortcut(QKeySequence(shortcut));
+    action->setShortcutContext(Qt::WindowShortcut);
+  }
+  connect(action, &QAction::triggered, this, [this, command] { run_(command); });
+  return action;
+}
+
+void MenuBar::Show(const DrillSnapshot& snapshot) {
+  soundEffectItem_->setChecked(snapshot.options.soundEffect);
+  caseSensitiveItem_->setChecked(snapshot.options.caseSensitive);
+  showMistakesItem_->setChecked(snapshot.options.showMistakes);
+  reviewDueItem_->setChecked(snapshot.options.reviewDue);
+  markWhileTypingItem_->setChecked(snapshot.options.markWhileTyping);
+  const bool reviewPossible = snapshot.reviewUnavailable.empty();
+  reviewDueItem_->setEnabled(reviewPossible);
+  // The menu shows only tooltips that differ from the item's text.
+  reviewDueItem_->setToolTip(reviewPossible ? QString()
+                                            : QString::fromUtf8(snapshot.reviewUnavailable.data(),
+                                                                snapshot.reviewUnavailable.size()));
+  const std::string undo = UndoText(snapshot);
+  undoItem_->setEnabled(!undo.empty());
+  undoItem_->setText(undo.empty() ? QStringLiteral("&Undo")
+                                  : QStringLiteral("&") + QString::fromUtf8(undo.c_str()));
+}
+
+}  // namespace dru::ui

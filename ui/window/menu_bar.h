@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMenuBar>
+#include <functional>
+
+#include "app/commands.h"
+#include "core/drill/drill_snapshot.h"
+
+class QAction;
+
+namespace dru::ui {
+
+// MenuDruMain: the File, Edit, Options and Help menus. Each item runs its
+// command through run; the check marks and the Undo item show the drill.
+class MenuBar : public QMenuBar {
+ public:
+  using Command = void (Commands::*)();
+  MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit,
+          std::function<void()> progress);
+
+  void Show(const DrillSnapshot& snapshot);
+
+ private:
+  QAction* AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
+                   Command command, bool checkable = false);
+
+  std::function<void(Command)> run_;
+  QAction* soundEffectItem_ = nullptr;
+  QAction* caseSensitiveItem_ = nullptr;
+  QAction* showMistakesItem_ = nullptr;
+  QAction* reviewDueItem_ = nullptr;
+  QAction* markWhileTypingItem_ = nullptr;
+  QAction* undoItem_ = nullptr;
+};
+
+}  // namespace dru::ui
