@@ -14,12 +14,9 @@ namespace dru {
 
 HistoryRecorder::HistoryRecorder(Drill& drill, const Commands& commands, DrillView& view,
                                  const Clock& clock, std::string path)
-    : drill_(drill), commands_(commands), view_(view), clock_(clock), path_(std::move(path)) {
-  drill_.SetAnswerListener([this](const DrillAnswer& answer) { Record(answer); });
-}
+    : drill_(drill), commands_(commands), view_(view), clock_(clock), path_(std::move(path)) {}
 
 HistoryRecorder::~HistoryRecorder() {
-  drill_.SetAnswerListener({});
   if (backup_.joinable()) backup_.join();
 }
 
@@ -55,10 +52,10 @@ HistoryStore* HistoryRecorder::Store() {
   return store_.get();
 }
 
-void HistoryRecorder::Record(const DrillAnswer& answer) {
+bool HistoryRecorder::Record(const DrillAnswer& answer) {
   try {
     HistoryStore* store = Store();
-    if (store == nullptr) return;
+    if (store == nullptr) return false;
     const std::string& file = commands_.CurrentFile().path;
     const std::int64_t now = clock_.UtcMilliseconds();
     if (session_ == 0 || file != sessionFile_) {
@@ -75,18 +72,15 @@ void HistoryRecorder::Record(const DrillAnswer& answer) {
     record.keys = answer.keys;
     record.mistakes = answer.mistakes;
     record.caseSensitive = answer.caseSensitive;
-    store->Record(record);
-    if (drill_.Options().reviewDue) {
-      const std::int64_t key = SentenceKey(answer.sentence);
-      if (const auto review = store->Review(file, key)) {
-        drill_.UpdateReview(key, {review->lastTimeMs, review->stability});
-      }
+    const std::optional<ReviewHistory> review = store->Record(record);
+    if (review && drill_.Options().reviewDue) {
+      drill_.UpdateReview(review->key, {review->lastTimeMs, review->stability});
     }
   } catch (const std::exception& error) {
     TurnOff(error.what());
-    return;
+    return false;
   }
-  if (onRecorded) onRecorded();
+  return true;
 }
 
 bool HistoryRecorder::LoadReviews() {

@@ -39,7 +39,7 @@ struct ProgressReport {
   std::int64_t bestSpeed = 0;  // of all time, on this file
 };
 
-// Keeps each judged Enter in the history, with the open file and the time.
+// Keeps judged Enters in the history, with the open file and the time.
 // The store is opened at the first answer, not at start-up. A fault never
 // stops the drill: the history is off from then on, and the status line
 // says why, once.
@@ -67,11 +67,11 @@ class HistoryRecorder : public ReviewSource {
   ProgressReport Report(bool everyDay = false);
   // Removes the open file's history; a failure turns the history off.
   void Forget();
-  // Called after each answer kept.
-  std::function<void()> onRecorded;
+  // Keeps answer with the open file and the time; false when the history
+  // is off (a fault turns it off, and the status line says why).
+  bool Record(const DrillAnswer& answer);
 
  private:
-  void Record(const DrillAnswer& answer);
   // The store, opened at its first use; nothing while the history is off.
   HistoryStore* Store();
   void TurnOff(const std::string& reason);

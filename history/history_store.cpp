@@ -53,8 +53,9 @@ std::int64_t HistoryStore::FileId(const std::string& file) {
   return select.Integer(0);
 }
 
-void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
-  if (readOnly_) return;
+std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
+  if (readOnly_) return std::nullopt;
+  std::optional<ReviewHistory> last;
   InTransaction([&] {
     Statement addSentence(db_,
                           "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)");
@@ -123,6 +124,7 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
           .Bind(6, after.difficulty)
           .Step();
       addToSentence.Reset();
+      last = ReviewHistory{key, std::max(lastTime, answer.timeMs), after.stability};
       if (speed > 0) {
         speeds_.Add(answer.keys, speed);
         addSpeed.Bind(1, SpeedBook::Band(answer.keys))
@@ -139,6 +141,7 @@ void HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
       addToDay.Reset();
     }
   });
+  return last;
 }
 
 void HistoryStore::InTransaction(const std::function<void()>& work) {

@@ -90,9 +90,14 @@ class HistoryStore {
   // Where a damaged file was moved to, or "" when none was.
   const std::string& MovedAside() const noexcept { return movedAside_; }
 
-  void Record(const AnswerRecord& answer) { RecordMany({&answer, 1}); }
-  // Keeps all or none of answers, in one transaction.
-  void RecordMany(std::span<const AnswerRecord> answers);
+  // Keeps answer; returns its sentence's memory state after it (nothing
+  // for a history only read).
+  std::optional<ReviewHistory> Record(const AnswerRecord& answer) {
+    return RecordMany({&answer, 1});
+  }
+  // Keeps all or none of answers, in one transaction; returns the state of
+  // the last one's sentence.
+  std::optional<ReviewHistory> RecordMany(std::span<const AnswerRecord> answers);
   // A run of the drill on a file: its start, and its end with the drill's
   // clock in seconds.
   std::int64_t StartSession(const std::string& file, std::int64_t timeMs);

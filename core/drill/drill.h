@@ -52,7 +52,6 @@ class Drill {
   const RecordList& UnmarkedList() const noexcept { return state_.UnmarkedList; }
   std::int32_t RecordCount() const noexcept { return state_.RecordCount; }
   std::int32_t TypingSeconds() const noexcept { return state_.TypingSeconds; }
-  std::int64_t BestSpeed() const noexcept { return state_.BestSpeed; }
   DrillSnapshot Snapshot() const;
 
   // The state of a fresh start: no file, no previous record, clock at zero,
@@ -127,7 +126,7 @@ class Drill {
   // Plays a cue while sound effects are on.
   void Play(Cue cue);
 
-  // Called after each Enter is judged and shown.
+  // Called after each Enter is judged, before the next sentence is picked.
   void SetAnswerListener(std::function<void(const DrillAnswer&)> listener) {
     onAnswer_ = std::move(listener);
   }

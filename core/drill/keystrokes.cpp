@@ -92,21 +92,20 @@ void Drill::CompleteRecord() {
       mistakes,
       options.caseSensitive};
   state_.FirstKeyTime = -1;
-  const bool reviewing = Reviewing();
   std::optional<std::int64_t> answered;
-  if (reviewing) {
-    // The review order picks from the states after this answer.
+  if (Reviewing()) {
     answered = SentenceKey(state_.PreviousStr);
     reviewOrder_.Answered(*answered, correct, state_.UnmarkedList.Count());
-    if (onAnswer_) onAnswer_(answer);
   }
+  // The answer is kept first, then the next sentence is picked: in review
+  // order, from the states after this answer.
+  if (onAnswer_) onAnswer_(answer);
   PutSentence(PickNext(answered));
   CountReviews();
   const std::string reviewLine =
       state_.ShownReviewCounts ? ReviewLine(*state_.ShownReviewCounts) + " " : "";
   Say(result + " " + reviewLine + "Next: " + SpokenSentence());
   Refresh();
-  if (!reviewing && onAnswer_) onAnswer_(answer);
 }
 
 void Drill::OnKeyDown(std::uint16_t virtualKey) {

@@ -1,5 +1,6 @@
 // Answers go into a real history; a history that fails leaves the drill be.
 #include "app/history_recorder.h"
+#include "app/session.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +25,7 @@ using testing::WriteBytes;
 namespace fs = std::filesystem;
 
 struct Program {
-  explicit Program(const std::string& historyPath)
-      : history(drill, commands, view, clock, historyPath) {
-    commands.SetReviewSource(&history);
-  }
+  explicit Program(const std::string& historyPath) : session(view, clock, historyPath) {}
 
   void Open(const std::string& path) {
     view.openChoices.push_back(path);
@@ -46,9 +44,10 @@ struct Program {
 
   FakeView view;
   FixedClock clock;
-  Drill drill{view, clock};
-  Commands commands{drill, view};
-  HistoryRecorder history;
+  Session session;
+  Drill& drill = session.GetDrill();
+  Commands& commands = session.GetCommands();
+  HistoryRecorder& history = session.History();
 };
 
 TEST(HistoryRecorder, EachEnterIsKeptWithItsExactTimeAndMistakes) {

@@ -18,13 +18,7 @@
 namespace dru::ui {
 
 AppController::AppController(DrillView& view, QWidget& window)
-    : window_(window),
-      drill_(view, clock_),
-      commands_(drill_, view),
-      lifecycle_(drill_, commands_),
-      history_(drill_, commands_, view, clock_, DefaultHistoryPath()) {
-  commands_.SetReviewSource(&history_);
-}
+    : window_(window), session_(view, clock_, DefaultHistoryPath()) {}
 
 bool AppController::StartUp(WindowActivator& activator, const std::string& file) {
   const std::string runtime = RuntimeFolder();
@@ -46,8 +40,8 @@ bool AppController::StartUp(WindowActivator& activator, const std::string& file)
   // with nobody there to answer a box.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_, [this](QSessionManager&) {
     if (startFile_) return;  // nothing read yet: the settings stay as they are
-    RunHandler([this] { lifecycle_.SaveBeforeClose(false); }, Report::OnStandardError);
-    RunHandler([this] { lifecycle_.WriteIniFile(); }, Report::OnStandardError);
+    RunHandler([this] { session_.GetLifecycle().SaveBeforeClose(false); }, Report::OnStandardError);
+    RunHandler([this] { session_.GetLifecycle().WriteIniFile(); }, Report::OnStandardError);
   });
   startFile_ = file;
   return true;
@@ -57,7 +51,7 @@ void AppController::OpenStartFile() {
   if (!startFile_) return;
   const std::string file = *std::exchange(startFile_, std::nullopt);
   std::string failure;
-  RunHandler([&] { failure = lifecycle_.StartUp(file, ExamplesFolder()); });
+  RunHandler([&] { failure = session_.GetLifecycle().StartUp(file, ExamplesFolder()); });
   if (!failure.empty() && !closingOnSignal_) ShowErrorReport(&window_, failure);
 }
 
@@ -85,7 +79,7 @@ void AppController::Serve() {
   for (const InstanceRequest& request : requests) {
     BringToFront(window_, request.activationToken);
     if (!request.file.empty()) {
-      RunHandler([this, &request] { commands_.OpenNamed(request.file); });
+      RunHandler([this, &request] { session_.GetCommands().OpenNamed(request.file); });
     }
   }
 }
@@ -117,7 +111,7 @@ bool AppController::CloseRequested() {
   closingOnSignal_ = false;  // a close that fails leaves the window to its user
   const Report report = unattended ? Report::OnStandardError : Report::InBox;
   bool saved = false;
-  RunHandler([&] { saved = lifecycle_.SaveBeforeClose(!unattended); }, report);
+  RunHandler([&] { saved = session_.GetLifecycle().SaveBeforeClose(!unattended); }, report);
   if (!saved) {
     // The user can retry, or close the file without saving.
     if (unattended) QuitSignals::CloseEnded();
@@ -125,10 +119,8 @@ bool AppController::CloseRequested() {
   }
   // A failed settings write is shown; the program ends all the same, so an
   // unwritable folder never keeps the window from closing.
-  RunHandler([this] { lifecycle_.WriteIniFile(); }, report);
-  history_.EndSession();
-  history_.BackUpInBackground();
-  lifecycle_.FreeLists();
+  RunHandler([this] { session_.GetLifecycle().WriteIniFile(); }, report);
+  session_.Finish();
   return true;
 }
 

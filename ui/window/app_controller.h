@@ -6,19 +6,17 @@
 #include <optional>
 #include <vector>
 
-#include "app/commands.h"
-#include "app/history_recorder.h"
 #include "app/instance_channel.h"
-#include "app/lifecycle.h"
+#include "app/session.h"
 #include "app/single_instance.h"
 #include "core/drill/clock.h"
 #include "core/drill/drill.h"
 
 namespace dru::ui {
 
-// Runs the program behind the window: owns the drill, its commands and
-// its life cycle, runs every event handler under one error policy, and
-// closes on a termination signal or at the end of the session.
+// The Qt glue of the program behind the window: owns the session, runs
+// every event handler under one error policy, listens for later starts,
+// and closes on a termination signal or at the end of the desktop session.
 class AppController {
  public:
   AppController(DrillView& view, QWidget& window);
@@ -49,9 +47,10 @@ class AppController {
   // lists. False when the window must stay open.
   bool CloseRequested();
 
-  Drill& GetDrill() noexcept { return drill_; }
-  Commands& GetCommands() noexcept { return commands_; }
-  HistoryRecorder& History() noexcept { return history_; }
+  Session& GetSession() noexcept { return session_; }
+  Drill& GetDrill() noexcept { return session_.GetDrill(); }
+  Commands& GetCommands() noexcept { return session_.GetCommands(); }
+  HistoryRecorder& History() noexcept { return session_.History(); }
 
  private:
   // Thrown from a box that a signal shut, to end the handler that showed it.
@@ -65,10 +64,7 @@ class AppController {
 
   QWidget& window_;
   SystemClock clock_;
-  Drill drill_;
-  Commands commands_;
-  Lifecycle lifecycle_;
-  HistoryRecorder history_;
+  Session session_;
   std::unique_ptr<InstanceLock> instanceLock_;
   std::unique_ptr<InstanceChannel> channel_;
   std::vector<InstanceRequest> requests_;

@@ -60,8 +60,7 @@ MainWindow::MainWindow(QWidget* parent)
       progress_->Refresh(controller_->GetDrill().Encoding());
     }
   };
-  controller_->History().onRecorded = refreshProgress;
-  controller_->GetCommands().onFileRead = refreshProgress;
+  controller_->GetSession().onHistoryChanged = refreshProgress;
 
   auto* timer = new QTimer(this);
   timer->setObjectName(QStringLiteral("TimerDru"));
@@ -75,8 +74,7 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-  controller_->History().onRecorded = nullptr;
-  controller_->GetCommands().onFileRead = nullptr;
+  controller_->GetSession().onHistoryChanged = nullptr;
 }
 
 void MainWindow::ShowProgress() {
