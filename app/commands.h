@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/dialogs.h"
 #include "app/open_file.h"
 #include "core/drill/drill.h"
 
@@ -19,11 +20,11 @@ class ReviewSource {
 };
 
 // The menu commands of the main window, and the open file they work on.
-// They reach message boxes, dialogs and the about box only through the
-// drill's view.
+// They reach message boxes, dialogs and the about box only through
+// Dialogs.
 class Commands {
  public:
-  Commands(Drill& drill, DrillView& view) : drill_(drill), view_(view) {}
+  Commands(Drill& drill, Dialogs& dialogs) : drill_(drill), dialogs_(dialogs) {}
 
   // File menu.
   void Open();
@@ -80,7 +81,7 @@ class Commands {
   std::function<void()> onFileRead;
 
   // A line on the status bar, for start-up's advice.
-  void Notify(std::string_view text) { view_.ShowNotice(text); }
+  void Notify(std::string_view text) { drill_.ShowNotice(text); }
 
  private:
   // Offers to save unsaved changes and saves on OK; false when the save
@@ -99,7 +100,7 @@ class Commands {
   void ReadAndStart(const std::string& path);
 
   Drill& drill_;
-  DrillView& view_;
+  Dialogs& dialogs_;
   ReviewSource* reviews_ = nullptr;
   OpenFile file_;
   std::string startDir_;

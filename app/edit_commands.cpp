@@ -7,7 +7,7 @@ void Commands::MarkReady() {
   if (!drill_.HasOpenFile()) return;
   // The last record is not marked; the user may start the drill over.
   if (!drill_.MarkReady() &&
-      view_.ShowMessage(MessageKind::Confirmation, kLastRecordQuestion) != Answer::Cancel) {
+      dialogs_.ShowMessage(MessageKind::Confirmation, kLastRecordQuestion) != Answer::Cancel) {
     drill_.ClearAllMarks("Mark Ready");
   }
 }
@@ -50,7 +50,7 @@ void Commands::ToggleMarkWhileTyping() {
 
 void Commands::About() {
   drill_.Play(Cue::Start);
-  view_.ShowAbout();
+  dialogs_.ShowAbout();
 }
 
 }  // namespace dru

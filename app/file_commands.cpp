@@ -41,7 +41,7 @@ void Commands::Chosen(const std::string& path) {
 
 bool Commands::AskToSaveChanges() {
   if (drill_.Modified() &&
-      view_.ShowMessage(MessageKind::Confirmation, kSaveChangesQuestion) == Answer::Ok) {
+      dialogs_.ShowMessage(MessageKind::Confirmation, kSaveChangesQuestion) == Answer::Ok) {
     return SaveCurrentFile(true);
   }
   return true;
@@ -52,7 +52,7 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   // name, lines and stamp change together, so that a close meanwhile (a
   // signal) saves the old lines to the old file.
   const bool abandon = file.records == 0 &&
-                       view_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok;
+                       dialogs_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok;
   SetCurrentFile(name);
   if (abandon) {
     drill_.TakeLines(file);
@@ -66,7 +66,7 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   // order; without a history the drill goes back to random.
   if (!abandon && drill_.Options().reviewDue && reviews_ != nullptr) reviews_->LoadReviews();
   // Said at once, not learnt from a failed save at the end.
-  if (!abandon && access(file_.path.c_str(), W_OK) != 0) view_.ShowNotice(kReadOnlyNotice);
+  if (!abandon && access(file_.path.c_str(), W_OK) != 0) drill_.ShowNotice(kReadOnlyNotice);
   if (onFileRead) onFileRead();
 }
 
@@ -76,7 +76,7 @@ void Commands::LoadFileToList() {
 
 void Commands::Open() {
   if (!AskToSaveChanges()) return;
-  const auto chosen = view_.RunOpenDialog(dialogFolder_);
+  const auto chosen = dialogs_.RunOpenDialog(dialogFolder_);
   if (!chosen) return;
   Chosen(*chosen);
   if (!FileExists(*chosen)) {
@@ -109,7 +109,8 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
     if (!userCanAnswer) {
       throw UserError(path + " has been changed by another program; it was not overwritten");
     }
-    if (view_.ShowMessage(MessageKind::Confirmation, ChangedOnDiskQuestion(path)) != Answer::Ok) {
+    if (dialogs_.ShowMessage(MessageKind::Confirmation, ChangedOnDiskQuestion(path)) !=
+        Answer::Ok) {
       return false;
     }
   }
@@ -120,12 +121,12 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
 
 void Commands::SaveAs() {
   if (!drill_.HasOpenFile()) return;
-  const auto chosen = view_.RunSaveDialog("Save As", dialogFolder_, saveDialogName_);
+  const auto chosen = dialogs_.RunSaveDialog("Save As", dialogFolder_, saveDialogName_);
   if (!chosen) return;
   Chosen(*chosen);
   saveDialogName_ = *chosen;
   if (FileExists(*chosen) &&
-      view_.ShowMessage(MessageKind::Confirmation, "File " + *chosen + " exists. Overwrite?") !=
+      dialogs_.ShowMessage(MessageKind::Confirmation, "File " + *chosen + " exists. Overwrite?") !=
           Answer::Ok) {
     return;
   }

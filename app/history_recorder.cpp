@@ -12,9 +12,9 @@
 
 namespace dru {
 
-HistoryRecorder::HistoryRecorder(Drill& drill, const Commands& commands, DrillView& view,
-                                 const Clock& clock, std::string path)
-    : drill_(drill), commands_(commands), view_(view), clock_(clock), path_(std::move(path)) {}
+HistoryRecorder::HistoryRecorder(Drill& drill, const Commands& commands, const Clock& clock,
+                                 std::string path)
+    : drill_(drill), commands_(commands), clock_(clock), path_(std::move(path)) {}
 
 HistoryRecorder::~HistoryRecorder() {
   if (backup_.joinable()) backup_.join();
@@ -41,8 +41,8 @@ HistoryStore* HistoryRecorder::Store() {
   if (!store_) {
     store_ = HistoryStore::Open(path_);
     if (!store_->MovedAside().empty()) {
-      view_.ShowNotice("The history was damaged; it was moved aside as " + store_->MovedAside() +
-                       " and a new one started.");
+      drill_.ShowNotice("The history was damaged; it was moved aside as " + store_->MovedAside() +
+                        " and a new one started.");
     }
     if (store_->ReadOnly()) {
       TurnOff(path_ + " was written by a newer dru and is only read");
@@ -211,7 +211,7 @@ void HistoryRecorder::TurnOff(const std::string& reason) {
   off_ = true;
   offReason_ = reason;
   const std::string notice = "History is off: " + reason + ".";
-  view_.ShowNotice(notice);
+  drill_.ShowNotice(notice);
   drill_.SetReviewUnavailable(notice);
 }
 

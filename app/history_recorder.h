@@ -45,8 +45,7 @@ struct ProgressReport {
 // says why, once.
 class HistoryRecorder : public ReviewSource {
  public:
-  HistoryRecorder(Drill& drill, const Commands& commands, DrillView& view, const Clock& clock,
-                  std::string path);
+  HistoryRecorder(Drill& drill, const Commands& commands, const Clock& clock, std::string path);
   ~HistoryRecorder() override;
 
   bool LoadReviews() override;
@@ -83,7 +82,6 @@ class HistoryRecorder : public ReviewSource {
 
   Drill& drill_;
   const Commands& commands_;
-  DrillView& view_;
   const Clock& clock_;
   std::string path_;
   std::unique_ptr<HistoryStore> store_;

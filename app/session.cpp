@@ -4,11 +4,11 @@
 
 namespace dru {
 
-Session::Session(DrillView& view, const Clock& clock, std::string historyPath)
+Session::Session(DrillView& view, Dialogs& dialogs, const Clock& clock, std::string historyPath)
     : drill_(view, clock),
-      commands_(drill_, view),
+      commands_(drill_, dialogs),
       lifecycle_(drill_, commands_),
-      history_(drill_, commands_, view, clock, std::move(historyPath)) {
+      history_(drill_, commands_, clock, std::move(historyPath)) {
   commands_.SetReviewSource(&history_);
   drill_.SetAnswerListener([this](const DrillAnswer& answer) { Answered(answer); });
   commands_.onFileRead = [this] {

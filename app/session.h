@@ -17,7 +17,7 @@ namespace dru {
 // kept, then the next sentence is picked.
 class Session {
  public:
-  Session(DrillView& view, const Clock& clock, std::string historyPath);
+  Session(DrillView& view, Dialogs& dialogs, const Clock& clock, std::string historyPath);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;

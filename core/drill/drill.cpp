@@ -26,6 +26,9 @@ DrillSnapshot Drill::Snapshot() const {
   if (!undo_.empty()) snapshot.undoCommand = undo_.back().command;
   snapshot.spoken = state_.Spoken;
   snapshot.spokenCount = state_.SpokenCount;
+  snapshot.status = &state_.Status;
+  snapshot.statusCount = state_.StatusCount;
+  snapshot.inputClearCount = state_.InputClears;
   return snapshot;
 }
 
@@ -48,7 +51,7 @@ void Drill::ResetForStartUp() {
   state_.NoPrevious = true;
   state_.NoFileOpen = true;
   FreeLists();
-  view_.ClearInput();
+  ClearInput();
   Refresh();
 }
 
@@ -96,7 +99,7 @@ void Drill::SetOption(Option option, bool on) {
       break;
     case Option::ShowMistakes:
       options.showMistakes = on;
-      if (!on) view_.ClearStatus();
+      if (!on) ClearStatus();
       break;
     case Option::ReviewDue:
       options.reviewDue = on && state_.ReviewUnavailable.empty();
@@ -122,7 +125,7 @@ void Drill::InstallFile(SentenceFile& file) {
 
 void Drill::TakeLines(SentenceFile& file) {
   ForgetUndo();
-  view_.ClearStatus();
+  ClearStatus();
   state_.Encoding = file.format.encoding;
   state_.FileLines = std::move(file.fileLines);
   state_.UnmarkedList = std::move(file.unmarkedList);
@@ -131,7 +134,7 @@ void Drill::TakeLines(SentenceFile& file) {
 
 void Drill::CloseFile() {
   ForgetUndo();
-  view_.ClearStatus();
+  ClearStatus();
   state_.InputEnabled = false;
   FreeLists();
   state_.Target.clear();
@@ -167,7 +170,7 @@ bool Drill::MarkReady() {
   Play(Cue::Menu);
   if (state_.UnmarkedList.Count() == 1) return false;
   MarkRecord(state_.Target);
-  view_.ClearInput();
+  ClearInput();
   state_.PreviousStr = std::move(state_.Target);
   state_.CurrentSpeed = 0;
   state_.Modified = true;
@@ -344,16 +347,41 @@ void Drill::Say(std::string_view words) {
 void Drill::StartFile() {
   state_.InputEnabled = true;
   state_.NoPrevious = true;
-  view_.ClearInput();
+  ClearInput();
   ShowNextSentence();
 }
 
 void Drill::RestorePrevious() {
   if (state_.NoFileOpen || state_.NoPrevious) return;
   if (state_.Target == state_.PreviousStr) return;
-  view_.ClearInput();
+  ClearInput();
   ShowSentence(state_.PreviousStr);
   Play(Cue::Restore);
+}
+
+void Drill::SetTyped(std::string text) {
+  state_.Typed = std::move(text);
+}
+
+void Drill::ClearInput() {
+  state_.Typed.clear();
+  ++state_.InputClears;
+}
+
+bool Drill::ClearStatus() {
+  if (state_.Status.kind == StatusReport::Kind::Empty) return false;
+  SetStatus({});
+  return true;
+}
+
+void Drill::SetStatus(StatusReport status) {
+  state_.Status = std::move(status);
+  ++state_.StatusCount;
+}
+
+void Drill::ShowNotice(std::string_view text) {
+  SetStatus({StatusReport::Kind::Notice, std::string(text), {}, {}, {}});
+  Refresh();
 }
 
 void Drill::Play(Cue cue) {

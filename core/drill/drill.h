@@ -125,6 +125,11 @@ class Drill {
 
   // Plays a cue while sound effects are on.
   void Play(Cue cue);
+  // What the input box holds now, in Encoding: the box tells each change.
+  void SetTyped(std::string text);
+  const std::string& Typed() const noexcept { return state_.Typed; }
+  // A word about the program itself on the status line, until the next key.
+  void ShowNotice(std::string_view text);
 
   // Called after each Enter is judged, before the next sentence is picked.
   void SetAnswerListener(std::function<void(const DrillAnswer&)> listener) {
@@ -147,6 +152,11 @@ class Drill {
   void ShowCounts();
   void Refresh();
   void ForgetUndo() noexcept { undo_.clear(); }
+  // Empties the input box; the caller shows.
+  void ClearInput();
+  // Empties the status line; true when it said something. The caller shows.
+  bool ClearStatus();
+  void SetStatus(StatusReport status);
 
   // How to take back one Mark Ready or Clear All Marks.
   struct UndoStep {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/mistakes.h"
 #include "core/text/text_encoding.h"
 
 namespace dru {
@@ -39,6 +40,20 @@ struct RecordCounts {
   friend bool operator==(const RecordCounts&, const RecordCounts&) = default;
 };
 
+// What the status line says: nothing, the result of the last Enter, or a
+// word about the program itself ("History is off: …"); cleared by the next
+// key and on Open and Close.
+struct StatusReport {
+  enum class Kind { Empty, Correct, Mistakes, Notice };
+  Kind kind = Kind::Empty;
+  std::string notice;
+  // A wrong Enter: typed against expected as compared (the comparison's
+  // characters lie in those two texts).
+  std::string typed;
+  std::string expected;
+  Comparison comparison;
+};
+
 // Everything the window shows of the drill, as one value: the view draws
 // each display from it and keeps nothing of its own but the typed text.
 // The views into the drill's text stay valid until the drill next changes.
@@ -64,6 +79,11 @@ struct DrillSnapshot {
   // and the next sentence, in encoding; spokenCount changes with each.
   std::string_view spoken;
   std::uint64_t spokenCount = 0;
+  // The status line; statusCount changes with each new one.
+  const StatusReport* status = nullptr;
+  std::uint64_t statusCount = 0;
+  // The input box is emptied whenever this changes.
+  std::uint64_t inputClearCount = 0;
 };
 
 // The texts of the displays: "000" until a speed is known, the information

@@ -43,6 +43,12 @@ struct DrillState {
   // been said, so that the same words twice are said twice.
   std::string Spoken;
   std::uint64_t SpokenCount = 0;
+  // The text in the input box, in Encoding, as the box last told it, and
+  // how many times the drill has emptied the box.
+  std::string Typed;
+  std::uint64_t InputClears = 0;
+  StatusReport Status;
+  std::uint64_t StatusCount = 0;
   bool NoPrevious = true;  // restoring the previous record is blocked
   bool NoFileOpen = true;
 };

@@ -17,12 +17,13 @@ void Drill::OnKeyPress(char32_t keyChar) {
   // The key is not in the box yet: one character there means this is the
   // second key of a record, where the speed measurement starts; none, the
   // first key, where the history's exact time starts.
-  const std::size_t typed = CharacterCount(view_.InputText(), encoding);
+  const std::size_t typed = CharacterCount(state_.Typed, encoding);
   if (typed == 1) state_.TypingSeconds = 0;
   const bool editing =
       keyChar == key::kEnter || keyChar == key::kEscape || keyChar == key::kBackspace;
   if (typed == 0 && !editing) state_.FirstKeyTime = clock_.SteadyMilliseconds();
-  if (keyChar != key::kEnter) view_.ClearStatus();  // the last Enter's result goes
+  // The last Enter's result goes.
+  bool changed = keyChar != key::kEnter && ClearStatus();
 
   switch (keyChar) {
     case key::kBackspace:
@@ -33,7 +34,8 @@ void Drill::OnKeyPress(char32_t keyChar) {
       CompleteRecord();
       break;
     case key::kEscape:
-      view_.ClearInput();
+      ClearInput();
+      changed = true;
       Play(Cue::Esc);
       break;
     default:
@@ -44,10 +46,11 @@ void Drill::OnKeyPress(char32_t keyChar) {
       }
       break;
   }
+  if (changed) Refresh();
 }
 
 void Drill::CompleteRecord() {
-  const std::string typedText = view_.InputText();
+  const std::string typedText = state_.Typed;
   const TextEncoding encoding = state_.Encoding;
   const DrillOptions& options = state_.Options;
   const MatchRule rule = MatchRuleFor(state_.Target, encoding, options.caseSensitive);
@@ -61,7 +64,7 @@ void Drill::CompleteRecord() {
     const double keys = static_cast<double>(CharacterCount(typedText, encoding));
     speed = static_cast<std::int64_t>(std::nearbyint(keys * 60.0 / seconds));  // ties to even
     result = CorrectLine(speed);
-    if (options.showMistakes) view_.ShowCorrect();
+    if (options.showMistakes) SetStatus({StatusReport::Kind::Correct, {}, {}, {}, {}});
   } else {
     // The mistakes are found in the texts as they look: composed, so that
     // "é" typed in one piece is "e" and a combining accent in the file.
@@ -77,11 +80,14 @@ void Drill::CompleteRecord() {
         CompareTexts(typed, target, encoding, options.caseSensitive, rule.folding);
     result = MistakesLine(typed, target, comparison, encoding);
     mistakes = comparison.aligned ? static_cast<std::int64_t>(comparison.mistakes) : -1;
-    if (options.showMistakes) view_.ShowMistakes(typed, target, comparison);
+    if (options.showMistakes) {
+      SetStatus(
+          {StatusReport::Kind::Mistakes, {}, std::string(typed), std::string(target), comparison});
+    }
   }
   state_.CurrentSpeed = speed;
   state_.BestSpeed = std::max(state_.BestSpeed, speed);
-  view_.ClearInput();
+  ClearInput();
   state_.PreviousStr = std::move(state_.Target);
   state_.NoPrevious = false;
   const DrillAnswer answer{

@@ -46,11 +46,11 @@ TEST_F(CommandsTest, OpenLoadsAndPicksButLeavesSpeedsAndClock) {
   OpenFile("before.txt", "before\r\n");
   for (int i = 0; i < 17; ++i)
     drill.Tick();
-  view.input = "before";
+  view.Paste(drill, "before");
   drill.OnKeyPress('\r');
   commands.Close();
   ASSERT_FALSE(view.inputEnabled);
-  view.input = "old";
+  view.Paste(drill, "old");
   view.cues.clear();
   const std::string path = OpenFile("a.txt", "Only\r\n*Done\r\n");
   EXPECT_TRUE(drill.HasOpenFile());
@@ -166,7 +166,7 @@ TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
   const std::string path = OpenFile("a.txt", "A\r\nB\r\n");
   for (int i = 0; i < 24; ++i)
     drill.Tick();
-  view.input = std::string(100, 'B');  // 100 keys in 24 seconds
+  view.Paste(drill, std::string(100, 'B'));  // 100 keys in 24 seconds
   drill.ShowSentence(view.input);
   drill.OnKeyPress('\r');
   ASSERT_EQ(view.currentBar, 250);
@@ -197,12 +197,12 @@ TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
 TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
   OpenFile("a.txt", "A\r\nB\r\nC\r\n");
   drill.ShowSentence("C");
-  view.input = "C";
+  view.Paste(drill, "C");
   drill.OnKeyPress('\r');
   ASSERT_GT(view.currentBar, 0);
   ASSERT_TRUE(drill.HasPrevious());
   drill.ShowSentence("B");
-  view.input = "B";
+  view.Paste(drill, "B");
   view.cues.clear();
   commands.MarkReady();
   EXPECT_EQ(Entries(drill.FileLines()), (Texts{"A", "*B", "C"}));
@@ -222,7 +222,7 @@ TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
 TEST_F(CommandsTest, LastRecordOffersToClearAllMarks) {
   OpenFile("a.txt", "*A\r\nB\r\n*C\r\n");
   ASSERT_EQ(view.target, "B");
-  view.input = "Bx";
+  view.Paste(drill, "Bx");
   view.answers.push_back(Answer::Cancel);
   commands.MarkReady();
   EXPECT_EQ(view.messages, (Texts{std::string(kLastRecordQuestion)}));

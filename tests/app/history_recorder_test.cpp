@@ -25,7 +25,7 @@ using testing::WriteBytes;
 namespace fs = std::filesystem;
 
 struct Program {
-  explicit Program(const std::string& historyPath) : session(view, clock, historyPath) {}
+  explicit Program(const std::string& historyPath) : session(view, view, clock, historyPath) {}
 
   void Open(const std::string& path) {
     view.openChoices.push_back(path);
@@ -37,6 +37,7 @@ struct Program {
     for (char c : text) {
       drill.OnKeyPress(static_cast<unsigned char>(c));
       view.input += c;
+      drill.SetTyped(view.input);
     }
     clock.milliseconds = end;
     drill.OnKeyPress(key::kEnter);

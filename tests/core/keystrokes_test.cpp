@@ -30,6 +30,7 @@ class Keystrokes : public ::testing::Test {
     for (char c : text) {
       drill.OnKeyPress(static_cast<unsigned char>(c));
       view.input += c;
+      drill.SetTyped(view.input);
     }
   }
 
@@ -37,13 +38,13 @@ class Keystrokes : public ::testing::Test {
   void Finish(const std::string& text, std::int32_t seconds) {
     Restart();
     Wait(seconds);
-    view.input = text;
+    view.Paste(drill, text);
     drill.OnKeyPress(key::kEnter);
   }
 
   // A second key starts the measurement afresh.
   void Restart() {
-    view.input = "x";
+    view.Paste(drill, "x");
     drill.OnKeyPress('y');
     view.cues.clear();
   }
@@ -132,7 +133,7 @@ TEST_F(Keystrokes, Utf8FilesFoldUnicodeCaseAndCountCharacters) {
 
   // The second character starts the measurement, and every printable one
   // is typing, whatever its bytes.
-  view.input = "\xD0\x9F";
+  view.Paste(drill, "\xD0\x9F");
   Wait(9);
   drill.OnKeyPress(U'\u0440');
   EXPECT_EQ(drill.TypingSeconds(), 0);
@@ -213,7 +214,7 @@ TEST_F(Keystrokes, SecondKeyStartsTheMeasurement) {
   Wait(7);
   Type("t");
   EXPECT_EQ(drill.TypingSeconds(), 7);
-  view.input = "C";  // a Backspace left one character
+  view.Paste(drill, "C");  // a Backspace left one character
   drill.OnKeyPress(key::kBackspace);
   EXPECT_EQ(drill.TypingSeconds(), 0);
 }
@@ -227,7 +228,7 @@ TEST_F(Keystrokes, CuesAndEsc) {
   EXPECT_EQ(view.input, "");
   EXPECT_EQ(view.cues, (Cues{Cue::Esc}));
   view.cues.clear();
-  view.input = "Cat";
+  view.Paste(drill, "Cat");
   drill.OnKeyPress(key::kEnter);
   EXPECT_EQ(view.cues, (Cues{Cue::Enter}));
   view.cues.clear();
@@ -246,11 +247,11 @@ TEST_F(Keystrokes, CuesAndEsc) {
 TEST_F(Keystrokes, CtrlRestoresPreviousRecordOnce) {
   Finish("Cat", 3);
   ASSERT_EQ(view.target, "Next");
-  view.input = "Ne";
+  view.Paste(drill, "Ne");
   drill.OnKeyDown(vk::kControl);
   EXPECT_EQ(view.target, "Cat");
   EXPECT_EQ(view.input, "");
-  view.input = "C";
+  view.Paste(drill, "C");
   drill.OnKeyDown(vk::kControl);  // held down: repeats change nothing
   EXPECT_EQ(view.input, "C");
   EXPECT_EQ(view.cues, (Cues{Cue::Enter, Cue::Restore}));
@@ -259,7 +260,7 @@ TEST_F(Keystrokes, CtrlRestoresPreviousRecordOnce) {
 TEST_F(Keystrokes, NothingHappensWithoutFile) {
   drill.CloseFile();
   Wait(9);
-  view.input = "x";
+  view.Paste(drill, "x");
   Type("yz");
   drill.OnKeyPress(key::kEscape);
   drill.OnKeyPress(key::kEnter);

@@ -74,7 +74,7 @@ TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
   drill.ShowNextSentence();
   EXPECT_EQ(view.target, "a");  // the most overdue first
   auto answer = [&](bool right) {
-    view.input = right ? view.target : "wrong";
+    view.Paste(drill, right ? view.target : "wrong");
     drill.OnKeyPress(key::kEnter);
     return view.target;
   };
@@ -112,25 +112,25 @@ TEST_F(Picking, PreviousRecordRestoredOnceWhenAllowed) {
   OpenPool({"A", "B"});
   auto complete = [&](const char* target) {
     drill.ShowSentence(target);
-    view.input = target;
+    view.Paste(drill, target);
     drill.OnKeyPress(key::kEnter);
   };
   complete("A");      // A is the previous sentence,
   drill.StartFile();  // but Open blocks it
   drill.ShowSentence("B");
-  view.input = "typed";
+  view.Paste(drill, "typed");
   drill.RestorePrevious();
   EXPECT_EQ(view.target, "B");
 
   complete("A");
   drill.ShowSentence("B");
-  view.input = "typed";
+  view.Paste(drill, "typed");
   view.cues.clear();
   drill.RestorePrevious();
   EXPECT_EQ(view.target, "A");
   EXPECT_EQ(view.input, "");
   EXPECT_EQ(view.cues, (std::vector<Cue>{Cue::Restore}));
-  view.input = "x";
+  view.Paste(drill, "x");
   drill.RestorePrevious();  // the target already is the previous one
   EXPECT_EQ(view.input, "x");
   EXPECT_EQ(view.cues.size(), 1u);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialogs.h"
 #include "core/drill/drill.h"
 #include "core/text/display_texts.h"
 
@@ -12,7 +13,7 @@ namespace dru::testing {
 
 // A window without a window: records what the logic shows and answers its
 // questions from queues filled by the test.
-class FakeView : public DrillView {
+class FakeView : public DrillView, public Dialogs {
  public:
   // What the displays show, from the last snapshot.
   std::string target;
@@ -32,7 +33,9 @@ class FakeView : public DrillView {
   std::string reviewUnavailable;  // why Review Due Sentences is disabled
   TextEncoding encoding = TextEncoding::Windows1252;
 
-  std::string input;  // the user's, so the test types into it
+  // The input box: the test types into it and tells the drill (Type);
+  // the drill empties it through the snapshot.
+  std::string input;
   bool inputFocused = false;
   std::string status;  // what the status bar shows, in short
   std::vector<Cue> cues;
@@ -48,8 +51,9 @@ class FakeView : public DrillView {
     target = shown.target;
     encoding = shown.encoding;
     inputEnabled = shown.inputEnabled;
-    currentBar = ClampBar(shown.currentSpeed.value_or(0));
-    bestBar = ClampBar(shown.bestSpeed);
+    // How much of a bar is filled: a faster speed stands full.
+    currentBar = std::min(shown.currentSpeed.value_or(0), kBarMax);
+    bestBar = std::min(shown.bestSpeed, kBarMax);
     currentText = CurrentSpeedText(shown);
     bestText = BestSpeedText(shown);
     infoText = InfoText(shown);
@@ -61,16 +65,29 @@ class FakeView : public DrillView {
     spoken = shown.spoken;
     reviewText = ReviewText(shown);
     reviewUnavailable = shown.reviewUnavailable;
+    if (shown.inputClearCount != inputClears) {
+      inputClears = shown.inputClearCount;
+      input.clear();
+    }
+    if (shown.statusCount != statusCount && shown.status != nullptr) {
+      statusCount = shown.statusCount;
+      switch (shown.status->kind) {
+        case StatusReport::Kind::Empty:
+          status.clear();
+          break;
+        case StatusReport::Kind::Correct:
+          status = "correct";
+          break;
+        case StatusReport::Kind::Mistakes:
+          status = std::to_string(shown.status->comparison.mistakes) + " mistakes";
+          break;
+        case StatusReport::Kind::Notice:
+          status = shown.status->notice;
+          break;
+      }
+    }
   }
-  std::string InputText() const override { return input; }
-  void ClearInput() override { input.clear(); }
   void FocusInput() override { inputFocused = inputEnabled; }
-  void ShowMistakes(std::string_view, std::string_view, const Comparison& comparison) override {
-    status = std::to_string(comparison.mistakes) + " mistakes";
-  }
-  void ShowCorrect() override { status = "correct"; }
-  void ShowNotice(std::string_view text) override { status = text; }
-  void ClearStatus() override { status.clear(); }
 
   Answer ShowMessage(MessageKind, std::string_view text) override {
     messages.emplace_back(text);
@@ -91,7 +108,27 @@ class FakeView : public DrillView {
   void ShowAbout() override { ++aboutShown; }
   void PlayCue(Cue cue) override { cues.push_back(cue); }
 
+  // A key typed into the box: the drill hears the key, then the box's new
+  // text, as from the window. Keys that change no text go to the drill only.
+  void Type(Drill& drill, char32_t key, std::string_view text) {
+    drill.OnKeyPress(key);
+    input += text;
+    drill.SetTyped(input);
+  }
+  void Type(Drill& drill, std::string_view text) {
+    for (const char c : text)
+      Type(drill, static_cast<unsigned char>(c), std::string_view(&c, 1));
+  }
+  // The box's text set at once (a paste).
+  void Paste(Drill& drill, std::string text) {
+    input = std::move(text);
+    drill.SetTyped(input);
+  }
+
  private:
+  std::uint64_t inputClears = 0;
+  std::uint64_t statusCount = 0;
+
   static std::optional<std::string> Pop(std::deque<std::optional<std::string>>& queue) {
     if (queue.empty()) return std::nullopt;
     auto value = queue.front();

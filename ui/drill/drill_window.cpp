@@ -98,6 +98,8 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   targetDisplay_->setBuddy(inputBox_);
   inputBox_->setGeometry(9, 57, 348, 40);
   connect(inputBox_, &InputBox::textChanged, targetDisplay_, [this] {
+    // The drill keeps what is typed; the box tells it each change.
+    if (onTyped) onTyped(inputBox_->Bytes());
     targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1);
     MarkTyping();
   });
@@ -148,6 +150,23 @@ void DrillWindow::MarkTyping() {
   targetDisplay_->ShowMatchedCharacters(match.matched, match.wrong);
 }
 
+void DrillWindow::ShowStatus(const StatusReport& status) {
+  switch (status.kind) {
+    case StatusReport::Kind::Empty:
+      statusLine_->Clear();
+      break;
+    case StatusReport::Kind::Correct:
+      statusLine_->ShowCorrect();
+      break;
+    case StatusReport::Kind::Mistakes:
+      statusLine_->ShowMistakes(status.typed, status.expected, status.comparison, encoding_);
+      break;
+    case StatusReport::Kind::Notice:
+      statusLine_->ShowNotice(MessageText(status.notice));
+      break;
+  }
+}
+
 void DrillWindow::Show(const DrillSnapshot& snapshot) {
   if (snapshot.encoding != encoding_) {
     encoding_ = snapshot.encoding;
@@ -172,6 +191,14 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
     // Found once per sentence: the case rule looks at all of it.
     matchRule_ = MatchRuleFor(snapshot.target, snapshot.encoding, snapshot.options.caseSensitive);
     MarkTyping();
+  }
+  if (snapshot.inputClearCount != inputClearCount_) {
+    inputClearCount_ = snapshot.inputClearCount;
+    inputBox_->clear();
+  }
+  if (snapshot.statusCount != statusCount_ && snapshot.status != nullptr) {
+    statusCount_ = snapshot.statusCount;
+    ShowStatus(*snapshot.status);
   }
   if (snapshot.spokenCount != spokenCount_) {
     // A screen reader speaks a change of the focused box's description:

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "core/drill/drill_snapshot.h"
@@ -29,6 +31,8 @@ class DrillWindow : public QWidget {
   void Show(const DrillSnapshot& snapshot);
 
   InputBox& Input() const noexcept { return *inputBox_; }
+  // Told the box's text, in the file's encoding, after each change.
+  std::function<void(std::string)> onTyped;
   StatusLine& Status() const noexcept { return *statusLine_; }
   TextEncoding Encoding() const noexcept { return encoding_; }
 
@@ -46,9 +50,12 @@ class DrillWindow : public QWidget {
   QLabel* reviewLabel_ = nullptr;
   TextEncoding encoding_ = TextEncoding::Windows1252;
   std::uint64_t spokenCount_ = 0;
+  std::uint64_t statusCount_ = 0;
+  std::uint64_t inputClearCount_ = 0;
   bool markWhileTyping_ = false;
   MatchRule matchRule_;
   void MarkTyping();
+  void ShowStatus(const StatusReport& status);
 };
 
 }  // namespace dru::ui

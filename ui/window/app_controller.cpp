@@ -17,8 +17,8 @@
 
 namespace dru::ui {
 
-AppController::AppController(DrillView& view, QWidget& window)
-    : window_(window), session_(view, clock_, DefaultHistoryPath()) {}
+AppController::AppController(DrillView& view, Dialogs& dialogs, QWidget& window)
+    : window_(window), session_(view, dialogs, clock_, DefaultHistoryPath()) {}
 
 bool AppController::StartUp(WindowActivator& activator, const std::string& file) {
   const std::string runtime = RuntimeFolder();

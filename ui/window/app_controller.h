@@ -19,7 +19,7 @@ namespace dru::ui {
 // and closes on a termination signal or at the end of the desktop session.
 class AppController {
  public:
-  AppController(DrillView& view, QWidget& window);
+  AppController(DrillView& view, Dialogs& dialogs, QWidget& window);
 
   // Start-up: the single-instance check. False when another instance
   // runs: it was handed file (from the command line, absolute), and this

@@ -23,7 +23,7 @@
 namespace dru::ui {
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), controller_(std::make_unique<AppController>(*this, *this)) {
+    : QMainWindow(parent), controller_(std::make_unique<AppController>(*this, *this, *this)) {
   InitResources();
   setObjectName(QStringLiteral("FormDruMain"));
   setWindowTitle(QString::fromUtf8(kWindowCaption));
@@ -37,6 +37,7 @@ MainWindow::MainWindow(QWidget* parent)
   drillWindow_ = new DrillWindow(this);
   setCentralWidget(drillWindow_);
   Drill& drill = controller_->GetDrill();
+  drillWindow_->onTyped = [&drill](std::string bytes) { drill.SetTyped(std::move(bytes)); };
   InputBox& input = drillWindow_->Input();
   input.onKeyDown = [this, &drill](std::uint16_t key) {
     controller_->RunHandler([&drill, key] { drill.OnKeyDown(key); });
@@ -115,10 +116,6 @@ std::string MainWindow::InputText() const {
   return drillWindow_->Input().Bytes();
 }
 
-void MainWindow::ClearInput() {
-  drillWindow_->Input().clear();
-}
-
 void MainWindow::FocusInput() {
   // Only within our own active window, and never from a box, a menu or a
   // menu bar the user is in.
@@ -129,23 +126,6 @@ void MainWindow::FocusInput() {
   if (!input.hasFocus() && isActiveWindow() && !userElsewhere && input.isEnabled()) {
     input.setFocus(Qt::OtherFocusReason);
   }
-}
-
-void MainWindow::ShowMistakes(std::string_view typed, std::string_view expected,
-                              const Comparison& comparison) {
-  drillWindow_->Status().ShowMistakes(typed, expected, comparison, drillWindow_->Encoding());
-}
-
-void MainWindow::ShowCorrect() {
-  drillWindow_->Status().ShowCorrect();
-}
-
-void MainWindow::ShowNotice(std::string_view text) {
-  drillWindow_->Status().ShowNotice(MessageText(text));
-}
-
-void MainWindow::ClearStatus() {
-  drillWindow_->Status().Clear();
 }
 
 Answer MainWindow::ShowMessage(MessageKind kind, std::string_view text) {

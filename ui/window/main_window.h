@@ -17,7 +17,7 @@ class ProgressWindow;
 // FormDruMain: puts the drill's displays, the menu and the one-second timer
 // together in one window, and is the drill's view: it shows snapshots,
 // boxes, dialogs and sounds.
-class MainWindow : public QMainWindow, public DrillView {
+class MainWindow : public QMainWindow, public DrillView, public Dialogs {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
@@ -30,17 +30,12 @@ class MainWindow : public QMainWindow, public DrillView {
   void CloseOnSignal() { controller_->CloseOnSignal(); }
   bool ClosingOnSignal() const noexcept { return controller_->ClosingOnSignal(); }
   AppController& Controller() noexcept { return *controller_; }
+  // The input box's text, in the open file's encoding.
+  std::string InputText() const;
 
-  // DrillView.
+  // DrillView and Dialogs.
   void Show(const DrillSnapshot& snapshot) override;
-  std::string InputText() const override;
-  void ClearInput() override;
   void FocusInput() override;
-  void ShowMistakes(std::string_view typed, std::string_view expected,
-                    const Comparison& comparison) override;
-  void ShowCorrect() override;
-  void ShowNotice(std::string_view text) override;
-  void ClearStatus() override;
   Answer ShowMessage(MessageKind kind, std::string_view text) override;
   std::optional<std::string> RunOpenDialog(const std::string& folder) override;
   std::optional<std::string> RunSaveDialog(std::string_view title, const std::string& folder,

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/drill/drill_view.h"
+#include "app/dialogs.h"
 
 class QWidget;
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dru {
+
+enum class MessageKind { Information, Confirmation };
+enum class Answer { Ok, Cancel };
+
+// The boxes and dialogs the commands put before the user. The window
+// implements it; tests answer from queues.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Modal message box; shutting it with its close button answers Cancel,
+  // also for the information box that has only OK.
+  virtual Answer ShowMessage(MessageKind kind, std::string_view text) = 0;
+  // The open-file dialog, started in folder with no file name; the chosen
+  // path, or nothing when cancelled.
+  virtual std::optional<std::string> RunOpenDialog(const std::string& folder) = 0;
+  // The save-file dialog, started in folder with name filled in.
+  virtual std::optional<std::string> RunSaveDialog(std::string_view title,
+                                                   const std::string& folder,
+                                                   const std::string& name) = 0;
+  virtual void ShowAbout() = 0;
+};
+
+}  // namespace dru
