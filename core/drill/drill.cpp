@@ -23,7 +23,7 @@ DrillSnapshot Drill::Snapshot() const {
   snapshot.options = state_.Options;
   snapshot.reviewCounts = state_.ShownReviewCounts;
   snapshot.reviewUnavailable = state_.ReviewUnavailable;
-  if (!undo_.empty()) snapshot.undoCommand = undo_.back().command;
+  snapshot.undoCommand = undo_.NextCommand();
   snapshot.spoken = state_.Spoken;
   snapshot.spokenCount = state_.SpokenCount;
   snapshot.status = &state_.Status;
@@ -182,29 +182,9 @@ bool Drill::MarkReady() {
 }
 
 void Drill::ClearAllMarks(std::string_view command) {
-  UndoStep step;
-  step.command = command;
-  step.cleared = true;
-  step.recordCount = state_.RecordCount;
-
   RecordList& lines = state_.FileLines;
   RecordList& pool = state_.UnmarkedList;
-  // The pool holds the lines' own records in file order, so a line is in
-  // it when the next pool entry shares its bytes.
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < lines.Count(); ++i) {
-    const std::string_view line = lines.Get(i);
-    bool pooled = false;
-    if (!line.empty() && next < pool.Count() && pool.Get(next).data() == line.data()) {
-      pooled = true;
-      ++next;
-    }
-    if (IsMarked(line) || (!pooled && !line.empty())) {
-      step.changedLines.push_back(ChangedLine(i, IsMarked(line), pooled));
-    }
-  }
-  undo_.push_back(std::move(step));
-
+  undo_.Clearing(command, lines, pool, state_.RecordCount);
   pool.Clear();
   for (std::size_t i = 0; i < lines.Count(); ++i) {
     const std::string_view line = lines.Get(i);
@@ -238,60 +218,25 @@ void Drill::MarkRecord(std::string_view target) {
   if (line < 0) line = find(state_.FileLines);
   if (line < 0) return;
   const auto index = static_cast<std::size_t>(line);
-  UndoStep step;
-  step.command = "Mark Ready";
-  step.line = index;
-  step.oldLine = state_.FileLines.At(index);
-  step.pooled = static_cast<std::size_t>(pooled);
-  step.record = state_.UnmarkedList.At(step.pooled);
+  const auto poolIndex = static_cast<std::size_t>(pooled);
+  undo_.Marked(index, state_.FileLines.At(index), poolIndex, state_.UnmarkedList.At(poolIndex));
   std::string markedLine;
   markedLine.reserve(state_.FileLines.At(index).Size() + 1);
   markedLine += kMark;
   markedLine += state_.FileLines.Get(index);
   state_.FileLines.Put(index, markedLine);
-  state_.UnmarkedList.Delete(step.pooled);
-  undo_.push_back(std::move(step));
+  state_.UnmarkedList.Delete(poolIndex);
   state_.Modified = true;
   Refresh();
 }
 
 bool Drill::Undo() {
-  if (undo_.empty()) return false;
-  UndoStep step = std::move(undo_.back());
-  undo_.pop_back();
-  if (step.cleared) {
-    UndoClearing(step);
-  } else {
-    state_.FileLines.Put(step.line, step.oldLine);
-    state_.UnmarkedList.Insert(step.pooled, step.record);
-  }
+  if (!undo_.Undo(state_.FileLines, state_.UnmarkedList, state_.RecordCount)) return false;
   ShowCounts();
   state_.Modified = true;
   Say("Undone. " + MarkedLine(*state_.ShownCounts));
   Refresh();
   return true;
-}
-
-void Drill::UndoClearing(const UndoStep& step) {
-  RecordList& lines = state_.FileLines;
-  RecordList& pool = state_.UnmarkedList;
-  pool.Clear();
-  std::size_t changed = 0;
-  std::string marked;
-  for (std::size_t i = 0; i < lines.Count(); ++i) {
-    bool pooled = !lines.At(i).Empty();
-    if (changed < step.changedLines.size() && step.changedLines[changed] >> 2 == i) {
-      const std::uint64_t entry = step.changedLines[changed++];
-      if ((entry & 2u) != 0) {
-        marked.assign(1, kMark);
-        marked += lines.Get(i);
-        lines.Put(i, marked);
-      }
-      pooled = (entry & 1u) != 0;
-    }
-    if (pooled) pool.Add(lines.At(i));
-  }
-  state_.RecordCount = step.recordCount;
 }
 
 std::size_t Drill::RandomIndex(std::size_t count) const {

@@ -11,6 +11,7 @@
 #include "core/drill/drill_snapshot.h"
 #include "core/drill/drill_state.h"
 #include "core/drill/drill_view.h"
+#include "core/drill/mark_undo.h"
 #include "core/file/sentence_file.h"
 #include "core/review/review_order.h"
 
@@ -151,34 +152,14 @@ class Drill {
   std::string SpokenSentence() const;
   void ShowCounts();
   void Refresh();
-  void ForgetUndo() noexcept { undo_.clear(); }
+  void ForgetUndo() noexcept { undo_.Forget(); }
   // Empties the input box; the caller shows.
   void ClearInput();
   // Empties the status line; true when it said something. The caller shows.
   bool ClearStatus();
   void SetStatus(StatusReport status);
 
-  // How to take back one Mark Ready or Clear All Marks.
-  struct UndoStep {
-    std::string command;
-    // A mark: the line as it was, and where its record left the pool.
-    std::size_t line = 0;
-    Record oldLine;
-    std::size_t pooled = 0;
-    Record record;
-    // A clearing: only the lines it changed or that were out of the pool,
-    // in file order, so that its cost follows the marks, not the file.
-    bool cleared = false;
-    std::vector<std::uint64_t> changedLines;  // ChangedLine() values
-    std::int32_t recordCount = 0;
-  };
-  // A line of a clearing: its index, whether the clearing took a mark off
-  // it, and whether it was in the pool before.
-  static std::uint64_t ChangedLine(std::size_t line, bool unmarked, bool pooled) noexcept {
-    return static_cast<std::uint64_t>(line) << 2 | (unmarked ? 2u : 0u) | (pooled ? 1u : 0u);
-  }
-  void UndoClearing(const UndoStep& step);
-  std::vector<UndoStep> undo_;
+  MarkUndo undo_;
   ReviewOrder reviewOrder_;
 
   DrillView& view_;
