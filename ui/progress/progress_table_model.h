@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <QString>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace dru::ui {
+
+enum ProgressColumn {
+  kSentence,
+  kTyped,
+  kCorrect,
+  kBest,
+  kLast,
+  kMarked,
+  kRecall,
+  kNext,
+  kColumns
+};
+
+// Dates in the table: short, and read the same in every language.
+inline const QString kProgressDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+
+// The table's rows, sorted in place: a hundred thousand sentences sort in
+// milliseconds, where one item object per cell would take seconds.
+class ProgressTableModel : public QAbstractTableModel {
+ public:
+  struct Row {
+    QString sentence;
+    std::int64_t values[kColumns] = {};  // also the sort keys
+    bool known = false;                  // remembered for months: Mark Ready may be due
+  };
+
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetRows(std::vector<Row> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : kColumns;
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) return Shown(row, index.column());
+    if (role == Qt::TextAlignmentRole && index.column() != kSentence) {
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    }
+    return {};
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    static const char* const kNames[kColumns] = {"Sentence",   "Typed",      "Correct (%)",
+                                                 "Best speed", "Last typed", "Marked",
+                                                 "Recall (%)", "Next review"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return QString::fromLatin1(kNames[section]);
+  }
+  // A cell's text, made when it is shown: formatting every date of a long
+  // history at once would take most of the window's opening.
+  static QString Shown(const Row& row, int column) {
+    const std::int64_t value = row.values[column];
+    switch (column) {
+      case kSentence:
+        return row.sentence;
+      case kTyped:
+        return QString::number(value);
+      case kCorrect:  // -1: never typed
+      case kRecall:
+        return value >= 0 ? QString::number(value) : QString();
+      case kNext:
+        if (row.values[kTyped] == 0) return {};
+        if (row.known) return QStringLiteral("known");
+        return value <= QDateTime::currentMSecsSinceEpoch()
+                   ? QStringLiteral("now")
+                   : QDateTime::fromMSecsSinceEpoch(value).toString(kProgressDateFormat);
+      case kLast:
+        return value > 0 ? QDateTime::fromMSecsSinceEpoch(value).toString(kProgressDateFormat)
+                         : QString();
+      case kMarked:
+        return value != 0 ? QStringLiteral("Yes") : QString();
+      default:
+        return value > 0 ? QString::number(value) : QString();
+    }
+  }
+
+  void sort(int column, Qt::SortOrder order) override {
+    if (column < 0 || column >= kColumns) return;
+    layoutAboutToBeChanged();
+    const bool up = order == Qt::AscendingOrder;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+      if (column == kSentence) {
+        const int compared = a.sentence.localeAwareCompare(b.sentence);
+        return up ? compared < 0 : compared > 0;
+      }
+      return up ? a.values[column] < b.values[column] : a.values[column] > b.values[column];
+    });
+    layoutChanged();
+  }
+
+ private:
+  std::vector<Row> rows_;
+};
+
+}  // namespace dru::ui
