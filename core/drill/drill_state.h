@@ -16,7 +16,7 @@ namespace dru {
 // information line, set where the drill shows them.
 struct DrillState {
   bool Modified = false;                              // the lists differ from the file on disk
-  DrillOptions Options;                               // SoundEffect, CaseSensitive, ShowMistakes
+  DrillOptions Options;                               // the Options menu's check marks
   TextEncoding Encoding = TextEncoding::Windows1252;  // of the open file's bytes
   RecordList UnmarkedList;                            // the pool of candidate records
   RecordList FileLines;                               // every line of the file, in file order
@@ -31,8 +31,8 @@ struct DrillState {
   std::int64_t FirstKeyTime = -1;
   std::int32_t RecordCount = 0;
   std::optional<std::int64_t> CurrentSpeed;  // none until the first speed is shown
-  // The best speed since start-up, in keys per minute; the bar stops at
-  // 600, this does not.
+  // The best speed since start-up, in keys per minute; its bar stands full
+  // from 600, this goes on.
   std::int64_t BestSpeed = 0;
   std::optional<RecordCounts> ShownCounts;        // the information line; none: no file
   std::optional<ReviewCounts> ShownReviewCounts;  // while sentences come in review order
