@@ -42,12 +42,12 @@ bool Address(const std::string& path, sockaddr_un& address) {
   return true;
 }
 
-// Waits until fd is ready for events, up to milliseconds.
-bool WaitFor(int fd, short events, int milliseconds) {
+// Waits until fd is ready for events, up to timeoutMs.
+bool WaitFor(int fd, short events, int timeoutMs) {
   pollfd ready{fd, events, 0};
   int result = 0;
   do {
-    result = poll(&ready, 1, milliseconds);
+    result = poll(&ready, 1, timeoutMs);
   } while (result < 0 && errno == EINTR);
   return result == 1;
 }

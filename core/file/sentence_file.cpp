@@ -151,8 +151,10 @@ class LineEndFinder {
   void Expect(std::size_t scanned, std::size_t total) {
     if (scanned == 0 || total <= scanned) return;
     const double scale = static_cast<double>(total) / static_cast<double>(scanned) * 1.05;
-    carriageReturns_.reserve(static_cast<std::size_t>(carriageReturns_.size() * scale) + 16);
-    loneLineFeeds_.reserve(static_cast<std::size_t>(loneLineFeeds_.size() * scale) + 16);
+    carriageReturns_.reserve(
+        static_cast<std::size_t>(static_cast<double>(carriageReturns_.size()) * scale) + 16);
+    loneLineFeeds_.reserve(
+        static_cast<std::size_t>(static_cast<double>(loneLineFeeds_.size()) * scale) + 16);
   }
 
   std::size_t EndOfData(std::size_t size) const noexcept { return std::min(end_, size); }

@@ -28,7 +28,11 @@ std::size_t CharacterLength(std::string_view text, std::size_t at, UChar32* valu
   const auto left = static_cast<int32_t>(std::min<std::size_t>(text.size() - at, 4));
   int32_t length = 0;
   UChar32 c = 0;
+// ICU's macro narrows its own byte values, knowingly.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wconversion"
   U8_NEXT(text.data() + at, length, left, c);
+#pragma GCC diagnostic pop
   if (value != nullptr) *value = c;
   return static_cast<std::size_t>(length);
 }
