@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace dru {
@@ -20,11 +21,31 @@ std::string WorkingDirectory() {
 
 }  // namespace
 
-std::string Lifecycle::StartUp(const std::string& file, const std::string& examplesFolder) {
+void Lifecycle::ReadSettings(const std::string& file) {
   commands_.SetStartDir(WorkingDirectory());
-  const Settings settings = Settings::Load(SettingsPath());
-  drill_.SetOptions(settings.options);
+  settings_ = Settings::Load(SettingsPath());
+  drill_.SetOptions(settings_.options);
   drill_.ResetForStartUp();
+  settingsRead_ = true;
+  // The first frame says what comes, never that no file is open when one
+  // is about to be.
+  // Names are resolved against the start-up folder, as SetCurrentFile does.
+  auto exists = [this](const std::string& name) {
+    return FileExists(name.empty() || name.front() == '/' ? name : commands_.StartDir() + name);
+  };
+  std::string next;
+  for (const std::string& name : {file, settings_.lastOpenFile, std::string(kDefaultFile)}) {
+    if (!name.empty() && exists(name)) {
+      next = name;
+      break;
+    }
+  }
+  drill_.ShowReading(next.substr(next.rfind('/') + 1));
+}
+
+std::string Lifecycle::StartUp(const std::string& file, const std::string& examplesFolder) {
+  if (!std::exchange(settingsRead_, false)) ReadSettings(file);
+  const Settings& settings = settings_;
 
   std::string failure;
   if (!file.empty()) {
@@ -43,10 +64,16 @@ std::string Lifecycle::StartUp(const std::string& file, const std::string& examp
       commands_.SetSaveDialogName(kDefaultFile);
     }
     if (FileExists(commands_.CurrentFile().path)) {
-      commands_.LoadFileToList();
+      try {
+        commands_.LoadFileToList();
+      } catch (...) {
+        drill_.ShowReading({});  // nothing is read any more
+        throw;
+      }
       drill_.ShowNextSentence();
     }
   }
+  if (!drill_.HasOpenFile()) drill_.ShowReading({});
   if (!drill_.HasOpenFile() && !examplesFolder.empty()) {
     commands_.Notify("File \u203A Open chooses a sentence file; examples are in " + examplesFolder +
                      ".");

@@ -14,8 +14,12 @@ class Lifecycle {
  public:
   Lifecycle(Drill& drill, Commands& commands) : drill_(drill), commands_(commands) {}
 
-  // Reads the settings in the working directory, opens file (a name from
-  // the command line), or else the last file, and picks the first target.
+  // Reads the settings in the working directory and shows their options,
+  // and the name of the file that StartUp will read, before the window is
+  // first drawn. StartUp does it when it was not done.
+  void ReadSettings(const std::string& file = {});
+  // Opens file (a name from the command line), or else the last file, and
+  // picks the first target.
   // A file named that cannot be opened is passed over: its error is
   // returned, and the last file opened instead. Any other load error ends
   // it early, as a thrown error. With no file at all, the status line
@@ -35,6 +39,8 @@ class Lifecycle {
  private:
   Drill& drill_;
   Commands& commands_;
+  Settings settings_;
+  bool settingsRead_ = false;
 };
 
 }  // namespace dru

@@ -26,6 +26,7 @@ DrillSnapshot Drill::Snapshot() const {
   snapshot.undoCommand = undo_.NextCommand();
   snapshot.spoken = state_.Spoken;
   snapshot.spokenCount = state_.SpokenCount;
+  snapshot.reading = state_.Reading;
   snapshot.status = &state_.Status;
   snapshot.statusCount = state_.StatusCount;
   snapshot.inputClearCount = state_.InputClears;
@@ -125,6 +126,7 @@ void Drill::InstallFile(SentenceFile& file) {
 
 void Drill::TakeLines(SentenceFile& file) {
   ForgetUndo();
+  state_.Reading.clear();
   ClearStatus();
   state_.Encoding = file.format.encoding;
   state_.FileLines = std::move(file.fileLines);
@@ -134,6 +136,7 @@ void Drill::TakeLines(SentenceFile& file) {
 
 void Drill::CloseFile() {
   ForgetUndo();
+  state_.Reading.clear();
   ClearStatus();
   state_.InputEnabled = false;
   FreeLists();
@@ -302,6 +305,11 @@ void Drill::RestorePrevious() {
   ClearInput();
   ShowSentence(state_.PreviousStr);
   Play(Cue::Restore);
+}
+
+void Drill::ShowReading(std::string_view name) {
+  state_.Reading = name;
+  Refresh();
 }
 
 void Drill::SetTyped(std::string text) {

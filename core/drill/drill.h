@@ -131,6 +131,9 @@ class Drill {
   const std::string& Typed() const noexcept { return state_.Typed; }
   // A word about the program itself on the status line, until the next key.
   void ShowNotice(std::string_view text);
+  // Before start-up reads a file: the information line names it instead
+  // of saying that no file is open; "" when none will be read.
+  void ShowReading(std::string_view name);
 
   // Called after each Enter is judged, before the next sentence is picked.
   void SetAnswerListener(std::function<void(const DrillAnswer&)> listener) {

@@ -66,6 +66,8 @@ struct DrillSnapshot {
   std::int64_t bestSpeed = 0;  // 0 until a correct answer
   // The information line's counts; none while no file is open.
   std::optional<RecordCounts> counts;
+  // While no file is open yet: the name of the file start-up reads next.
+  std::string_view reading;
   std::int32_t hours = 0;
   std::int32_t minutes = 0;
   std::int32_t seconds = 0;

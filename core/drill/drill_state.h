@@ -37,6 +37,7 @@ struct DrillState {
   std::optional<RecordCounts> ShownCounts;        // the information line; none: no file
   std::optional<ReviewCounts> ShownReviewCounts;  // while sentences come in review order
   std::string ReviewUnavailable;                  // why review is off; "": it can be on
+  std::string Reading;        // the file start-up is about to read; "" otherwise
   bool ReviewWanted = false;  // the user's choice, kept while there is no history
   bool InputEnabled = true;
   // What a screen reader says of the last step, and how many steps have

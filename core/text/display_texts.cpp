@@ -94,8 +94,9 @@ std::string BestSpeedText(const DrillSnapshot& snapshot) {
 }
 
 std::string InfoText(const DrillSnapshot& snapshot) {
-  return snapshot.counts ? InfoLine(snapshot.counts->records, snapshot.counts->marked)
-                         : std::string(kNoFileText);
+  if (snapshot.counts) return InfoLine(snapshot.counts->records, snapshot.counts->marked);
+  if (!snapshot.reading.empty()) return "Reading " + std::string(snapshot.reading) + " \u2026";
+  return std::string(kNoFileText);
 }
 
 std::string TimeText(const DrillSnapshot& snapshot) {

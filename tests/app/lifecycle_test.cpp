@@ -69,6 +69,11 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
   WriteBytes(dir.File("dru.ini"),
              "[options]\nsoundeffect = \"0\"\nCaseSensitive=x0\nShowMistakes=0\n[FILES]\n"
              "LastOpenFile=sub/w.dat\n");
+  // The first frame, before the file is read: the options as chosen, and
+  // the file about to be read, never "No File is opened".
+  lifecycle.ReadSettings();
+  EXPECT_FALSE(view.soundChecked);
+  EXPECT_EQ(view.infoText, "Reading w.dat \u2026");
   lifecycle.StartUp();
   EXPECT_FALSE(drill.Options().soundEffect);
   EXPECT_FALSE(view.soundChecked);

@@ -44,6 +44,9 @@ bool AppController::StartUp(WindowActivator& activator, const std::string& file)
     RunHandler([this] { session_.GetLifecycle().WriteIniFile(); }, Report::OnStandardError);
   });
   startFile_ = file;
+  // Before the window is first drawn: the options as chosen, and the file
+  // about to be read.
+  RunHandler([&] { session_.GetLifecycle().ReadSettings(file); }, Report::OnStandardError);
   return true;
 }
 
