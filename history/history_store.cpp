@@ -12,6 +12,7 @@
 #include <ctime>
 #include <unordered_map>
 
+#include "core/drill/typing_speed.h"
 #include "history/statement.h"
 
 namespace dru {
@@ -21,14 +22,10 @@ using sql::Exec;
 using sql::Reason;
 using sql::Statement;
 
-double SpeedOf(std::int64_t keys, std::int64_t typingMs) {
-  return static_cast<double>(keys) * 60000.0 / static_cast<double>(typingMs);
-}
-
 // A right answer without a time to measure its speed by is Good.
 Grade GradeAnswer(const SpeedBook& speeds, bool correct, std::int64_t keys, std::int64_t typingMs) {
   if (correct && typingMs <= 0) return Grade::Good;
-  return speeds.GradeOf(correct, keys, correct ? SpeedOf(keys, typingMs) : 0.0);
+  return speeds.GradeOf(correct, keys, correct ? TypingSpeed(keys, typingMs) : 0);
 }
 
 // A clock set back counts as no time passed.
@@ -110,8 +107,7 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
           .Bind(7, answer.caseSensitive ? 1 : 0)
           .Step();
       addAnswer.Reset();
-      const double speed =
-          answer.correct && answer.typingMs > 0 ? SpeedOf(answer.keys, answer.typingMs) : 0.0;
+      const std::int64_t speed = answer.correct ? TypingSpeed(answer.keys, answer.typingMs) : 0;
       const Grade grade = GradeAnswer(speeds_, answer.correct, answer.keys, answer.typingMs);
       const MemoryState after =
           reviewed ? review::Next(before, ElapsedDays(lastTime, answer.timeMs), grade)
@@ -127,9 +123,7 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
       last = ReviewHistory{key, std::max(lastTime, answer.timeMs), after.stability};
       if (speed > 0) {
         speeds_.Add(answer.keys, speed);
-        addSpeed.Bind(1, SpeedBook::Band(answer.keys))
-            .Bind(2, static_cast<std::int64_t>(std::llround(speed)))
-            .Step();
+        addSpeed.Bind(1, SpeedBook::Band(answer.keys)).Bind(2, speed).Step();
         addSpeed.Reset();
       }
       addToDay.Bind(1, file)
@@ -198,7 +192,7 @@ void HistoryStore::ReplayAnswers() {
         first ? review::First(grade)
               : review::Next(sentence.state, ElapsedDays(sentence.lastTime, time), grade);
     sentence.lastTime = std::max(sentence.lastTime, time);
-    if (correct && typingMs > 0) speeds_.Add(keys, SpeedOf(keys, typingMs));
+    if (correct && typingMs > 0) speeds_.Add(keys, TypingSpeed(keys, typingMs));
   }
   Exec(db_, "UPDATE sentences SET stability = 0, difficulty = 0");
   Statement update(db_, "UPDATE sentences SET stability = ?2, difficulty = ?3 WHERE id = ?1");
@@ -297,7 +291,7 @@ std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t
   localtime_r(&now, &local);
   // Answers come in time order; each day's speeds are sorted here.
   Statement speeds(db_,
-                   "SELECT a.time, a.keys * 60000.0 / a.typing_ms FROM answers a "
+                   "SELECT a.time, a.keys, a.typing_ms FROM answers a "
                    "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
                    "WHERE s.file = (SELECT id FROM files WHERE path = ?1) AND a.time >= ?2 "
                    "AND a.correct AND a.typing_ms > 0 ORDER BY a.time");
@@ -327,7 +321,7 @@ std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t
       finish();
       current = index;
     }
-    day.push_back(speeds.Real(1));
+    day.push_back(static_cast<double>(TypingSpeed(speeds.Integer(1), speeds.Integer(2))));
   }
   finish();
   return days;
@@ -349,7 +343,7 @@ void HistoryStore::Forget(const std::string& file) {
     speeds_ = SpeedBook();
     Statement speeds(db_, "SELECT keys, typing_ms FROM answers WHERE correct AND typing_ms > 0");
     while (speeds.Step())
-      speeds_.Add(speeds.Integer(0), SpeedOf(speeds.Integer(0), speeds.Integer(1)));
+      speeds_.Add(speeds.Integer(0), TypingSpeed(speeds.Integer(0), speeds.Integer(1)));
     WriteSpeeds();
   });
 }

@@ -4,6 +4,7 @@
 
 #include "core/drill/drill.h"
 #include "core/drill/keys.h"
+#include "core/drill/typing_speed.h"
 #include "core/text/display_texts.h"
 #include "core/text/mistakes.h"
 #include "core/text/sentence_key.h"
@@ -55,14 +56,14 @@ void Drill::CompleteRecord() {
   const DrillOptions& options = state_.Options;
   const MatchRule rule = MatchRuleFor(state_.Target, encoding, options.caseSensitive);
   const bool correct = MatchTyped(typedText, state_.Target, rule).whole;
+  const auto keys = static_cast<std::int64_t>(CharacterCount(typedText, encoding));
+  const std::int64_t typingMs =
+      state_.FirstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.FirstKeyTime : 0;
   std::int64_t speed = 0;
   std::int64_t mistakes = 0;
   std::string result;
   if (correct) {
-    // A record finished within the first second counts one second.
-    const double seconds = std::max<std::int32_t>(state_.TypingSeconds, 1);
-    const double keys = static_cast<double>(CharacterCount(typedText, encoding));
-    speed = static_cast<std::int64_t>(std::nearbyint(keys * 60.0 / seconds));  // ties to even
+    speed = TypingSpeed(keys, typingMs);
     result = CorrectLine(speed);
     if (options.showMistakes) SetStatus({StatusReport::Kind::Correct, {}, {}, {}, {}});
   } else {
@@ -90,13 +91,8 @@ void Drill::CompleteRecord() {
   ClearInput();
   state_.PreviousStr = std::move(state_.Target);
   state_.NoPrevious = false;
-  const DrillAnswer answer{
-      state_.PreviousStr,
-      correct,
-      state_.FirstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.FirstKeyTime : 0,
-      static_cast<std::int64_t>(CharacterCount(typedText, encoding)),
-      mistakes,
-      options.caseSensitive};
+  const DrillAnswer answer{state_.PreviousStr,   correct, typingMs, keys, mistakes,
+                           options.caseSensitive};
   state_.FirstKeyTime = -1;
   std::optional<std::int64_t> answered;
   if (Reviewing()) {

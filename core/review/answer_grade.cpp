@@ -12,7 +12,8 @@ int SpeedBook::Band(std::int64_t characters) noexcept {
   return band;
 }
 
-Grade SpeedBook::GradeOf(bool correct, std::int64_t characters, double speed) const {
+Grade SpeedBook::GradeOf(bool correct, std::int64_t characters, std::int64_t keysPerMinute) const {
+  const auto speed = static_cast<double>(keysPerMinute);
   if (!correct) return Grade::Again;
   std::optional<double> median = Median(Band(characters));
   if (!median) median = Median(-1);
@@ -22,8 +23,8 @@ Grade SpeedBook::GradeOf(bool correct, std::int64_t characters, double speed) co
   return Grade::Good;
 }
 
-void SpeedBook::Add(std::int64_t characters, double speed) {
-  Add(Band(characters), std::llround(speed), 1);
+void SpeedBook::Add(std::int64_t characters, std::int64_t speed) {
+  Add(Band(characters), speed, 1);
 }
 
 void SpeedBook::Add(int band, std::int64_t speed, std::int64_t answers) {

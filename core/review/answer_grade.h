@@ -22,9 +22,10 @@ class SpeedBook {
   // Length bands by characters: up to 20, 40, 80, 160, and longer.
   static int Band(std::int64_t characters) noexcept;
 
-  Grade GradeOf(bool correct, std::int64_t characters, double speed) const;
+  // speed: the answer's TypingSpeed, in keys per minute.
+  Grade GradeOf(bool correct, std::int64_t characters, std::int64_t speed) const;
   // A correct answer's speed, in keys per minute, counted from now on.
-  void Add(std::int64_t characters, double speed);
+  void Add(std::int64_t characters, std::int64_t speed);
   // Speeds are counted to the whole key per minute.
   void Add(int band, std::int64_t speed, std::int64_t answers);
 

@@ -44,8 +44,11 @@ TEST_F(CommandsTest, OpenLoadsAndPicksButLeavesSpeedsAndClock) {
   // A sentence typed in 17 seconds, then Close: the current speed reads 0,
   // the best 21, and the input box is disabled.
   OpenFile("before.txt", "before\r\n");
-  for (int i = 0; i < 17; ++i)
+  drill.OnKeyPress('b');  // the first key
+  for (int i = 0; i < 17; ++i) {
+    clock.milliseconds += 1000;
     drill.Tick();
+  }
   view.Paste(drill, "before");
   drill.OnKeyPress('\r');
   commands.Close();
@@ -164,8 +167,8 @@ TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
 
 TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
   const std::string path = OpenFile("a.txt", "A\r\nB\r\n");
-  for (int i = 0; i < 24; ++i)
-    drill.Tick();
+  drill.OnKeyPress('B');  // the first key
+  clock.milliseconds += 24000;
   view.Paste(drill, std::string(100, 'B'));  // 100 keys in 24 seconds
   drill.ShowSentence(view.input);
   drill.OnKeyPress('\r');
@@ -197,6 +200,8 @@ TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
 TEST_F(CommandsTest, MarkReadyTakesTheTargetOutOfTheDrill) {
   OpenFile("a.txt", "A\r\nB\r\nC\r\n");
   drill.ShowSentence("C");
+  drill.OnKeyPress('C');
+  clock.milliseconds += 500;
   view.Paste(drill, "C");
   drill.OnKeyPress('\r');
   ASSERT_GT(view.currentBar, 0);

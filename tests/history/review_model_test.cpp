@@ -69,31 +69,31 @@ TEST(ReviewModel, FormulasGiveTheWorkedValues) {
 
 TEST(SpeedBook, GradesFollowTheMedianOfTheSentenceLength) {
   SpeedBook book;
-  EXPECT_EQ(book.GradeOf(true, 10, 1.0), Grade::Good);  // nothing to compare with
-  EXPECT_EQ(book.GradeOf(false, 10, 900.0), Grade::Again);
+  EXPECT_EQ(book.GradeOf(true, 10, 1), Grade::Good);  // nothing to compare with
+  EXPECT_EQ(book.GradeOf(false, 10, 900), Grade::Again);
   for (int i = 0; i < 9; ++i)
-    book.Add(12, 600.0);                                  // short sentences
-  EXPECT_EQ(book.GradeOf(true, 10, 100.0), Grade::Good);  // nine are too few
-  book.Add(20, 600.0);
+    book.Add(12, 600);                                  // short sentences
+  EXPECT_EQ(book.GradeOf(true, 10, 100), Grade::Good);  // nine are too few
+  book.Add(20, 600);
   struct Case {
     std::int64_t characters;
-    double speed;
+    std::int64_t speed;
     Grade grade;
   };
   for (const Case& c :
-       {Case{10, 479.9, Grade::Hard}, Case{10, 480.0, Grade::Good}, Case{10, 750.0, Grade::Good},
-        Case{10, 750.1, Grade::Easy}, Case{10, 0.0, Grade::Hard},
+       {Case{10, 479, Grade::Hard}, Case{10, 480, Grade::Good}, Case{10, 750, Grade::Good},
+        Case{10, 751, Grade::Easy}, Case{10, 0, Grade::Hard},
         // Longer sentences have no speeds yet: the median of all.
-        Case{100, 479.0, Grade::Hard}, Case{100, 751.0, Grade::Easy}}) {
+        Case{100, 479, Grade::Hard}, Case{100, 751, Grade::Easy}}) {
     EXPECT_EQ(book.GradeOf(true, c.characters, c.speed), c.grade)
         << c.characters << " characters at " << c.speed;
   }
   // Ten long sentences typed slowly make a median of their own.
   for (int i = 0; i < 10; ++i)
-    book.Add(100, 200.0 + i);  // 200..209: median 204.5
+    book.Add(100, 200 + i);  // 200..209: median 204.5
   EXPECT_EQ(book.Median(SpeedBook::Band(100)), 204.5);
-  EXPECT_EQ(book.GradeOf(true, 100, 250.0), Grade::Good);
-  EXPECT_EQ(book.GradeOf(true, 100, 163.0), Grade::Hard);
+  EXPECT_EQ(book.GradeOf(true, 100, 250), Grade::Good);
+  EXPECT_EQ(book.GradeOf(true, 100, 163), Grade::Hard);
   EXPECT_EQ(book.Median(-1), (209.0 + 600.0) / 2);  // twenty speeds: 10th and 11th
   EXPECT_EQ(SpeedBook::Band(20), 0);
   EXPECT_EQ(SpeedBook::Band(21), 1);

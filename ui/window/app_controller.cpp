@@ -17,8 +17,9 @@
 
 namespace dru::ui {
 
-AppController::AppController(DrillView& view, Dialogs& dialogs, QWidget& window)
-    : window_(window), session_(view, dialogs, clock_, DefaultHistoryPath()) {}
+AppController::AppController(DrillView& view, Dialogs& dialogs, QWidget& window, const Clock* clock)
+    : window_(window),
+      session_(view, dialogs, clock != nullptr ? *clock : systemClock_, DefaultHistoryPath()) {}
 
 bool AppController::StartUp(WindowActivator& activator, const std::string& file) {
   const std::string runtime = RuntimeFolder();

@@ -19,7 +19,8 @@ namespace dru::ui {
 // and closes on a termination signal or at the end of the desktop session.
 class AppController {
  public:
-  AppController(DrillView& view, Dialogs& dialogs, QWidget& window);
+  // clock: the system's, unless a test brings its own.
+  AppController(DrillView& view, Dialogs& dialogs, QWidget& window, const Clock* clock = nullptr);
 
   // Start-up: the single-instance check. False when another instance
   // runs: it was handed file (from the command line, absolute), and this
@@ -63,7 +64,7 @@ class AppController {
   void Serve();
 
   QWidget& window_;
-  SystemClock clock_;
+  SystemClock systemClock_;
   Session session_;
   std::unique_ptr<InstanceLock> instanceLock_;
   std::unique_ptr<InstanceChannel> channel_;

@@ -22,8 +22,9 @@
 
 namespace dru::ui {
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), controller_(std::make_unique<AppController>(*this, *this, *this)) {
+MainWindow::MainWindow(QWidget* parent, const Clock* clock)
+    : QMainWindow(parent),
+      controller_(std::make_unique<AppController>(*this, *this, *this, clock)) {
   InitResources();
   setObjectName(QStringLiteral("FormDruMain"));
   setWindowTitle(QString::fromUtf8(kWindowCaption));

@@ -19,7 +19,8 @@ class ProgressWindow;
 // boxes, dialogs and sounds.
 class MainWindow : public QMainWindow, public DrillView, public Dialogs {
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // clock: the system's, unless a test brings its own.
+  explicit MainWindow(QWidget* parent = nullptr, const Clock* clock = nullptr);
   ~MainWindow() override;
 
   bool StartUp(WindowActivator& activator, const std::string& file = {}) {
