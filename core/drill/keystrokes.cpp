@@ -94,14 +94,17 @@ void Drill::CompleteRecord() {
   const DrillAnswer answer{state_.PreviousStr,   correct, typingMs, keys, mistakes,
                            options.caseSensitive};
   state_.FirstKeyTime = -1;
+  // An Enter on an empty box moves on, but is no answer: nothing is kept,
+  // graded or counted.
+  const bool anAnswer = !typedText.empty();
   std::optional<std::int64_t> answered;
-  if (Reviewing()) {
+  if (anAnswer && Reviewing()) {
     answered = SentenceKey(state_.PreviousStr);
     reviewOrder_.Answered(*answered, correct, state_.UnmarkedList.Count());
   }
   // The answer is kept first, then the next sentence is picked: in review
   // order, from the states after this answer.
-  if (onAnswer_) onAnswer_(answer);
+  if (anAnswer && onAnswer_) onAnswer_(answer);
   PutSentence(PickNext(answered));
   CountReviews();
   const std::string reviewLine =

@@ -1,6 +1,7 @@
 #include "core/text/mistakes.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "core/text/cp1252_case.h"
 
@@ -22,6 +23,10 @@ std::vector<std::string_view> Characters(std::string_view text, TextEncoding enc
     i += length;
   }
   return characters;
+}
+
+unsigned char FoldAsciiByte(unsigned char c) noexcept {
+  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
 }
 
 bool SameCharacter(std::string_view a, std::string_view b, TextEncoding encoding,
@@ -69,8 +74,25 @@ Comparison CompareTexts(std::string_view typed, std::string_view expected, TextE
   Comparison result;
   const auto a = Characters(typed, encoding, kAlignLimit);
   const auto b = Characters(expected, encoding, kAlignLimit);
+  // Each character folded once, where case does not count: the alignment
+  // below compares many pairs.
+  auto foldedAll = [&](const std::vector<std::string_view>& characters) {
+    std::vector<std::string> folded;
+    if (caseSensitive || characters.size() > kAlignLimit) return folded;
+    folded.reserve(characters.size());
+    for (const std::string_view c : characters) {
+      if (encoding == TextEncoding::Utf8) {
+        folded.push_back(FoldUnicodeCase(c, folding));
+      } else {
+        folded.emplace_back(1, static_cast<char>(FoldAsciiByte(static_cast<unsigned char>(c[0]))));
+      }
+    }
+    return folded;
+  };
+  const std::vector<std::string> foldedA = foldedAll(a);
+  const std::vector<std::string> foldedB = foldedAll(b);
   auto same = [&](std::size_t i, std::size_t j) {
-    return SameCharacter(a[i], b[j], encoding, caseSensitive, folding);
+    return a[i] == b[j] || (!caseSensitive && foldedA[i] == foldedB[j]);
   };
   const std::size_t n = a.size();
   const std::size_t m = b.size();
@@ -80,78 +102,73 @@ Comparison CompareTexts(std::string_view typed, std::string_view expected, TextE
     return result;
   }
 
-  // Myers' greedy O(ND) search, keeping each round's furthest reaches so
-  // that the path can be traced back. Past kMostDifferences the texts are
-  // too unlike for a listing to help.
-  const auto max = static_cast<std::ptrdiff_t>(std::min(n + m, kMostDifferences));
-  const std::ptrdiff_t offset = max + 1;
-  std::vector<std::ptrdiff_t> reach(static_cast<std::size_t>(2 * max + 3), 0);
-  std::vector<std::vector<std::ptrdiff_t>> rounds;
-  std::ptrdiff_t found = -1;
-  for (std::ptrdiff_t d = 0; d <= max && found < 0; ++d) {
-    for (std::ptrdiff_t k = -d; k <= d; k += 2) {
-      const auto at = static_cast<std::size_t>(k + offset);
-      std::ptrdiff_t x = (k == -d || (k != d && reach[at - 1] < reach[at + 1])) ? reach[at + 1]
-                                                                                : reach[at - 1] + 1;
-      std::ptrdiff_t y = x - k;
-      while (x < static_cast<std::ptrdiff_t>(n) && y < static_cast<std::ptrdiff_t>(m) &&
-             same(static_cast<std::size_t>(x), static_cast<std::size_t>(y))) {
-        ++x;
-        ++y;
-      }
-      reach[at] = x;
-      if (x >= static_cast<std::ptrdiff_t>(n) && y >= static_cast<std::ptrdiff_t>(m)) found = d;
-    }
-    rounds.push_back(reach);
+  // The fewest edits that turn the expected text into the typed one, a
+  // replaced character counting once (edit distance), found within a band
+  // of kMostDifferences on either side of the diagonal: past that the texts
+  // are too unlike for a listing to help.
+  if ((n > m ? n - m : m - n) > kMostDifferences) {
+    result.aligned = false;
+    return result;
   }
-  if (found < 0) {  // too many differences to list
+  const std::size_t band = std::min(kMostDifferences, std::max(n, m));
+  const std::size_t width = 2 * band + 1;
+  constexpr std::uint16_t kFar = 0xFFFF;
+  std::vector<std::uint16_t> cost((n + 1) * width, kFar);
+  // The cost of typed[0, i) against expected[0, j); kFar outside the band.
+  auto at = [&](std::size_t i, std::size_t j) -> std::uint16_t& {
+    return cost[i * width + (j + band - i)];
+  };
+  auto get = [&](std::size_t i, std::size_t j) -> std::uint32_t {
+    return j + band < i || j > i + band ? kFar : at(i, j);
+  };
+  for (std::size_t i = 0; i <= n; ++i) {
+    const std::size_t from = i > band ? i - band : 0;
+    const std::size_t to = std::min(m, i + band);
+    for (std::size_t j = from; j <= to; ++j) {
+      std::uint32_t best = kFar;
+      if (i == 0 && j == 0) best = 0;
+      if (i > 0 && j > 0) best = std::min(best, get(i - 1, j - 1) + (same(i - 1, j - 1) ? 0u : 1u));
+      if (i > 0) best = std::min(best, get(i - 1, j) + 1);
+      if (j > 0) best = std::min(best, get(i, j - 1) + 1);
+      at(i, j) = static_cast<std::uint16_t>(std::min<std::uint32_t>(best, kFar));
+    }
+  }
+  if (get(n, m) > kMostDifferences) {
     result.aligned = false;
     return result;
   }
 
-  // Back from the end: each round adds one typed (Extra) or one expected
-  // (Missing) character, after a run of equal ones.
+  // Back from the end. Where a gap costs as much as an equal pair, the gap
+  // is taken, so that of two equal characters the later one is the one
+  // typed twice or left out.
   std::vector<Step> backwards;
-  auto x = static_cast<std::ptrdiff_t>(n);
-  auto y = static_cast<std::ptrdiff_t>(m);
-  for (std::ptrdiff_t d = found; d >= 0; --d) {
-    const auto& previous = d > 0 ? rounds[static_cast<std::size_t>(d - 1)] : rounds[0];
-    const std::ptrdiff_t k = x - y;
-    const auto at = static_cast<std::size_t>(k + offset);
-    const bool down = d > 0 && (k == -d || (k != d && previous[at - 1] < previous[at + 1]));
-    const std::ptrdiff_t startX = d == 0 ? 0 : (down ? previous[at + 1] : previous[at - 1] + 1);
-    const std::ptrdiff_t startY = startX - k;
-    while (x > startX && y > startY) {
-      --x;
-      --y;
-      backwards.push_back(
-          {Step::Kind::Same, a[static_cast<std::size_t>(x)], b[static_cast<std::size_t>(y)]});
-    }
-    if (d == 0) break;
-    if (down) {
-      --y;
-      backwards.push_back({Step::Kind::Missing, {}, b[static_cast<std::size_t>(y)]});
+  std::size_t i = n;
+  std::size_t j = m;
+  while (i > 0 || j > 0) {
+    const std::uint32_t here = get(i, j);
+    const bool equal = i > 0 && j > 0 && same(i - 1, j - 1);
+    const bool diagonal = i > 0 && j > 0 && get(i - 1, j - 1) + (equal ? 0u : 1u) == here;
+    const bool missing = j > 0 && get(i, j - 1) + 1 == here;
+    const bool extra = i > 0 && get(i - 1, j) + 1 == here;
+    if (diagonal && !equal) {
+      --i;
+      --j;
+      backwards.push_back({Step::Kind::Wrong, a[i], b[j]});
+    } else if (missing) {
+      --j;
+      backwards.push_back({Step::Kind::Missing, {}, b[j]});
+    } else if (extra) {
+      --i;
+      backwards.push_back({Step::Kind::Extra, a[i], {}});
     } else {
-      --x;
-      backwards.push_back({Step::Kind::Extra, a[static_cast<std::size_t>(x)], {}});
+      --i;
+      --j;
+      backwards.push_back({Step::Kind::Same, a[i], b[j]});
     }
   }
-  std::reverse(backwards.begin(), backwards.end());
-
-  // A missing and an extra character side by side are one wrong one.
-  for (std::size_t i = 0; i < backwards.size(); ++i) {
-    const Step& step = backwards[i];
-    if (i + 1 < backwards.size() && step.kind != Step::Kind::Same &&
-        backwards[i + 1].kind != Step::Kind::Same && step.kind != backwards[i + 1].kind) {
-      const Step& next = backwards[i + 1];
-      result.steps.push_back({Step::Kind::Wrong,
-                              step.kind == Step::Kind::Extra ? step.typed : next.typed,
-                              step.kind == Step::Kind::Missing ? step.expected : next.expected});
-      ++i;
-    } else {
-      result.steps.push_back(step);
-    }
-    if (result.steps.back().kind != Step::Kind::Same) ++result.mistakes;
+  result.steps.assign(backwards.rbegin(), backwards.rend());
+  for (const Step& step : result.steps) {
+    if (step.kind != Step::Kind::Same) ++result.mistakes;
   }
   return result;
 }

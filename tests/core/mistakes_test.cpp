@@ -39,6 +39,8 @@ TEST(CompareTexts, AlignsCharacterByCharacter) {
       {"abc", "", true, TextEncoding::Windows1252, "xxx", 0},
       {"G", "Gdzie", false, TextEncoding::Utf8, "=mmmm", 1},  // typed ends first
       {"Gdzie", "G", false, TextEncoding::Utf8, "=xxxx", 1},
+      {"kixled", "killed", true, TextEncoding::Windows1252, "==w===", 2},  // one wrong letter
+      {"kiled", "killed", true, TextEncoding::Windows1252, "===m==", 3},
   };
   for (const Case& c : cases) {
     const Comparison result = CompareTexts(c.typed, c.expected, c.encoding, c.caseSensitive);
