@@ -155,6 +155,7 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
       row.bestSpeed = found->second->bestSpeed;
       row.lastTimeMs = found->second->lastTimeMs;
       Foresee(row, found->second->stability);
+      row.retry = drill_.AwaitsRetry(line);
       known.erase(found);
     }
     report.rows.push_back(std::move(row));

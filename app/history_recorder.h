@@ -27,6 +27,8 @@ struct ProgressRow {
   double recall = 0;
   std::int64_t nextReviewMs = 0;
   bool known = false;
+  // Answered wrong in this run, it waits in review order for its retry.
+  bool retry = false;
 };
 inline constexpr double kKnownDays = 90;
 

@@ -307,6 +307,10 @@ void Drill::RestorePrevious() {
   Play(Cue::Restore);
 }
 
+bool Drill::AwaitsRetry(std::string_view sentence) const {
+  return Reviewing() && reviewOrder_.AwaitsRetry(SentenceKey(sentence));
+}
+
 void Drill::ShowReading(std::string_view name) {
   state_.Reading = name;
   Refresh();

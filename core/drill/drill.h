@@ -123,6 +123,9 @@ class Drill {
   void OnKeyPress(char32_t keyChar);
   void OnKeyDown(std::uint16_t virtualKey);
   void Tick();
+  // True while sentence, answered wrong in this run, waits in review order
+  // for its retry.
+  bool AwaitsRetry(std::string_view sentence) const;
 
   // Plays a cue while sound effects are on.
   void Play(Cue cue);

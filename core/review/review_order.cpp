@@ -80,6 +80,11 @@ void ReviewOrder::Answered(std::int64_t key, bool correct, std::size_t pooled) {
   retries_.push_back({key, static_cast<int>(std::min<std::size_t>(kOthersBeforeRetry, others))});
 }
 
+bool ReviewOrder::AwaitsRetry(std::int64_t key) const {
+  return std::any_of(retries_.begin(), retries_.end(),
+                     [key](const Retry& retry) { return retry.key == key; });
+}
+
 double ReviewOrder::Overdue(std::size_t line, std::int64_t nowMs) const {
   const SentenceReview& review = *review_[line];
   const double days = static_cast<double>(std::max<std::int64_t>(nowMs - review.lastTimeMs, 0)) /
@@ -146,7 +151,7 @@ ReviewCounts ReviewOrder::Count(const RecordList& lines, std::int64_t nowMs) con
     if (!Pooled(lines.Get(i))) continue;
     if (!review_[i]) {
       ++counts.fresh;
-    } else if (Overdue(i, nowMs) > 1.0) {
+    } else if (Overdue(i, nowMs) > 1.0 || AwaitsRetry(keys_[i])) {
       ++counts.due;
     }
   }

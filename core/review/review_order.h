@@ -57,7 +57,11 @@ class ReviewOrder {
   std::optional<std::size_t> Pick(const RecordList& lines, std::int64_t nowMs,
                                   std::optional<std::int64_t> lastKey,
                                   const std::function<std::size_t(std::size_t)>& randomIndex);
+  // Due counts a sentence answered wrong in this run until it is answered
+  // right.
   ReviewCounts Count(const RecordList& lines, std::int64_t nowMs) const;
+  // True while the sentence answered wrong in this run waits for its retry.
+  bool AwaitsRetry(std::int64_t key) const;
 
  private:
   // Time since the last answer over stability: above 1 the sentence is due.

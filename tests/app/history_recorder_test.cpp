@@ -80,6 +80,10 @@ TEST(HistoryRecorder, EachEnterIsKeptWithItsExactTimeAndMistakes) {
   EXPECT_EQ(program.view.reviewText, "1 due \xC2\xB7 0 new");
   program.Answer("Hello world", program.clock.milliseconds, program.clock.milliseconds + 3000);
   EXPECT_EQ(program.view.reviewText, "0 due \xC2\xB7 0 new");  // kept before the counting
+  // Wrong in this run: due, and waiting for its retry, until answered right.
+  program.Answer("Hallo world", program.clock.milliseconds, program.clock.milliseconds + 3000);
+  EXPECT_EQ(program.view.reviewText, "1 due \xC2\xB7 0 new");
+  EXPECT_TRUE(program.history.Report().rows.at(0).retry);
 }
 
 TEST(HistoryRecorder, AHistoryThatCannotBeWrittenIsTurnedOffOnce) {

@@ -84,11 +84,13 @@ TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
   // the least likely recalled of the rest.
   const std::string firstNew = answer(false);
   EXPECT_TRUE(firstNew == "d" || firstNew == "e") << firstNew;
+  EXPECT_EQ(view.reviewText, "1 due \xC2\xB7 2 new");  // b, until it is answered right
   EXPECT_EQ(answer(true), firstNew == "d" ? "e" : "d");
   EXPECT_EQ(answer(true), "c");
   EXPECT_EQ(answer(true), "b");
-  EXPECT_EQ(view.reviewText, "0 due \xC2\xB7 0 new");
+  EXPECT_EQ(view.reviewText, "1 due \xC2\xB7 0 new");
   const std::string ahead = answer(true);  // b is right now: no retry
+  EXPECT_EQ(view.reviewText, "0 due \xC2\xB7 0 new");
   EXPECT_NE(ahead, "b");
   EXPECT_NE(ahead, "m");
 

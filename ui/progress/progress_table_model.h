@@ -32,6 +32,7 @@ class ProgressTableModel : public QAbstractTableModel {
     QString sentence;
     std::int64_t values[kColumns] = {};  // also the sort keys
     bool known = false;                  // remembered for months: Mark Ready may be due
+    bool retry = false;                  // answered wrong in this run: waits for a retry
   };
 
   using QAbstractTableModel::QAbstractTableModel;
@@ -71,11 +72,14 @@ class ProgressTableModel : public QAbstractTableModel {
         return row.sentence;
       case kTyped:
         return QString::number(value);
-      case kCorrect:  // -1: never typed
       case kRecall:
+        if (row.retry) return QStringLiteral("retry");
+        [[fallthrough]];
+      case kCorrect:  // -1: never typed
         return value >= 0 ? QString::number(value) : QString();
       case kNext:
         if (row.values[kTyped] == 0) return {};
+        if (row.retry) return QStringLiteral("now");
         if (row.known) return QStringLiteral("known");
         return value <= QDateTime::currentMSecsSinceEpoch()
                    ? QStringLiteral("now")

@@ -135,6 +135,7 @@ void ProgressWindow::Fill() {
                                            progress.nextReviewMs};
     std::copy(std::begin(values), std::end(values), row.values);
     row.known = progress.known;
+    row.retry = progress.retry;
   }
   model_->SetRows(std::move(rows));
   // The sentence takes the room the figures leave; measuring every cell
