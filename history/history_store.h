@@ -77,7 +77,7 @@ struct DayHistory {
 // started. Errors throw HistoryError.
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 3;
+  static constexpr int kSchemaVersion = 4;
   static constexpr std::int64_t kApplicationId = 0x64727548;  // "druH"
 
   static std::unique_ptr<HistoryStore> Open(const std::string& path);

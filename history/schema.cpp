@@ -94,9 +94,15 @@ constexpr const char* kMigrations[] = {
         PRIMARY KEY (band, speed)) WITHOUT ROWID;
       CREATE INDEX sentences_reviews ON sentences (file, key, last_time, stability);
     )sql",
+    // The memory model's same-day rule changed (a Hard answer no longer
+    // lowers stability): no table changes, the states are replayed.
+    R"sql(
+      SELECT 1;
+    )sql",
 };
-// The first version that keeps the memory model's state.
-constexpr int kReviewVersion = 3;
+// The version whose memory model the stored states follow: a file before
+// it has them worked out again from its answers.
+constexpr int kReviewVersion = 4;
 static_assert(std::size(kMigrations) == HistoryStore::kSchemaVersion);
 
 // Makes each missing folder of path with mode 0700.

@@ -82,7 +82,8 @@ double StabilityAfterLapse(const MemoryState& state, double recall) {
 
 double ShortTermStability(double stability, Grade grade) {
   double increase = std::exp(kW[17] * (G(grade) - 3.0 + kW[18])) * std::pow(stability, -kW[19]);
-  if (grade == Grade::Good || grade == Grade::Easy) increase = std::max(increase, 1.0);
+  // A right answer the same day never lowers stability, Hard included.
+  if (grade != Grade::Again) increase = std::max(increase, 1.0);
   return stability * increase;
 }
 

@@ -45,6 +45,7 @@ TEST(ReviewModel, FormulasGiveTheWorkedValues) {
   EXPECT_NEAR(StabilityAfterLapse({0.5, 5}, Recall(0.5, 3)), 0.2310163684337347, kTolerance);
   // Same day: Good never shortens the stability; Again does; Easy grows it.
   EXPECT_NEAR(ShortTermStability(2.3065, Grade::Good), 2.3065, kTolerance);
+  EXPECT_NEAR(ShortTermStability(2.3065, Grade::Hard), 2.3065, kTolerance);  // never lowered
   EXPECT_NEAR(ShortTermStability(2.3065, Grade::Again), 0.7750839828558983, kTolerance);
   EXPECT_NEAR(ShortTermStability(2.3065, Grade::Easy), 3.9460540679694778, kTolerance);
   // Difficulty: damped steps, drawn back towards that of a first Easy.
