@@ -22,6 +22,13 @@ check test -f "$usr/share/doc/dru/examples/french.txt"
 check desktop-file-validate "$usr/share/applications/dru.desktop"
 check grep -qx 'Categories=Education;' "$usr/share/applications/dru.desktop"
 check sh -c "man -l '$usr/share/man/man1/dru.1.gz' 2>&1 >/dev/null | (! grep -q .)"
+# Every key dru.ini can hold is in the man page.
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+man -l "$usr/share/man/man1/dru.1.gz" 2>/dev/null >"$stage/man.txt"
+for key in LastOpenFile $(grep -o '{"Options", "[A-Za-z]*"}' "$source_dir/app/settings.cpp" |
+                          sed 's/.*"\([A-Za-z]*\)"}/\1/'); do
+  check grep -q "$key" "$stage/man.txt"
+done
 if command -v appstreamcli >/dev/null; then
   check appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml
 fi
