@@ -540,6 +540,8 @@ class WindowTest : public QObject {
     Load(hebrew + "\n", hebrew);  // "איפה תחנת?"
     QVERIFY(inkColumns().second >= area.right() - 4);
     QVERIFY(inkColumns().first > area.left() + area.width() / 3);
+    // The input box types from the right edge too.
+    QVERIFY(Memo()->cursorRect().left() > Memo()->viewport()->width() / 2);
 
     // A sentence longer than the box follows the typing by whole lines,
     // and is whole in the tooltip.
@@ -547,6 +549,7 @@ class WindowTest : public QObject {
     while (sentence.size() < 197)
       sentence += "word" + std::to_string(sentence.size()) + " ";
     Load(sentence + "\n", sentence);
+    QVERIFY(Memo()->cursorRect().left() < Memo()->viewport()->width() / 2);  // and back
     auto* display = Child<dru::ui::TargetDisplay>("StaticTextTXD");
     QCOMPARE(display->toolTip(), QString::fromStdString(sentence));
     const QImage start = target->grab().toImage();

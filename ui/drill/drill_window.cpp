@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
 
 #include "core/drill/drill_view.h"
@@ -174,7 +176,20 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
     inputBox_->SetEncoding(encoding_);
   }
   const bool newTarget = targetDisplay_->Bytes() != snapshot.target;
-  if (newTarget) targetDisplay_->SetBytes(snapshot.target);
+  if (newTarget) {
+    targetDisplay_->SetBytes(snapshot.target);
+    // The box types in the direction of the sentence shown: Hebrew and
+    // Arabic from the right edge.
+    const Qt::LayoutDirection direction =
+        targetDisplay_->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    if (inputBox_->layoutDirection() != direction) {
+      inputBox_->setLayoutDirection(direction);
+      QTextOption option = inputBox_->document()->defaultTextOption();
+      option.setTextDirection(direction);
+      option.setAlignment(direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+      inputBox_->document()->setDefaultTextOption(option);
+    }
+  }
   if (inputBox_->isEnabled() != snapshot.inputEnabled) inputBox_->setEnabled(snapshot.inputEnabled);
   SetSpeed(currentSpeedLabel_, currentSpeedBar_, snapshot.currentSpeed.value_or(0),
            CurrentSpeedText(snapshot));
