@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -352,6 +353,9 @@ class WindowTest : public QObject {
     QTest::keyClick(Memo(), Qt::Key_F3);
     auto* progress = window->findChild<QWidget*>(QStringLiteral("ProgressWindow"));
     QVERIFY(progress != nullptr && progress->isVisible());
+    // It names the file, and fits the screen.
+    QCOMPARE(progress->windowTitle(), QString::fromUtf8("Progress \u2014 records.dat"));
+    QVERIFY(progress->screen()->availableGeometry().contains(progress->geometry()));
     auto* table = progress->findChild<QTableView*>(QStringLiteral("ProgressTable"));
     const QAbstractItemModel* rows = table->model();
     QCOMPARE(rows->rowCount(), 4);

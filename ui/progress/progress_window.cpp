@@ -3,10 +3,12 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
@@ -41,7 +43,15 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
     : QWidget(parent, Qt::Window), history_(history), commands_(commands) {
   setObjectName(QStringLiteral("ProgressWindow"));
   setWindowTitle(QStringLiteral("Progress"));
-  resize(960, 560);
+  // As large as suits the table, but never past the screen, at any scale.
+  QSize size(960, 560);
+  if (const QScreen* shown =
+          parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+    const QRect area = shown->availableGeometry();
+    // Room for the window manager's frame.
+    size = size.boundedTo(area.size() - QSize(16, 48));
+  }
+  resize(size);
 
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("ProgressSummary"));
@@ -93,6 +103,11 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
 
 void ProgressWindow::Refresh(TextEncoding encoding) {
   encoding_ = encoding;
+  // "Progress — Default.dat": which file's history this is.
+  const std::string& file = commands_.CurrentFile().path;
+  const QString name = PathText(file.substr(file.rfind('/') + 1));
+  setWindowTitle(name.isEmpty() ? QStringLiteral("Progress")
+                                : QStringLiteral("Progress \u2014 ") + name);
   report_ = history_.Report(everyDay_->isChecked());
   Fill();
 }
