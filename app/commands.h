@@ -30,7 +30,9 @@ class Commands {
   void Open();
   // Opens the file at path as Open does after its dialog: asks to save
   // changes first; a file that cannot be read changes nothing (throws).
-  void OpenNamed(const std::string& path);
+  // A screen reader hears the file's name unless announce is false (at
+  // start-up, where the sentence alone is said).
+  void OpenNamed(const std::string& path, bool announce = true);
   void Save() { SaveCurrentFile(true); }
   void SaveAs();
   void Close();
@@ -97,7 +99,7 @@ class Commands {
   // folder.
   void Chosen(const std::string& path);
   // Reads path, makes it the open file and shows its first sentence.
-  void ReadAndStart(const std::string& path);
+  void ReadAndStart(const std::string& path, bool announce = true);
 
   Drill& drill_;
   Dialogs& dialogs_;

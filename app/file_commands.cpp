@@ -89,17 +89,17 @@ void Commands::Open() {
   ReadAndStart(*chosen);
 }
 
-void Commands::OpenNamed(const std::string& path) {
+void Commands::OpenNamed(const std::string& path, bool announce) {
   if (!AskToSaveChanges()) return;
   Chosen(path);
-  ReadAndStart(path);
+  ReadAndStart(path, announce);
 }
 
-void Commands::ReadAndStart(const std::string& path) {
+void Commands::ReadAndStart(const std::string& path, bool announce) {
   // Read first: a file that cannot be read changes nothing at all.
   InstallFile(ReadSentenceFile(path), path);
   saveDialogName_ = path;
-  drill_.StartFile();
+  drill_.StartFile(announce ? path.substr(path.rfind('/') + 1) : std::string());
 }
 
 bool Commands::SaveCurrentFile(bool userCanAnswer) {

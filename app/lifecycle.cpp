@@ -50,7 +50,7 @@ std::string Lifecycle::StartUp(const std::string& file, const std::string& examp
   std::string failure;
   if (!file.empty()) {
     try {
-      commands_.OpenNamed(file);
+      commands_.OpenNamed(file, false);
     } catch (const std::exception& error) {
       failure = error.what();
     }

@@ -292,11 +292,18 @@ void Drill::Say(std::string_view words) {
   ++state_.SpokenCount;
 }
 
-void Drill::StartFile() {
+void Drill::StartFile(std::string_view name) {
   state_.InputEnabled = true;
   state_.NoPrevious = true;
   ClearInput();
-  ShowNextSentence();
+  PutSentence(PickNext());
+  // A screen reader hears which file came, when one came by name.
+  if (!name.empty()) {
+    const std::int32_t records = state_.RecordCount;
+    Say("Opened " + std::string(name) + ": " + std::to_string(records) +
+        (records == 1 ? " sentence" : " sentences") + ". Next: " + SpokenSentence());
+  }
+  Refresh();
 }
 
 void Drill::RestorePrevious() {

@@ -111,8 +111,9 @@ class Drill {
   // Shows text as the sentence to type.
   void ShowSentence(std::string_view text);
   // A file was opened: the first sentence, in an empty input box that takes
-  // keys, with nothing to restore.
-  void StartFile();
+  // keys, with nothing to restore. With the file's name, a screen reader
+  // hears "Opened NAME: 30 sentences. Next: …".
+  void StartFile(std::string_view name = {});
   // Brings back the sentence shown before the current one, once, unless
   // Mark Ready or Open blocked it (GetPreviousStr).
   void RestorePrevious();

@@ -60,6 +60,7 @@ TEST_F(CommandsTest, OpenLoadsAndPicksButLeavesSpeedsAndClock) {
   EXPECT_EQ(commands.CurrentFile().name, path);
   EXPECT_EQ(commands.SaveDialogName(), path);
   EXPECT_EQ(view.target, "Only");
+  EXPECT_EQ(view.spoken, "Opened a.txt: 2 sentences. Next: Only");
   EXPECT_TRUE(view.inputEnabled);
   EXPECT_EQ(view.input, "");
   EXPECT_FALSE(drill.HasPrevious());
