@@ -391,6 +391,30 @@ class WindowTest : public QObject {
     QTest::keyClick(Memo(), Qt::Key_Return);
     QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Yes, \"no\""));
     QCOMPARE(rows->index(0, 2).data().toString(), QStringLiteral("0"));
+    // Forget names the file and the answers, with Cancel as the default;
+    // after it, the status line says what went.
+    auto* forget = progress->findChild<QPushButton*>(QStringLiteral("ProgressForget"));
+    QString asked;
+    QString byDefault;
+    OnNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      asked = box->text();
+      byDefault = box->defaultButton()->text();
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    forget->click();
+    QCOMPARE(asked, QStringLiteral("Forget the 4 answers given on records.dat?"));
+    QCOMPARE(byDefault, QStringLiteral("Cancel"));
+    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("1"));  // Enter kept them
+    OnNextModal([](QWidget* modal) {
+      for (auto* button : modal->findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("OK")) button->click();
+      }
+    });
+    forget->click();
+    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("0"));
+    QCOMPARE(LabelText("StatusText"),
+             QStringLiteral("Forgotten: the 4 answers given on records.dat."));
     // And another file opened: its own sentences, none typed yet.
     const std::string other = dir->File("other.dat");
     dru::testing::WriteBytes(other, "First\r\nSecond\r\n");

@@ -217,12 +217,21 @@ void ProgressWindow::ExportCsv() {
 }
 
 void ProgressWindow::ForgetHistory() {
-  if (AskUser(this, MessageKind::Confirmation,
-              QStringLiteral("Forget every answer given on this file?")) != Answer::Ok) {
+  std::int64_t answers = 0;
+  for (const ProgressRow& row : report_.rows)
+    answers += row.typed;
+  const std::string& file = commands_.CurrentFile().path;
+  const std::string name = file.substr(file.rfind('/') + 1);
+  const std::string what =
+      std::to_string(answers) + (answers == 1 ? " answer" : " answers") + " given on " + name;
+  // It cannot be taken back: Cancel is the default.
+  if (AskUser(this, MessageKind::Confirmation, MessageText("Forget the " + what + "?"), true) !=
+      Answer::Ok) {
     return;
   }
   history_.Forget();  // a failure turns the history off, and the summary says so
   Refresh(encoding_);
+  if (report_.unavailable.empty()) commands_.Notify("Forgotten: the " + what + ".");
 }
 
 }  // namespace dru::ui

@@ -43,7 +43,7 @@ void CentreOnScreen(QWidget& box, QWidget* parent) {
 
 }  // namespace
 
-Answer AskUser(QWidget* parent, MessageKind kind, const QString& text) {
+Answer AskUser(QWidget* parent, MessageKind kind, const QString& text, bool cancelFirst) {
   const bool question = kind == MessageKind::Confirmation;
   QuestionBox box(question ? QMessageBox::Question : QMessageBox::Information,
                   question ? QStringLiteral("Confirm") : QStringLiteral("Information"), text,
@@ -52,7 +52,7 @@ Answer AskUser(QWidget* parent, MessageKind kind, const QString& text) {
   QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
   QPushButton* cancel =
       question ? box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole) : nullptr;
-  box.setDefaultButton(ok);
+  box.setDefaultButton(cancelFirst && cancel != nullptr ? cancel : ok);
   box.setEscapeButton(question ? cancel : ok);
   CentreButtons(box);
   CentreOnScreen(box, parent);
