@@ -26,6 +26,7 @@
 #include "ui/drill/mistake_text.h"
 #include "ui/drill/target_display.h"
 #include "ui/platform/cue_player.h"
+#include "ui/progress/progress_chart.h"
 #include "ui/progress/progress_window.h"
 #include "ui/window/about_box.h"
 #include "ui/window/main_window.h"
@@ -377,6 +378,17 @@ class WindowTest : public QObject {
     QVERIFY(progress->findChild<QWidget*>(QStringLiteral("ProgressChart"))
                 ->accessibleDescription()
                 .endsWith(QStringLiteral("50% correct.")));
+    // The bars of the share correct stand out 3:1 from the chart's ground,
+    // light or dark.
+    for (const auto& [ground, ink] :
+         {std::pair{QColor(Qt::white), QColor(Qt::black)},
+          std::pair{QColor(0x23, 0x26, 0x29), QColor(0xef, 0xf0, 0xf1)},
+          std::pair{QColor(0xf0, 0xf0, 0xf0), QColor(0x30, 0x30, 0x30)}}) {
+      QPalette colours;
+      colours.setColor(QPalette::Base, ground);
+      colours.setColor(QPalette::Text, ink);
+      QVERIFY(dru::ui::ContrastRatio(dru::ui::ShareBarColour(colours), ground) >= 3.0);
+    }
     // It follows the drill: one more answer shows at once.
     Drill().ShowSentence("Good night");
     QTest::keyClicks(Memo(), QStringLiteral("Good night"));

@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+
+#include "ui/drill/mistake_text.h"
 
 namespace dru::ui {
 namespace {
@@ -16,7 +19,23 @@ std::int64_t AxisTop(std::int64_t most) {
   return std::max<std::int64_t>(step, (most + step - 1) / step * step);
 }
 
+QColor Mix(const QColor& a, const QColor& b, double share) {
+  return QColor::fromRgbF(static_cast<float>(a.redF() * share + b.redF() * (1 - share)),
+                          static_cast<float>(a.greenF() * share + b.greenF() * (1 - share)),
+                          static_cast<float>(a.blueF() * share + b.blueF() * (1 - share)));
+}
+
 }  // namespace
+
+QColor ShareBarColour(const QPalette& palette) {
+  const QColor base = palette.color(QPalette::Base);
+  const QColor text = palette.color(QPalette::Text);
+  for (double share = 0.3; share < 1.0; share += 0.05) {
+    const QColor bar = Mix(text, base, share);
+    if (ContrastRatio(bar, base) >= 3.0) return bar;
+  }
+  return text;
+}
 
 QString DescribeTrend(const std::vector<DayHistory>& days) {
   std::int64_t answers = 0;
@@ -73,8 +92,7 @@ void ProgressChart::paintEvent(QPaintEvent*) {
                       -metrics.horizontalAdvance(QStringLiteral("100%")) - 8, -line - 8);
   const QColor text = colours.color(QPalette::Text);
   const QColor median = colours.color(QPalette::Highlight);
-  QColor bars = colours.color(QPalette::Mid);
-  bars.setAlpha(110);
+  const QColor bars = ShareBarColour(colours);
 
   // Legend along the top.
   int x = plot.left();
@@ -115,10 +133,14 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     painter.drawText(plot, Qt::AlignCenter, QStringLiteral("No answers yet"));
     return;
   }
-  painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), line), Qt::AlignLeft,
-                   QString::fromStdString(days_.front().day));
-  painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), line), Qt::AlignRight,
-                   QString::fromStdString(days_.back().day));
+  // The first and last day below the axis; one day, once, in the middle.
+  const QRect dates(plot.left(), plot.bottom() + 4, plot.width(), line);
+  if (days_.size() == 1) {
+    painter.drawText(dates, Qt::AlignHCenter, QString::fromStdString(days_.front().day));
+  } else {
+    painter.drawText(dates, Qt::AlignLeft, QString::fromStdString(days_.front().day));
+    painter.drawText(dates, Qt::AlignRight, QString::fromStdString(days_.back().day));
+  }
 
   // One slot a day: a bar for the share correct, points joined for speeds.
   const double slot = static_cast<double>(plot.width()) / static_cast<double>(days_.size());
@@ -147,6 +169,23 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     }
     painter.setPen(QPen(median, 2));
     painter.drawEllipse(m, 2.5, 2.5);
+    // The best speed as a point too, so that a single day shows it.
+    painter.setPen(QPen(text, 1.5));
+    painter.drawLine(b + QPointF(-4, 0), b + QPointF(4, 0));
+    if (days_.size() == 1) {
+      // One day: its figures written beside its points and bar.
+      painter.setPen(text);
+      painter.drawText(b + QPointF(8, line / 3.0), QStringLiteral("best %1").arg(day.bestSpeed));
+      painter.drawText(m + QPointF(8, line / 3.0 + (b.y() - m.y() > -line ? line : 0)),
+                       QStringLiteral("median %1").arg(day.medianSpeed));
+    }
+  }
+  if (days_.size() == 1) {
+    const DayHistory& day = days_.front();
+    painter.setPen(text);
+    painter.drawText(
+        QRect(plot.left(), plot.bottom() - line - 4, plot.width(), line), Qt::AlignHCenter,
+        QStringLiteral("%1% correct").arg(day.answers > 0 ? day.correct * 100 / day.answers : 0));
   }
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(text, 1, Qt::DashLine));

@@ -28,4 +28,9 @@ class ProgressChart : public QWidget {
 // correct."
 QString DescribeTrend(const std::vector<DayHistory>& days);
 
+// The colour of the bars of the share correct: the palette's text colour
+// faded towards its background only as far as keeps a contrast of 3:1
+// against it, in light and dark palettes alike.
+QColor ShareBarColour(const QPalette& palette);
+
 }  // namespace dru::ui
