@@ -374,7 +374,11 @@ class WindowTest : public QObject {
     QVERIFY(csv.find("\r\n\"Yes, \"\"no\"\"\",0,,,,,,\r\n") != std::string::npos);
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
-                .startsWith(QStringLiteral("Today: 2 answers, 1 correct")));
+                .startsWith(QStringLiteral("Today: 2 answers, 1 correct, 0 minutes typing")));
+    QCOMPARE(dru::ui::Counted(1, "minute"), QStringLiteral("1 minute"));
+    QVERIFY(progress->findChild<QWidget*>(QStringLiteral("ProgressChart"))
+                ->accessibleDescription()
+                .contains(QStringLiteral(" over 1 day;")));
     QVERIFY(progress->findChild<QWidget*>(QStringLiteral("ProgressChart"))
                 ->accessibleDescription()
                 .endsWith(QStringLiteral("50% correct.")));

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/drill/mistake_text.h"
+#include "ui/progress/progress_window.h"
 
 namespace dru::ui {
 namespace {
@@ -52,16 +53,16 @@ QString DescribeTrend(const std::vector<DayHistory>& days) {
   const std::int64_t from = timed.front()->medianSpeed;
   const std::int64_t to = timed.back()->medianSpeed;
   if (timed.size() == 1 || from == to) {
-    return QStringLiteral("Median speed %1 keys per minute over %2 days; %3")
+    return QStringLiteral("Median speed %1 keys per minute over %2; %3")
         .arg(to)
-        .arg(days.size())
+        .arg(Counted(static_cast<std::int64_t>(days.size()), "day"))
         .arg(share);
   }
-  return QStringLiteral("Median speed %1 from %2 to %3 keys per minute over %4 days; %5")
+  return QStringLiteral("Median speed %1 from %2 to %3 keys per minute over %4; %5")
       .arg(to > from ? QStringLiteral("rose") : QStringLiteral("fell"))
       .arg(from)
       .arg(to)
-      .arg(days.size())
+      .arg(Counted(static_cast<std::int64_t>(days.size()), "day"))
       .arg(share);
 }
 

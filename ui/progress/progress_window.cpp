@@ -26,6 +26,13 @@
 
 namespace dru::ui {
 
+QString Counted(std::int64_t count, const char* noun) {
+  return QStringLiteral("%1 %2%3")
+      .arg(count)
+      .arg(QString::fromLatin1(noun))
+      .arg(count == 1 ? QString() : QStringLiteral("s"));
+}
+
 std::string TableAsCsv(const QAbstractItemModel& model) {
   std::vector<std::string> fields(static_cast<std::size_t>(model.columnCount()));
   for (int column = 0; column < model.columnCount(); ++column)
@@ -117,11 +124,12 @@ void ProgressWindow::Fill() {
     summary_->setText(QString::fromStdString(report_.unavailable));
   } else {
     const DayHistory& today = report_.today;
-    summary_->setText(QStringLiteral("Today: %1 answers, %2 correct, %3 minutes typing. Best "
+    const std::int64_t minutes = (today.typingMs + 30000) / 60000;
+    summary_->setText(QStringLiteral("Today: %1, %2 correct, %3 typing. Best "
                                      "speed on this file: %4 keys per minute.")
-                          .arg(today.answers)
+                          .arg(Counted(today.answers, "answer"))
                           .arg(today.correct)
-                          .arg((today.typingMs + 30000) / 60000)
+                          .arg(Counted(minutes, "minute"))
                           .arg(report_.bestSpeed));
   }
   std::vector<DayHistory> days = report_.days;
