@@ -99,7 +99,7 @@ void Commands::ReadAndStart(const std::string& path, bool announce) {
   // Read first: a file that cannot be read changes nothing at all.
   InstallFile(ReadSentenceFile(path), path);
   saveDialogName_ = path;
-  drill_.StartFile(announce ? path.substr(path.rfind('/') + 1) : std::string());
+  drill_.StartFile(announce ? FileName(path) : std::string());
 }
 
 bool Commands::SaveCurrentFile(bool userCanAnswer) {

@@ -40,7 +40,7 @@ void Lifecycle::ReadSettings(const std::string& file) {
       break;
     }
   }
-  drill_.ShowReading(next.substr(next.rfind('/') + 1));
+  drill_.ShowReading(FileName(next));
 }
 
 std::string Lifecycle::StartUp(const std::string& file, const std::string& examplesFolder) {

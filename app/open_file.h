@@ -10,6 +10,11 @@ namespace dru {
 // The file the drill starts with when the settings name none.
 inline constexpr char kDefaultFile[] = "Default.dat";
 
+// The last part of path, the file's own name: what the user is shown of it.
+inline std::string FileName(const std::string& path) {
+  return path.substr(path.rfind('/') + 1);
+}
+
 // The sentence file that Save writes and the settings remember.
 struct OpenFile {
   // `CurrentFile`: exactly as the user, the settings or the fallback gave

@@ -112,7 +112,7 @@ void ProgressWindow::Refresh(TextEncoding encoding) {
   encoding_ = encoding;
   // "Progress — Default.dat": which file's history this is.
   const std::string& file = commands_.CurrentFile().path;
-  const QString name = PathText(file.substr(file.rfind('/') + 1));
+  const QString name = PathText(FileName(file));
   setWindowTitle(name.isEmpty() ? QStringLiteral("Progress")
                                 : QStringLiteral("Progress \u2014 ") + name);
   report_ = history_.Report(everyDay_->isChecked());
@@ -182,7 +182,7 @@ void ProgressWindow::ExportCsv() {
   // NAME-progress.csv beside the sentence file.
   const std::string& sentenceFile = commands_.CurrentFile().path;
   const std::size_t slash = sentenceFile.rfind('/');
-  std::string name = slash == std::string::npos ? sentenceFile : sentenceFile.substr(slash + 1);
+  std::string name = FileName(sentenceFile);
   if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
     name.resize(dot);
   const std::string folder =
@@ -229,7 +229,7 @@ void ProgressWindow::ForgetHistory() {
   for (const ProgressRow& row : report_.rows)
     answers += row.typed;
   const std::string& file = commands_.CurrentFile().path;
-  const std::string name = file.substr(file.rfind('/') + 1);
+  const std::string name = FileName(file);
   const std::string what =
       std::to_string(answers) + (answers == 1 ? " answer" : " answers") + " given on " + name;
   // It cannot be taken back: Cancel is the default.
