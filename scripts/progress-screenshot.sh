@@ -17,11 +17,11 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 (cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
 dru=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
+window=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 1.3
 xdotool key F3
-progress=$(timeout 10 xdotool search --sync --onlyvisible --pid "$dru" --name '^Progress$' | head -n 1)
+progress=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^Progress' | head -n 1)
 sleep 1
 xdotool windowmove "$progress" 0 0
 sleep 0.5
@@ -40,7 +40,7 @@ done >"$work/review.dat"
 printf '[Files]\nLastOpenFile=review.dat\n[Options]\nReviewDue=1\nMarkWhileTyping=1\n' >"$work/dru.ini"
 (cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
 dru=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
+window=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 1.3
 xdotool type --delay 120 "We met our frei"

@@ -65,18 +65,63 @@ def xdotool(*args):
 
 
 def progress_phase(sentence):
-    """After a restart: the Progress window lists the sentence typed twice."""
+    """After a restart: the Progress window opens on its summary, lists the
+    sentence typed twice, reads each cell with its column's name, and sorts
+    from the keyboard."""
     xdotool("key", "F3")
-    table = wait_for(lambda: search(app, lambda n: role(n) == "table"
-                                    and n.name == "Sentences, hardest first"), 10)
-    check(table is not None, "F3 opens the Progress window's table")
+    frame = wait_for(lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "^Progress"],
+        capture_output=True, text=True).stdout.split(), 10)
+    check(bool(frame), "F3 opens the Progress window")
+    if not frame:
+        return
+
+    def summary():
+        xdotool("windowfocus", "--sync", frame[0])
+        return search(app, lambda n: role(n) == "label" and focused(n))
+    heard = wait_for(summary, 10)
+    check(heard is not None and heard.name.startswith("Today: 2 answers, 1 correct, "),
+          "on opening the summary has the focus: %r" % (heard and heard.name))
+    progress = search(app, lambda n: n.name.startswith("Progress \u2014"))
+    check(search(progress, lambda n: role(n) == "notification" and
+                 n.getState().contains(pyatspi.STATE_SHOWING)) is None,
+          "nothing empty is announced as it opens")
+    table = search(app, lambda n: role(n) == "table")
+    check(table is not None and table.name == "Sentences, hardest first",
+          "the table is named by its order: %r" % (table and table.name))
     if table is None:
         return
-    cells = table.queryTable()
-    rows = {cells.getAccessibleAt(row, 0).name: cells.getAccessibleAt(row, 1).name
-            for row in range(cells.nRows)}
-    check(rows.get(sentence) == "2", "after a restart it says %r was typed 2 times: %r"
-          % (sentence, rows))
+
+    def read_rows():
+        cells = table.queryTable()
+        return [[cells.getAccessibleAt(row, column).name for column in range(cells.nColumns)]
+                for row in range(cells.nRows)]
+    rows = read_rows()
+    typed = [row for row in rows if row[0] == "Sentence: " + sentence]
+    check(len(typed) == 1 and typed[0][1:3] == ["Typed: 2", "Correct: 50%"],
+          "after a restart it says %r was typed 2 times: %r" % (sentence, typed))
+    header = table.queryTable().getColumnHeader(2)
+    check(header is not None and header.name == "Correct",
+          "a column's header is read without its sign: %r" % (header and header.name))
+    other = [row for row in rows if row[1] == "Typed: 0"]
+    check(len(other) == 1 and other[0][3] == "Best speed: none" and other[0][5] == "Marked: no",
+          "an empty cell says so: %r" % other)
+    # Sort by best speed from the keyboard: Alt+B, then down to it.
+    xdotool("key", "alt+b", "Down", "Down", "Down", "Down")
+    check(wait_for(lambda: table.name == "Sentences, by best speed", 5),
+          "the table's name follows the sort: %r" % table.name)
+    box = search(app, lambda n: role(n) == "combo box" and focused(n))
+    check(box is not None and box.description == table.name,
+          "the sort box, focused, says the order: %r" % (box and box.description))
+    said = search(progress, lambda n: role(n) == "notification")
+    check(said is not None and said.name == table.name,
+          "and the new order is said: %r" % (said and said.name))
+    check([row[3] for row in read_rows()] == ["Best speed: none", typed[0][3]],
+          "slowest first: %r" % read_rows())
+    xdotool("key", "alt+r")
+    check(wait_for(lambda: table.name == "Sentences, by best speed, reversed", 5),
+          "and its reverse: %r" % table.name)
+    check(read_rows()[0][0] == "Sentence: " + sentence, "fastest first: %r" % read_rows())
 
 
 app = wait_for(application)

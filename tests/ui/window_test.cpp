@@ -3,7 +3,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,6 +30,7 @@
 #include "ui/drill/target_display.h"
 #include "ui/platform/cue_player.h"
 #include "ui/progress/progress_chart.h"
+#include "ui/progress/progress_table_model.h"
 #include "ui/progress/progress_window.h"
 #include "ui/window/about_box.h"
 #include "ui/window/main_window.h"
@@ -407,6 +411,20 @@ class WindowTest : public QObject {
     QTest::keyClick(Memo(), Qt::Key_Return);
     QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Yes, \"no\""));
     QCOMPARE(rows->index(0, 2).data().toString(), QStringLiteral("0"));
+    // A click on a header: the sort box follows, and the order stays as the
+    // table follows the drill.
+    table->horizontalHeader()->setSortIndicator(dru::ui::kTyped, Qt::DescendingOrder);
+    auto* sortBy = progress->findChild<QComboBox*>(QStringLiteral("ProgressSortBy"));
+    QCOMPARE(sortBy->currentText(), QStringLiteral("Typed"));
+    QCOMPARE(table->accessibleName(), QStringLiteral("Sentences, by typed, reversed"));
+    Drill().ShowSentence("Good night");
+    QTest::keyClicks(Memo(), QStringLiteral("Good night"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    for (int row = 1; row < rows->rowCount(); ++row)
+      QVERIFY(rows->index(row - 1, 1).data().toInt() >= rows->index(row, 1).data().toInt());
+    progress->findChild<QCheckBox*>(QStringLiteral("ProgressReversed"))->setChecked(false);
+    sortBy->setCurrentIndex(0);
+    QCOMPARE(table->accessibleName(), QStringLiteral("Sentences, hardest first"));
     // Forget names the file and the answers, with Cancel as the default;
     // after it, the status line says what went.
     auto* forget = progress->findChild<QPushButton*>(QStringLiteral("ProgressForget"));
@@ -419,7 +437,7 @@ class WindowTest : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     forget->click();
-    QCOMPARE(asked, QStringLiteral("Forget the 4 answers given on records.dat?"));
+    QCOMPARE(asked, QStringLiteral("Forget the 5 answers given on records.dat?"));
     QCOMPARE(byDefault, QStringLiteral("Cancel"));
     QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("1"));  // Enter kept them
     OnNextModal([](QWidget* modal) {
@@ -430,7 +448,7 @@ class WindowTest : public QObject {
     forget->click();
     QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("0"));
     QCOMPARE(LabelText("StatusText"),
-             QStringLiteral("Forgotten: the 4 answers given on records.dat."));
+             QStringLiteral("Forgotten: the 5 answers given on records.dat."));
     // And another file opened: its own sentences, none typed yet.
     const std::string other = dir->File("other.dat");
     dru::testing::WriteBytes(other, "First\r\nSecond\r\n");

@@ -11,10 +11,10 @@
 
 #include "core/drill/drill_view.h"
 #include "core/text/display_texts.h"
-#include "ui/drill/announcer.h"
 #include "ui/drill/input_box.h"
 #include "ui/drill/status_line.h"
 #include "ui/drill/target_display.h"
+#include "ui/platform/announcer.h"
 #include "ui/platform/cp1252_codec.h"
 #include "ui/platform/text_codec.h"
 

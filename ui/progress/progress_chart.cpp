@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/drill/mistake_text.h"
+#include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_window.h"
 
 namespace dru::ui {
@@ -86,6 +87,7 @@ void ProgressChart::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   const QPalette& colours = palette();
   painter.fillRect(rect(), colours.color(QPalette::Base));
+  DrawFocusFrame(*this, painter);
   const QFontMetrics metrics = fontMetrics();
   const int line = metrics.height();
   const QRect plot =

@@ -30,6 +30,7 @@ class ProgressTableModel : public QAbstractTableModel {
  public:
   struct Row {
     QString sentence;
+    std::int64_t rank = 0;               // the place in the hardest-first order
     std::int64_t values[kColumns] = {};  // also the sort keys
     bool known = false;                  // remembered for months: Mark Ready may be due
     bool retry = false;                  // answered wrong in this run: waits for a retry
@@ -51,6 +52,7 @@ class ProgressTableModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override {
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) return Shown(row, index.column());
+    if (role == Qt::AccessibleTextRole) return Spoken(row, index.column());
     if (role == Qt::TextAlignmentRole && index.column() != kSentence) {
       return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     }
@@ -60,8 +62,29 @@ class ProgressTableModel : public QAbstractTableModel {
     static const char* const kNames[kColumns] = {"Sentence",   "Typed",      "Correct (%)",
                                                  "Best speed", "Last typed", "Marked",
                                                  "Recall (%)", "Next review"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::AccessibleTextRole) return ColumnName(section);  // "Correct", not "(%)"
+    if (role != Qt::DisplayRole) return {};
     return QString::fromLatin1(kNames[section]);
+  }
+  // A column's name as said aloud and in the sort box: "Correct", not
+  // "Correct (%)".
+  static QString ColumnName(int column) {
+    static const char* const kNames[kColumns] = {"Sentence",   "Typed",  "Correct", "Best speed",
+                                                 "Last typed", "Marked", "Recall",  "Next review"};
+    return QString::fromLatin1(kNames[column]);
+  }
+  // What a screen reader reads for a cell: its column's name and its
+  // text, so that a cell makes sense alone ("Typed: 3"), and an empty cell
+  // says so ("Best speed: none").
+  static QString Spoken(const Row& row, int column) {
+    QString text = Shown(row, column);
+    if (text.isEmpty()) {
+      text = column == kMarked ? QStringLiteral("no") : QStringLiteral("none");
+    } else if (column == kCorrect || (column == kRecall && !row.retry)) {
+      text += QLatin1Char('%');
+    }
+    return ColumnName(column) + QStringLiteral(": ") + text;
   }
   // A cell's text, made when it is shown: formatting every date of a long
   // history at once would take most of the window's opening.
@@ -94,11 +117,13 @@ class ProgressTableModel : public QAbstractTableModel {
     }
   }
 
+  // Column -1 is the order the rows came in: hardest first.
   void sort(int column, Qt::SortOrder order) override {
-    if (column < 0 || column >= kColumns) return;
+    if (column < -1 || column >= kColumns) return;
     layoutAboutToBeChanged();
     const bool up = order == Qt::AscendingOrder;
     std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+      if (column == -1) return up ? a.rank < b.rank : a.rank > b.rank;
       if (column == kSentence) {
         const int compared = a.sentence.localeAwareCompare(b.sentence);
         return up ? compared < 0 : compared > 0;

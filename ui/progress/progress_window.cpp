@@ -2,11 +2,13 @@
 #include "ui/progress/progress_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -18,13 +20,31 @@
 #include "app/settings.h"
 #include "core/file/io_error.h"
 #include "core/file/safe_file_writer.h"
+#include "ui/platform/announcer.h"
 #include "ui/platform/text_codec.h"
+#include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_chart.h"
 #include "ui/progress/progress_table_model.h"
 #include "ui/window/file_dialogs.h"
 #include "ui/window/message_boxes.h"
 
 namespace dru::ui {
+namespace {
+
+// The summary line: a label the focus can rest on, with a frame to show it.
+class SummaryLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    DrawFocusFrame(*this, painter);
+  }
+};
+
+}  // namespace
 
 QString Counted(std::int64_t count, const char* noun) {
   return QStringLiteral("%1 %2%3")
@@ -60,21 +80,41 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   }
   resize(size);
 
-  summary_ = new QLabel(this);
+  summary_ = new SummaryLabel(this);
   summary_->setObjectName(QStringLiteral("ProgressSummary"));
   summary_->setWordWrap(true);
   summary_->setTextFormat(Qt::PlainText);
+  // First in the Tab order and focused on opening, so that a screen reader
+  // reads the day's figures before anything else.
+  summary_->setFocusPolicy(Qt::TabFocus);
+  summary_->setMargin(2);  // room for the focus frame
   chart_ = new ProgressChart(this);
   everyDay_ = new QCheckBox(QStringLiteral("&Every day, not only the last 30"), this);
   everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
 
+  // Sorting from the keyboard: the same choice as a click on a column's
+  // header, and it follows those clicks.
+  sortBy_ = new QComboBox(this);
+  sortBy_->setObjectName(QStringLiteral("ProgressSortBy"));
+  sortBy_->addItem(QStringLiteral("Hardest first"));
+  for (int column = 0; column < kColumns; ++column)
+    sortBy_->addItem(ProgressTableModel::ColumnName(column));
+  auto* sortLabel = new QLabel(QStringLiteral("Sort &by:"), this);
+  sortLabel->setBuddy(sortBy_);
+  reversed_ = new QCheckBox(QStringLiteral("&Reverse order"), this);
+  reversed_->setObjectName(QStringLiteral("ProgressReversed"));
+  auto* sorting = new QHBoxLayout;
+  sorting->addWidget(everyDay_);
+  sorting->addStretch(1);
+  sorting->addWidget(sortLabel);
+  sorting->addWidget(sortBy_);
+  sorting->addWidget(reversed_);
+
   model_ = new ProgressTableModel(this);
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("ProgressTable"));
-  table_->setAccessibleName(QStringLiteral("Sentences, hardest first"));
   table_->setModel(model_);
   table_->setSortingEnabled(true);
-  table_->sortByColumn(-1, Qt::AscendingOrder);  // hardest first, as filled
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);
@@ -84,6 +124,8 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   table_->verticalHeader()->setVisible(false);
   gone_ = new QCheckBox(QStringLiteral("&Sentences no longer in the file"), this);
   gone_->setObjectName(QStringLiteral("ProgressGone"));
+
+  announcer_ = new Announcer(this);
 
   auto* exportButton = new QPushButton(QStringLiteral("E&xport as CSV..."), this);
   exportButton->setObjectName(QStringLiteral("ProgressExport"));
@@ -98,14 +140,52 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
   layout->addWidget(chart_, 2);
-  layout->addWidget(everyDay_);
+  layout->addLayout(sorting);
   layout->addWidget(table_, 3);
   layout->addLayout(buttons);
+
+  table_->sortByColumn(-1, Qt::AscendingOrder);  // hardest first, as filled
+  ShowSort(-1, Qt::AscendingOrder, false);
+  QHeaderView* header = table_->horizontalHeader();
+  const auto sortChosen = [this, header] {
+    header->setSortIndicator(sortBy_->currentIndex() - 1,
+                             reversed_->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
+  };
+  connect(sortBy_, &QComboBox::currentIndexChanged, this, sortChosen);
+  connect(reversed_, &QCheckBox::toggled, this, sortChosen);
+  connect(header, &QHeaderView::sortIndicatorChanged, this,
+          [this](int column, Qt::SortOrder order) { ShowSort(column, order, true); });
 
   connect(everyDay_, &QCheckBox::toggled, this, [this] { Refresh(encoding_); });
   connect(gone_, &QCheckBox::toggled, this, [this] { Fill(); });
   connect(exportButton, &QPushButton::clicked, this, [this] { ExportCsv(); });
   connect(forgetButton, &QPushButton::clicked, this, [this] { ForgetHistory(); });
+}
+
+void ProgressWindow::Present() {
+  show();
+  raise();
+  activateWindow();
+  summary_->setFocus(Qt::OtherFocusReason);
+}
+
+void ProgressWindow::ShowSort(int column, Qt::SortOrder order, bool announce) {
+  const QSignalBlocker quietBox(sortBy_);
+  const QSignalBlocker quietCheck(reversed_);
+  sortBy_->setCurrentIndex(column + 1);
+  reversed_->setChecked(order == Qt::DescendingOrder);
+  // "Sentences, by best speed": a screen reader names the order with the
+  // table.
+  QString name = column < 0 ? QStringLiteral("Sentences, hardest first")
+                            : QStringLiteral("Sentences, by ") +
+                                  ProgressTableModel::ColumnName(column).toLower();
+  if (order == Qt::DescendingOrder) name += QStringLiteral(", reversed");
+  table_->setAccessibleName(name);
+  // The sort box says the order when the focus comes to it; a change of
+  // its current item screen readers pass over in silence, so the new
+  // order is said aloud.
+  sortBy_->setAccessibleDescription(name);
+  if (announce) announcer_->Say(name);
 }
 
 void ProgressWindow::Refresh(TextEncoding encoding) {
@@ -146,6 +226,7 @@ void ProgressWindow::Fill() {
     if (!progress.inFile && !gone_->isChecked()) continue;
     ProgressTableModel::Row& row = rows.emplace_back();
     row.sentence = DecodeText(progress.sentence, encoding_);
+    row.rank = static_cast<std::int64_t>(rows.size());
     const std::int64_t share = progress.typed > 0 ? progress.correct * 100 / progress.typed : -1;
     const std::int64_t recall = progress.typed > 0 ? std::llround(progress.recall * 100) : -1;
     const std::int64_t values[kColumns] = {0,
@@ -175,7 +256,8 @@ void ProgressWindow::Fill() {
     header->resizeSection(column, metrics.horizontalAdvance(widest) + 24);
   }
   header->setSectionResizeMode(kSentence, QHeaderView::Stretch);
-  header->setSortIndicator(-1, Qt::AscendingOrder);
+  // The order the user chose stays as the table follows the drill.
+  model_->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
 }
 
 void ProgressWindow::ExportCsv() {

@@ -8,12 +8,14 @@
 #include "core/text/text_encoding.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QAbstractItemModel;
 class QTableView;
 
 namespace dru::ui {
 
+class Announcer;
 class ProgressChart;
 class ProgressTableModel;
 
@@ -27,9 +29,13 @@ class ProgressWindow : public QWidget {
 
   // Reads the history again; the encoding is the open file's.
   void Refresh(TextEncoding encoding);
+  // Brings the window up with the focus on the summary line.
+  void Present();
 
  private:
   void Fill();
+  // The sort box, the reverse box and the table's name follow the order.
+  void ShowSort(int column, Qt::SortOrder order, bool announce);
   void ExportCsv();
   void ForgetHistory();
 
@@ -41,6 +47,9 @@ class ProgressWindow : public QWidget {
   ProgressChart* chart_ = nullptr;
   QCheckBox* everyDay_ = nullptr;
   QCheckBox* gone_ = nullptr;
+  QComboBox* sortBy_ = nullptr;
+  QCheckBox* reversed_ = nullptr;
+  Announcer* announcer_ = nullptr;
   ProgressTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
 };

@@ -83,9 +83,7 @@ void MainWindow::ShowProgress() {
   if (progress_ == nullptr)
     progress_ = new ProgressWindow(this, controller_->History(), controller_->GetCommands());
   controller_->RunHandler([this] { progress_->Refresh(controller_->GetDrill().Encoding()); });
-  progress_->show();
-  progress_->raise();
-  progress_->activateWindow();
+  progress_->Present();
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

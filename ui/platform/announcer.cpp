@@ -1,5 +1,5 @@
 // Notifications for screen readers: the results of the drill, spoken.
-#include "ui/drill/announcer.h"
+#include "ui/platform/announcer.h"
 
 #include <QAccessibleWidget>
 
@@ -23,6 +23,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Announcer"));
   setGeometry(0, 0, 0, 0);  // nothing to see
   setFocusPolicy(Qt::NoFocus);
+  hide();  // until there is something to say: shown empty, it is read as such
 }
 
 void Announcer::Say(const QString& text) {
