@@ -5,6 +5,14 @@
 namespace dru {
 namespace {
 
+// Unicode code points of bytes 0x80 to 0x9F; the rest equal their byte.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98
+};
+
 constexpr std::array<unsigned char, 256> MakeFoldTable() {
   std::array<unsigned char, 256> table{};
   for (int c = 0; c < 256; ++c)
@@ -51,6 +59,18 @@ bool EqualIgnoringCp1252Case(std::string_view a, std::string_view b) noexcept {
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept {
   return EqualFolded<FoldAscii>(a, b);
+}
+
+char16_t Cp1252CodePoint(unsigned char byte) noexcept {
+  return (byte >= 0x80 && byte <= 0x9F) ? kHighControls[byte - 0x80] : char16_t(byte);
+}
+
+unsigned char Cp1252Byte(char16_t code) noexcept {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<unsigned char>(code);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == code) return static_cast<unsigned char>(0x80 + i);
+  }
+  return '?';
 }
 
 }  // namespace dru

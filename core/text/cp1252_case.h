@@ -12,6 +12,12 @@ namespace dru {
 // Ž/ž and Ÿ/ÿ.
 unsigned char FoldCp1252(unsigned char c) noexcept;
 
+// The Unicode code point of a byte; the five bytes the set leaves
+// undefined map to the C1 control characters of the same value.
+char16_t Cp1252CodePoint(unsigned char byte) noexcept;
+// The byte of a code point, or '?' when the set has none.
+unsigned char Cp1252Byte(char16_t code) noexcept;
+
 // Whole-string equality ignoring Windows-1252 letter case.
 bool EqualIgnoringCp1252Case(std::string_view a, std::string_view b) noexcept;
 

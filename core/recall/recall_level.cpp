@@ -1,0 +1,36 @@
+#include "core/recall/recall_level.h"
+
+namespace dru {
+
+CueLevel FadeLevel(std::optional<double> stability, bool answeredWrong) noexcept {
+  int level = 0;
+  for (int next = 1; next < kCueLevels && stability && *stability >= kFadeFromDays[next]; ++next)
+    level = next;
+  if (answeredWrong && level > 0) --level;
+  return static_cast<CueLevel>(level);
+}
+
+CueLevel LevelFor(RecallOption option, std::optional<double> stability,
+                  bool answeredWrong) noexcept {
+  switch (option) {
+    case RecallOption::ShowWholeSentence:
+      return CueLevel::WholeSentence;
+    case RecallOption::FadeAsYouLearn:
+      return FadeLevel(stability, answeredWrong);
+    case RecallOption::HideEveryOtherWord:
+      return CueLevel::EveryOtherWord;
+    case RecallOption::FirstLettersOnly:
+      return CueLevel::FirstLetters;
+    case RecallOption::PromptOnly:
+      return CueLevel::PromptOnly;
+  }
+  return CueLevel::WholeSentence;
+}
+
+std::string_view LevelName(CueLevel level) noexcept {
+  static constexpr std::string_view kNames[kCueLevels] = {"whole sentence", "every other word",
+                                                          "first letters", "prompt only"};
+  return kNames[static_cast<int>(level)];
+}
+
+}  // namespace dru

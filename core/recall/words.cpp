@@ -1,0 +1,85 @@
+// Words by ICU's word-break rules, found in the sentence's own bytes.
+#include "core/recall/words.h"
+
+#include <unicode/ubrk.h>
+#include <unicode/utext.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "core/text/cp1252_case.h"
+
+namespace dru {
+namespace {
+
+// A Windows-1252 text as UTF-8, and where each of its bytes starts there.
+std::string AsUtf8(std::string_view text, std::vector<std::size_t>& starts) {
+  std::string utf8;
+  utf8.reserve(text.size() * 2);
+  starts.reserve(text.size() + 1);
+  for (const char byte : text) {
+    starts.push_back(utf8.size());
+    const char16_t code = Cp1252CodePoint(static_cast<unsigned char>(byte));
+    if (code < 0x80) {
+      utf8 += static_cast<char>(code);
+    } else if (code < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (code >> 6));
+      utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xE0 | (code >> 12));
+      utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  starts.push_back(utf8.size());
+  return utf8;
+}
+
+std::vector<WordSpan> Utf8Words(std::string_view text) {
+  std::vector<WordSpan> words;
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<UText, decltype(&utext_close)> utext(
+      utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status),
+      &utext_close);
+  std::unique_ptr<UBreakIterator, decltype(&ubrk_close)> breaks(
+      ubrk_open(UBRK_WORD, "", nullptr, 0, &status), &ubrk_close);
+  if (U_FAILURE(status)) return words;
+  ubrk_setUText(breaks.get(), utext.get(), &status);
+  if (U_FAILURE(status)) return words;
+  // UTF-8 UText indices are byte offsets.
+  std::int32_t begin = ubrk_first(breaks.get());
+  for (std::int32_t end = ubrk_next(breaks.get()); end != UBRK_DONE;
+       begin = end, end = ubrk_next(breaks.get())) {
+    if (ubrk_getRuleStatus(breaks.get()) >= UBRK_WORD_NONE_LIMIT) {
+      words.push_back({static_cast<std::size_t>(begin), static_cast<std::size_t>(end)});
+    }
+  }
+  return words;
+}
+
+}  // namespace
+
+std::vector<WordSpan> FindWords(std::string_view text, TextEncoding encoding,
+                                std::size_t maxBytes) {
+  if (text.size() > maxBytes) {
+    std::size_t cut = maxBytes;
+    while (encoding == TextEncoding::Utf8 && cut > 0 && IsContinuationByte(text[cut]))
+      --cut;
+    text = text.substr(0, cut);
+  }
+  if (encoding == TextEncoding::Utf8) return Utf8Words(text);
+  std::vector<std::size_t> starts;
+  const std::string utf8 = AsUtf8(text, starts);
+  std::vector<WordSpan> words = Utf8Words(utf8);
+  // Back to the bytes of the Windows-1252 text.
+  for (WordSpan& word : words) {
+    word.begin = static_cast<std::size_t>(
+        std::lower_bound(starts.begin(), starts.end(), word.begin) - starts.begin());
+    word.end = static_cast<std::size_t>(std::lower_bound(starts.begin(), starts.end(), word.end) -
+                                        starts.begin());
+  }
+  return words;
+}
+
+}  // namespace dru
