@@ -22,10 +22,26 @@ using sql::Exec;
 using sql::Reason;
 using sql::Statement;
 
-// A right answer without a time to measure its speed by is Good.
-Grade GradeAnswer(const SpeedBook& speeds, bool correct, std::int64_t keys, std::int64_t typingMs) {
-  if (correct && typingMs <= 0) return Grade::Good;
-  return speeds.GradeOf(correct, keys, correct ? TypingSpeed(keys, typingMs) : 0);
+// A right answer without a time to measure its speed by is Good, or Hard
+// with a hint.
+Grade GradeAnswer(const SpeedBook& speeds, bool correct, std::int64_t keys, std::int64_t typingMs,
+                  const AnswerCue& cue) {
+  if (correct && typingMs <= 0) return cue.hints > 0 ? Grade::Hard : Grade::Good;
+  return speeds.GradeOf(correct, keys, correct ? TypingSpeed(keys, typingMs) : 0, cue);
+}
+
+// An answer's level, Recall and hints from columns from, from + 1 and
+// from + 2 (only the level when there are no more); a level out of range
+// reads as the whole sentence.
+AnswerCue StoredCue(Statement& row, int from) {
+  AnswerCue cue;
+  const std::int64_t level = row.Integer(from);
+  if (level > 0 && level < kCueLevels) cue.level = static_cast<CueLevel>(level);
+  if (row.Columns() > from + 1) {
+    cue.recall = row.Integer(from + 1) != 0;
+    cue.hints = std::max<std::int64_t>(row.Integer(from + 2), 0);
+  }
+  return cue;
 }
 
 // A clock set back counts as no time passed.
@@ -61,7 +77,8 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
                            "WHERE file = ?1 AND key = ?2");
     Statement addAnswer(db_,
                         "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
-                        "case_sensitive) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+                        "case_sensitive, level, recall, hints) "
+                        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     Statement addToSentence(db_,
                             "UPDATE sentences SET typed = typed + 1, correct = correct + ?2, "
                             "best_speed = max(best_speed, ?3), last_time = max(last_time, ?4), "
@@ -105,10 +122,14 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
           .Bind(5, answer.keys)
           .Bind(6, answer.mistakes)
           .Bind(7, answer.caseSensitive ? 1 : 0)
+          .Bind(8, static_cast<std::int64_t>(answer.cue.level))
+          .Bind(9, answer.cue.recall ? 1 : 0)
+          .Bind(10, answer.cue.hints)
           .Step();
       addAnswer.Reset();
       const std::int64_t speed = answer.correct ? TypingSpeed(answer.keys, answer.typingMs) : 0;
-      const Grade grade = GradeAnswer(speeds_, answer.correct, answer.keys, answer.typingMs);
+      const Grade grade =
+          GradeAnswer(speeds_, answer.correct, answer.keys, answer.typingMs, answer.cue);
       const MemoryState after =
           reviewed ? review::Next(before, ElapsedDays(lastTime, answer.timeMs), grade)
                    : review::First(grade);
@@ -122,8 +143,8 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
       addToSentence.Reset();
       last = ReviewHistory{key, std::max(lastTime, answer.timeMs), after.stability};
       if (speed > 0) {
-        speeds_.Add(answer.keys, speed);
-        addSpeed.Bind(1, SpeedBook::Band(answer.keys)).Bind(2, speed).Step();
+        speeds_.Add(answer.keys, speed, answer.cue.level);
+        addSpeed.Bind(1, SpeedBook::Slot(answer.cue.level, answer.keys)).Bind(2, speed).Step();
         addSpeed.Reset();
       }
       addToDay.Bind(1, file)
@@ -162,9 +183,9 @@ void HistoryStore::LoadSpeeds() {
 void HistoryStore::WriteSpeeds() {
   Exec(db_, "DELETE FROM speeds");
   Statement add(db_, "INSERT INTO speeds (band, speed, answers) VALUES (?1, ?2, ?3)");
-  for (int band = 0; band < SpeedBook::kBands; ++band) {
-    for (const auto& [speed, answers] : speeds_.Speeds(band)) {
-      add.Bind(1, band).Bind(2, speed).Bind(3, answers).Step();
+  for (int slot = 0; slot < SpeedBook::kSlots; ++slot) {
+    for (const auto& [speed, answers] : speeds_.Speeds(slot)) {
+      add.Bind(1, slot).Bind(2, speed).Bind(3, answers).Step();
       add.Reset();
     }
   }
@@ -178,21 +199,22 @@ void HistoryStore::ReplayAnswers() {
   };
   std::unordered_map<std::int64_t, Replayed> sentences;
   Statement answers(db_,
-                    "SELECT sentence, time, correct, typing_ms, keys FROM answers "
-                    "ORDER BY time, rowid");
+                    "SELECT sentence, time, correct, typing_ms, keys, level, recall, hints "
+                    "FROM answers ORDER BY time, rowid");
   while (answers.Step()) {
     const std::int64_t time = answers.Integer(1);
     const bool correct = answers.Integer(2) != 0;
     const std::int64_t typingMs = answers.Integer(3);
     const std::int64_t keys = answers.Integer(4);
-    const Grade grade = GradeAnswer(speeds_, correct, keys, typingMs);
+    const AnswerCue cue = StoredCue(answers, 5);
+    const Grade grade = GradeAnswer(speeds_, correct, keys, typingMs, cue);
     auto [entry, first] = sentences.try_emplace(answers.Integer(0));
     Replayed& sentence = entry->second;
     sentence.state =
         first ? review::First(grade)
               : review::Next(sentence.state, ElapsedDays(sentence.lastTime, time), grade);
     sentence.lastTime = std::max(sentence.lastTime, time);
-    if (correct && typingMs > 0) speeds_.Add(keys, TypingSpeed(keys, typingMs));
+    if (correct && typingMs > 0) speeds_.Add(keys, TypingSpeed(keys, typingMs), cue.level);
   }
   Exec(db_, "UPDATE sentences SET stability = 0, difficulty = 0");
   Statement update(db_, "UPDATE sentences SET stability = ?2, difficulty = ?3 WHERE id = ?1");
@@ -341,9 +363,12 @@ void HistoryStore::Forget(const std::string& file) {
     // The speeds that grade answers are the user's over every file: counted
     // again without the forgotten ones.
     speeds_ = SpeedBook();
-    Statement speeds(db_, "SELECT keys, typing_ms FROM answers WHERE correct AND typing_ms > 0");
-    while (speeds.Step())
-      speeds_.Add(speeds.Integer(0), TypingSpeed(speeds.Integer(0), speeds.Integer(1)));
+    Statement speeds(db_,
+                     "SELECT keys, typing_ms, level FROM answers WHERE correct AND typing_ms > 0");
+    while (speeds.Step()) {
+      speeds_.Add(speeds.Integer(0), TypingSpeed(speeds.Integer(0), speeds.Integer(1)),
+                  StoredCue(speeds, 2).level);
+    }
     WriteSpeeds();
   });
 }

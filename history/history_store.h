@@ -34,6 +34,7 @@ struct AnswerRecord {
   std::int64_t keys = 0;      // characters typed
   std::int64_t mistakes = 0;  // from the mistakes comparison
   bool caseSensitive = true;
+  AnswerCue cue;  // typed from memory: its level, Recall on, hints
 };
 
 // What the history knows of one sentence of a file.
@@ -77,7 +78,7 @@ struct DayHistory {
 // started. Errors throw HistoryError.
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 4;
+  static constexpr int kSchemaVersion = 5;
   static constexpr std::int64_t kApplicationId = 0x64727548;  // "druH"
 
   static std::unique_ptr<HistoryStore> Open(const std::string& path);

@@ -99,6 +99,15 @@ constexpr const char* kMigrations[] = {
     R"sql(
       SELECT 1;
     )sql",
+    // Typing from memory: each answer's level of recall (0: the whole
+    // sentence, as every earlier answer), whether Recall was on, and the
+    // hints taken. The speeds table's band becomes level * 5 + band, so
+    // that the earlier bands are the whole sentence's.
+    R"sql(
+      ALTER TABLE answers ADD COLUMN level INTEGER NOT NULL DEFAULT 0;
+      ALTER TABLE answers ADD COLUMN recall INTEGER NOT NULL DEFAULT 0;
+      ALTER TABLE answers ADD COLUMN hints INTEGER NOT NULL DEFAULT 0;
+    )sql",
 };
 // The version whose memory model the stored states follow: a file before
 // it has them worked out again from its answers.

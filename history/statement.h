@@ -59,6 +59,7 @@ class Statement {
     sqlite3_clear_bindings(statement_);
   }
   double Real(int column) const { return sqlite3_column_double(statement_, column); }
+  int Columns() const { return sqlite3_column_count(statement_); }
   bool IsNull(int column) const { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
   std::string Text(int column) const {
     const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));

@@ -217,6 +217,24 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   store->Record(slow);
   EXPECT_NEAR(store->Review("/home/me/phrases.txt", SentenceKey("Slow one.."))->stability,
               review::Next(review::First(Grade::Hard), 3, Grade::Hard).stability, 1e-9);
+  // Typed from memory at 600 a minute: Good at first letters, Hard with a
+  // hint; the same after the states are rebuilt from the answers.
+  AnswerRecord recalled = Answer("Ten keys..", true, start + 20 * kDay);
+  recalled.typingMs = 1000;
+  recalled.sentence = "Recalled..";
+  recalled.cue = {CueLevel::FirstLetters, true, 0};
+  store->Record(recalled);
+  recalled.sentence = "Hinted....";
+  recalled.cue.hints = 1;
+  store->Record(recalled);
+  const auto stability = [&](const char* sentence) {
+    return store->Review("/home/me/phrases.txt", SentenceKey(sentence))->stability;
+  };
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_NEAR(stability("Recalled.."), review::First(Grade::Good).stability, 1e-9);
+    EXPECT_NEAR(stability("Hinted...."), review::First(Grade::Hard).stability, 1e-9);
+    store->RebuildReviews();
+  }
 }
 
 // Another program's database (a user's notes, say) at the history's path.

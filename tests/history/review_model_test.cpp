@@ -95,7 +95,27 @@ TEST(SpeedBook, GradesFollowTheMedianOfTheSentenceLength) {
   EXPECT_EQ(book.Median(SpeedBook::Band(100)), 204.5);
   EXPECT_EQ(book.GradeOf(true, 100, 250), Grade::Good);
   EXPECT_EQ(book.GradeOf(true, 100, 163), Grade::Hard);
-  EXPECT_EQ(book.Median(-1), (209.0 + 600.0) / 2);  // twenty speeds: 10th and 11th
+  EXPECT_EQ(book.MedianOfLevel(CueLevel::WholeSentence), (209.0 + 600.0) / 2);  // 10th and 11th
+  // Recall: each level has speeds of its own, a hint makes Hard at most, and
+  // the whole sentence while Recall is on Good at most.
+  const struct {
+    AnswerCue cue;
+    std::int64_t speed;
+    Grade grade;
+  } recalled[] = {
+      {{CueLevel::FirstLetters, true, 0}, 100, Grade::Good},  // no speeds at this level yet
+      {{CueLevel::FirstLetters, true, 1}, 100, Grade::Hard},
+      {{CueLevel::WholeSentence, true, 0}, 2000, Grade::Good},
+      {{CueLevel::WholeSentence, false, 0}, 2000, Grade::Easy},
+      {{CueLevel::EveryOtherWord, true, 0}, 20, Grade::Hard},  // after ten at 100 below
+  };
+  for (int i = 0; i < 10; ++i)
+    book.Add(10, 100, CueLevel::EveryOtherWord);
+  for (const auto& c : recalled) {
+    EXPECT_EQ(book.GradeOf(true, 10, c.speed, c.cue), c.grade)
+        << static_cast<int>(c.cue.level) << " " << c.cue.hints << " at " << c.speed;
+  }
+  EXPECT_EQ(book.GradeOf(false, 10, 0, {CueLevel::PromptOnly, true, 0}), Grade::Again);
   EXPECT_EQ(SpeedBook::Band(20), 0);
   EXPECT_EQ(SpeedBook::Band(21), 1);
   EXPECT_EQ(SpeedBook::Band(160), 3);
