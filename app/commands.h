@@ -49,6 +49,9 @@ class Commands {
   // Review needs the history: switching it on loads what it knows.
   void ToggleReviewDue();
   void ToggleMarkWhileTyping();
+  // Options › Recall; Edit › Hint.
+  void SetRecall(RecallOption option);
+  void Hint();
   void About();
 
   void SetReviewSource(ReviewSource* source) noexcept { reviews_ = source; }

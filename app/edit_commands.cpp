@@ -44,6 +44,19 @@ void Commands::ToggleReviewDue() {
   drill_.SetOption(Option::ReviewDue, on);
 }
 
+void Commands::SetRecall(RecallOption option) {
+  // Fading needs the memory model's states; without them it stays off.
+  if (option == RecallOption::FadeAsYouLearn && drill_.HasOpenFile() &&
+      (reviews_ == nullptr || !reviews_->LoadReviews())) {
+    return;
+  }
+  drill_.SetRecall(option);
+}
+
+void Commands::Hint() {
+  drill_.Hint();
+}
+
 void Commands::ToggleMarkWhileTyping() {
   drill_.SetOption(Option::MarkWhileTyping, !drill_.Options().markWhileTyping);
 }

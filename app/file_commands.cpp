@@ -64,7 +64,7 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   if (abandon) Close();
   // Before the first sentence is picked, so that it is picked in review
   // order; without a history the drill goes back to random.
-  if (!abandon && drill_.Options().reviewDue && reviews_ != nullptr) reviews_->LoadReviews();
+  if (!abandon && drill_.NeedsReviews() && reviews_ != nullptr) reviews_->LoadReviews();
   // Said at once, not learnt from a failed save at the end.
   if (!abandon && access(file_.path.c_str(), W_OK) != 0) drill_.ShowNotice(kReadOnlyNotice);
   if (onFileRead) onFileRead();

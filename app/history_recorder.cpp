@@ -72,8 +72,9 @@ bool HistoryRecorder::Record(const DrillAnswer& answer) {
     record.keys = answer.keys;
     record.mistakes = answer.mistakes;
     record.caseSensitive = answer.caseSensitive;
+    record.cue = answer.cue;
     const std::optional<ReviewHistory> review = store->Record(record);
-    if (review && drill_.Options().reviewDue) {
+    if (review && drill_.NeedsReviews()) {
       drill_.UpdateReview(review->key, {review->lastTimeMs, review->stability});
     }
   } catch (const std::exception& error) {

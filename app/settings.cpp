@@ -1,6 +1,8 @@
 // dru.ini: each key of the settings named once, for reading and writing.
 #include "app/settings.h"
 
+#include <algorithm>
+#include <charconv>
 #include <climits>
 #include <string_view>
 
@@ -17,6 +19,8 @@ struct Key {
 };
 
 constexpr Key kLastOpenFile{"Files", "LastOpenFile"};
+// 0 to 4, as Options › Recall lists them; written once it is not 0.
+constexpr Key kRecall{"Options", "Recall"};
 // Any name that can be opened comes back whole, also past the 2047
 // characters of other values.
 constexpr std::size_t kMaxNameLength = PATH_MAX;
@@ -48,6 +52,18 @@ Settings Settings::Load(const std::string& path) {
     settings.options.*option.value =
         ReadFlag(file.Read(option.key.section, option.key.name), settings.options.*option.value);
   }
+  // Anything but a number from 0 to 4 leaves the whole sentence shown.
+  if (const std::optional<std::string> recall = file.Read(kRecall.section, kRecall.name)) {
+    std::string_view text = *recall;
+    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+    text.remove_suffix(text.size() - std::min(text.find_last_not_of(" \t") + 1, text.size()));
+    int value = -1;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc() && stop == text.data() + text.size() && value >= 0 &&
+        value < kRecallOptions) {
+      settings.options.recall = static_cast<RecallOption>(value);
+    }
+  }
   return settings;
 }
 
@@ -69,6 +85,10 @@ void Settings::Save(const std::string& path) const {
       continue;
     }
     file->Write(option.key.section, option.key.name, on ? "1" : "0");
+  }
+  const int recall = static_cast<int>(options.recall);
+  if (recall != 0 || file->Read(kRecall.section, kRecall.name)) {
+    file->Write(kRecall.section, kRecall.name, std::string(1, static_cast<char>('0' + recall)));
   }
   try {
     WriteFileSafely(path, file->Text());

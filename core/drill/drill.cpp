@@ -6,12 +6,15 @@
 
 #include "core/text/display_texts.h"
 #include "core/text/sentence_key.h"
+#include "core/text/typed_match.h"
 
 namespace dru {
 
 DrillSnapshot Drill::Snapshot() const {
   DrillSnapshot snapshot;
   snapshot.target = state_.Target;
+  snapshot.recall = state_.Recall ? &*state_.Recall : nullptr;
+  snapshot.cueCount = state_.CueCount;
   snapshot.encoding = state_.Encoding;
   snapshot.inputEnabled = state_.InputEnabled;
   snapshot.currentSpeed = state_.CurrentSpeed;
@@ -80,12 +83,76 @@ void Drill::UpdateReview(std::int64_t key, const SentenceReview& review) {
 }
 
 void Drill::SetReviewUnavailable(std::string reason) {
+  const RecallOption recall = ActiveRecall();
   state_.ReviewUnavailable = std::move(reason);
   if (!state_.ReviewUnavailable.empty()) {
     state_.Options.reviewDue = false;
     reviewOrder_.Clear();
     state_.ShownReviewCounts.reset();
   }
+  // Fading stops or starts with the history.
+  if (ActiveRecall() != recall && !state_.NoFileOpen) BuildCue();
+  Refresh();
+}
+
+RecallOption Drill::ActiveRecall() const noexcept {
+  const RecallOption chosen = state_.Options.recall;
+  if (chosen == RecallOption::FadeAsYouLearn && !state_.ReviewUnavailable.empty()) {
+    return RecallOption::ShowWholeSentence;
+  }
+  return chosen;
+}
+
+bool Drill::NeedsReviews() const noexcept {
+  return state_.Options.reviewDue || ActiveRecall() == RecallOption::FadeAsYouLearn;
+}
+
+void Drill::SetRecall(RecallOption option) {
+  state_.Options.recall = option;
+  if (!NeedsReviews()) reviewOrder_.Clear();
+  static constexpr const char* kNames[kRecallOptions] = {"Show Whole Sentence", "Fade as You Learn",
+                                                         "Hide Every Other Word",
+                                                         "First Letters Only", "Prompt Only"};
+  std::string line = std::string("Recall: ") + kNames[static_cast<int>(option)] + ".";
+  if (!state_.NoFileOpen) {
+    BuildCue();
+    line += " " + SpokenSentence();
+  }
+  Say(line);
+  Refresh();
+}
+
+void Drill::BuildCue() {
+  const RecallOption recall = ActiveRecall();
+  if (recall == RecallOption::ShowWholeSentence || state_.NoFileOpen) {
+    if (state_.Recall) ++state_.CueCount;
+    state_.Recall.reset();
+    return;
+  }
+  const std::int64_t key = SentenceKey(state_.Target);
+  std::optional<double> stability;
+  if (recall == RecallOption::FadeAsYouLearn) {
+    if (const std::optional<SentenceReview> review = reviewOrder_.ReviewOf(key)) {
+      stability = review->stability;
+    }
+  }
+  const CueLevel level = LevelFor(recall, stability, state_.AnsweredWrong.contains(key));
+  state_.Recall.emplace(state_.Target, level, state_.Encoding);
+  ++state_.CueCount;
+}
+
+std::string_view Drill::TextToType() const noexcept {
+  if (state_.Recall) return state_.Recall->Part();
+  return state_.Target;
+}
+
+void Drill::Hint() {
+  if (state_.NoFileOpen || !state_.Recall) return;
+  const std::string& part = state_.Recall->Part();
+  const MatchRule rule = MatchRuleFor(part, state_.Encoding, state_.Options.caseSensitive);
+  const std::string word = state_.Recall->Hint(MatchTyped(state_.Typed, part, rule).matched);
+  Say(word.empty() ? std::string("No word is hidden.") : "Hint: " + word);
+  ++state_.CueCount;
   Refresh();
 }
 
@@ -105,7 +172,7 @@ void Drill::SetOption(Option option, bool on) {
     case Option::ReviewDue:
       options.reviewDue = on && state_.ReviewUnavailable.empty();
       state_.ReviewWanted = options.reviewDue;
-      if (!options.reviewDue) reviewOrder_.Clear();
+      if (!NeedsReviews()) reviewOrder_.Clear();
       CountReviews();
       break;
     case Option::MarkWhileTyping:
@@ -277,14 +344,24 @@ void Drill::ShowSentence(std::string_view text) {
 
 void Drill::PutSentence(std::string_view text) {
   state_.Target = text;
+  BuildCue();
   Say(SpokenSentence());
 }
 
 std::string Drill::SpokenSentence() const {
   // Nobody listens to a whole huge record; its start is enough.
   constexpr std::size_t kMostCharacters = 1000;
-  const Span span = QuotedSpan(state_.Target, 0, state_.Encoding, kMostCharacters);
-  return state_.Target.substr(0, span.size) + (span.cutAfter ? "..." : "");
+  std::string cue;
+  if (state_.Recall) cue = state_.Recall->Spoken(0, 4 * kMostCharacters);
+  const std::string& said = state_.Recall ? cue : state_.Target;
+  const Span span = QuotedSpan(said, 0, state_.Encoding, kMostCharacters);
+  std::string spoken = said.substr(0, span.size) + (span.cutAfter ? "..." : "");
+  if (state_.Recall && !state_.Recall->Prompt().empty()) {
+    const std::string& prompt = state_.Recall->Prompt();
+    const Span promptSpan = QuotedSpan(prompt, 0, state_.Encoding, kMostCharacters);
+    spoken += " Prompt: " + prompt.substr(0, promptSpan.size) + (promptSpan.cutAfter ? "..." : "");
+  }
+  return spoken;
 }
 
 void Drill::Say(std::string_view words) {

@@ -13,6 +13,7 @@
 #include "core/drill/drill_view.h"
 #include "core/drill/mark_undo.h"
 #include "core/file/sentence_file.h"
+#include "core/review/answer_grade.h"
 #include "core/review/review_order.h"
 
 namespace dru {
@@ -25,6 +26,7 @@ struct DrillAnswer {
   std::int64_t keys = 0;      // characters typed
   std::int64_t mistakes = 0;  // -1: too long or too unlike to count
   bool caseSensitive = true;
+  AnswerCue cue;  // typed from memory: its level, Recall on, hints
 };
 
 // The drill: the open file's lists and marks, the sentence on display,
@@ -63,6 +65,15 @@ class Drill {
   // One option switched by its menu item; switching Show Mistakes off
   // clears the status line.
   void SetOption(Option option, bool on);
+  // Options › Recall: the sentence on display is shown anew at its level.
+  void SetRecall(RecallOption option);
+  // Recall as it works now: Fade as You Learn needs the history, and shows
+  // the whole sentence without it.
+  RecallOption ActiveRecall() const noexcept;
+  // The memory model's states are wanted: for review order, or for fading.
+  bool NeedsReviews() const noexcept;
+  // Edit › Hint: shows the next hidden word of the cue and says it.
+  void Hint();
 
   // Makes the lines of a file that was read the open file: its lists, the
   // record count, the information line, and the flags of an unchanged open
@@ -154,6 +165,11 @@ class Drill {
   void CountReviews();
   // Puts text on display and has a screen reader say it; the caller shows.
   void PutSentence(std::string_view text);
+  // The cue of the sentence on display at its level, or none without
+  // Recall; the caller shows.
+  void BuildCue();
+  // The text that Enter judges: the part to type of a cue, else the target.
+  std::string_view TextToType() const noexcept;
   void Say(std::string_view words);
   // The sentence on display as a screen reader says it.
   std::string SpokenSentence() const;

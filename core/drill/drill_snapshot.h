@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/recall/recall_cue.h"
 #include "core/text/mistakes.h"
 #include "core/text/text_encoding.h"
 
@@ -20,6 +21,8 @@ struct DrillOptions {
   bool reviewDue = false;
   // The sentence shows how much of it the typed text matches.
   bool markWhileTyping = false;
+  // How much of the sentence shows while it is typed from memory.
+  RecallOption recall = RecallOption::ShowWholeSentence;
   friend bool operator==(const DrillOptions&, const DrillOptions&) = default;
 };
 
@@ -59,6 +62,10 @@ struct StatusReport {
 // The views into the drill's text stay valid until the drill next changes.
 struct DrillSnapshot {
   std::string_view target;  // the sentence to type, in encoding
+  // While Recall is on: what shows of the sentence, and its part to type;
+  // cueCount changes with each new cue or hint.
+  const RecallCue* recall = nullptr;
+  std::uint64_t cueCount = 0;
   TextEncoding encoding = TextEncoding::Windows1252;
   bool inputEnabled = true;
   // Keys per minute of the last Enter; none before the first one.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "core/drill/drill_snapshot.h"
 #include "core/file/record_list.h"
@@ -21,6 +22,11 @@ struct DrillState {
   RecordList UnmarkedList;                            // the pool of candidate records
   RecordList FileLines;                               // every line of the file, in file order
   std::string Target;                                 // the sentence on display
+  std::optional<RecallCue> Recall;                    // while Recall is on
+  std::uint64_t CueCount = 0;
+  // Sentences answered wrong in this run and not right since: Fade as You
+  // Learn shows them a level easier.
+  std::unordered_set<std::int64_t> AnsweredWrong;
   std::string PreviousStr;
   std::int32_t Hours = 0;
   std::int32_t Minutes = 0;

@@ -54,8 +54,10 @@ void Drill::CompleteRecord() {
   const std::string typedText = state_.Typed;
   const TextEncoding encoding = state_.Encoding;
   const DrillOptions& options = state_.Options;
-  const MatchRule rule = MatchRuleFor(state_.Target, encoding, options.caseSensitive);
-  const bool correct = MatchTyped(typedText, state_.Target, rule).whole;
+  // Against the part to type of a cue: a prompt after a TAB is never typed.
+  const std::string_view toType = TextToType();
+  const MatchRule rule = MatchRuleFor(toType, encoding, options.caseSensitive);
+  const bool correct = MatchTyped(typedText, toType, rule).whole;
   const auto keys = static_cast<std::int64_t>(CharacterCount(typedText, encoding));
   const std::int64_t typingMs =
       state_.FirstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.FirstKeyTime : 0;
@@ -72,7 +74,7 @@ void Drill::CompleteRecord() {
     std::string composedTyped;
     std::string composedTarget;
     std::string_view typed = typedText;
-    std::string_view target = state_.Target;
+    std::string_view target = toType;
     if (encoding == TextEncoding::Utf8) {
       typed = ComposedForm(typed, composedTyped);
       target = ComposedForm(target, composedTarget);
@@ -91,8 +93,9 @@ void Drill::CompleteRecord() {
   ClearInput();
   state_.PreviousStr = std::move(state_.Target);
   state_.NoPrevious = false;
-  const DrillAnswer answer{state_.PreviousStr,   correct, typingMs, keys, mistakes,
-                           options.caseSensitive};
+  DrillAnswer answer{state_.PreviousStr,    correct, typingMs, keys, mistakes,
+                     options.caseSensitive, {}};
+  if (state_.Recall) answer.cue = {state_.Recall->Level(), true, state_.Recall->Hints()};
   state_.FirstKeyTime = -1;
   // An Enter on an empty box moves on, but is no answer: nothing is kept,
   // graded or counted.
@@ -101,6 +104,16 @@ void Drill::CompleteRecord() {
   if (anAnswer && Reviewing()) {
     answered = SentenceKey(state_.PreviousStr);
     reviewOrder_.Answered(*answered, correct, state_.UnmarkedList.Count());
+  }
+  // Fading shows a sentence answered wrong a level easier until it is
+  // answered right.
+  if (anAnswer && state_.Recall) {
+    const std::int64_t key = SentenceKey(state_.PreviousStr);
+    if (correct) {
+      state_.AnsweredWrong.erase(key);
+    } else {
+      state_.AnsweredWrong.insert(key);
+    }
   }
   // The answer is kept first, then the next sentence is picked: in review
   // order, from the states after this answer.

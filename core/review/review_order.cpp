@@ -85,6 +85,12 @@ bool ReviewOrder::AwaitsRetry(std::int64_t key) const {
                      [key](const Retry& retry) { return retry.key == key; });
 }
 
+std::optional<SentenceReview> ReviewOrder::ReviewOf(std::int64_t key) const {
+  const auto line = std::find(keys_.begin(), keys_.end(), key);
+  if (line == keys_.end()) return std::nullopt;
+  return review_[static_cast<std::size_t>(line - keys_.begin())];
+}
+
 double ReviewOrder::Overdue(std::size_t line, std::int64_t nowMs) const {
   const SentenceReview& review = *review_[line];
   const double days = static_cast<double>(std::max<std::int64_t>(nowMs - review.lastTimeMs, 0)) /

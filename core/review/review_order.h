@@ -62,6 +62,8 @@ class ReviewOrder {
   ReviewCounts Count(const RecordList& lines, std::int64_t nowMs) const;
   // True while the sentence answered wrong in this run waits for its retry.
   bool AwaitsRetry(std::int64_t key) const;
+  // What the history knows of a sentence; none when it was never answered.
+  std::optional<SentenceReview> ReviewOf(std::int64_t key) const;
 
  private:
   // Time since the last answer over stability: above 1 the sentence is due.

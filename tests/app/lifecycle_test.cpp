@@ -67,8 +67,8 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
   fs::create_directory(dir.File("sub"));
   WriteBytes(dir.File("sub/w.dat"), "one\r\n*two\r\n");
   WriteBytes(dir.File("dru.ini"),
-             "[options]\nsoundeffect = \"0\"\nCaseSensitive=x0\nShowMistakes=0\n[FILES]\n"
-             "LastOpenFile=sub/w.dat\n");
+             "[options]\nsoundeffect = \"0\"\nCaseSensitive=x0\nShowMistakes=0\nRecall = 3 \n"
+             "[FILES]\nLastOpenFile=sub/w.dat\n");
   // The first frame, before the file is read: the options as chosen, and
   // the file about to be read, never "No File is opened".
   lifecycle.ReadSettings();
@@ -81,6 +81,7 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
   EXPECT_FALSE(view.caseChecked);
   EXPECT_FALSE(drill.Options().showMistakes);
   EXPECT_FALSE(view.mistakesChecked);
+  EXPECT_EQ(drill.Options().recall, RecallOption::FirstLettersOnly);
   EXPECT_EQ(commands.CurrentFile().name, "sub/w.dat");  // relative, as read
   EXPECT_EQ(commands.CurrentFile().path, dir.File("sub/w.dat"));
   EXPECT_EQ(commands.SaveDialogName(), "");
@@ -93,7 +94,7 @@ TEST_F(LifecycleTest, SettingsAndLastFileComeBack) {
   lifecycle.WriteIniFile();
   EXPECT_EQ(ReadBytes(dir.File("sub/w.dat")), "*one\r\n*two\r\n");
   EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
-            "[options]\nSoundEffect=0\nCaseSensitive=0\nShowMistakes=0\n[FILES]\n"
+            "[options]\nSoundEffect=0\nCaseSensitive=0\nShowMistakes=0\nRecall=3\n[FILES]\n"
             "LastOpenFile=sub/w.dat\n");
 }
 

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "core/drill/keys.h"
+#include "core/text/sentence_key.h"
 #include "core/text/typed_match.h"
 #include "tests/support/fake_view.h"
 
@@ -270,6 +271,53 @@ TEST_F(Keystrokes, CtrlRestoresPreviousRecordOnce) {
   drill.OnKeyDown(vk::kControl);  // held down: repeats change nothing
   EXPECT_EQ(view.input, "C");
   EXPECT_EQ(view.cues, (Cues{Cue::Enter, Cue::Restore}));
+}
+
+TEST_F(Keystrokes, RecallJudgesThePartBeforeATabAndFadesByTheMemoryModel) {
+  std::vector<DrillAnswer> answers;
+  std::vector<std::string> sentences;
+  drill.SetAnswerListener([&](const DrillAnswer& answer) {
+    answers.push_back(answer);
+    sentences.emplace_back(answer.sentence);
+  });
+  // Shown whole, a TAB line is typed whole, as ever.
+  drill.ShowSentence("Big cat\tGrosse Katze");
+  EXPECT_EQ(view.spoken, "Big cat\tGrosse Katze");
+  Finish("Big cat", 2);
+  EXPECT_FALSE(answers.back().correct);
+  EXPECT_EQ(answers.back().cue.recall, false);
+
+  // First letters: the prompt is said, a hint is Hard, the part is typed.
+  drill.SetRecall(RecallOption::FirstLettersOnly);
+  drill.ShowSentence("Big cat\tGrosse Katze");
+  EXPECT_EQ(view.spoken, "B c Prompt: Grosse Katze");
+  drill.Hint();
+  EXPECT_EQ(view.spoken, "Hint: Big");
+  Finish("Big cat", 2);
+  EXPECT_TRUE(answers.back().correct);
+  EXPECT_EQ(sentences.back(), "Big cat\tGrosse Katze");  // the line, for the history
+  EXPECT_EQ(answers.back().cue.level, CueLevel::FirstLetters);
+  EXPECT_EQ(answers.back().cue.hints, 1);
+
+  // Fading: ten days remembered shows first letters; a wrong answer, every
+  // other word, until it is answered right.
+  SentenceFile file = testing::MakeFile({"Big cat\tGrosse Katze", "Next"}, TextEncoding::Utf8);
+  drill.InstallFile(file);
+  drill.SetReviews(SentenceReviews{{SentenceKey("Big cat\tGrosse Katze"), {1, 10.0}}});
+  drill.SetRecall(RecallOption::FadeAsYouLearn);
+  for (const auto& [typed, next] : {std::pair{"Bog cat", "Big blank Prompt: Grosse Katze"},
+                                    {"Big cat", "B c Prompt: Grosse Katze"}}) {
+    drill.ShowSentence("Big cat\tGrosse Katze");
+    Finish(typed, 2);
+    drill.ShowSentence("Big cat\tGrosse Katze");
+    EXPECT_EQ(view.spoken, next) << typed;
+  }
+  // Without a history, fading shows the whole sentence.
+  drill.SetReviewUnavailable("History is off.");
+  EXPECT_EQ(drill.ActiveRecall(), RecallOption::ShowWholeSentence);
+  EXPECT_EQ(view.spoken, "B c Prompt: Grosse Katze");
+  drill.ShowSentence("Big cat\tGrosse Katze");
+  EXPECT_EQ(view.spoken, "Big cat\tGrosse Katze");
 }
 
 TEST_F(Keystrokes, NothingHappensWithoutFile) {
