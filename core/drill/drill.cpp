@@ -208,6 +208,7 @@ void Drill::CloseFile() {
   state_.InputEnabled = false;
   FreeLists();
   state_.Target.clear();
+  BuildCue();  // none without a file
   state_.CurrentSpeed = 0;
   state_.NoFileOpen = true;
   state_.Modified = false;

@@ -4,7 +4,9 @@ clock leaves an open menu alone, and, after a restart, the answers in the
 Progress window; then, with Review Due Sentences on, that a sentence typed
 wrong comes back after three others.
 Last, a file that cannot be written says so on the status line.
-Usage: screen_reader_test.py drill|progress|review|readonly TYPED_FILE"""
+Then the same typed from memory: first letters with a hint, and prompts
+after a TAB.
+Usage: screen_reader_test.py drill|progress|review|readonly|recall|prompt FILE"""
 import subprocess
 import sys
 import time
@@ -186,6 +188,62 @@ def review_phase():
 
 if sys.argv[1] == "review":
     review_phase()
+    sys.exit(1 if failures else 0)
+
+def sentence_label():
+    return [relation.getTarget(0) for relation in box.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY][0]
+
+
+def recall_phase():
+    """First Letters Only: the cue is shown and said, F1 gives a hint, and
+    the sentence typed from memory is right."""
+    fox = "The quick brown fox jumps over the lazy dog."
+    check(sentence_label().name == "T q b f j o t l d.",
+          "the sentence shows as its first letters: %r" % sentence_label().name)
+    check(box.description == "T q b f j o t l d.", "and is said so: %r" % box.description)
+    xdotool("key", "F1")
+    check(wait_for(lambda: box.description == "Hint: The", 5), "F1 says a hint: %r"
+          % box.description)
+    check(sentence_label().name == "The q b f j o t l d.",
+          "and shows it: %r" % sentence_label().name)
+    result = answer(fox)
+    check(result.startswith("Correct, "), "typed from memory, it is right: %r" % result)
+
+
+def prompt_phase(path):
+    """Prompt Only over TAB lines: the prompt is shown and said, the part
+    before the TAB is judged, a mark changes the file by its '*' alone; then
+    Show Whole Sentence shows a TAB line whole."""
+    parts = {"I am glad.": "Ich bin froh.", "Good night.": "Gute Nacht."}
+    with open(path, "rb") as original:
+        before = original.read()
+    shown = sentence_label().name
+    prompt = shown.split("\u2028", 1)[-1]
+    check(shown == "\u2026\u2028" + prompt and prompt in parts,
+          "only the prompt shows: %r" % shown)
+    check(box.description == "\u2026 Prompt: " + prompt, "and is said: %r" % box.description)
+    result = answer(parts.get(prompt, ""))
+    check(result.startswith("Correct, "), "the part before the TAB is judged: %r" % result)
+    following = sentence_label().name.split("\u2028", 1)[-1]
+    xdotool("key", "F12")
+    xdotool("key", "alt+f", "s")
+    for line in before.split(b"\r\n"):
+        if line.endswith(following.encode()):
+            marked = before.replace(line, b"*" + line)
+    check(wait_for(lambda: open(path, "rb").read() == marked, 5),
+          "after F12 and a save the file differs by its '*' alone: %r" % open(path, "rb").read())
+    xdotool("key", "alt+o", "a", "w")
+    check(wait_for(lambda: "\t" in sentence_label().name, 5),
+          "Show Whole Sentence shows the TAB line whole: %r" % sentence_label().name)
+
+
+if sys.argv[1] == "recall":
+    recall_phase()
+    sys.exit(1 if failures else 0)
+
+if sys.argv[1] == "prompt":
+    prompt_phase(sys.argv[2])
     sys.exit(1 if failures else 0)
 
 if sys.argv[1] == "readonly":

@@ -23,9 +23,10 @@ dbus-run-session -- bash -c '
   # The drill, then, after a restart, its history in the Progress window,
   # then twenty new sentences in review order, then a file named on the
   # command line that cannot be written (root without its power to
-  # override file modes).
-  for phase in drill progress review readonly; do
+  # override file modes), then sentences typed from memory.
+  for phase in drill progress review readonly recall prompt; do
     run=("$1")
+    file="$0/typed.txt"
     if [ "$phase" = review ]; then
       for i in $(seq 20); do printf "Sentence number %s\r\n" "$i"; done >"$0/twenty.txt"
       printf "[Files]\nLastOpenFile=twenty.txt\n[Options]\nReviewDue=1\n" >"$0/dru.ini"
@@ -33,10 +34,17 @@ dbus-run-session -- bash -c '
       printf "Read me only\r\n" >"$0/read-only.txt"
       chmod 444 "$0/read-only.txt"
       run=(setpriv --bounding-set=-dac_override,-dac_read_search "$1" read-only.txt)
+    elif [ "$phase" = recall ]; then
+      printf "The quick brown fox jumps over the lazy dog.\r\n" >"$0/fox.txt"
+      printf "[Files]\nLastOpenFile=fox.txt\n[Options]\nRecall=3\n" >"$0/dru.ini"
+    elif [ "$phase" = prompt ]; then
+      file="$0/prompts.txt"
+      printf "Ich bin froh.\tI am glad.\r\nGute Nacht.\tGood night.\r\n" >"$file"
+      printf "[Files]\nLastOpenFile=prompts.txt\n[Options]\nRecall=4\n" >"$0/dru.ini"
     fi
     (cd "$0" && exec "${run[@]}" >>"$0/out.log" 2>&1) &
     dru=$!
-    /usr/bin/python3 "$2/screen_reader_test.py" "$phase" "$0/typed.txt" || status=1
+    /usr/bin/python3 "$2/screen_reader_test.py" "$phase" "$file" || status=1
     kill "$dru" 2>/dev/null
     wait "$dru" 2>/dev/null
     [ $status -eq 0 ] || break

@@ -102,6 +102,7 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   connect(inputBox_, &InputBox::textChanged, targetDisplay_, [this] {
     // The drill keeps what is typed; the box tells it each change.
     if (onTyped) onTyped(inputBox_->Bytes());
+    if (recall_ != nullptr) ShowCue();
     targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1);
     MarkTyping();
   });
@@ -142,13 +143,26 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   reviewLabel_->hide();
 }
 
+std::string_view DrillWindow::ToType() const noexcept {
+  if (recall_ != nullptr) return recall_->Part();
+  return target_;
+}
+
+void DrillWindow::ShowCue() {
+  // The characters typed right show in place of their cue; the drill's
+  // own rule says how many they are.
+  const TypedMatch match = MatchTyped(inputBox_->Bytes(), recall_->Part(), matchRule_);
+  targetDisplay_->SetCue(recall_->Shown(match.matched, TargetDisplay::kRenderedBytes),
+                         recall_->Prompt());
+}
+
 void DrillWindow::MarkTyping() {
   if (!markWhileTyping_) {
     targetDisplay_->ShowMatch(0, 0);
     return;
   }
   // The drill's own rule decides; the display only draws what it found.
-  const TypedMatch match = MatchTyped(inputBox_->Bytes(), targetDisplay_->Bytes(), matchRule_);
+  const TypedMatch match = MatchTyped(inputBox_->Bytes(), ToType(), matchRule_);
   targetDisplay_->ShowMatchedCharacters(match.matched, match.wrong);
 }
 
@@ -175,9 +189,19 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
     targetDisplay_->SetEncoding(encoding_);
     inputBox_->SetEncoding(encoding_);
   }
-  const bool newTarget = targetDisplay_->Bytes() != snapshot.target;
-  if (newTarget) {
-    targetDisplay_->SetBytes(snapshot.target);
+  const bool newTarget = target_ != snapshot.target;
+  const bool newCue = snapshot.cueCount != cueCount_;
+  recall_ = snapshot.recall;
+  cueCount_ = snapshot.cueCount;
+  if (newTarget) target_ = snapshot.target;
+  if (newTarget || newCue) {
+    // Found once per sentence: the case rule looks at all of it.
+    matchRule_ = MatchRuleFor(ToType(), snapshot.encoding, snapshot.options.caseSensitive);
+    if (recall_ != nullptr) {
+      ShowCue();
+    } else {
+      targetDisplay_->SetBytes(snapshot.target);
+    }
     // The box types in the direction of the sentence shown: Hebrew and
     // Arabic from the right edge.
     const Qt::LayoutDirection direction =
@@ -199,12 +223,11 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
   const QString review = QString::fromStdString(ReviewText(snapshot));
   if (reviewLabel_->text() != review) reviewLabel_->setText(review);
   reviewLabel_->setVisible(!review.isEmpty());
-  if (newTarget || snapshot.options.markWhileTyping != markWhileTyping_ ||
+  if (newTarget || newCue || snapshot.options.markWhileTyping != markWhileTyping_ ||
       snapshot.options.caseSensitive != matchRule_.caseSensitive ||
       snapshot.encoding != matchRule_.encoding) {
     markWhileTyping_ = snapshot.options.markWhileTyping;
-    // Found once per sentence: the case rule looks at all of it.
-    matchRule_ = MatchRuleFor(snapshot.target, snapshot.encoding, snapshot.options.caseSensitive);
+    matchRule_ = MatchRuleFor(ToType(), snapshot.encoding, snapshot.options.caseSensitive);
     MarkTyping();
   }
   if (snapshot.inputClearCount != inputClearCount_) {

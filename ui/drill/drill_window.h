@@ -54,6 +54,14 @@ class DrillWindow : public QWidget {
   std::uint64_t inputClearCount_ = 0;
   bool markWhileTyping_ = false;
   MatchRule matchRule_;
+  // The sentence on display, and its cue while Recall is on.
+  std::string target_;
+  const RecallCue* recall_ = nullptr;
+  std::uint64_t cueCount_ = 0;
+  // The text typed against: the cue's part, else the sentence.
+  std::string_view ToType() const noexcept;
+  // Draws the cue with the characters typed right so far shown.
+  void ShowCue();
   void MarkTyping();
   void ShowStatus(const StatusReport& status);
 };

@@ -10,9 +10,6 @@
 namespace dru::ui {
 namespace {
 
-// Far more characters than the box can show at any font size it may get.
-constexpr std::size_t kRenderedBytes = 4096;
-
 // The UTF-16 units that characters code points of text take from from.
 int Units(const QString& text, int from, std::size_t characters) {
   int at = from;
@@ -131,6 +128,12 @@ void TargetDisplay::ShowMatchedCharacters(std::size_t matched, std::size_t wrong
 }
 
 void TargetDisplay::ShowWhole() {
+  MeasureLines();
+  firstLine_ = 0;
+  update();
+}
+
+void TargetDisplay::MeasureLines() {
   // Where each line ends, kept for following the typing without laying
   // the text out at every key.
   QTextLayout layout(text(), font());
@@ -144,8 +147,6 @@ void TargetDisplay::ShowWhole() {
   // A sentence longer than the box can show is there whole in the tooltip,
   // as it is in the accessible name, the label's text.
   setToolTip(layout.lineCount() > linesThatFit_ ? text() : QString());
-  firstLine_ = 0;
-  update();
 }
 
 void TargetDisplay::resizeEvent(QResizeEvent* event) {
@@ -164,6 +165,24 @@ void TargetDisplay::SetBytes(std::string_view bytes) {
   setText(DecodeText(shown, encoding_));
   matched_ = wrong_ = 0;
   ShowWhole();
+}
+
+void TargetDisplay::SetCue(std::string_view bytes, std::string_view prompt) {
+  QString shown = DecodeText(bytes, encoding_);
+  if (!prompt.empty()) {
+    std::string_view start = prompt.substr(0, kRenderedBytes);
+    while (encoding_ == TextEncoding::Utf8 && start.size() < prompt.size() && !start.empty() &&
+           IsContinuationByte(prompt[start.size()])) {
+      start.remove_suffix(1);
+    }
+    shown += QChar(QChar::LineSeparator) + DecodeText(start, encoding_);
+  }
+  if (bytes_ == bytes && text() == shown) return;
+  bytes_.assign(bytes);
+  setText(shown);
+  MeasureLines();
+  firstLine_ = std::min(firstLine_, std::max(0, static_cast<int>(lineEnds_.size()) - 1));
+  update();
 }
 
 void TargetDisplay::SetEncoding(TextEncoding encoding) {

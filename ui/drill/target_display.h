@@ -19,10 +19,16 @@ namespace dru::ui {
 // tools read.
 class TargetDisplay : public QLabel {
  public:
+  // Far more characters than the box can show at any font size it may get.
+  static constexpr std::size_t kRenderedBytes = 4096;
+
   explicit TargetDisplay(QWidget* parent);
 
   const std::string& Bytes() const noexcept { return bytes_; }
   void SetBytes(std::string_view bytes);
+  // A sentence typed from memory: its cue as it stands, with its prompt
+  // on a line of its own. The lines shown stay where they are.
+  void SetCue(std::string_view bytes, std::string_view prompt);
   // Shows the same bytes again in encoding.
   void SetEncoding(TextEncoding encoding);
   // Keeps the line visible where the next character of the sentence is to
@@ -46,6 +52,8 @@ class TargetDisplay : public QLabel {
   void LayOut(QTextLayout& layout) const;
   int LinesThatFit(const QTextLayout& layout) const;
   void ShowWhole();
+  // Where each line ends, and the tooltip of a text longer than the box.
+  void MeasureLines();
 
   std::string bytes_;
   int firstLine_ = 0;

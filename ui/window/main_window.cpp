@@ -50,8 +50,8 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
   Commands& commands = controller_->GetCommands();
   menu_ = new MenuBar(
       this,
-      [this, &commands](MenuBar::Command command) {
-        controller_->RunHandler([&commands, command] { (commands.*command)(); });
+      [this, &commands](const std::function<void(Commands&)>& command) {
+        controller_->RunHandler([&commands, &command] { command(commands); });
       },
       [this] { Exit(); }, [this] { ShowProgress(); });
   setMenuBar(menu_);

@@ -2,10 +2,11 @@
 #include "ui/window/menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
 
 namespace dru::ui {
 
-MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit,
+MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
                  std::function<void()> progress)
     : QMenuBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("MenuDruMain"));
@@ -30,6 +31,10 @@ MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::functio
   AddItem(edit, "MarkReady1", QStringLiteral("&Mark Ready"), Qt::Key_F12, &Commands::MarkReady);
   AddItem(edit, "PreviousSentence1", QStringLiteral("Previous Sentence"), Qt::Key_F9,
           &Commands::PreviousSentence);
+  // F1: a key the drill leaves alone, without Ctrl, which alone brings back
+  // the previous sentence.
+  hintItem_ = AddItem(edit, "Hint1", QStringLiteral("&Hint"), Qt::Key_F1, &Commands::Hint);
+  hintItem_->setEnabled(false);
 
   QMenu* options = addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("Options1"));
@@ -46,6 +51,29 @@ MenuBar::MenuBar(QWidget* parent, std::function<void(Command)> run, std::functio
                                  Qt::Key_F11, &Commands::ToggleMarkWhileTyping, true);
   // A disabled item says why in its tooltip.
   options->setToolTipsVisible(true);
+  QMenu* recall = options->addMenu(QStringLiteral("Rec&all"));
+  recall->setObjectName(QStringLiteral("Recall1"));
+  recall->setToolTipsVisible(true);
+  auto* recallGroup = new QActionGroup(recall);
+  static constexpr const char* kRecallItems[kRecallOptions][2] = {
+      {"RecallWhole1", "Show &Whole Sentence"},
+      {"RecallFade1", "&Fade as You Learn"},
+      {"RecallEveryOther1", "Hide &Every Other Word"},
+      {"RecallFirstLetters1", "First &Letters Only"},
+      {"RecallPromptOnly1", "&Prompt Only"}};
+  for (int i = 0; i < kRecallOptions; ++i) {
+    QAction* item = recall->addAction(QString::fromLatin1(kRecallItems[i][1]));
+    item->setObjectName(QString::fromLatin1(kRecallItems[i][0]));
+    item->setCheckable(true);
+    recallGroup->addAction(item);
+    recallItems_[i] = item;
+    connect(item, &QAction::triggered, this, [this, option = static_cast<RecallOption>(i)] {
+      run_([option](Commands& commands) { commands.SetRecall(option); });
+      // The mark shows the drill's choice, also when it was refused.
+      recallItems_[static_cast<int>(recall_)]->setChecked(true);
+    });
+  }
+  recallItems_[0]->setChecked(true);
   options->addSeparator()->setObjectName(QStringLiteral("N3"));
   QAction* progressItem = options->addAction(QStringLiteral("&Progress..."));
   progressItem->setObjectName(QStringLiteral("Progress1"));
@@ -75,7 +103,8 @@ QAction* MenuBar::AddItem(QMenu* menu, const char* name, const QString& caption,
     action->setShortcut(QKeySequence(shortcut));
     action->setShortcutContext(Qt::WindowShortcut);
   }
-  connect(action, &QAction::triggered, this, [this, command] { run_(command); });
+  connect(action, &QAction::triggered, this,
+          [this, command] { run_([command](Commands& commands) { (commands.*command)(); }); });
   return action;
 }
 
@@ -86,11 +115,24 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   reviewDueItem_->setChecked(snapshot.options.reviewDue);
   markWhileTypingItem_->setChecked(snapshot.options.markWhileTyping);
   const bool reviewPossible = snapshot.reviewUnavailable.empty();
-  reviewDueItem_->setEnabled(reviewPossible);
   // The menu shows only tooltips that differ from the item's text.
-  reviewDueItem_->setToolTip(reviewPossible ? QString()
-                                            : QString::fromUtf8(snapshot.reviewUnavailable.data(),
-                                                                snapshot.reviewUnavailable.size()));
+  const QString why = reviewPossible ? QString()
+                                     : QString::fromUtf8(snapshot.reviewUnavailable.data(),
+                                                         snapshot.reviewUnavailable.size());
+  reviewDueItem_->setEnabled(reviewPossible);
+  reviewDueItem_->setToolTip(why);
+  // Fading needs the history as review order does.
+  QAction* fade = recallItems_[static_cast<int>(RecallOption::FadeAsYouLearn)];
+  fade->setEnabled(reviewPossible);
+  fade->setToolTip(why);
+  // Without the history, fading shows the whole sentence, and so does the
+  // mark.
+  recall_ = snapshot.options.recall == RecallOption::FadeAsYouLearn && !reviewPossible
+                ? RecallOption::ShowWholeSentence
+                : snapshot.options.recall;
+  recallItems_[static_cast<int>(recall_)]->setChecked(true);
+  hintItem_->setEnabled(snapshot.recall != nullptr &&
+                        snapshot.recall->Level() != CueLevel::WholeSentence);
   const std::string undo = UndoText(snapshot);
   undoItem_->setEnabled(!undo.empty());
   undoItem_->setText(undo.empty() ? QStringLiteral("&Undo")

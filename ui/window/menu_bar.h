@@ -15,8 +15,9 @@ namespace dru::ui {
 class MenuBar : public QMenuBar {
  public:
   using Command = void (Commands::*)();
-  MenuBar(QWidget* parent, std::function<void(Command)> run, std::function<void()> exit,
-          std::function<void()> progress);
+  // run calls a command of its own on the program's commands.
+  using Run = std::function<void(const std::function<void(Commands&)>&)>;
+  MenuBar(QWidget* parent, Run run, std::function<void()> exit, std::function<void()> progress);
 
   void Show(const DrillSnapshot& snapshot);
 
@@ -24,7 +25,10 @@ class MenuBar : public QMenuBar {
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
                    Command command, bool checkable = false);
 
-  std::function<void(Command)> run_;
+  Run run_;
+  QAction* recallItems_[kRecallOptions] = {};
+  QAction* hintItem_ = nullptr;
+  RecallOption recall_ = RecallOption::ShowWholeSentence;
   QAction* soundEffectItem_ = nullptr;
   QAction* caseSensitiveItem_ = nullptr;
   QAction* showMistakesItem_ = nullptr;
