@@ -149,22 +149,37 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
     if (marked) line.remove_prefix(1);
     const std::int64_t key = SentenceKey(line);
     if (!listed.insert(key).second) continue;
-    ProgressRow row{std::string(line), true, marked};
+    ProgressRow row;
+    row.sentence = line;
+    row.marked = marked;
+    std::optional<double> stability;
     if (auto found = known.find(key); found != known.end()) {
       row.typed = found->second->typed;
       row.correct = found->second->correct;
       row.bestSpeed = found->second->bestSpeed;
       row.lastTimeMs = found->second->lastTimeMs;
-      Foresee(row, found->second->stability);
+      stability = found->second->stability;
+      Foresee(row, *stability);
       row.retry = drill_.AwaitsRetry(line);
       known.erase(found);
+    }
+    row.level = drill_.NextLevel(line, stability);
+    if (row.level) {
+      // Known by heart: remembered long enough for the prompt alone.
+      if (!report.byHeart) report.byHeart = 0;
+      if (FadeLevel(stability, false) == CueLevel::PromptOnly) ++*report.byHeart;
     }
     report.rows.push_back(std::move(row));
   }
   for (const auto& [key, sentence] : known) {
-    report.rows.push_back({store->SentenceText(file, key), false, false, sentence->typed,
-                           sentence->correct, sentence->bestSpeed, sentence->lastTimeMs});
-    Foresee(report.rows.back(), sentence->stability);
+    ProgressRow& gone = report.rows.emplace_back();
+    gone.sentence = store->SentenceText(file, key);
+    gone.inFile = false;
+    gone.typed = sentence->typed;
+    gone.correct = sentence->correct;
+    gone.bestSpeed = sentence->bestSpeed;
+    gone.lastTimeMs = sentence->lastTimeMs;
+    Foresee(gone, sentence->stability);
   }
   // Hardest first: the least share right (never typed last), then the most
   // typed.

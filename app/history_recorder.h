@@ -29,6 +29,8 @@ struct ProgressRow {
   bool known = false;
   // Answered wrong in this run, it waits in review order for its retry.
   bool retry = false;
+  // While Recall is on: the level it shows at next.
+  std::optional<CueLevel> level;
 };
 inline constexpr double kKnownDays = 90;
 
@@ -39,6 +41,9 @@ struct ProgressReport {
   std::vector<DayHistory> days;   // every day with answers, oldest first
   DayHistory today;
   std::int64_t bestSpeed = 0;  // of all time, on this file
+  // While Recall is on: the sentences of the file known by heart, those
+  // remembered long enough to be shown at the prompt only.
+  std::optional<std::int64_t> byHeart;
 };
 
 // Keeps judged Enters in the history, with the open file and the time.

@@ -141,6 +141,13 @@ void Drill::BuildCue() {
   ++state_.CueCount;
 }
 
+std::optional<CueLevel> Drill::NextLevel(std::string_view sentence,
+                                         std::optional<double> stability) const {
+  const RecallOption recall = ActiveRecall();
+  if (recall == RecallOption::ShowWholeSentence) return std::nullopt;
+  return LevelFor(recall, stability, state_.AnsweredWrong.contains(SentenceKey(sentence)));
+}
+
 std::string_view Drill::TextToType() const noexcept {
   if (state_.Recall) return state_.Recall->Part();
   return state_.Target;

@@ -74,6 +74,10 @@ class Drill {
   bool NeedsReviews() const noexcept;
   // Edit › Hint: shows the next hidden word of the cue and says it.
   void Hint();
+  // The level Recall shows sentence at next, from its stability (none:
+  // never answered); none while Recall is off.
+  std::optional<CueLevel> NextLevel(std::string_view sentence,
+                                    std::optional<double> stability) const;
 
   // Makes the lines of a file that was read the open file: its lists, the
   // record count, the information line, and the flags of an unchanged open

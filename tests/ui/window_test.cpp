@@ -425,6 +425,18 @@ class WindowTest : public QObject {
     progress->findChild<QCheckBox*>(QStringLiteral("ProgressReversed"))->setChecked(false);
     sortBy->setCurrentIndex(0);
     QCOMPARE(table->accessibleName(), QStringLiteral("Sentences, hardest first"));
+    // Recall on: a Level column, and how many sentences are known by heart;
+    // off: neither.
+    window->findChild<QAction*>(QStringLiteral("RecallFirstLetters1"))->trigger();
+    QCOMPARE(rows->columnCount(), int{dru::ui::kColumns});
+    QCOMPARE(rows->index(0, dru::ui::kLevel).data().toString(), QStringLiteral("first letters"));
+    QVERIFY(window->findChild<QAction*>(QStringLiteral("Hint1"))->isEnabled());
+    QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
+                ->text()
+                .endsWith(QStringLiteral(" Known by heart: 0 of 4 sentences.")));
+    window->findChild<QAction*>(QStringLiteral("RecallWhole1"))->trigger();
+    QCOMPARE(rows->columnCount(), dru::ui::kColumns - 1);
+    QVERIFY(!window->findChild<QAction*>(QStringLiteral("Hint1"))->isEnabled());
     // Forget names the file and the answers, with Cancel as the default;
     // after it, the status line says what went.
     auto* forget = progress->findChild<QPushButton*>(QStringLiteral("ProgressForget"));

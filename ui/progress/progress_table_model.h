@@ -3,9 +3,11 @@
 #include <QAbstractTableModel>
 #include <QDateTime>
 #include <QString>
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
+#include "core/recall/recall_level.h"
 
 namespace dru::ui {
 
@@ -18,6 +20,7 @@ enum ProgressColumn {
   kMarked,
   kRecall,
   kNext,
+  kLevel,  // only while Recall is on
   kColumns
 };
 
@@ -38,16 +41,18 @@ class ProgressTableModel : public QAbstractTableModel {
 
   using QAbstractTableModel::QAbstractTableModel;
 
-  void SetRows(std::vector<Row> rows) {
+  // withLevel: Recall is on, and the Level column shows.
+  void SetRows(std::vector<Row> rows, bool withLevel) {
     beginResetModel();
     rows_ = std::move(rows);
+    withLevel_ = withLevel;
     endResetModel();
   }
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
   }
   int columnCount(const QModelIndex& parent) const override {
-    return parent.isValid() ? 0 : kColumns;
+    return parent.isValid() ? 0 : withLevel_ ? kColumns : kColumns - 1;
   }
   QVariant data(const QModelIndex& index, int role) const override {
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
@@ -59,9 +64,9 @@ class ProgressTableModel : public QAbstractTableModel {
     return {};
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kNames[kColumns] = {"Sentence",   "Typed",      "Correct (%)",
-                                                 "Best speed", "Last typed", "Marked",
-                                                 "Recall (%)", "Next review"};
+    static const char* const kNames[kColumns] = {"Sentence",   "Typed",       "Correct (%)",
+                                                 "Best speed", "Last typed",  "Marked",
+                                                 "Recall (%)", "Next review", "Level"};
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::AccessibleTextRole) return ColumnName(section);  // "Correct", not "(%)"
     if (role != Qt::DisplayRole) return {};
@@ -70,8 +75,9 @@ class ProgressTableModel : public QAbstractTableModel {
   // A column's name as said aloud and in the sort box: "Correct", not
   // "Correct (%)".
   static QString ColumnName(int column) {
-    static const char* const kNames[kColumns] = {"Sentence",   "Typed",  "Correct", "Best speed",
-                                                 "Last typed", "Marked", "Recall",  "Next review"};
+    static const char* const kNames[kColumns] = {"Sentence",   "Typed",       "Correct",
+                                                 "Best speed", "Last typed",  "Marked",
+                                                 "Recall",     "Next review", "Level"};
     return QString::fromLatin1(kNames[column]);
   }
   // What a screen reader reads for a cell: its column's name and its
@@ -112,6 +118,9 @@ class ProgressTableModel : public QAbstractTableModel {
                          : QString();
       case kMarked:
         return value != 0 ? QStringLiteral("Yes") : QString();
+      case kLevel:  // -1: Recall is off
+        return value >= 0 ? QString::fromLatin1(LevelName(static_cast<CueLevel>(value)).data())
+                          : QString();
       default:
         return value > 0 ? QString::number(value) : QString();
     }
@@ -135,6 +144,7 @@ class ProgressTableModel : public QAbstractTableModel {
 
  private:
   std::vector<Row> rows_;
+  bool withLevel_ = false;
 };
 
 }  // namespace dru::ui

@@ -53,6 +53,15 @@ QString Counted(std::int64_t count, const char* noun) {
       .arg(count == 1 ? QString() : QStringLiteral("s"));
 }
 
+namespace {
+
+std::int64_t InFile(const ProgressReport& report) {
+  return std::count_if(report.rows.begin(), report.rows.end(),
+                       [](const ProgressRow& row) { return row.inFile; });
+}
+
+}  // namespace
+
 std::string TableAsCsv(const QAbstractItemModel& model) {
   std::vector<std::string> fields(static_cast<std::size_t>(model.columnCount()));
   for (int column = 0; column < model.columnCount(); ++column)
@@ -210,7 +219,11 @@ void ProgressWindow::Fill() {
                           .arg(Counted(today.answers, "answer"))
                           .arg(today.correct)
                           .arg(Counted(minutes, "minute"))
-                          .arg(report_.bestSpeed));
+                          .arg(report_.bestSpeed) +
+                      (report_.byHeart ? QStringLiteral(" Known by heart: %1 of %2.")
+                                             .arg(*report_.byHeart)
+                                             .arg(Counted(InFile(report_), "sentence"))
+                                       : QString()));
   }
   std::vector<DayHistory> days = report_.days;
   if (!everyDay_->isChecked()) {
@@ -229,29 +242,31 @@ void ProgressWindow::Fill() {
     row.rank = static_cast<std::int64_t>(rows.size());
     const std::int64_t share = progress.typed > 0 ? progress.correct * 100 / progress.typed : -1;
     const std::int64_t recall = progress.typed > 0 ? std::llround(progress.recall * 100) : -1;
-    const std::int64_t values[kColumns] = {0,
-                                           progress.typed,
-                                           share,
-                                           progress.bestSpeed,
-                                           progress.lastTimeMs,
-                                           progress.marked ? 1 : 0,
-                                           recall,
-                                           progress.nextReviewMs};
+    const std::int64_t values[kColumns] = {
+        0,
+        progress.typed,
+        share,
+        progress.bestSpeed,
+        progress.lastTimeMs,
+        progress.marked ? 1 : 0,
+        recall,
+        progress.nextReviewMs,
+        progress.level ? static_cast<std::int64_t>(*progress.level) : -1};
     std::copy(std::begin(values), std::end(values), row.values);
     row.known = progress.known;
     row.retry = progress.retry;
   }
-  model_->SetRows(std::move(rows));
+  model_->SetRows(std::move(rows), report_.byHeart.has_value());
   // The sentence takes the room the figures leave; measuring every cell
   // of a long table would take long.
   QHeaderView* header = table_->horizontalHeader();
   const QFontMetrics metrics = table_->fontMetrics();
   const QString sample = QDateTime::currentDateTime().toString(kProgressDateFormat);
-  for (int column = kTyped; column < kColumns; ++column) {
+  for (int column = kTyped; column < model_->columnCount({}); ++column) {
     const QString widest =
-        column == kLast || column == kNext
-            ? sample
-            : model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        column == kLast || column == kNext ? sample
+        : column == kLevel ? QString::fromLatin1(LevelName(CueLevel::EveryOtherWord).data())
+                           : model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     header->setSectionResizeMode(column, QHeaderView::Interactive);
     header->resizeSection(column, metrics.horizontalAdvance(widest) + 24);
   }

@@ -48,20 +48,21 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
   };
 
   Commands& commands = controller_->GetCommands();
-  menu_ = new MenuBar(
-      this,
-      [this, &commands](const std::function<void(Commands&)>& command) {
-        controller_->RunHandler([&commands, &command] { command(commands); });
-      },
-      [this] { Exit(); }, [this] { ShowProgress(); });
-  setMenuBar(menu_);
-  aboutBox_ = new AboutBox(this);
-  // The Progress window follows each answer and each file opened.
+  // The Progress window follows each answer and each file opened, and the
+  // levels that Recall shows.
   const auto refreshProgress = [this] {
     if (progress_ != nullptr && progress_->isVisible()) {
       progress_->Refresh(controller_->GetDrill().Encoding());
     }
   };
+  menu_ = new MenuBar(
+      this,
+      [this, &commands](const std::function<void(Commands&)>& command) {
+        controller_->RunHandler([&commands, &command] { command(commands); });
+      },
+      [this] { Exit(); }, [this] { ShowProgress(); }, refreshProgress);
+  setMenuBar(menu_);
+  aboutBox_ = new AboutBox(this);
   controller_->GetSession().onHistoryChanged = refreshProgress;
 
   auto* timer = new QTimer(this);

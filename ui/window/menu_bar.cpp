@@ -7,7 +7,7 @@
 namespace dru::ui {
 
 MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
-                 std::function<void()> progress)
+                 std::function<void()> progress, std::function<void()> recalled)
     : QMenuBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("MenuDruMain"));
   QMenu* file = addMenu(QStringLiteral("&File"));
@@ -67,11 +67,13 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
     item->setCheckable(true);
     recallGroup->addAction(item);
     recallItems_[i] = item;
-    connect(item, &QAction::triggered, this, [this, option = static_cast<RecallOption>(i)] {
-      run_([option](Commands& commands) { commands.SetRecall(option); });
-      // The mark shows the drill's choice, also when it was refused.
-      recallItems_[static_cast<int>(recall_)]->setChecked(true);
-    });
+    connect(item, &QAction::triggered, this,
+            [this, recalled, option = static_cast<RecallOption>(i)] {
+              run_([option](Commands& commands) { commands.SetRecall(option); });
+              // The mark shows the drill's choice, also when it was refused.
+              recallItems_[static_cast<int>(recall_)]->setChecked(true);
+              recalled();
+            });
   }
   recallItems_[0]->setChecked(true);
   options->addSeparator()->setObjectName(QStringLiteral("N3"));

@@ -17,7 +17,9 @@ class MenuBar : public QMenuBar {
   using Command = void (Commands::*)();
   // run calls a command of its own on the program's commands.
   using Run = std::function<void(const std::function<void(Commands&)>&)>;
-  MenuBar(QWidget* parent, Run run, std::function<void()> exit, std::function<void()> progress);
+  // recalled: after a choice in Options › Recall.
+  MenuBar(QWidget* parent, Run run, std::function<void()> exit, std::function<void()> progress,
+          std::function<void()> recalled);
 
   void Show(const DrillSnapshot& snapshot);
 
