@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/bench_history.h"
+#include "core/recall/recall_cue.h"
 #include "history/history_backup.h"
 #include "history/history_store.h"
 #include "tests/support/fake_view.h"
@@ -151,6 +152,39 @@ void BackupFigures(const std::filesystem::path& folder) {
       size / 1e6, backup, cp, backup / cp);
 }
 
+// The cue of a 200-character sentence at each level, built as each showing
+// builds it, side by side with only copying the sentence.
+void CueFigures() {
+  std::string sentence;
+  while (sentence.size() < 200)
+    sentence += "The quick brown fox jumps over the lazy dog. ";
+  sentence.resize(200);
+  constexpr int kRounds = 20000;
+  std::size_t sink = 0;
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < kRounds; ++i)
+    sink += std::string(sentence).size();
+  const double copy =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() /
+      kRounds;
+  for (const dru::CueLevel level :
+       {dru::CueLevel::EveryOtherWord, dru::CueLevel::FirstLetters, dru::CueLevel::PromptOnly}) {
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int i = 0; i < kRounds; ++i) {
+      const dru::RecallCue cue(sentence, level, dru::TextEncoding::Utf8);
+      sink += cue.Shown(0).size() + cue.Spoken(0).size();
+    }
+    const double built =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() /
+        kRounds;
+    std::printf(
+        "cue of a 200-character sentence, %s: %.4f ms built and shown (aim at most "
+        "0.1), copying the sentence %.5f ms\n",
+        std::string(dru::LevelName(level)).c_str(), built, copy);
+  }
+  if (sink == 0) std::printf("\n");
+}
+
 int main(int argc, char** argv) {
   const long records = argc > 1 ? std::atol(argv[1]) : 1000000;
   const auto folder =
@@ -210,6 +244,7 @@ int main(int argc, char** argv) {
               (residentAfter - residentBefore) / fileSize);
   HistoryFigures(folder);
   BackupFigures(folder);
+  CueFigures();
 #ifdef DRU_BINARY
   StartUpFigures(folder, path);
 #endif
