@@ -199,6 +199,11 @@ class WindowTest : public QObject {
         {"CaseSensitive1", "&Case Sensitive", QKeySequence(Qt::Key_F5)},
         {"ReviewDue1", "&Review Due Sentences", QKeySequence(Qt::Key_F2)},
         {"MarkWhileTyping1", "Mark &While Typing", QKeySequence(Qt::Key_F11)},
+        {"RecallWhole1", "Show &Whole Sentence", {}},
+        {"RecallFade1", "&Fade as You Learn", {}},
+        {"RecallEveryOther1", "Hide &Every Other Word", {}},
+        {"RecallFirstLetters1", "First &Letters Only", {}},
+        {"RecallPromptOnly1", "&Prompt Only", {}},
         {"About1", "&About...", {}},
     };
     for (const auto& [name, caption, shortcut] : items) {
@@ -213,7 +218,7 @@ class WindowTest : public QObject {
     QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Options", "&Help"}));
 
     // F4 and F5 from the input box reach the menu, not the key handlers.
-    Load("A\r\nB\r\n", "A");
+    Load("Alpha beta\r\nB\r\n", "Alpha beta");
     QTest::keyClick(Memo(), Qt::Key_F4);
     QTest::keyClick(Memo(), Qt::Key_F5);
     QVERIFY(!Drill().Options().soundEffect);
@@ -224,6 +229,16 @@ class WindowTest : public QObject {
     Child<QAction>("SoundEffect1")->trigger();  // the menu item works like F4
     QVERIFY(Drill().Options().soundEffect);
     QVERIFY(Child<QAction>("SoundEffect1")->isChecked());
+    // Recall: a radio item, and F1 from the box shows a hidden word.
+    Child<QAction>("RecallFirstLetters1")->trigger();
+    QVERIFY(Child<QAction>("RecallFirstLetters1")->isChecked());
+    QVERIFY(!Child<QAction>("RecallWhole1")->isChecked());
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("A b"));
+    QTest::keyClick(Memo(), Qt::Key_F1);
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("Alpha b"));
+    QCOMPARE(Memo()->toPlainText(), QString());
+    Child<QAction>("RecallWhole1")->trigger();
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("Alpha beta"));
   }
 
   void typingARecordScoresItAndMovesOn() {
