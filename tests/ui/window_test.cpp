@@ -631,6 +631,11 @@ class WindowTest : public QObject {
     QVERIFY(inkColumns().first > area.left() + area.width() / 3);
     // The input box types from the right edge too.
     QVERIFY(Memo()->cursorRect().left() > Memo()->viewport()->width() / 2);
+    // And its cue, typed from memory.
+    Drill().SetRecall(dru::RecallOption::FirstLettersOnly);
+    QCOMPARE(Target(), std::string("\xD7\x90 \xD7\xAA?"));
+    QVERIFY(inkColumns().second >= area.right() - 4);
+    Drill().SetRecall(dru::RecallOption::ShowWholeSentence);
 
     // A sentence longer than the box follows the typing by whole lines,
     // and is whole in the tooltip.
