@@ -227,7 +227,10 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
       snapshot.options.caseSensitive != matchRule_.caseSensitive ||
       snapshot.encoding != matchRule_.encoding) {
     markWhileTyping_ = snapshot.options.markWhileTyping;
+    const bool caseChanged = snapshot.options.caseSensitive != matchRule_.caseSensitive;
     matchRule_ = MatchRuleFor(ToType(), snapshot.encoding, snapshot.options.caseSensitive);
+    // Case Sensitive changes what counts as typed right, and so the cue.
+    if (caseChanged && recall_ != nullptr) ShowCue();
     MarkTyping();
   }
   if (snapshot.inputClearCount != inputClearCount_) {
