@@ -234,6 +234,13 @@ class WindowTest : public QObject {
     QVERIFY(Child<QAction>("RecallFirstLetters1")->isChecked());
     QVERIFY(!Child<QAction>("RecallWhole1")->isChecked());
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("A b"));
+    // Typed right by the case rule in force, shown in place; F5 makes case
+    // count, and it is not right any more.
+    QTest::keyClicks(Memo(), QStringLiteral("alpha"));
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("Alpha b"));
+    QTest::keyClick(Memo(), Qt::Key_F5);
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("A b"));
+    QTest::keyClick(Memo(), Qt::Key_Escape);
     QTest::keyClick(Memo(), Qt::Key_F1);
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("Alpha b"));
     QCOMPARE(Memo()->toPlainText(), QString());
