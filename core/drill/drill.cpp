@@ -158,7 +158,7 @@ void Drill::Hint() {
   const std::string& part = state_.Recall->Part();
   const MatchRule rule = MatchRuleFor(part, state_.Encoding, state_.Options.caseSensitive);
   const std::string word = state_.Recall->Hint(MatchTyped(state_.Typed, part, rule).matched);
-  Say(word.empty() ? std::string("No word is hidden.") : "Hint: " + word);
+  Say(word.empty() ? std::string("No word is hidden.") : "Hint: " + AsUtf8(word, state_.Encoding));
   ++state_.CueCount;
   Refresh();
 }
@@ -359,16 +359,14 @@ void Drill::PutSentence(std::string_view text) {
 std::string Drill::SpokenSentence() const {
   // Nobody listens to a whole huge record; its start is enough.
   constexpr std::size_t kMostCharacters = 1000;
-  std::string cue;
-  if (state_.Recall) cue = state_.Recall->Spoken(0, 4 * kMostCharacters);
-  const std::string& said = state_.Recall ? cue : state_.Target;
-  const Span span = QuotedSpan(said, 0, state_.Encoding, kMostCharacters);
-  std::string spoken = said.substr(0, span.size) + (span.cutAfter ? "..." : "");
-  if (state_.Recall && !state_.Recall->Prompt().empty()) {
-    const std::string& prompt = state_.Recall->Prompt();
-    const Span promptSpan = QuotedSpan(prompt, 0, state_.Encoding, kMostCharacters);
-    spoken += " Prompt: " + prompt.substr(0, promptSpan.size) + (promptSpan.cutAfter ? "..." : "");
-  }
+  const TextEncoding encoding = state_.Encoding;
+  const auto start = [encoding](std::string_view text) {
+    const Span span = QuotedSpan(text, 0, encoding, kMostCharacters);
+    return AsUtf8(text.substr(0, span.size), encoding) + (span.cutAfter ? "..." : "");
+  };
+  if (!state_.Recall) return start(state_.Target);
+  std::string spoken = start(state_.Recall->Spoken(0, 4 * kMostCharacters));
+  if (!state_.Recall->Prompt().empty()) spoken += " Prompt: " + start(state_.Recall->Prompt());
   return spoken;
 }
 

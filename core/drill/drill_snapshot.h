@@ -85,7 +85,8 @@ struct DrillSnapshot {
   std::string_view reviewUnavailable;
   std::string_view undoCommand;  // what Undo would take back; empty: nothing
   // What a screen reader says of the last step: the sentence, or a result
-  // and the next sentence, in encoding; spokenCount changes with each.
+  // and the next sentence, in UTF-8 whatever the file's encoding (a file's
+  // name in it is the file system's UTF-8); spokenCount changes with each.
   std::string_view spoken;
   std::uint64_t spokenCount = 0;
   // The status line; statusCount changes with each new one.

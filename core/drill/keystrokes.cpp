@@ -81,7 +81,7 @@ void Drill::CompleteRecord() {
     }
     const Comparison comparison =
         CompareTexts(typed, target, encoding, options.caseSensitive, rule.folding);
-    result = MistakesLine(typed, target, comparison, encoding);
+    result = AsUtf8(MistakesLine(typed, target, comparison, encoding), encoding);
     mistakes = comparison.aligned ? static_cast<std::int64_t>(comparison.mistakes) : -1;
     if (options.showMistakes) {
       SetStatus(

@@ -49,6 +49,10 @@ std::string FoldUnicodeCase(std::string_view text, CaseFolding folding = CaseFol
 bool EqualIgnoringUnicodeCase(std::string_view a, std::string_view b,
                               CaseFolding folding = CaseFolding::Default);
 
+// text as UTF-8: itself in UTF-8; in Windows-1252 each byte as its
+// character (see Cp1252CodePoint).
+std::string AsUtf8(std::string_view text, TextEncoding encoding);
+
 // text in Unicode's composed normal form (NFC), so that a precomposed "é"
 // and "e" followed by a combining acute are the same: text itself when it
 // is in NFC already, or the composed text kept in storage. Text that is not

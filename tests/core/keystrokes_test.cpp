@@ -172,6 +172,14 @@ TEST_F(Keystrokes, EnterShowsMistakesUntilTheNextKey) {
   const std::string huge(100000, 'h');
   drill.ShowSentence(huge);
   EXPECT_EQ(view.spoken, huge.substr(0, 1000) + "...");
+  // Said in UTF-8 whatever the file's encoding: the "é" of a Windows-1252
+  // file, typed wrong, and a file's name as the file system spells it.
+  drill.ShowSentence("Caf\xE9");
+  EXPECT_EQ(view.spoken, "Caf\xC3\xA9");
+  Finish("Cafe", 6);
+  EXPECT_EQ(view.spoken, "1 mistake: typed \"Cafe\" expected \"Caf\xC3\xA9\". Next: Next");
+  drill.StartFile("caf\xC3\xA9.txt");
+  EXPECT_EQ(view.spoken, "Opened caf\xC3\xA9.txt: 1 sentence. Next: Next");
 }
 
 // The speed is the characters over the milliseconds from the first key to

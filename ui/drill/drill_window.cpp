@@ -247,7 +247,7 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
     spokenCount_ = snapshot.spokenCount;
     // The focused box's description holds it, for reading it again; the
     // announcer has it said at once.
-    const QString spoken = DecodeText(snapshot.spoken, encoding_);
+    const QString spoken = DecodeText(snapshot.spoken, TextEncoding::Utf8);
     inputBox_->setAccessibleDescription(spoken);
     announcer_->Say(spoken);
   }
