@@ -575,6 +575,10 @@ class WindowTest : public QObject {
     });
     window->ShowMessage(MessageKind::Confirmation, "File /tmp/caf\xC3\xA9 exists. Overwrite?");
     QCOMPARE(shown, QString::fromUtf8("File /tmp/caf\u00e9 exists. Overwrite?"));
+    // And on the information line while a file is read.
+    Drill().CloseFile();
+    Drill().ShowReading("caf\xC3\xA9.dat");
+    QCOMPARE(LabelText("LabelInfo"), QString::fromUtf8("Reading caf\u00e9.dat \u2026"));
   }
 
   void windows1252InputKeepsNonBreakingSpaces() {

@@ -52,8 +52,9 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, const char* accessibleN
 }
 
 // Labels that grow with their text keep their place and height.
+// The drill's own lines are UTF-8 (a file's name in them too).
 void SetLabelText(QLabel* label, std::string_view text) {
-  const QString shown = ToQString(text);
+  const QString shown = DecodeText(text, TextEncoding::Utf8);
   if (label->text() == shown) return;
   label->setText(shown);
   label->resize(std::max(label->sizeHint().width(), 1), label->height());
