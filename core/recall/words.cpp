@@ -8,8 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "core/text/cp1252_case.h"
-
 namespace dru {
 namespace {
 
@@ -20,17 +18,7 @@ std::string AsUtf8(std::string_view text, std::vector<std::size_t>& starts) {
   starts.reserve(text.size() + 1);
   for (const char byte : text) {
     starts.push_back(utf8.size());
-    const char16_t code = Cp1252CodePoint(static_cast<unsigned char>(byte));
-    if (code < 0x80) {
-      utf8 += static_cast<char>(code);
-    } else if (code < 0x800) {
-      utf8 += static_cast<char>(0xC0 | (code >> 6));
-      utf8 += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      utf8 += static_cast<char>(0xE0 | (code >> 12));
-      utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    AppendAsUtf8(utf8, byte);
   }
   starts.push_back(utf8.size());
   return utf8;

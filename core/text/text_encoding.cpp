@@ -132,23 +132,26 @@ std::string_view ComposedForm(std::string_view text, std::string& storage) {
   return storage;
 }
 
+void AppendAsUtf8(std::string& utf8, char cp1252Byte) {
+  const char16_t code = Cp1252CodePoint(static_cast<unsigned char>(cp1252Byte));
+  if (code < 0x80) {
+    utf8 += static_cast<char>(code);
+  } else if (code < 0x800) {
+    utf8 += static_cast<char>(0xC0 | (code >> 6));
+    utf8 += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    utf8 += static_cast<char>(0xE0 | (code >> 12));
+    utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    utf8 += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
 std::string AsUtf8(std::string_view text, TextEncoding encoding) {
   if (encoding == TextEncoding::Utf8) return std::string(text);
   std::string utf8;
   utf8.reserve(text.size() + text.size() / 8);
-  for (const char byte : text) {
-    const char16_t code = Cp1252CodePoint(static_cast<unsigned char>(byte));
-    if (code < 0x80) {
-      utf8 += static_cast<char>(code);
-    } else if (code < 0x800) {
-      utf8 += static_cast<char>(0xC0 | (code >> 6));
-      utf8 += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      utf8 += static_cast<char>(0xE0 | (code >> 12));
-      utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
+  for (const char byte : text)
+    AppendAsUtf8(utf8, byte);
   return utf8;
 }
 

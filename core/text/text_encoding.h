@@ -52,6 +52,8 @@ bool EqualIgnoringUnicodeCase(std::string_view a, std::string_view b,
 // text as UTF-8: itself in UTF-8; in Windows-1252 each byte as its
 // character (see Cp1252CodePoint).
 std::string AsUtf8(std::string_view text, TextEncoding encoding);
+// One Windows-1252 byte's character, appended to utf8.
+void AppendAsUtf8(std::string& utf8, char cp1252Byte);
 
 // text in Unicode's composed normal form (NFC), so that a precomposed "é"
 // and "e" followed by a combining acute are the same: text itself when it
