@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "app/open_file.h"
 #include "core/drill/drill.h"
+#include "core/text/translation.h"
 
 namespace dru {
 
@@ -118,12 +119,12 @@ class Commands {
 bool FileExists(const std::string& path);
 
 inline constexpr std::string_view kSaveChangesQuestion =
-    "The current file has been changed. Save changes?";
+    DRU_TR_NOOP("Commands", "The current file has been changed. Save changes?");
 // "File NAME has been changed by another program. Overwrite it?"
 std::string ChangedOnDiskQuestion(const std::string& path);
 inline constexpr std::string_view kReadOnlyNotice =
-    "Read-only: marks stay until you save a copy with File \u203A Save As.";
-inline constexpr std::string_view kLastRecordQuestion =
-    "This is the last sentence that unmarked, clear all marks in the file?";
+    DRU_TR_NOOP("Commands", "Read-only: marks stay until you save a copy with File › Save As.");
+inline constexpr std::string_view kLastRecordQuestion = DRU_TR_NOOP(
+    "Commands", "This is the last sentence that unmarked, clear all marks in the file?");
 
 }  // namespace dru

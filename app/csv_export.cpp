@@ -3,6 +3,7 @@
 #include "app/csv_export.h"
 
 #include "core/file/file_stamp.h"
+#include "core/text/translation.h"
 
 namespace dru {
 
@@ -36,7 +37,8 @@ std::string ExportRefusal(const std::string& path, const std::vector<FileInUse>&
   for (const FileInUse& file : inUse) {
     if (file.path.empty()) continue;
     if (file.path == path || target.SameFileAs(FileStamp::OfPath(file.path))) {
-      return path + " is " + file.what + "; export to another file.";
+      return Args(Tr("Export", "%1 is %2; export to another file."),
+                  {path, Tr("Export", file.what.c_str())});
     }
   }
   return {};

@@ -7,8 +7,9 @@ void Commands::MarkReady() {
   if (!drill_.HasOpenFile()) return;
   // The last record is not marked; the user may start the drill over.
   if (!drill_.MarkReady() &&
-      dialogs_.ShowMessage(MessageKind::Confirmation, kLastRecordQuestion) != Answer::Cancel) {
-    drill_.ClearAllMarks("Mark Ready");
+      dialogs_.ShowMessage(MessageKind::Confirmation, Tr("Commands", kLastRecordQuestion.data())) !=
+          Answer::Cancel) {
+    drill_.ClearAllMarks(DRU_TR_NOOP("Command", "Mark Ready"));
   }
 }
 

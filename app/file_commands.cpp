@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "core/file/io_error.h"
 #include "core/text/display_texts.h"
+#include "core/text/translation.h"
 
 namespace dru {
 
@@ -14,7 +15,7 @@ bool FileExists(const std::string& path) {
 }
 
 std::string ChangedOnDiskQuestion(const std::string& path) {
-  return "File " + path + " has been changed by another program. Overwrite it?";
+  return Args(Tr("Commands", "File %1 has been changed by another program. Overwrite it?"), {path});
 }
 
 void Commands::SetStartDir(std::string folder) {
@@ -41,7 +42,8 @@ void Commands::Chosen(const std::string& path) {
 
 bool Commands::AskToSaveChanges() {
   if (drill_.Modified() &&
-      dialogs_.ShowMessage(MessageKind::Confirmation, kSaveChangesQuestion) == Answer::Ok) {
+      dialogs_.ShowMessage(MessageKind::Confirmation,
+                           Tr("Commands", kSaveChangesQuestion.data())) == Answer::Ok) {
     return SaveCurrentFile(true);
   }
   return true;
@@ -51,8 +53,9 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   // Until the notice is answered the open file stays wholly the old one:
   // name, lines and stamp change together, so that a close meanwhile (a
   // signal) saves the old lines to the old file.
-  const bool abandon = file.records == 0 &&
-                       dialogs_.ShowMessage(MessageKind::Information, kEmptyFileText) == Answer::Ok;
+  const bool abandon =
+      file.records == 0 &&
+      dialogs_.ShowMessage(MessageKind::Information, DisplayText(kEmptyFileText)) == Answer::Ok;
   SetCurrentFile(name);
   if (abandon) {
     drill_.TakeLines(file);
@@ -66,7 +69,8 @@ void Commands::InstallFile(SentenceFile file, const std::string& name) {
   // order; without a history the drill goes back to random.
   if (!abandon && drill_.NeedsReviews() && reviews_ != nullptr) reviews_->LoadReviews();
   // Said at once, not learnt from a failed save at the end.
-  if (!abandon && access(file_.path.c_str(), W_OK) != 0) drill_.ShowNotice(kReadOnlyNotice);
+  if (!abandon && access(file_.path.c_str(), W_OK) != 0)
+    drill_.ShowNotice(Tr("Commands", kReadOnlyNotice.data()));
   if (onFileRead) onFileRead();
 }
 
@@ -107,7 +111,9 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
   const std::string& path = file_.path;
   if (FileStamp::OfPath(path) != file_.stamp) {
     if (!userCanAnswer) {
-      throw UserError(path + " has been changed by another program; it was not overwritten");
+      throw UserError(
+          Args(Tr("Commands", "%1 has been changed by another program; it was not overwritten"),
+               {path}));
     }
     if (dialogs_.ShowMessage(MessageKind::Confirmation, ChangedOnDiskQuestion(path)) !=
         Answer::Ok) {
@@ -121,13 +127,14 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
 
 void Commands::SaveAs() {
   if (!drill_.HasOpenFile()) return;
-  const auto chosen = dialogs_.RunSaveDialog("Save As", dialogFolder_, saveDialogName_);
+  const auto chosen =
+      dialogs_.RunSaveDialog(Tr("Commands", "Save As"), dialogFolder_, saveDialogName_);
   if (!chosen) return;
   Chosen(*chosen);
   saveDialogName_ = *chosen;
-  if (FileExists(*chosen) &&
-      dialogs_.ShowMessage(MessageKind::Confirmation, "File " + *chosen + " exists. Overwrite?") !=
-          Answer::Ok) {
+  if (FileExists(*chosen) && dialogs_.ShowMessage(MessageKind::Confirmation,
+                                                  Args(Tr("Commands", "File %1 exists. Overwrite?"),
+                                                       {*chosen})) != Answer::Ok) {
     return;
   }
   // A copy: CurrentFile stays the file that was opened, and its changes

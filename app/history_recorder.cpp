@@ -1,6 +1,7 @@
 // Answers into the history, and the history's faults out of the drill's way.
 #include "app/history_recorder.h"
 
+#include "core/text/translation.h"
 #include "history/history_backup.h"
 
 #include <algorithm>
@@ -41,11 +42,13 @@ HistoryStore* HistoryRecorder::Store() {
   if (!store_) {
     store_ = HistoryStore::Open(path_);
     if (!store_->MovedAside().empty()) {
-      drill_.ShowNotice("The history was damaged; it was moved aside as " + store_->MovedAside() +
-                        " and a new one started.");
+      drill_.ShowNotice(Args(Tr("History",
+                                "The history was damaged; it was moved aside as %1 and a new one "
+                                "started."),
+                             {store_->MovedAside()}));
     }
     if (store_->ReadOnly()) {
-      TurnOff(path_ + " was written by a newer dru and is only read");
+      TurnOff(Args(Tr("History", "%1 was written by a newer dru and is only read"), {path_}));
       return nullptr;
     }
   }
@@ -119,7 +122,8 @@ ProgressReport HistoryRecorder::Report(bool everyDay) {
 }
 
 std::string HistoryRecorder::OffText() const {
-  return offReason_.empty() ? "History is off." : "History is off: " + offReason_ + ".";
+  return offReason_.empty() ? Tr("History", "History is off.")
+                            : Args(Tr("History", "History is off: %1."), {offReason_});
 }
 
 ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
@@ -227,7 +231,7 @@ void HistoryRecorder::TurnOff(const std::string& reason) {
   if (off_) return;  // said once
   off_ = true;
   offReason_ = reason;
-  const std::string notice = "History is off: " + reason + ".";
+  const std::string notice = Args(Tr("History", "History is off: %1."), {reason});
   drill_.ShowNotice(notice);
   drill_.SetReviewUnavailable(notice);
 }

@@ -1,4 +1,5 @@
 #include "app/lifecycle.h"
+#include "core/text/translation.h"
 
 #include <unistd.h>
 
@@ -75,8 +76,9 @@ std::string Lifecycle::StartUp(const std::string& file, const std::string& examp
   }
   if (!drill_.HasOpenFile()) drill_.ShowReading({});
   if (!drill_.HasOpenFile() && !examplesFolder.empty()) {
-    commands_.Notify("File \u203A Open chooses a sentence file; examples are in " + examplesFolder +
-                     ".");
+    commands_.Notify(
+        Args(Tr("Lifecycle", "File › Open chooses a sentence file; examples are in %1."),
+             {examplesFolder}));
   }
   drill_.Play(Cue::About);
   return failure;

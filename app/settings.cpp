@@ -9,6 +9,7 @@
 #include "app/ini_file.h"
 #include "core/file/io_error.h"
 #include "core/file/safe_file_writer.h"
+#include "core/text/translation.h"
 
 namespace dru {
 namespace {
@@ -68,7 +69,7 @@ Settings Settings::Load(const std::string& path) {
 }
 
 void Settings::Save(const std::string& path) const {
-  const std::string failure = "Unable to write to " + path;
+  const std::string failure = Args(Tr("Settings", "Unable to write to %1"), {path});
   // A settings file that exists but cannot be read is not overwritten with
   // our keys alone. The writer refuses a link that someone else planted in
   // a shared folder, as it does for sentence files.
@@ -96,8 +97,10 @@ void Settings::Save(const std::string& path) const {
     throw UserError(failure);
   }
   if (!storable) {
-    throw UserError(path + " cannot remember the name " + lastOpenFile +
-                    ", which holds a line break; rename the file to have it opened next time");
+    throw UserError(Args(Tr("Settings",
+                            "%1 cannot remember the name %2, which holds a line break; "
+                            "rename the file to have it opened next time"),
+                         {path, lastOpenFile}));
   }
 }
 

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "core/text/translation.h"
 #include "history/history_store.h"
 #include "history/statement.h"
 
@@ -120,7 +121,7 @@ void MakeFolders(const std::string& path) {
        slash = path.find('/', slash + 1)) {
     const std::string folder = path.substr(0, slash);
     if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-      throw HistoryError("cannot make " + folder + ": " + std::strerror(errno));
+      throw HistoryError(Args(Tr("History", "cannot make %1: %2"), {folder, std::strerror(errno)}));
     }
   }
 }
@@ -131,7 +132,7 @@ sqlite3* OpenDatabase(const std::string& path, bool readOnly) {
   if (sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
     const std::string reason = Reason(db);
     sqlite3_close(db);
-    throw HistoryError("cannot open " + path + ": " + reason);
+    throw HistoryError(Args(Tr("History", "cannot open %1: %2"), {path, reason}));
   }
   sqlite3_busy_timeout(db, 1000);
   return db;
@@ -190,7 +191,8 @@ std::string Today() {
 // after it, are made 0600.
 void CreatePrivately(const std::string& path) {
   const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd < 0) throw HistoryError("cannot open " + path + ": " + std::strerror(errno));
+  if (fd < 0)
+    throw HistoryError(Args(Tr("History", "cannot open %1: %2"), {path, std::strerror(errno)}));
   close(fd);
 }
 }  // namespace
@@ -213,7 +215,8 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
     sqlite3_close(db);
     movedAside = path + ".corrupt-" + Today();
     if (std::rename(path.c_str(), movedAside.c_str()) != 0) {
-      throw HistoryError(path + " is damaged and cannot be moved aside: " + std::strerror(errno));
+      throw HistoryError(Args(Tr("History", "%1 is damaged and cannot be moved aside: %2"),
+                              {path, std::strerror(errno)}));
     }
     for (const char* journal : {"-wal", "-shm"})
       std::rename((path + journal).c_str(), (movedAside + journal).c_str());
@@ -222,7 +225,7 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
     version = UserVersion(db);
     if (version < 0) {
       sqlite3_close(db);
-      throw HistoryError(path + " cannot be started anew");
+      throw HistoryError(Args(Tr("History", "%1 cannot be started anew"), {path}));
     }
   }
   // Another program's database at our path is not ours to change: not
@@ -230,9 +233,10 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
   const Ownership owner = OwnerOf(db);
   if (owner == Ownership::Foreign) {
     sqlite3_close(db);
-    throw HistoryError(path +
-                       " is another program's database; dru left it as it is and keeps no "
-                       "history until it is moved away");
+    throw HistoryError(Args(Tr("History",
+                               "%1 is another program's database; dru left it as it "
+                               "is and keeps no history until it is moved away"),
+                            {path}));
   }
   if (version > kSchemaVersion) {
     sqlite3_close(db);

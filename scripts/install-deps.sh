@@ -6,7 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
   cmake ninja-build g++ pkg-config libgtest-dev \
-  qt6-base-dev qt6-multimedia-dev libicu-dev libsqlite3-dev qt6-qpa-plugins libgl-dev libx11-dev \
+  qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libicu-dev libsqlite3-dev qt6-qpa-plugins libgl-dev libx11-dev \
   fonts-dejavu-core xvfb xauth xkb-data x11-xkb-utils xdotool x11-utils imagemagick \
   dbus-daemon at-spi2-core python3-pyatspi \
   desktop-file-utils appstream lintian dpkg-dev file binutils man-db clang clang-format libclang-rt-14-dev

@@ -10,6 +10,7 @@
 #include "core/version.h"
 #include "ui/platform/cue_player.h"
 #include "ui/platform/quit_signals.h"
+#include "ui/platform/translation.h"
 #include "ui/platform/x11_activator.h"
 #include "ui/window/main_window.h"
 #include "ui/window/titles.h"
@@ -17,24 +18,26 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: dru [FILE]\n"
-    "       dru --help | --version\n"
-    "Learn sentences by typing them.\n"
-    "\n"
-    "dru opens FILE, or else the sentence file remembered in dru.ini in the\n"
-    "folder it is started from, or Default.dat there; File, Open chooses\n"
-    "another. When dru already runs, FILE is opened in the running dru, which\n"
-    "comes to the front, and this start ends. See dru(1).\n"
-    "\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n";
+    DRU_TR_NOOP("Usage",
+                "Usage: dru [FILE]\n"
+                "       dru --help | --version\n"
+                "Learn sentences by typing them.\n"
+                "\n"
+                "dru opens FILE, or else the sentence file remembered in dru.ini in the\n"
+                "folder it is started from, or Default.dat there; File, Open chooses\n"
+                "another. When dru already runs, FILE is opened in the running dru, which\n"
+                "comes to the front, and this start ends. See dru(1).\n"
+                "\n"
+                "  --help     print this help and exit\n"
+                "  --version  print the version and exit\n");
 
 // --help and --version answer on standard output before anything else
 // happens: no window, no lock, no settings.
 bool AnswerQuestion(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0) {
-      std::fputs(kUsage, stdout);
+      const dru::ui::Translations translations;
+      std::fputs(dru::Tr("Usage", kUsage).c_str(), stdout);
       return true;
     }
     if (std::strcmp(argv[i], "--version") == 0) {
@@ -74,6 +77,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(dru::ui::kApplicationTitle));
   QApplication::setApplicationVersion(QString::fromLatin1(dru::kVersion));
+  const dru::ui::Translations translations;
 
   dru::ui::MainWindow window;
   // In place before start-up can show its first box. A termination request

@@ -110,10 +110,12 @@ bool Drill::NeedsReviews() const noexcept {
 void Drill::SetRecall(RecallOption option) {
   state_.Options.recall = option;
   if (!NeedsReviews()) reviewOrder_.Clear();
-  static constexpr const char* kNames[kRecallOptions] = {"Show Whole Sentence", "Fade as You Learn",
-                                                         "Hide Every Other Word",
-                                                         "First Letters Only", "Prompt Only"};
-  std::string line = std::string("Recall: ") + kNames[static_cast<int>(option)] + ".";
+  static constexpr const char* kNames[kRecallOptions] = {
+      DRU_TR_NOOP("Drill", "Show Whole Sentence"), DRU_TR_NOOP("Drill", "Fade as You Learn"),
+      DRU_TR_NOOP("Drill", "Hide Every Other Word"), DRU_TR_NOOP("Drill", "First Letters Only"),
+      DRU_TR_NOOP("Drill", "Prompt Only")};
+  std::string line =
+      Args(Tr("Drill", "Recall: %1."), {Tr("Drill", kNames[static_cast<int>(option)])});
   if (!state_.NoFileOpen) {
     BuildCue();
     line += " " + SpokenSentence();
@@ -158,7 +160,8 @@ void Drill::Hint() {
   const std::string& part = state_.Recall->Part();
   const MatchRule rule = MatchRuleFor(part, state_.Encoding, state_.Options.caseSensitive);
   const std::string word = state_.Recall->Hint(MatchTyped(state_.Typed, part, rule).matched);
-  Say(word.empty() ? std::string("No word is hidden.") : "Hint: " + AsUtf8(word, state_.Encoding));
+  Say(word.empty() ? Tr("Drill", "No word is hidden.")
+                   : Args(Tr("Drill", "Hint: %1"), {AsUtf8(word, state_.Encoding)}));
   ++state_.CueCount;
   Refresh();
 }
@@ -220,7 +223,7 @@ void Drill::CloseFile() {
   state_.NoFileOpen = true;
   state_.Modified = false;
   state_.ShownCounts.reset();
-  Say(kNoFileText);
+  Say(DisplayText(kNoFileText));
   Refresh();
 }
 
@@ -254,7 +257,8 @@ bool Drill::MarkReady() {
   state_.Modified = true;
   ShowCounts();
   PutSentence(PickNext());
-  Say("Marked. " + MarkedLine(*state_.ShownCounts) + " Next: " + SpokenSentence());
+  Say(Args(Tr("Drill", "Marked. %1 Next: %2"),
+           {MarkedLine(*state_.ShownCounts), SpokenSentence()}));
   Refresh();
   return true;
 }
@@ -273,7 +277,7 @@ void Drill::ClearAllMarks(std::string_view command) {
   state_.ShownCounts = RecordCounts{records, 0};
   state_.RecordCount = static_cast<std::int32_t>(records);
   state_.Modified = true;
-  Say("All marks cleared. " + MarkedLine(*state_.ShownCounts));
+  Say(Args(Tr("Drill", "All marks cleared. %1"), {MarkedLine(*state_.ShownCounts)}));
   Refresh();
 }
 
@@ -312,7 +316,7 @@ bool Drill::Undo() {
   if (!undo_.Undo(state_.FileLines, state_.UnmarkedList, state_.RecordCount)) return false;
   ShowCounts();
   state_.Modified = true;
-  Say("Undone. " + MarkedLine(*state_.ShownCounts));
+  Say(Args(Tr("Drill", "Undone. %1"), {MarkedLine(*state_.ShownCounts)}));
   Refresh();
   return true;
 }
@@ -360,13 +364,16 @@ std::string Drill::SpokenSentence() const {
   // Nobody listens to a whole huge record; its start is enough.
   constexpr std::size_t kMostCharacters = 1000;
   const TextEncoding encoding = state_.Encoding;
-  const auto start = [encoding](std::string_view text) {
-    const Span span = QuotedSpan(text, 0, encoding, kMostCharacters);
-    return AsUtf8(text.substr(0, span.size), encoding) + (span.cutAfter ? "..." : "");
+  const auto start = [](std::string_view text, TextEncoding in) {
+    const Span span = QuotedSpan(text, 0, in, kMostCharacters);
+    return AsUtf8(text.substr(0, span.size), in) + (span.cutAfter ? "..." : "");
   };
-  if (!state_.Recall) return start(state_.Target);
-  std::string spoken = start(state_.Recall->Spoken(0, 4 * kMostCharacters));
-  if (!state_.Recall->Prompt().empty()) spoken += " Prompt: " + start(state_.Recall->Prompt());
+  if (!state_.Recall) return start(state_.Target, encoding);
+  // A cue is said in UTF-8, with its blanks in the reader's language.
+  std::string spoken = start(state_.Recall->Spoken(0, 4 * kMostCharacters), TextEncoding::Utf8);
+  if (!state_.Recall->Prompt().empty()) {
+    spoken = Args(Tr("Drill", "%1 Prompt: %2"), {spoken, start(state_.Recall->Prompt(), encoding)});
+  }
   return spoken;
 }
 
@@ -383,8 +390,8 @@ void Drill::StartFile(std::string_view name) {
   // A screen reader hears which file came, when one came by name.
   if (!name.empty()) {
     const std::int32_t records = state_.RecordCount;
-    Say("Opened " + std::string(name) + ": " + std::to_string(records) +
-        (records == 1 ? " sentence" : " sentences") + ". Next: " + SpokenSentence());
+    Say(Args(Tr("Drill", "Opened %1: %n sentence(s). Next: %2", nullptr, records),
+             {name, SpokenSentence()}));
   }
   Refresh();
 }

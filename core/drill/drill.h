@@ -15,6 +15,7 @@
 #include "core/file/sentence_file.h"
 #include "core/review/answer_grade.h"
 #include "core/review/review_order.h"
+#include "core/text/translation.h"
 
 namespace dru {
 
@@ -101,7 +102,7 @@ class Drill {
   // the first equal to it with letter case ignored.
   void MarkRecord(std::string_view target);
   // Both remember how to undo themselves, under the command's name.
-  void ClearAllMarks(std::string_view command = "Clear All Marks");
+  void ClearAllMarks(std::string_view command = DRU_TR_NOOP("Command", "Clear All Marks"));
   // Undoes the newest mark or clearing since the file was loaded or saved:
   // the lines, the pool, the count and the information line come back, and
   // Modified is set. False when there is nothing to undo.

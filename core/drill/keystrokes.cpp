@@ -81,7 +81,7 @@ void Drill::CompleteRecord() {
     }
     const Comparison comparison =
         CompareTexts(typed, target, encoding, options.caseSensitive, rule.folding);
-    result = AsUtf8(MistakesLine(typed, target, comparison, encoding), encoding);
+    result = MistakesLine(typed, target, comparison, encoding);
     mistakes = comparison.aligned ? static_cast<std::int64_t>(comparison.mistakes) : -1;
     if (options.showMistakes) {
       SetStatus(
@@ -122,7 +122,7 @@ void Drill::CompleteRecord() {
   CountReviews();
   const std::string reviewLine =
       state_.ShownReviewCounts ? ReviewLine(*state_.ShownReviewCounts) + " " : "";
-  Say(result + " " + reviewLine + "Next: " + SpokenSentence());
+  Say(Args(Tr("Drill", "%1 %2Next: %3"), {result, reviewLine, SpokenSentence()}));
   Refresh();
 }
 

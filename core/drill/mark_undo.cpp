@@ -1,11 +1,12 @@
 // Taking back marks: one step per Mark Ready or Clear All Marks.
 #include "core/drill/mark_undo.h"
+#include "core/text/translation.h"
 
 namespace dru {
 
 void MarkUndo::Marked(std::size_t line, Record oldLine, std::size_t pooled, Record record) {
   Step step;
-  step.command = "Mark Ready";
+  step.command = DRU_TR_NOOP("Command", "Mark Ready");
   step.line = line;
   step.oldLine = std::move(oldLine);
   step.pooled = pooled;

@@ -2,26 +2,28 @@
 
 #include <cerrno>
 
+#include "core/text/translation.h"
+
 namespace dru {
 
 std::string IoErrorText(int code) {
   switch (code) {
     case io_code::kFileNotFound:
-      return "File not found";
+      return Tr("IoError", "File not found");
     case io_code::kInvalidFilename:
-      return "Invalid filename";
+      return Tr("IoError", "Invalid filename");
     case io_code::kTooManyOpenFiles:
-      return "Too many open files";
+      return Tr("IoError", "Too many open files");
     case io_code::kAccessDenied:
-      return "File access denied";
+      return Tr("IoError", "File access denied");
     case io_code::kReadBeyondEnd:
-      return "Read beyond end of file";
+      return Tr("IoError", "Read beyond end of file");
     case io_code::kDiskFull:
-      return "Disk full";
+      return Tr("IoError", "Disk full");
     case io_code::kInvalidNumericInput:
-      return "Invalid numeric input";
+      return Tr("IoError", "Invalid numeric input");
     default:
-      return "I/O error " + std::to_string(code);
+      return Args(Tr("IoError", "I/O error %1"), {std::to_string(code)});
   }
 }
 
@@ -55,19 +57,21 @@ IoError IoError::FromErrno(int errnoValue) {
   const int code = IoCodeFromErrno(errnoValue);
   if (code != 0) return IoError(code);
   // An unmapped number keeps its own value, even where it equals a code above.
-  return IoError(errnoValue, "I/O error " + std::to_string(errnoValue));
+  return IoError(errnoValue, Args(Tr("IoError", "I/O error %1"), {std::to_string(errnoValue)}));
 }
 
 IoError IoError::NotRegularFile(const std::string& path) {
-  return IoError(io_code::kAccessDenied, path + " is not a regular file");
+  return IoError(io_code::kAccessDenied, Args(Tr("IoError", "%1 is not a regular file"), {path}));
 }
 
 IoError IoError::ForeignLink(const std::string& path, const std::string& reason) {
-  return IoError(io_code::kAccessDenied, path + " " + reason + "; it was not written");
+  return IoError(io_code::kAccessDenied, Args(Tr("IoError", "%1 %2; it was not written"),
+                                              {path, Tr("IoError", reason.c_str())}));
 }
 
 IoError IoError::UnreadableText(const std::string& path, const std::string& encoding) {
-  return IoError(0, path + " is " + encoding + " text; dru reads UTF-8 and Windows-1252 files");
+  return IoError(0, Args(Tr("IoError", "%1 is %2 text; dru reads UTF-8 and Windows-1252 files"),
+                         {path, encoding}));
 }
 
 std::string WithFullStop(const std::string& text) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/file/io_error.h"
+#include "core/text/translation.h"
 
 namespace dru {
 namespace {
@@ -45,7 +46,7 @@ std::string ResolveOwnLinks(const std::string& path) {
     if (lstat(at.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
     if (hops == kMaxLinks) throw IoError::FromErrno(ELOOP);
     if (info.st_uid != geteuid() && info.st_uid != 0) {
-      throw IoError::ForeignLink(path, "is a link that another user made");
+      throw IoError::ForeignLink(path, DRU_TR_NOOP("IoError", "is a link that another user made"));
     }
     throughLink = true;
     std::vector<char> target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) +
@@ -58,7 +59,8 @@ std::string ResolveOwnLinks(const std::string& path) {
   struct stat target {};
   if (throughLink && stat(at.c_str(), &target) == 0 && S_ISREG(target.st_mode) &&
       target.st_uid != geteuid()) {
-    throw IoError::ForeignLink(path, "leads to a file that is not the user's own");
+    throw IoError::ForeignLink(
+        path, DRU_TR_NOOP("IoError", "leads to a file that is not the user's own"));
   }
   return at;
 }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/text/translation.h"
+
 namespace dru {
 namespace {
 
@@ -50,16 +52,28 @@ bool RecallCue::Visible(std::size_t word) const noexcept {
 std::string RecallCue::Walk(std::size_t matched, std::size_t maxBytes, bool spoken) const {
   const std::string_view part = part_;
   const std::size_t typed = std::min(ByteOffset(part, matched, encoding_), part.size());
-  std::string out(part.substr(0, std::min(typed, maxBytes)));
+  // What is said is UTF-8, for the words said in the reader's language.
+  std::string out;
+  const auto add = [&](std::string_view piece) {
+    if (spoken && encoding_ == TextEncoding::Windows1252) {
+      for (const char byte : piece)
+        AppendAsUtf8(out, byte);
+    } else {
+      out += piece;
+    }
+  };
+  add(part.substr(0, std::min(typed, maxBytes)));
   // The first word not wholly typed right yet.
   auto word = std::upper_bound(words_.begin(), words_.end(), typed,
                                [](std::size_t at, const WordSpan& span) { return at < span.end; });
-  const std::string_view ellipsis = encoding_ == TextEncoding::Utf8 ? "\xE2\x80\xA6" : "\x85";
+  const std::string_view ellipsis =
+      encoding_ == TextEncoding::Utf8 || spoken ? "\xE2\x80\xA6" : "\x85";
+  const std::string blank = spoken ? Tr("Recall", "blank") : std::string();
   for (std::size_t at = typed; at < part.size() && out.size() < maxBytes;) {
     const std::size_t size = CharacterSize(part, at, encoding_);
     const bool inWord = word != words_.end() && at >= word->begin;
     if (!inWord || Visible(static_cast<std::size_t>(word - words_.begin()))) {
-      out += part.substr(at, size);
+      add(part.substr(at, size));
     } else if (level_ == CueLevel::PromptOnly) {
       out += ellipsis;
       return out;
@@ -67,8 +81,11 @@ std::string RecallCue::Walk(std::size_t matched, std::size_t maxBytes, bool spok
       // A word read out as the screen shows it: its first letter, or
       // "blank" for a hidden one.
       if (at == word->begin || at == typed) {
-        out += level_ == CueLevel::FirstLetters && at == word->begin ? part.substr(at, size)
-                                                                     : std::string_view("blank");
+        if (level_ == CueLevel::FirstLetters && at == word->begin) {
+          add(part.substr(at, size));
+        } else {
+          out += blank;
+        }
       }
     } else if (level_ == CueLevel::EveryOtherWord) {
       out += '_';

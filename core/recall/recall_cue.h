@@ -42,7 +42,8 @@ class RecallCue {
   // The part as shown with its first matched characters typed right, in
   // the part's encoding; at most about maxBytes of it.
   std::string Shown(std::size_t matched, std::size_t maxBytes = kAll) const;
-  // The same as a screen reader says it: a hidden word as "blank".
+  // The same as a screen reader says it, in UTF-8: a hidden word as
+  // "blank" in the reader's language.
   std::string Spoken(std::size_t matched, std::size_t maxBytes = kAll) const;
   // Shows the first hidden word after the first matched characters, and
   // returns it; "" when no word is hidden.

@@ -1,5 +1,7 @@
 #include "core/recall/recall_level.h"
 
+#include "core/text/translation.h"
+
 namespace dru {
 
 CueLevel FadeLevel(std::optional<double> stability, bool answeredWrong) noexcept {
@@ -28,8 +30,9 @@ CueLevel LevelFor(RecallOption option, std::optional<double> stability,
 }
 
 std::string_view LevelName(CueLevel level) noexcept {
-  static constexpr std::string_view kNames[kCueLevels] = {"whole sentence", "every other word",
-                                                          "first letters", "prompt only"};
+  static constexpr std::string_view kNames[kCueLevels] = {
+      DRU_TR_NOOP("Recall", "whole sentence"), DRU_TR_NOOP("Recall", "every other word"),
+      DRU_TR_NOOP("Recall", "first letters"), DRU_TR_NOOP("Recall", "prompt only")};
   return kNames[static_cast<int>(level)];
 }
 

@@ -17,17 +17,17 @@ std::string TwoDigits(std::int32_t value) {
 }  // namespace
 
 std::string InfoLine(std::int64_t records, std::int64_t marked) {
-  return "There are " + std::to_string(records) + " records in the file, " +
-         std::to_string(marked) + " marked ready ...";
+  return Args(Tr("Display", "There are %1 records in the file, %2 marked ready ..."),
+              {std::to_string(records), std::to_string(marked)});
 }
 
 std::string TimeLine(std::int32_t hours, std::int32_t minutes, std::int32_t seconds) {
-  return "Time  " + TwoDigits(hours) + " : " + TwoDigits(minutes) + " : " + TwoDigits(seconds) +
-         "  have been elasped ...";
+  return Args(Tr("Display", "Time  %1 : %2 : %3  have been elasped ..."),
+              {TwoDigits(hours), TwoDigits(minutes), TwoDigits(seconds)});
 }
 
 std::string CorrectLine(std::int64_t speed) {
-  return "Correct, " + std::to_string(speed) + " keys per minute.";
+  return Args(Tr("Display", "Correct, %1 keys per minute."), {std::to_string(speed)});
 }
 
 std::string MistakesLine(std::string_view typed, std::string_view expected,
@@ -36,52 +36,48 @@ std::string MistakesLine(std::string_view typed, std::string_view expected,
   auto quote = [&](std::string_view text) {
     const Span span = QuotedSpan(text, at, encoding);
     return "\"" + std::string(span.cutBefore ? "..." : "") +
-           std::string(text.substr(span.start, span.size)) + (span.cutAfter ? "..." : "") + "\"";
+           AsUtf8(text.substr(span.start, span.size), encoding) + (span.cutAfter ? "..." : "") +
+           "\"";
   };
-  std::string line;
-  if (!comparison.aligned) {
-    line = "The typed text differs from character " + std::to_string(at + 1);
-  } else {
-    line =
-        std::to_string(comparison.mistakes) + (comparison.mistakes == 1 ? " mistake" : " mistakes");
-  }
-  return line + ": typed " + quote(typed) + " expected " + quote(expected) + ".";
+  const int mistakes = static_cast<int>(comparison.mistakes);
+  const std::string line = comparison.aligned
+                               ? Tr("Display", "%n mistake(s)", nullptr, mistakes)
+                               : Args(Tr("Display", "The typed text differs from character %1"),
+                                      {std::to_string(at + 1)});
+  return Args(Tr("Display", "%1: typed %2 expected %3."), {line, quote(typed), quote(expected)});
 }
 
 std::string OptionLine(Option option, bool on) {
-  const char* name = "";
   switch (option) {
     case Option::SoundEffect:
-      name = "Sound";
-      break;
+      return on ? Tr("Display", "Sound on") : Tr("Display", "Sound off");
     case Option::CaseSensitive:
-      name = "Case sensitive";
-      break;
+      return on ? Tr("Display", "Case sensitive on") : Tr("Display", "Case sensitive off");
     case Option::ShowMistakes:
-      name = "Show mistakes";
-      break;
+      return on ? Tr("Display", "Show mistakes on") : Tr("Display", "Show mistakes off");
     case Option::ReviewDue:
-      name = "Review due sentences";
-      break;
+      return on ? Tr("Display", "Review due sentences on")
+                : Tr("Display", "Review due sentences off");
     case Option::MarkWhileTyping:
-      name = "Mark while typing";
-      break;
+      return on ? Tr("Display", "Mark while typing on") : Tr("Display", "Mark while typing off");
   }
-  return std::string(name) + (on ? " on" : " off");
+  return {};
 }
 
 std::string ReviewText(const DrillSnapshot& snapshot) {
   if (!snapshot.reviewCounts) return {};
-  return std::to_string(snapshot.reviewCounts->due) + " due \xC2\xB7 " +
-         std::to_string(snapshot.reviewCounts->fresh) + " new";
+  return Args(Tr("Display", "%1 due · %2 new"), {std::to_string(snapshot.reviewCounts->due),
+                                                 std::to_string(snapshot.reviewCounts->fresh)});
 }
 
 std::string ReviewLine(const ReviewCounts& counts) {
-  return std::to_string(counts.due) + " due, " + std::to_string(counts.fresh) + " new.";
+  return Args(Tr("Display", "%1 due, %2 new."),
+              {std::to_string(counts.due), std::to_string(counts.fresh)});
 }
 
 std::string MarkedLine(const RecordCounts& counts) {
-  return std::to_string(counts.marked) + " of " + std::to_string(counts.records) + " marked.";
+  return Args(Tr("Display", "%1 of %2 marked."),
+              {std::to_string(counts.marked), std::to_string(counts.records)});
 }
 
 std::string CurrentSpeedText(const DrillSnapshot& snapshot) {
@@ -95,8 +91,8 @@ std::string BestSpeedText(const DrillSnapshot& snapshot) {
 
 std::string InfoText(const DrillSnapshot& snapshot) {
   if (snapshot.counts) return InfoLine(snapshot.counts->records, snapshot.counts->marked);
-  if (!snapshot.reading.empty()) return "Reading " + std::string(snapshot.reading) + " \u2026";
-  return std::string(kNoFileText);
+  if (!snapshot.reading.empty()) return Args(Tr("Display", "Reading %1 …"), {snapshot.reading});
+  return DisplayText(kNoFileText);
 }
 
 std::string TimeText(const DrillSnapshot& snapshot) {
@@ -104,7 +100,8 @@ std::string TimeText(const DrillSnapshot& snapshot) {
 }
 
 std::string UndoText(const DrillSnapshot& snapshot) {
-  return snapshot.undoCommand.empty() ? std::string() : "Undo " + std::string(snapshot.undoCommand);
+  if (snapshot.undoCommand.empty()) return {};
+  return Args(Tr("Display", "Undo %1"), {Tr("Command", std::string(snapshot.undoCommand).c_str())});
 }
 
 }  // namespace dru

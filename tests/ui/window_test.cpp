@@ -29,6 +29,7 @@
 #include "ui/drill/mistake_text.h"
 #include "ui/drill/target_display.h"
 #include "ui/platform/cue_player.h"
+#include "ui/platform/translation.h"
 #include "ui/progress/progress_chart.h"
 #include "ui/progress/progress_table_model.h"
 #include "ui/progress/progress_window.h"
@@ -401,7 +402,7 @@ class WindowTest : public QObject {
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 2 answers, 1 correct, 0 minutes typing")));
-    QCOMPARE(dru::ui::Counted(1, "minute"), QStringLiteral("1 minute"));
+    QCOMPARE(dru::ui::Tr("Progress", "%n minute(s)", nullptr, 1), QStringLiteral("1 minute"));
     QVERIFY(progress->findChild<QWidget*>(QStringLiteral("ProgressChart"))
                 ->accessibleDescription()
                 .contains(QStringLiteral(" over 1 day;")));

@@ -17,6 +17,7 @@
 #include "ui/platform/announcer.h"
 #include "ui/platform/cp1252_codec.h"
 #include "ui/platform/text_codec.h"
+#include "ui/platform/translation.h"
 
 namespace dru::ui {
 namespace {
@@ -25,9 +26,9 @@ namespace {
 constexpr int kNumberRight = 259 + 24;
 constexpr int kNumberWidth = 24;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, std::string_view text, QRect geometry,
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
                   bool bold = false) {
-  auto* label = new QLabel(ToQString(text), parent);
+  auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(geometry);
@@ -39,11 +40,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, std::string_view text, QRec
   return label;
 }
 
-QProgressBar* MakeBar(QWidget* parent, const char* name, const char* accessibleName,
+QProgressBar* MakeBar(QWidget* parent, const char* name, const QString& accessibleName,
                       QRect geometry) {
   auto* bar = new QProgressBar(parent);
   bar->setObjectName(QString::fromLatin1(name));
-  bar->setAccessibleName(QString::fromLatin1(accessibleName));
+  bar->setAccessibleName(accessibleName);
   bar->setRange(static_cast<int>(kBarMin), static_cast<int>(kBarMax));
   bar->setValue(0);
   bar->setTextVisible(false);
@@ -72,7 +73,7 @@ void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_
   label->setText(shown);
   const int width = std::max(label->sizeHint().width(), kNumberWidth);
   label->setGeometry(kNumberRight - width, label->y(), width, label->height());
-  bar->setAccessibleDescription(shown + QStringLiteral(" keys per minute"));
+  bar->setAccessibleDescription(Tr("DrillWindow", "%1 keys per minute").arg(shown));
 }
 
 }  // namespace
@@ -90,12 +91,12 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   targetDisplay_->setObjectName(QStringLiteral("StaticTextTXD"));
   // Assistive tools read a label's text as its name: the sentence itself,
   // and for the speeds their numbers. The role goes in the description.
-  targetDisplay_->setAccessibleDescription(QStringLiteral("Sentence to type"));
+  targetDisplay_->setAccessibleDescription(Tr("DrillWindow", "Sentence to type"));
   targetDisplay_->setGeometry(8, 8, 350, 42);
 
   inputBox_ = new InputBox(this);
   inputBox_->setObjectName(QStringLiteral("MemoTPD"));
-  inputBox_->setAccessibleName(QStringLiteral("Typed text"));
+  inputBox_->setAccessibleName(Tr("DrillWindow", "Typed text"));
   // The sentence labels the box it is typed into, so that a screen reader
   // reads it with the box.
   targetDisplay_->setBuddy(inputBox_);
@@ -108,29 +109,36 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
     MarkTyping();
   });
 
-  auto* statistics = new QGroupBox(QStringLiteral("Statistics"), this);
+  auto* statistics = new QGroupBox(Tr("DrillWindow", "Statistics"), this);
   statistics->setObjectName(QStringLiteral("Statistics"));
   statistics->setGeometry(8, 101, 350, 100);
-  MakeLabel(statistics, "Label1", "Max Speed: ", {8, 21, 72, 13});
-  MakeLabel(statistics, "Label2", "Current Speed:", {8, 37, 89, 13});
-  bestSpeedLabel_ = MakeLabel(statistics, "LabelMS", kNoSpeedYetText, {259, 21, 24, 13}, true);
-  currentSpeedLabel_ = MakeLabel(statistics, "LabelCS", kNoSpeedYetText, {259, 37, 24, 13}, true);
+  MakeLabel(statistics, "Label1", Tr("DrillWindow", "Max Speed: "), {8, 21, 72, 13});
+  MakeLabel(statistics, "Label2", Tr("DrillWindow", "Current Speed:"), {8, 37, 89, 13});
+  bestSpeedLabel_ =
+      MakeLabel(statistics, "LabelMS", ToQString(kNoSpeedYetText), {259, 21, 24, 13}, true);
+  currentSpeedLabel_ =
+      MakeLabel(statistics, "LabelCS", ToQString(kNoSpeedYetText), {259, 37, 24, 13}, true);
   bestSpeedLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   currentSpeedLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-  bestSpeedLabel_->setAccessibleDescription(QStringLiteral("Best speed in keys per minute"));
-  currentSpeedLabel_->setAccessibleDescription(QStringLiteral("Current speed in keys per minute"));
-  MakeLabel(statistics, "Label3", "Keys/min", {288, 21, 54, 13});
-  MakeLabel(statistics, "Label4", "Keys/min", {288, 37, 54, 13});
-  infoLabel_ = MakeLabel(statistics, "LabelInfo", kNoFileText, {8, 55, 113, 13});
-  timeLabel_ = MakeLabel(statistics, "Label6", TimeLine(0, 0, 0), {8, 71, 236, 13});
+  bestSpeedLabel_->setAccessibleDescription(Tr("DrillWindow", "Best speed in keys per minute"));
+  currentSpeedLabel_->setAccessibleDescription(
+      Tr("DrillWindow", "Current speed in keys per minute"));
+  MakeLabel(statistics, "Label3", Tr("DrillWindow", "Keys/min"), {288, 21, 54, 13});
+  MakeLabel(statistics, "Label4", Tr("DrillWindow", "Keys/min"), {288, 37, 54, 13});
+  infoLabel_ = MakeLabel(statistics, "LabelInfo", QString::fromStdString(DisplayText(kNoFileText)),
+                         {8, 55, 113, 13});
+  timeLabel_ =
+      MakeLabel(statistics, "Label6", QString::fromStdString(TimeLine(0, 0, 0)), {8, 71, 236, 13});
   // These two grow with their text from the start.
   for (QLabel* label : {infoLabel_, timeLabel_}) {
     label->resize(std::max(label->sizeHint().width(), 1), label->height());
   }
 
   // The bars lie over the group box, level with their labels.
-  bestSpeedBar_ = MakeBar(this, "ProgressBarMS", "Best speed", {112, 124, 140, 10});
-  currentSpeedBar_ = MakeBar(this, "ProgressBarCS", "Current speed", {112, 140, 140, 10});
+  bestSpeedBar_ =
+      MakeBar(this, "ProgressBarMS", Tr("DrillWindow", "Best speed"), {112, 124, 140, 10});
+  currentSpeedBar_ =
+      MakeBar(this, "ProgressBarCS", Tr("DrillWindow", "Current speed"), {112, 140, 140, 10});
 
   announcer_ = new Announcer(this);
   statusLine_ = new StatusLine(this);
@@ -139,7 +147,7 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   reviewLabel_ = new QLabel(statusLine_);
   reviewLabel_->setObjectName(QStringLiteral("ReviewCounts"));
   reviewLabel_->setTextFormat(Qt::PlainText);
-  reviewLabel_->setAccessibleDescription(QStringLiteral("Sentences due for review, and new"));
+  reviewLabel_->setAccessibleDescription(Tr("DrillWindow", "Sentences due for review, and new"));
   statusLine_->addPermanentWidget(reviewLabel_);
   reviewLabel_->hide();
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/platform/text_codec.h"
+#include "ui/platform/translation.h"
 
 namespace dru::ui {
 namespace {
@@ -76,11 +77,11 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
   const QString missingStyle = Style(colours.missing, "overline");
   MistakeText result;
   const std::size_t prefix = comparison.commonPrefix;
-  const QString quotes = QStringLiteral(": typed \u201c%1\u201d expected \u201c%2\u201d");
+  const QString quotes = Tr("Mistakes", ": typed “%1” expected “%2”");
   if (!comparison.aligned) {
     // Too long or too unlike to align: where the texts part.
     result.summary =
-        QStringLiteral("The typed text differs from character %1").arg(prefix + 1) +
+        Tr("Mistakes", "The typed text differs from character %1").arg(prefix + 1) +
         quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
     result.line = result.summary.toHtmlEscaped();
     result.toolTip = result.line;
@@ -138,9 +139,9 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
   result.line = (first > 0 ? ellipsis : QString()) +
                 marked.mid(first, last - first).join(QString()) +
                 (last < plain.size() ? ellipsis : QString());
-  result.toolTip = QStringLiteral("Typed: %1<br>Expected: %2").arg(typedRow, expectedRow);
+  result.toolTip = Tr("Mistakes", "Typed: %1<br>Expected: %2").arg(typedRow, expectedRow);
   const auto mistakes = static_cast<int>(comparison.mistakes);
-  result.summary = QStringLiteral("%1 mistake%2").arg(mistakes).arg(mistakes == 1 ? "" : "s") +
+  result.summary = Tr("Mistakes", "%n mistake(s)", nullptr, mistakes) +
                    quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
   return result;
 }

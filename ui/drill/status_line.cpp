@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ui/drill/mistake_text.h"
+#include "ui/platform/translation.h"
 
 namespace dru::ui {
 
@@ -33,9 +34,9 @@ void StatusLine::ShowMistakes(std::string_view typed, std::string_view expected,
 }
 
 void StatusLine::ShowCorrect() {
-  text_->setText(QStringLiteral("Correct."));
+  text_->setText(Tr("StatusLine", "Correct."));
   text_->setToolTip(QString());
-  text_->setAccessibleName(QStringLiteral("Correct."));
+  text_->setAccessibleName(text_->text());
   clearTimer_->start();
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/drill/mistake_text.h"
+#include "ui/platform/translation.h"
 #include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_window.h"
 
@@ -48,28 +49,27 @@ QString DescribeTrend(const std::vector<DayHistory>& days) {
     correct += day.correct;
     if (day.medianSpeed > 0) timed.push_back(&day);
   }
-  if (answers == 0) return QStringLiteral("No answers yet.");
-  const QString share = QStringLiteral("%1% correct.").arg(correct * 100 / answers);
-  if (timed.empty()) return QStringLiteral("No correct answers yet; ") + share;
+  if (answers == 0) return Tr("Chart", "No answers yet.");
+  const QString share = Tr("Chart", "%1% correct.").arg(correct * 100 / answers);
+  if (timed.empty()) return Tr("Chart", "No correct answers yet; %1").arg(share);
+  const int dayCount = static_cast<int>(days.size());
   const std::int64_t from = timed.front()->medianSpeed;
   const std::int64_t to = timed.back()->medianSpeed;
   if (timed.size() == 1 || from == to) {
-    return QStringLiteral("Median speed %1 keys per minute over %2; %3")
-        .arg(to)
-        .arg(Counted(static_cast<std::int64_t>(days.size()), "day"))
-        .arg(share);
+    return Tr("Chart", "Median speed %1 keys per minute over %n day(s); %2", nullptr, dayCount)
+        .arg(QString::number(to), share);
   }
-  return QStringLiteral("Median speed %1 from %2 to %3 keys per minute over %4; %5")
-      .arg(to > from ? QStringLiteral("rose") : QStringLiteral("fell"))
-      .arg(from)
-      .arg(to)
-      .arg(Counted(static_cast<std::int64_t>(days.size()), "day"))
-      .arg(share);
+  return (to > from
+              ? Tr("Chart", "Median speed rose from %1 to %2 keys per minute over %n day(s); %3",
+                   nullptr, dayCount)
+              : Tr("Chart", "Median speed fell from %1 to %2 keys per minute over %n day(s); %3",
+                   nullptr, dayCount))
+      .arg(QString::number(from), QString::number(to), share);
 }
 
 ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ProgressChart"));
-  setAccessibleName(QStringLiteral("Progress chart"));
+  setAccessibleName(Tr("Chart", "Progress chart"));
   setMinimumSize(360, 180);
   // Reachable with Tab, so that a screen reader reads the trend.
   setFocusPolicy(Qt::TabFocus);
@@ -111,9 +111,9 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     painter.drawText(x + 20, line, name);
     x += 28 + metrics.horizontalAdvance(name);
   };
-  legend(QStringLiteral("Median speed"), QPen(median, 2), Qt::NoBrush);
-  legend(QStringLiteral("Best speed"), QPen(text, 1, Qt::DashLine), Qt::NoBrush);
-  legend(QStringLiteral("Correct"), QPen(Qt::NoPen), bars);
+  legend(Tr("Chart", "Median speed"), QPen(median, 2), Qt::NoBrush);
+  legend(Tr("Chart", "Best speed"), QPen(text, 1, Qt::DashLine), Qt::NoBrush);
+  legend(Tr("Chart", "Correct"), QPen(Qt::NoPen), bars);
 
   // Axes: keys per minute on the left, per cent correct on the right.
   std::int64_t most = 0;
@@ -133,7 +133,7 @@ void ProgressChart::paintEvent(QPaintEvent*) {
                      QStringLiteral("%1%").arg(tick * 25));
   }
   if (days_.empty()) {
-    painter.drawText(plot, Qt::AlignCenter, QStringLiteral("No answers yet"));
+    painter.drawText(plot, Qt::AlignCenter, Tr("Chart", "No answers yet"));
     return;
   }
   // The first and last day below the axis; one day, once, in the middle.
@@ -178,9 +178,9 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     if (days_.size() == 1) {
       // One day: its figures written beside its points and bar.
       painter.setPen(text);
-      painter.drawText(b + QPointF(8, line / 3.0), QStringLiteral("best %1").arg(day.bestSpeed));
+      painter.drawText(b + QPointF(8, line / 3.0), Tr("Chart", "best %1").arg(day.bestSpeed));
       painter.drawText(m + QPointF(8, line / 3.0 + (b.y() - m.y() > -line ? line : 0)),
-                       QStringLiteral("median %1").arg(day.medianSpeed));
+                       Tr("Chart", "median %1").arg(day.medianSpeed));
     }
   }
   if (days_.size() == 1) {
@@ -188,7 +188,7 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     painter.setPen(text);
     painter.drawText(
         QRect(plot.left(), plot.bottom() - line - 4, plot.width(), line), Qt::AlignHCenter,
-        QStringLiteral("%1% correct").arg(day.answers > 0 ? day.correct * 100 / day.answers : 0));
+        Tr("Chart", "%1% correct").arg(day.answers > 0 ? day.correct * 100 / day.answers : 0));
   }
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(text, 1, Qt::DashLine));

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 #include "core/recall/recall_level.h"
+#include "ui/platform/translation.h"
 
 namespace dru::ui {
 
@@ -64,21 +65,37 @@ class ProgressTableModel : public QAbstractTableModel {
     return {};
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kNames[kColumns] = {"Sentence",   "Typed",       "Correct (%)",
-                                                 "Best speed", "Last typed",  "Marked",
-                                                 "Recall (%)", "Next review", "Level"};
+    static const char* const kNames[kColumns] = {
+        DRU_TR_NOOP("ProgressTable", "Sentence"),    DRU_TR_NOOP("ProgressTable", "Typed"),
+        DRU_TR_NOOP("ProgressTable", "Correct (%)"), DRU_TR_NOOP("ProgressTable", "Best speed"),
+        DRU_TR_NOOP("ProgressTable", "Last typed"),  DRU_TR_NOOP("ProgressTable", "Marked"),
+        DRU_TR_NOOP("ProgressTable", "Recall (%)"),  DRU_TR_NOOP("ProgressTable", "Next review"),
+        DRU_TR_NOOP("ProgressTable", "Level")};
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::AccessibleTextRole) return ColumnName(section);  // "Correct", not "(%)"
     if (role != Qt::DisplayRole) return {};
-    return QString::fromLatin1(kNames[section]);
+    return Tr("ProgressTable", kNames[section]);
   }
   // A column's name as said aloud and in the sort box: "Correct", not
   // "Correct (%)".
   static QString ColumnName(int column) {
-    static const char* const kNames[kColumns] = {"Sentence",   "Typed",       "Correct",
-                                                 "Best speed", "Last typed",  "Marked",
-                                                 "Recall",     "Next review", "Level"};
-    return QString::fromLatin1(kNames[column]);
+    static const char* const kNames[kColumns] = {
+        DRU_TR_NOOP("ProgressTable", "Sentence"),   DRU_TR_NOOP("ProgressTable", "Typed"),
+        DRU_TR_NOOP("ProgressTable", "Correct"),    DRU_TR_NOOP("ProgressTable", "Best speed"),
+        DRU_TR_NOOP("ProgressTable", "Last typed"), DRU_TR_NOOP("ProgressTable", "Marked"),
+        DRU_TR_NOOP("ProgressTable", "Recall"),     DRU_TR_NOOP("ProgressTable", "Next review"),
+        DRU_TR_NOOP("ProgressTable", "Level")};
+    return Tr("ProgressTable", kNames[column]);
+  }
+  // The order the table is in, as said after "Sentences, by": "best speed".
+  static QString OrderName(int column) {
+    static const char* const kNames[kColumns] = {
+        DRU_TR_NOOP("ProgressOrder", "sentence"),   DRU_TR_NOOP("ProgressOrder", "typed"),
+        DRU_TR_NOOP("ProgressOrder", "correct"),    DRU_TR_NOOP("ProgressOrder", "best speed"),
+        DRU_TR_NOOP("ProgressOrder", "last typed"), DRU_TR_NOOP("ProgressOrder", "marked"),
+        DRU_TR_NOOP("ProgressOrder", "recall"),     DRU_TR_NOOP("ProgressOrder", "next review"),
+        DRU_TR_NOOP("ProgressOrder", "level")};
+    return Tr("ProgressOrder", kNames[column]);
   }
   // What a screen reader reads for a cell: its column's name and its
   // text, so that a cell makes sense alone ("Typed: 3"), and an empty cell
@@ -86,11 +103,11 @@ class ProgressTableModel : public QAbstractTableModel {
   static QString Spoken(const Row& row, int column) {
     QString text = Shown(row, column);
     if (text.isEmpty()) {
-      text = column == kMarked ? QStringLiteral("no") : QStringLiteral("none");
+      text = column == kMarked ? Tr("ProgressTable", "no") : Tr("ProgressTable", "none");
     } else if (column == kCorrect || (column == kRecall && !row.retry)) {
       text += QLatin1Char('%');
     }
-    return ColumnName(column) + QStringLiteral(": ") + text;
+    return Tr("ProgressTable", "%1: %2").arg(ColumnName(column), text);
   }
   // A cell's text, made when it is shown: formatting every date of a long
   // history at once would take most of the window's opening.
@@ -102,24 +119,24 @@ class ProgressTableModel : public QAbstractTableModel {
       case kTyped:
         return QString::number(value);
       case kRecall:
-        if (row.retry) return QStringLiteral("retry");
+        if (row.retry) return Tr("ProgressTable", "retry");
         [[fallthrough]];
       case kCorrect:  // -1: never typed
         return value >= 0 ? QString::number(value) : QString();
       case kNext:
         if (row.values[kTyped] == 0) return {};
-        if (row.retry) return QStringLiteral("now");
-        if (row.known) return QStringLiteral("known");
+        if (row.retry) return Tr("ProgressTable", "now");
+        if (row.known) return Tr("ProgressTable", "known");
         return value <= QDateTime::currentMSecsSinceEpoch()
-                   ? QStringLiteral("now")
+                   ? Tr("ProgressTable", "now")
                    : QDateTime::fromMSecsSinceEpoch(value).toString(kProgressDateFormat);
       case kLast:
         return value > 0 ? QDateTime::fromMSecsSinceEpoch(value).toString(kProgressDateFormat)
                          : QString();
       case kMarked:
-        return value != 0 ? QStringLiteral("Yes") : QString();
+        return value != 0 ? Tr("ProgressTable", "Yes") : QString();
       case kLevel:  // -1: Recall is off
-        return value >= 0 ? QString::fromLatin1(LevelName(static_cast<CueLevel>(value)).data())
+        return value >= 0 ? Tr("Recall", LevelName(static_cast<CueLevel>(value)).data())
                           : QString();
       default:
         return value > 0 ? QString::number(value) : QString();

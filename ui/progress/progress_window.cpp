@@ -22,6 +22,7 @@
 #include "core/file/safe_file_writer.h"
 #include "ui/platform/announcer.h"
 #include "ui/platform/text_codec.h"
+#include "ui/platform/translation.h"
 #include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_chart.h"
 #include "ui/progress/progress_table_model.h"
@@ -46,14 +47,12 @@ class SummaryLabel : public QLabel {
 
 }  // namespace
 
-QString Counted(std::int64_t count, const char* noun) {
-  return QStringLiteral("%1 %2%3")
-      .arg(count)
-      .arg(QString::fromLatin1(noun))
-      .arg(count == 1 ? QString() : QStringLiteral("s"));
-}
-
 namespace {
+
+// A count as the plural rules take it.
+int Count(std::int64_t count) {
+  return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT32_MAX));
+}
 
 std::int64_t InFile(const ProgressReport& report) {
   return std::count_if(report.rows.begin(), report.rows.end(),
@@ -78,7 +77,7 @@ std::string TableAsCsv(const QAbstractItemModel& model) {
 ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Commands& commands)
     : QWidget(parent, Qt::Window), history_(history), commands_(commands) {
   setObjectName(QStringLiteral("ProgressWindow"));
-  setWindowTitle(QStringLiteral("Progress"));
+  setWindowTitle(Tr("Progress", "Progress"));
   // As large as suits the table, but never past the screen, at any scale.
   QSize size(960, 560);
   if (const QScreen* shown =
@@ -98,19 +97,19 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   summary_->setFocusPolicy(Qt::TabFocus);
   summary_->setMargin(2);  // room for the focus frame
   chart_ = new ProgressChart(this);
-  everyDay_ = new QCheckBox(QStringLiteral("&Every day, not only the last 30"), this);
+  everyDay_ = new QCheckBox(Tr("Progress", "&Every day, not only the last 30"), this);
   everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
 
   // Sorting from the keyboard: the same choice as a click on a column's
   // header, and it follows those clicks.
   sortBy_ = new QComboBox(this);
   sortBy_->setObjectName(QStringLiteral("ProgressSortBy"));
-  sortBy_->addItem(QStringLiteral("Hardest first"));
+  sortBy_->addItem(Tr("Progress", "Hardest first"));
   for (int column = 0; column < kColumns; ++column)
     sortBy_->addItem(ProgressTableModel::ColumnName(column));
-  auto* sortLabel = new QLabel(QStringLiteral("Sort &by:"), this);
+  auto* sortLabel = new QLabel(Tr("Progress", "Sort &by:"), this);
   sortLabel->setBuddy(sortBy_);
-  reversed_ = new QCheckBox(QStringLiteral("&Reverse order"), this);
+  reversed_ = new QCheckBox(Tr("Progress", "&Reverse order"), this);
   reversed_->setObjectName(QStringLiteral("ProgressReversed"));
   auto* sorting = new QHBoxLayout;
   sorting->addWidget(everyDay_);
@@ -131,14 +130,14 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->horizontalHeader()->setSectionResizeMode(kSentence, QHeaderView::Stretch);
   table_->verticalHeader()->setVisible(false);
-  gone_ = new QCheckBox(QStringLiteral("&Sentences no longer in the file"), this);
+  gone_ = new QCheckBox(Tr("Progress", "&Sentences no longer in the file"), this);
   gone_->setObjectName(QStringLiteral("ProgressGone"));
 
   announcer_ = new Announcer(this);
 
-  auto* exportButton = new QPushButton(QStringLiteral("E&xport as CSV..."), this);
+  auto* exportButton = new QPushButton(Tr("Progress", "E&xport as CSV..."), this);
   exportButton->setObjectName(QStringLiteral("ProgressExport"));
-  auto* forgetButton = new QPushButton(QStringLiteral("&Forget History of This File..."), this);
+  auto* forgetButton = new QPushButton(Tr("Progress", "&Forget History of This File..."), this);
   forgetButton->setObjectName(QStringLiteral("ProgressForget"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(gone_);
@@ -185,10 +184,10 @@ void ProgressWindow::ShowSort(int column, Qt::SortOrder order, bool announce) {
   reversed_->setChecked(order == Qt::DescendingOrder);
   // "Sentences, by best speed": a screen reader names the order with the
   // table.
-  QString name = column < 0 ? QStringLiteral("Sentences, hardest first")
-                            : QStringLiteral("Sentences, by ") +
-                                  ProgressTableModel::ColumnName(column).toLower();
-  if (order == Qt::DescendingOrder) name += QStringLiteral(", reversed");
+  QString name =
+      column < 0 ? Tr("Progress", "Sentences, hardest first")
+                 : Tr("Progress", "Sentences, by %1").arg(ProgressTableModel::OrderName(column));
+  if (order == Qt::DescendingOrder) name = Tr("Progress", "%1, reversed").arg(name);
   table_->setAccessibleName(name);
   // The sort box says the order when the focus comes to it; a change of
   // its current item screen readers pass over in silence, so the new
@@ -202,8 +201,8 @@ void ProgressWindow::Refresh(TextEncoding encoding) {
   // "Progress — Default.dat": which file's history this is.
   const std::string& file = commands_.CurrentFile().path;
   const QString name = PathText(FileName(file));
-  setWindowTitle(name.isEmpty() ? QStringLiteral("Progress")
-                                : QStringLiteral("Progress \u2014 ") + name);
+  setWindowTitle(name.isEmpty() ? Tr("Progress", "Progress")
+                                : Tr("Progress", "Progress — %1").arg(name));
   report_ = history_.Report(everyDay_->isChecked());
   Fill();
 }
@@ -214,16 +213,19 @@ void ProgressWindow::Fill() {
   } else {
     const DayHistory& today = report_.today;
     const std::int64_t minutes = (today.typingMs + 30000) / 60000;
-    summary_->setText(QStringLiteral("Today: %1, %2 correct, %3 typing. Best "
-                                     "speed on this file: %4 keys per minute.")
-                          .arg(Counted(today.answers, "answer"))
-                          .arg(today.correct)
-                          .arg(Counted(minutes, "minute"))
-                          .arg(report_.bestSpeed) +
-                      (report_.byHeart ? QStringLiteral(" Known by heart: %1 of %2.")
-                                             .arg(*report_.byHeart)
-                                             .arg(Counted(InFile(report_), "sentence"))
-                                       : QString()));
+    QString summary = Tr("Progress",
+                         "Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys "
+                         "per minute.")
+                          .arg(Tr("Progress", "%n answer(s)", nullptr, Count(today.answers)),
+                               QString::number(today.correct),
+                               Tr("Progress", "%n minute(s)", nullptr, Count(minutes)),
+                               QString::number(report_.bestSpeed));
+    if (report_.byHeart) {
+      summary +=
+          Tr("Progress", " Known by heart: %1 of %n sentence(s).", nullptr, Count(InFile(report_)))
+              .arg(*report_.byHeart);
+    }
+    summary_->setText(summary);
   }
   std::vector<DayHistory> days = report_.days;
   if (!everyDay_->isChecked()) {
@@ -285,25 +287,25 @@ void ProgressWindow::ExportCsv() {
   const std::string folder =
       slash == std::string::npos ? commands_.StartDir() : sentenceFile.substr(0, slash + 1);
   const QString chosen =
-      ChooseFileToSave(this, QStringLiteral("Export as CSV"), PathText(folder),
+      ChooseFileToSave(this, Tr("Progress", "Export as CSV"), PathText(folder),
                        PathText(name.empty() ? "progress.csv" : name + "-progress.csv"),
-                       QStringLiteral("CSV files (*.csv)"));
+                       Tr("Progress", "CSV files (*.csv)"));
   if (chosen.isEmpty()) return;
   const std::string path = PathBytes(chosen);
   const std::string& history = history_.Path();
   const std::vector<FileInUse> inUse{
-      {sentenceFile, "the sentence file open in dru"},
-      {commands_.StartDir() + kSettingsFileName, "dru's settings file"},
-      {history, "dru's history"},
-      {history + "-wal", "dru's history"},
-      {history + "-shm", "dru's history"}};
+      {sentenceFile, DRU_TR_NOOP("Export", "the sentence file open in dru")},
+      {commands_.StartDir() + kSettingsFileName, DRU_TR_NOOP("Export", "dru's settings file")},
+      {history, DRU_TR_NOOP("Export", "dru's history")},
+      {history + "-wal", DRU_TR_NOOP("Export", "dru's history")},
+      {history + "-shm", DRU_TR_NOOP("Export", "dru's history")}};
   if (const std::string refusal = ExportRefusal(path, inUse); !refusal.empty()) {
     ShowErrorReport(this, refusal);
     return;
   }
   if (FileExists(path) &&
       AskUser(this, MessageKind::Confirmation,
-              QStringLiteral("File %1 exists. Overwrite?").arg(chosen)) != Answer::Ok) {
+              Tr("Commands", "File %1 exists. Overwrite?").arg(chosen)) != Answer::Ok) {
     return;
   }
   // As Save writes a sentence file: the old file stays whole until the new
@@ -311,14 +313,15 @@ void ProgressWindow::ExportCsv() {
   try {
     WriteFileSafely(path, TableAsCsv(*model_));
   } catch (const std::exception& error) {
-    const std::string failure = path + " was not exported: " + error.what();
+    const std::string failure =
+        Args(dru::Tr("Progress", "%1 was not exported: %2"), {path, error.what()});
     commands_.Notify(WithFullStop(failure));
     ShowErrorReport(this, failure);
     return;
   }
   const int rows = model_->rowCount({});
-  commands_.Notify(std::to_string(rows) + (rows == 1 ? " sentence" : " sentences") +
-                   " exported to " + path + ".");
+  commands_.Notify(
+      Args(dru::Tr("Progress", "%n sentence(s) exported to %1.", nullptr, rows), {path}));
 }
 
 void ProgressWindow::ForgetHistory() {
@@ -327,16 +330,21 @@ void ProgressWindow::ForgetHistory() {
     answers += row.typed;
   const std::string& file = commands_.CurrentFile().path;
   const std::string name = FileName(file);
-  const std::string what =
-      std::to_string(answers) + (answers == 1 ? " answer" : " answers") + " given on " + name;
   // It cannot be taken back: Cancel is the default.
-  if (AskUser(this, MessageKind::Confirmation, MessageText("Forget the " + what + "?"), true) !=
-      Answer::Ok) {
+  if (AskUser(this, MessageKind::Confirmation,
+              MessageText(Args(dru::Tr("Progress", "Forget the %n answer(s) given on %1?", nullptr,
+                                       Count(answers)),
+                               {name})),
+              true) != Answer::Ok) {
     return;
   }
   history_.Forget();  // a failure turns the history off, and the summary says so
   Refresh(encoding_);
-  if (report_.unavailable.empty()) commands_.Notify("Forgotten: the " + what + ".");
+  if (report_.unavailable.empty()) {
+    commands_.Notify(Args(
+        dru::Tr("Progress", "Forgotten: the %n answer(s) given on %1.", nullptr, Count(answers)),
+        {name}));
+  }
 }
 
 }  // namespace dru::ui

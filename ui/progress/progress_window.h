@@ -54,9 +54,6 @@ class ProgressWindow : public QWidget {
   QTableView* table_ = nullptr;
 };
 
-// "1 answer", "2 answers": a count with its noun in the right number.
-QString Counted(std::int64_t count, const char* noun);
-
 // The table as CSV in UTF-8: a header row, then a line per row (see
 // CsvLine).
 std::string TableAsCsv(const QAbstractItemModel& model);

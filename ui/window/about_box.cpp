@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/version.h"
+#include "ui/platform/translation.h"
 #include "ui/window/titles.h"
 #include "ui/window/window_style.h"
 
@@ -26,7 +27,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About This Program"));
+  setWindowTitle(Tr("About", "About This Program"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setModal(true);
@@ -44,18 +45,18 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   bevel->setGeometry(9, 8, 257, 92);
 
   MakeLabel(this, "Label1", QString::fromUtf8(kProductName), 25, 17);
-  MakeLabel(this, "Label2", QStringLiteral("Version ") + QLatin1String(kVersion), 25, 33);
-  MakeLabel(this, "Label4", QStringLiteral("Email: "), 25, 49);
+  MakeLabel(this, "Label2", Tr("About", "Version %1").arg(QLatin1String(kVersion)), 25, 33);
+  MakeLabel(this, "Label4", Tr("About", "Email: "), 25, 49);
   MakeLabel(this, "Label6", QStringLiteral("dru@users.invalid"), 65, 49);
-  MakeLabel(this, "Label3", QStringLiteral("Written by the dru team, 2026."), 25, 73);
+  MakeLabel(this, "Label3", Tr("About", "Written by the dru team, 2026."), 25, 73);
 
   auto* image = new QLabel(this);
   image->setObjectName(QStringLiteral("Image1"));
   image->setPixmap(QPixmap(QStringLiteral(":/icons/dru.png")));
-  image->setAccessibleName(QStringLiteral("Program icon"));
+  image->setAccessibleName(Tr("About", "Program icon"));
   image->setGeometry(217, 16, 32, 32);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(Tr("About", "OK"), this);
   ok->setObjectName(QStringLiteral("BitBtn1"));
   ok->setGeometry(105, 120, 65, 25);
   ok->setDefault(true);

@@ -11,6 +11,7 @@
 
 #include "core/file/io_error.h"
 #include "ui/platform/quit_signals.h"
+#include "ui/platform/translation.h"
 #include "ui/platform/window_activation.h"
 #include "ui/window/message_boxes.h"
 #include "ui/window/titles.h"
@@ -136,7 +137,7 @@ void AppController::RunHandler(const std::function<void()>& handler, Report repo
   } catch (const EndedBySignal&) {
     return;
   } catch (const std::bad_alloc&) {
-    failure = "Not enough memory";
+    failure = dru::Tr("Messages", "Not enough memory");
   } catch (const std::exception& error) {
     failure = error.what();
   }

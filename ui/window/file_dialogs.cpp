@@ -1,5 +1,6 @@
 // The open and save dialogs, started where the commands say.
 #include "ui/window/file_dialogs.h"
+#include "ui/platform/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,12 +36,13 @@ QString Run(QFileDialog& dialog, QWidget* parent) {
 }  // namespace
 
 QString ChooseFileToOpen(QWidget* parent, const QString& folder) {
-  QFileDialog dialog(parent, QStringLiteral("Open a TXT file that contains records .."));
+  QFileDialog dialog(parent, Tr("FileDialogs", "Open a TXT file that contains records .."));
   dialog.setObjectName(QStringLiteral("OpenDialogDru"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // Only a file that is there: a mistyped name is no new file to save to.
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
+  dialog.setNameFilters(
+      {Tr("FileDialogs", "Text Files (*.txt)"), Tr("FileDialogs", "All Files (*)")});
   dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
   return Run(dialog, parent);
 }
@@ -51,7 +53,7 @@ QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& f
   dialog.setObjectName(QStringLiteral("SaveDialogDru"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  if (!filter.isEmpty()) dialog.setNameFilters({filter, QStringLiteral("All Files (*)")});
+  if (!filter.isEmpty()) dialog.setNameFilters({filter, Tr("FileDialogs", "All Files (*)")});
   if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (!fileName.isEmpty()) {
     const QFileInfo info(fileName);

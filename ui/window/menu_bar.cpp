@@ -1,5 +1,6 @@
 // The main window's menus, their shortcuts and check marks.
 #include "ui/window/menu_bar.h"
+#include "ui/platform/translation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -10,59 +11,59 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
                  std::function<void()> progress, std::function<void()> recalled)
     : QMenuBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("MenuDruMain"));
-  QMenu* file = addMenu(QStringLiteral("&File"));
+  QMenu* file = addMenu(Tr("Menu", "&File"));
   file->setObjectName(QStringLiteral("File1"));
-  AddItem(file, "Open1", QStringLiteral("&Open..."), 0, &Commands::Open);
-  AddItem(file, "Save1", QStringLiteral("&Save"), 0, &Commands::Save);
-  AddItem(file, "SaveAs1", QStringLiteral("Save &As..."), 0, &Commands::SaveAs);
-  AddItem(file, "Close1", QStringLiteral("&Close"), 0, &Commands::Close);
+  AddItem(file, "Open1", Tr("Menu", "&Open..."), 0, &Commands::Open);
+  AddItem(file, "Save1", Tr("Menu", "&Save"), 0, &Commands::Save);
+  AddItem(file, "SaveAs1", Tr("Menu", "Save &As..."), 0, &Commands::SaveAs);
+  AddItem(file, "Close1", Tr("Menu", "&Close"), 0, &Commands::Close);
   file->addSeparator()->setObjectName(QStringLiteral("N1"));
-  QAction* exitItem = file->addAction(QStringLiteral("E&xit"));
+  QAction* exitItem = file->addAction(Tr("Menu", "E&xit"));
   exitItem->setObjectName(QStringLiteral("Exit1"));
   connect(exitItem, &QAction::triggered, this, [exit = std::move(exit)] { exit(); });
 
-  QMenu* edit = addMenu(QStringLiteral("&Edit"));
+  QMenu* edit = addMenu(Tr("Menu", "&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));
-  undoItem_ = AddItem(edit, "Undo1", QStringLiteral("&Undo"), Qt::Key_F7, &Commands::Undo);
+  undoItem_ = AddItem(edit, "Undo1", Tr("Menu", "&Undo"), Qt::Key_F7, &Commands::Undo);
   undoItem_->setEnabled(false);
   edit->addSeparator()->setObjectName(QStringLiteral("N2"));
-  AddItem(edit, "ClearAllMarks1", QStringLiteral("&Clear All Marks"), Qt::Key_F8,
+  AddItem(edit, "ClearAllMarks1", Tr("Menu", "&Clear All Marks"), Qt::Key_F8,
           &Commands::ClearAllMarks);
-  AddItem(edit, "MarkReady1", QStringLiteral("&Mark Ready"), Qt::Key_F12, &Commands::MarkReady);
-  AddItem(edit, "PreviousSentence1", QStringLiteral("Previous Sentence"), Qt::Key_F9,
+  AddItem(edit, "MarkReady1", Tr("Menu", "&Mark Ready"), Qt::Key_F12, &Commands::MarkReady);
+  AddItem(edit, "PreviousSentence1", Tr("Menu", "Previous Sentence"), Qt::Key_F9,
           &Commands::PreviousSentence);
   // F1: a key the drill leaves alone, without Ctrl, which alone brings back
   // the previous sentence.
-  hintItem_ = AddItem(edit, "Hint1", QStringLiteral("&Hint"), Qt::Key_F1, &Commands::Hint);
+  hintItem_ = AddItem(edit, "Hint1", Tr("Menu", "&Hint"), Qt::Key_F1, &Commands::Hint);
   hintItem_->setEnabled(false);
 
-  QMenu* options = addMenu(QStringLiteral("&Options"));
+  QMenu* options = addMenu(Tr("Menu", "&Options"));
   options->setObjectName(QStringLiteral("Options1"));
-  soundEffectItem_ = AddItem(options, "SoundEffect1", QStringLiteral("&Sound Effect"), Qt::Key_F4,
+  soundEffectItem_ = AddItem(options, "SoundEffect1", Tr("Menu", "&Sound Effect"), Qt::Key_F4,
                              &Commands::ToggleSoundEffect, true);
-  caseSensitiveItem_ = AddItem(options, "CaseSensitive1", QStringLiteral("&Case Sensitive"),
-                               Qt::Key_F5, &Commands::ToggleCaseSensitive, true);
-  showMistakesItem_ = AddItem(options, "ShowMistakes1", QStringLiteral("Show &Mistakes"),
-                              Qt::Key_F6, &Commands::ToggleShowMistakes, true);
+  caseSensitiveItem_ = AddItem(options, "CaseSensitive1", Tr("Menu", "&Case Sensitive"), Qt::Key_F5,
+                               &Commands::ToggleCaseSensitive, true);
+  showMistakesItem_ = AddItem(options, "ShowMistakes1", Tr("Menu", "Show &Mistakes"), Qt::Key_F6,
+                              &Commands::ToggleShowMistakes, true);
   options->addSeparator()->setObjectName(QStringLiteral("N4"));
-  reviewDueItem_ = AddItem(options, "ReviewDue1", QStringLiteral("&Review Due Sentences"),
-                           Qt::Key_F2, &Commands::ToggleReviewDue, true);
-  markWhileTypingItem_ = AddItem(options, "MarkWhileTyping1", QStringLiteral("Mark &While Typing"),
+  reviewDueItem_ = AddItem(options, "ReviewDue1", Tr("Menu", "&Review Due Sentences"), Qt::Key_F2,
+                           &Commands::ToggleReviewDue, true);
+  markWhileTypingItem_ = AddItem(options, "MarkWhileTyping1", Tr("Menu", "Mark &While Typing"),
                                  Qt::Key_F11, &Commands::ToggleMarkWhileTyping, true);
   // A disabled item says why in its tooltip.
   options->setToolTipsVisible(true);
-  QMenu* recall = options->addMenu(QStringLiteral("Rec&all"));
+  QMenu* recall = options->addMenu(Tr("Menu", "Rec&all"));
   recall->setObjectName(QStringLiteral("Recall1"));
   recall->setToolTipsVisible(true);
   auto* recallGroup = new QActionGroup(recall);
   static constexpr const char* kRecallItems[kRecallOptions][2] = {
-      {"RecallWhole1", "Show &Whole Sentence"},
-      {"RecallFade1", "&Fade as You Learn"},
-      {"RecallEveryOther1", "Hide &Every Other Word"},
-      {"RecallFirstLetters1", "First &Letters Only"},
-      {"RecallPromptOnly1", "&Prompt Only"}};
+      {"RecallWhole1", DRU_TR_NOOP("Menu", "Show &Whole Sentence")},
+      {"RecallFade1", DRU_TR_NOOP("Menu", "&Fade as You Learn")},
+      {"RecallEveryOther1", DRU_TR_NOOP("Menu", "Hide &Every Other Word")},
+      {"RecallFirstLetters1", DRU_TR_NOOP("Menu", "First &Letters Only")},
+      {"RecallPromptOnly1", DRU_TR_NOOP("Menu", "&Prompt Only")}};
   for (int i = 0; i < kRecallOptions; ++i) {
-    QAction* item = recall->addAction(QString::fromLatin1(kRecallItems[i][1]));
+    QAction* item = recall->addAction(Tr("Menu", kRecallItems[i][1]));
     item->setObjectName(QString::fromLatin1(kRecallItems[i][0]));
     item->setCheckable(true);
     recallGroup->addAction(item);
@@ -77,16 +78,16 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
   }
   recallItems_[0]->setChecked(true);
   options->addSeparator()->setObjectName(QStringLiteral("N3"));
-  QAction* progressItem = options->addAction(QStringLiteral("&Progress..."));
+  QAction* progressItem = options->addAction(Tr("Menu", "&Progress..."));
   progressItem->setObjectName(QStringLiteral("Progress1"));
   progressItem->setShortcut(QKeySequence(Qt::Key_F3));
   progressItem->setShortcutContext(Qt::WindowShortcut);
   connect(progressItem, &QAction::triggered, this,
           [progress = std::move(progress)] { progress(); });
 
-  QMenu* help = addMenu(QStringLiteral("&Help"));
+  QMenu* help = addMenu(Tr("Menu", "&Help"));
   help->setObjectName(QStringLiteral("Help1"));
-  AddItem(help, "About1", QStringLiteral("&About..."), 0, &Commands::About);
+  AddItem(help, "About1", Tr("Menu", "&About..."), 0, &Commands::About);
 }
 
 QAction* MenuBar::AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
@@ -137,7 +138,7 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
                         snapshot.recall->Level() != CueLevel::WholeSentence);
   const std::string undo = UndoText(snapshot);
   undoItem_->setEnabled(!undo.empty());
-  undoItem_->setText(undo.empty() ? QStringLiteral("&Undo")
+  undoItem_->setText(undo.empty() ? Tr("Menu", "&Undo")
                                   : QStringLiteral("&") + QString::fromUtf8(undo.c_str()));
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/file/io_error.h"
 #include "ui/platform/text_codec.h"
+#include "ui/platform/translation.h"
 #include "ui/window/titles.h"
 
 namespace dru::ui {
@@ -46,12 +47,12 @@ void CentreOnScreen(QWidget& box, QWidget* parent) {
 Answer AskUser(QWidget* parent, MessageKind kind, const QString& text, bool cancelFirst) {
   const bool question = kind == MessageKind::Confirmation;
   QuestionBox box(question ? QMessageBox::Question : QMessageBox::Information,
-                  question ? QStringLiteral("Confirm") : QStringLiteral("Information"), text,
+                  question ? Tr("Messages", "Confirm") : Tr("Messages", "Information"), text,
                   QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
-  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(Tr("Messages", "OK"), QMessageBox::AcceptRole);
   QPushButton* cancel =
-      question ? box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole) : nullptr;
+      question ? box.addButton(Tr("Messages", "Cancel"), QMessageBox::RejectRole) : nullptr;
   box.setDefaultButton(cancelFirst && cancel != nullptr ? cancel : ok);
   box.setEscapeButton(question ? cancel : ok);
   CentreButtons(box);
@@ -66,7 +67,7 @@ void ShowErrorReport(QWidget* parent, const std::string& text) {
                   MessageText(WithFullStop(text)), QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
   // A button of our own, without the icon a standard OK button may carry.
-  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(Tr("Messages", "OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   CentreButtons(box);
