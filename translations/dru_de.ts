@@ -5,631 +5,638 @@
     <name>About</name>
     <message>
         <source>About This Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Über dieses Programm</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Email: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail: </translation>
     </message>
     <message>
         <source>Written by the dru team, 2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben vom dru-Team, 2026.</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmsymbol</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>No answers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Antworten.</translation>
     </message>
     <message>
         <source>%1% correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % richtig.</translation>
     </message>
     <message>
         <source>No correct answers yet; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine richtigen Antworten; %1</translation>
     </message>
     <message numerus="yes">
         <source>Median speed %1 keys per minute over %n day(s); %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mittleres Tempo %1 Anschläge pro Minute an %n Tag; %2</numerusform>
+            <numerusform>Mittleres Tempo %1 Anschläge pro Minute an %n Tagen; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed rose from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mittleres Tempo stieg an %n Tag von %1 auf %2 Anschläge pro Minute; %3</numerusform>
+            <numerusform>Mittleres Tempo stieg in %n Tagen von %1 auf %2 Anschläge pro Minute; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed fell from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mittleres Tempo fiel an %n Tag von %1 auf %2 Anschläge pro Minute; %3</numerusform>
+            <numerusform>Mittleres Tempo fiel in %n Tagen von %1 auf %2 Anschläge pro Minute; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsdiagramm</translation>
     </message>
     <message>
         <source>Median speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittleres Tempo</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Tempo</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>No answers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Antworten</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bestes %1</translation>
     </message>
     <message>
         <source>median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Median %1</translation>
     </message>
     <message>
         <source>%1% correct</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % richtig</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Als gelernt markieren</translation>
     </message>
     <message>
         <source>Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Markierungen löschen</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>The current file has been changed. Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Datei wurde geändert. Änderungen speichern?</translation>
     </message>
     <message>
         <source>Read-only: marks stay until you save a copy with File › Save As.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt: Die Markierungen bleiben, bis Sie mit Datei › Speichern unter eine Kopie speichern.</translation>
     </message>
     <message>
         <source>This is the last sentence that unmarked, clear all marks in the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist der letzte nicht markierte Satz. Alle Markierungen in der Datei löschen?</translation>
     </message>
     <message>
         <source>File %1 has been changed by another program. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde von einem anderen Programm geändert. Überschreiben?</translation>
     </message>
     <message>
         <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einem anderen Programm geändert; die Datei wurde nicht überschrieben</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>File %1 exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert bereits. Überschreiben?</translation>
     </message>
 </context>
 <context>
     <name>Display</name>
     <message>
         <source>There are %1 records in the file, %2 marked ready ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätze in der Datei: %1, davon %2 als gelernt markiert ...</translation>
     </message>
     <message>
         <source>Time  %1 : %2 : %3  have been elasped ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichene Zeit  %1 : %2 : %3 ...</translation>
     </message>
     <message>
         <source>Correct, %1 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig, %1 Anschläge pro Minute.</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der getippte Text weicht ab Zeichen %1 ab</translation>
     </message>
     <message>
         <source>%1: typed %2 expected %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: getippt %2, erwartet %3.</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Case sensitive on</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß-/Kleinschreibung beachten an</translation>
     </message>
     <message>
         <source>Case sensitive off</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß-/Kleinschreibung beachten aus</translation>
     </message>
     <message>
         <source>Show mistakes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler anzeigen an</translation>
     </message>
     <message>
         <source>Show mistakes off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler anzeigen aus</translation>
     </message>
     <message>
         <source>Review due sentences on</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Sätze wiederholen an</translation>
     </message>
     <message>
         <source>Review due sentences off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Sätze wiederholen aus</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Tippen markieren an</translation>
     </message>
     <message>
         <source>Mark while typing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Tippen markieren aus</translation>
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fällig · %2 neu</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fällig, %2 neu.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 markiert.</translation>
     </message>
     <message>
         <source>Reading %1 …</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen …</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>No File is opened ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei geöffnet ...</translation>
     </message>
     <message>
         <source>This is an empty text file, open another Please ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Textdatei ist leer, bitte öffnen Sie eine andere ...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mistake(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Drill</name>
     <message>
         <source>Show Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzen Satz zeigen</translation>
     </message>
     <message>
         <source>Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden nach Lernstand</translation>
     </message>
     <message>
         <source>Hide Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes zweite Wort verbergen</translation>
     </message>
     <message>
         <source>First Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Anfangsbuchstaben</translation>
     </message>
     <message>
         <source>Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Stichwort</translation>
     </message>
     <message>
         <source>Recall: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswendig: %1.</translation>
     </message>
     <message>
         <source>No word is hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Wort ist verborgen.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: %1</translation>
     </message>
     <message>
         <source>Marked. %1 Next: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert. %1 Weiter: %2</translation>
     </message>
     <message>
         <source>All marks cleared. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Markierungen gelöscht. %1</translation>
     </message>
     <message>
         <source>Undone. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht. %1</translation>
     </message>
     <message>
         <source>%1 Prompt: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stichwort: %2</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n sentence(s). Next: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geöffnet: %n Satz. Weiter: %2</numerusform>
+            <numerusform>%1 geöffnet: %n Sätze. Weiter: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2Next: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2Weiter: %3</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>%1 keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Anschläge pro Minute</translation>
     </message>
     <message>
         <source>Sentence to type</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu tippender Satz</translation>
     </message>
     <message>
         <source>Typed text</source>
-        <translation type="unfinished"></translation>
+        <translation>Getippter Text</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Max Speed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Tempo: </translation>
     </message>
     <message>
         <source>Current Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Tempo:</translation>
     </message>
     <message>
         <source>Best speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Tempo in Anschlägen pro Minute</translation>
     </message>
     <message>
         <source>Current speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Tempo in Anschlägen pro Minute</translation>
     </message>
     <message>
         <source>Keys/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschl./min</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Tempo</translation>
     </message>
     <message>
         <source>Current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Tempo</translation>
     </message>
     <message>
         <source>Sentences due for review, and new</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Wiederholung fällige und neue Sätze</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>%1 is %2; export to another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2; exportieren Sie in eine andere Datei.</translation>
     </message>
     <message>
         <source>the sentence file open in dru</source>
-        <translation type="unfinished"></translation>
+        <translation>die in dru geöffnete Satzdatei</translation>
     </message>
     <message>
         <source>dru&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei von dru</translation>
     </message>
     <message>
         <source>dru&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf von dru</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Open a TXT file that contains records ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine TXT-Datei mit Sätzen öffnen ..</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history was damaged; it was moved aside as %1 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf war beschädigt; er wurde als %1 beiseitegelegt und ein neuer begonnen.</translation>
     </message>
     <message>
         <source>%1 was written by a newer dru and is only read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einem neueren dru geschrieben und wird nur gelesen</translation>
     </message>
     <message>
         <source>History is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf ist aus.</translation>
     </message>
     <message>
         <source>History is off: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf ist aus: %1.</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt und kann nicht beiseitegelegt werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be started anew</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht neu begonnen werden</translation>
     </message>
     <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Datenbank eines anderen Programms; dru hat sie unverändert gelassen und führt keinen Verlauf, bis sie verschoben wird</translation>
     </message>
 </context>
 <context>
     <name>IoError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele offene Dateien</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf die Datei verweigert</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen über das Dateiende hinaus</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger voll</translation>
     </message>
     <message>
         <source>Invalid numeric input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige numerische Eingabe</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E/A-Fehler %1</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>%1 %2; it was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2; die Datei wurde nicht geschrieben</translation>
     </message>
     <message>
         <source>%1 is %2 text; dru reads UTF-8 and Windows-1252 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2-Text; dru liest Dateien in UTF-8 und Windows-1252</translation>
     </message>
     <message>
         <source>is a link that another user made</source>
-        <translation type="unfinished"></translation>
+        <translation>ist eine Verknüpfung, die ein anderer Benutzer angelegt hat</translation>
     </message>
     <message>
         <source>leads to a file that is not the user&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>führt zu einer Datei, die nicht dem Benutzer gehört</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei › Öffnen wählt eine Satzdatei; Beispiele liegen in %1.</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;ließen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Markierungen &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Als gelernt &amp;markieren</translation>
     </message>
     <message>
         <source>Previous Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Satz</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Sound Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonsignale</translation>
     </message>
     <message>
         <source>&amp;Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Show &amp;Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehler anzeigen</translation>
     </message>
     <message>
         <source>&amp;Review Due Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Sätze &amp;wiederholen</translation>
     </message>
     <message>
         <source>Mark &amp;While Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Tippen &amp;markieren</translation>
     </message>
     <message>
         <source>Rec&amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswendig</translation>
     </message>
     <message>
         <source>Show &amp;Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzen Satz &amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausblenden nach Lernstand</translation>
     </message>
     <message>
         <source>Hide &amp;Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jedes zweite Wort verbergen</translation>
     </message>
     <message>
         <source>First &amp;Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Anfangs&amp;buchstaben</translation>
     </message>
     <message>
         <source>&amp;Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;Stichwort</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;rtschritt...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Mistakes</name>
     <message>
         <source>: typed “%1” expected “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>: getippt „%1“, erwartet „%2“</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der getippte Text weicht ab Zeichen %1 ab</translation>
     </message>
     <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Getippt: %1&lt;br&gt;Erwartet: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n mistake(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
         </translation>
     </message>
 </context>
@@ -637,108 +644,108 @@
     <name>Progress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>&amp;Every day, not only the last 30</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeden Tag, nicht nur die letzten 30</translation>
     </message>
     <message>
         <source>Hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigste zuerst</translation>
     </message>
     <message>
         <source>Sort &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren &amp;nach:</translation>
     </message>
     <message>
         <source>&amp;Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umgekehrte Reihenfolge</translation>
     </message>
     <message>
         <source>&amp;Sentences no longer in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sätze, die nicht mehr in der Datei sind</translation>
     </message>
     <message>
         <source>E&amp;xport as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Forget History of This File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf dieser Datei vergessen...</translation>
     </message>
     <message>
         <source>Sentences, hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätze, schwierigste zuerst</translation>
     </message>
     <message>
         <source>Sentences, by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätze, nach %1</translation>
     </message>
     <message>
         <source>%1, reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, umgekehrt</translation>
     </message>
     <message>
         <source>Progress — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt — %1</translation>
     </message>
     <message>
         <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute: %1, davon %2 richtig, %3 Tippen. Bestes Tempo in dieser Datei: %4 Anschläge pro Minute.</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> Known by heart: %1 of %n sentence(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> Auswendig gewusst: %1 von %n Satz.</numerusform>
+            <numerusform> Auswendig gewusst: %1 von %n Sätzen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>%1 was not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht exportiert: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n sentence(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Satz nach %1 exportiert.</numerusform>
+            <numerusform>%n Sätze nach %1 exportiert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forget the %n answer(s) given on %1?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die %n Antwort zu %1 vergessen?</numerusform>
+            <numerusform>Die %n Antworten zu %1 vergessen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forgotten: the %n answer(s) given on %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vergessen: die %n Antwort zu %1.</numerusform>
+            <numerusform>Vergessen: die %n Antworten zu %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -746,162 +753,162 @@
     <name>ProgressOrder</name>
     <message>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>getippt</translation>
     </message>
     <message>
         <source>correct</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>bestem Tempo</translation>
     </message>
     <message>
         <source>last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt getippt</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>markiert</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung</translation>
     </message>
     <message>
         <source>next review</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeit</translation>
     </message>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
 </context>
 <context>
     <name>ProgressTable</name>
     <message>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Getippt</translation>
     </message>
     <message>
         <source>Correct (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig (%)</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Tempo</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt getippt</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert</translation>
     </message>
     <message>
         <source>Recall (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung (%)</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig am</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>retry</source>
-        <translation type="unfinished"></translation>
+        <translation>wiederholen</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>jetzt</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>gewusst</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Recall</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Lücke</translation>
     </message>
     <message>
         <source>whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>ganzer Satz</translation>
     </message>
     <message>
         <source>every other word</source>
-        <translation type="unfinished"></translation>
+        <translation>jedes zweite Wort</translation>
     </message>
     <message>
         <source>first letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsbuchstaben</translation>
     </message>
     <message>
         <source>prompt only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Stichwort</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann sich den Namen %2 nicht merken, da er einen Zeilenumbruch enthält; benennen Sie die Datei um, damit sie beim nächsten Mal geöffnet wird</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig.</translation>
     </message>
 </context>
 <context>
@@ -919,7 +926,18 @@ comes to the front, and this start ends. See dru(1).
   --help     print this help and exit
   --version  print the version and exit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: dru [DATEI]
+        dru --help | --version
+Sätze lernen, indem man sie tippt.
+
+dru öffnet DATEI, sonst die in dru.ini im Startordner gemerkte Satzdatei
+oder dort Default.dat; Datei, Öffnen wählt eine andere. Läuft dru schon,
+wird DATEI im laufenden dru geöffnet, das in den Vordergrund kommt, und
+dieser Start endet. Siehe dru(1).
+
+  --help     diese Hilfe ausgeben und beenden
+  --version  die Version ausgeben und beenden
+</translation>
     </message>
 </context>
 </TS>

@@ -5,631 +5,638 @@
     <name>About</name>
     <message>
         <source>About This Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de este programa</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Email: </source>
-        <translation type="unfinished"></translation>
+        <translation>Correo: </translation>
     </message>
     <message>
         <source>Written by the dru team, 2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito por el equipo de dru, 2026.</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono del programa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>No answers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay respuestas.</translation>
     </message>
     <message>
         <source>%1% correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % correctas.</translation>
     </message>
     <message>
         <source>No correct answers yet; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay respuestas correctas; %1</translation>
     </message>
     <message numerus="yes">
         <source>Median speed %1 keys per minute over %n day(s); %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Velocidad mediana de %1 pulsaciones por minuto en %n día; %2</numerusform>
+            <numerusform>Velocidad mediana de %1 pulsaciones por minuto en %n días; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed rose from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La velocidad mediana subió de %1 a %2 pulsaciones por minuto en %n día; %3</numerusform>
+            <numerusform>La velocidad mediana subió de %1 a %2 pulsaciones por minuto en %n días; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed fell from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La velocidad mediana bajó de %1 a %2 pulsaciones por minuto en %n día; %3</numerusform>
+            <numerusform>La velocidad mediana bajó de %1 a %2 pulsaciones por minuto en %n días; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de progreso</translation>
     </message>
     <message>
         <source>Median speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad mediana</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor velocidad</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <source>No answers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay respuestas</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mejor %1</translation>
     </message>
     <message>
         <source>median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana %1</translation>
     </message>
     <message>
         <source>%1% correct</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % correctas</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar como aprendida</translation>
     </message>
     <message>
         <source>Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todas las marcas</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>The current file has been changed. Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo actual ha cambiado. ¿Guardar los cambios?</translation>
     </message>
     <message>
         <source>Read-only: marks stay until you save a copy with File › Save As.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo lectura: las marcas se conservan hasta que guarde una copia con Archivo › Guardar como.</translation>
     </message>
     <message>
         <source>This is the last sentence that unmarked, clear all marks in the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta es la última frase sin marcar. ¿Borrar todas las marcas del archivo?</translation>
     </message>
     <message>
         <source>File %1 has been changed by another program. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado el archivo %1. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado %1; no se ha sobrescrito</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>File %1 exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 ya existe. ¿Sobrescribirlo?</translation>
     </message>
 </context>
 <context>
     <name>Display</name>
     <message>
         <source>There are %1 records in the file, %2 marked ready ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases en el archivo: %1, %2 marcadas como aprendidas ...</translation>
     </message>
     <message>
         <source>Time  %1 : %2 : %3  have been elasped ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido  %1 : %2 : %3 ...</translation>
     </message>
     <message>
         <source>Correct, %1 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto, %1 pulsaciones por minuto.</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto escrito difiere a partir del carácter %1</translation>
     </message>
     <message>
         <source>%1: typed %2 expected %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: escrito %2, esperado %3.</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido activado</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido desactivado</translation>
     </message>
     <message>
         <source>Case sensitive on</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinguir mayúsculas activado</translation>
     </message>
     <message>
         <source>Case sensitive off</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinguir mayúsculas desactivado</translation>
     </message>
     <message>
         <source>Show mistakes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar errores activado</translation>
     </message>
     <message>
         <source>Show mistakes off</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar errores desactivado</translation>
     </message>
     <message>
         <source>Review due sentences on</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasar frases pendientes activado</translation>
     </message>
     <message>
         <source>Review due sentences off</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasar frases pendientes desactivado</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar al teclear activado</translation>
     </message>
     <message>
         <source>Mark while typing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar al teclear desactivado</translation>
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pendientes · %2 nuevas</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pendientes, %2 nuevas.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 marcadas.</translation>
     </message>
     <message>
         <source>Reading %1 …</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1 …</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer: %1</translation>
     </message>
     <message>
         <source>No File is opened ...</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún archivo abierto ...</translation>
     </message>
     <message>
         <source>This is an empty text file, open another Please ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de texto está vacío; abra otro, por favor ...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mistake(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Drill</name>
     <message>
         <source>Show Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la frase completa</translation>
     </message>
     <message>
         <source>Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Desvanecer según se aprende</translation>
     </message>
     <message>
         <source>Hide Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar palabras alternas</translation>
     </message>
     <message>
         <source>First Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo las iniciales</translation>
     </message>
     <message>
         <source>Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo la pista</translation>
     </message>
     <message>
         <source>Recall: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorización: %1.</translation>
     </message>
     <message>
         <source>No word is hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna palabra oculta.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: %1</translation>
     </message>
     <message>
         <source>Marked. %1 Next: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcada. %1 Siguiente: %2</translation>
     </message>
     <message>
         <source>All marks cleared. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han borrado todas las marcas. %1</translation>
     </message>
     <message>
         <source>Undone. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshecho. %1</translation>
     </message>
     <message>
         <source>%1 Prompt: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pista: %2</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n sentence(s). Next: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 abierto: %n frase. Siguiente: %2</numerusform>
+            <numerusform>%1 abierto: %n frases. Siguiente: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2Next: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2Siguiente: %3</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>%1 keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pulsaciones por minuto</translation>
     </message>
     <message>
         <source>Sentence to type</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase que escribir</translation>
     </message>
     <message>
         <source>Typed text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto escrito</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Max Speed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad máx.: </translation>
     </message>
     <message>
         <source>Current Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad actual:</translation>
     </message>
     <message>
         <source>Best speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor velocidad en pulsaciones por minuto</translation>
     </message>
     <message>
         <source>Current speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad actual en pulsaciones por minuto</translation>
     </message>
     <message>
         <source>Keys/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls./min</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor velocidad</translation>
     </message>
     <message>
         <source>Current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad actual</translation>
     </message>
     <message>
         <source>Sentences due for review, and new</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases pendientes de repaso, y nuevas</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>%1 is %2; export to another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2; exporte a otro archivo.</translation>
     </message>
     <message>
         <source>the sentence file open in dru</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de frases abierto en dru</translation>
     </message>
     <message>
         <source>dru&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración de dru</translation>
     </message>
     <message>
         <source>dru&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial de dru</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Open a TXT file that contains records ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo TXT con frases ..</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history was damaged; it was moved aside as %1 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial estaba dañado; se ha apartado como %1 y se ha empezado uno nuevo.</translation>
     </message>
     <message>
         <source>%1 was written by a newer dru and is only read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo escribió un dru más reciente y solo se lee</translation>
     </message>
     <message>
         <source>History is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial está desactivado.</translation>
     </message>
     <message>
         <source>History is off: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial está desactivado: %1.</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado y no se puede apartar: %2</translation>
     </message>
     <message>
         <source>%1 cannot be started anew</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede empezar de nuevo</translation>
     </message>
     <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la base de datos de otro programa; dru la ha dejado como estaba y no guarda historial hasta que se mueva</translation>
     </message>
 </context>
 <context>
     <name>IoError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo no válido</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados archivos abiertos</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al archivo denegado</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura más allá del final del archivo</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco lleno</translation>
     </message>
     <message>
         <source>Invalid numeric input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada numérica no válida</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de E/S %1</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal</translation>
     </message>
     <message>
         <source>%1 %2; it was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2; no se ha escrito</translation>
     </message>
     <message>
         <source>%1 is %2 text; dru reads UTF-8 and Windows-1252 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es texto %2; dru lee archivos UTF-8 y Windows-1252</translation>
     </message>
     <message>
         <source>is a link that another user made</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace que creó otro usuario</translation>
     </message>
     <message>
         <source>leads to a file that is not the user&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>lleva a un archivo que no es del usuario</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo › Abrir elige un archivo de frases; hay ejemplos en %1.</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;errar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar todas las marcas</translation>
     </message>
     <message>
         <source>&amp;Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar como aprendida</translation>
     </message>
     <message>
         <source>Previous Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase anterior</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Sound Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos de &amp;sonido</translation>
     </message>
     <message>
         <source>&amp;Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinguir &amp;mayúsculas</translation>
     </message>
     <message>
         <source>Show &amp;Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;errores</translation>
     </message>
     <message>
         <source>&amp;Review Due Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repasar frases pendientes</translation>
     </message>
     <message>
         <source>Mark &amp;While Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar al &amp;teclear</translation>
     </message>
     <message>
         <source>Rec&amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Memori&amp;zación</translation>
     </message>
     <message>
         <source>Show &amp;Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la frase &amp;completa</translation>
     </message>
     <message>
         <source>&amp;Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desvanecer según se aprende</translation>
     </message>
     <message>
         <source>Hide &amp;Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar palabras &amp;alternas</translation>
     </message>
     <message>
         <source>First &amp;Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solo las iniciales</translation>
     </message>
     <message>
         <source>&amp;Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo la &amp;pista</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progreso...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>Mistakes</name>
     <message>
         <source>: typed “%1” expected “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>: escrito «%1», esperado «%2»</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto escrito difiere a partir del carácter %1</translation>
     </message>
     <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito: %1&lt;br&gt;Esperado: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n mistake(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
         </translation>
     </message>
 </context>
@@ -637,108 +644,108 @@
     <name>Progress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>&amp;Every day, not only the last 30</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos los días, no solo los últimos 30</translation>
     </message>
     <message>
         <source>Hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Las más difíciles primero</translation>
     </message>
     <message>
         <source>Sort &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por:</translation>
     </message>
     <message>
         <source>&amp;Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden &amp;inverso</translation>
     </message>
     <message>
         <source>&amp;Sentences no longer in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frases que ya no están en el archivo</translation>
     </message>
     <message>
         <source>E&amp;xport as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar como CSV...</translation>
     </message>
     <message>
         <source>&amp;Forget History of This File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ol&amp;vidar el historial de este archivo...</translation>
     </message>
     <message>
         <source>Sentences, hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases, las más difíciles primero</translation>
     </message>
     <message>
         <source>Sentences, by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases, por %1</translation>
     </message>
     <message>
         <source>%1, reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, orden inverso</translation>
     </message>
     <message>
         <source>Progress — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso — %1</translation>
     </message>
     <message>
         <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy: %1, %2 correctas, %3 de escritura. Mejor velocidad en este archivo: %4 pulsaciones por minuto.</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n respuesta</numerusform>
+            <numerusform>%n respuestas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> Known by heart: %1 of %n sentence(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> Sabidas de memoria: %1 de %n frase.</numerusform>
+            <numerusform> Sabidas de memoria: %1 de %n frases.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 was not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se ha exportado: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n sentence(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frase exportada a %1.</numerusform>
+            <numerusform>%n frases exportadas a %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forget the %n answer(s) given on %1?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Olvidar la %n respuesta dada en %1?</numerusform>
+            <numerusform>¿Olvidar las %n respuestas dadas en %1?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forgotten: the %n answer(s) given on %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Olvidada: la %n respuesta dada en %1.</numerusform>
+            <numerusform>Olvidadas: las %n respuestas dadas en %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -746,162 +753,162 @@
     <name>ProgressOrder</name>
     <message>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>frase</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>escritas</translation>
     </message>
     <message>
         <source>correct</source>
-        <translation type="unfinished"></translation>
+        <translation>correctas</translation>
     </message>
     <message>
         <source>best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>mejor velocidad</translation>
     </message>
     <message>
         <source>last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>última vez escrita</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marcadas</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>recuerdo</translation>
     </message>
     <message>
         <source>next review</source>
-        <translation type="unfinished"></translation>
+        <translation>próximo repaso</translation>
     </message>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel</translation>
     </message>
 </context>
 <context>
     <name>ProgressTable</name>
     <message>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritas</translation>
     </message>
     <message>
         <source>Correct (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas (%)</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor velocidad</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Última vez</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcada</translation>
     </message>
     <message>
         <source>Recall (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuerdo (%)</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo repaso</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuerdo</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>retry</source>
-        <translation type="unfinished"></translation>
+        <translation>repetir</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>ahora</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>sabida</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Recall</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>hueco</translation>
     </message>
     <message>
         <source>whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>frase completa</translation>
     </message>
     <message>
         <source>every other word</source>
-        <translation type="unfinished"></translation>
+        <translation>palabras alternas</translation>
     </message>
     <message>
         <source>first letters</source>
-        <translation type="unfinished"></translation>
+        <translation>iniciales</translation>
     </message>
     <message>
         <source>prompt only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo la pista</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede recordar el nombre %2, que contiene un salto de línea; cambie el nombre del archivo para que se abra la próxima vez</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto.</translation>
     </message>
 </context>
 <context>
@@ -919,7 +926,18 @@ comes to the front, and this start ends. See dru(1).
   --help     print this help and exit
   --version  print the version and exit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: dru [ARCHIVO]
+     dru --help | --version
+Aprender frases escribiéndolas.
+
+dru abre ARCHIVO, o si no el archivo de frases recordado en dru.ini en la
+carpeta desde la que se inicia, o si no Default.dat en ella; Archivo, Abrir
+elige otro. Si dru ya se está ejecutando, ARCHIVO se abre en ese dru, que
+pasa al frente, y este inicio termina. Véase dru(1).
+
+  --help     mostrar esta ayuda y salir
+  --version  mostrar la versión y salir
+</translation>
     </message>
 </context>
 </TS>

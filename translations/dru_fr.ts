@@ -5,631 +5,638 @@
     <name>About</name>
     <message>
         <source>About This Program</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de ce programme</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Email: </source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel : </translation>
     </message>
     <message>
         <source>Written by the dru team, 2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit par l’équipe de dru, 2026.</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône du programme</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>No answers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de réponse.</translation>
     </message>
     <message>
         <source>%1% correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % de bonnes réponses.</translation>
     </message>
     <message>
         <source>No correct answers yet; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de bonne réponse ; %1</translation>
     </message>
     <message numerus="yes">
         <source>Median speed %1 keys per minute over %n day(s); %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vitesse médiane de %1 frappes par minute sur %n jour ; %2</numerusform>
+            <numerusform>Vitesse médiane de %1 frappes par minute sur %n jours ; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed rose from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La vitesse médiane est passée de %1 à %2 frappes par minute sur %n jour ; %3</numerusform>
+            <numerusform>La vitesse médiane est passée de %1 à %2 frappes par minute sur %n jours ; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed fell from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La vitesse médiane est tombée de %1 à %2 frappes par minute sur %n jour ; %3</numerusform>
+            <numerusform>La vitesse médiane est tombée de %1 à %2 frappes par minute sur %n jours ; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des progrès</translation>
     </message>
     <message>
         <source>Median speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse médiane</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure vitesse</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnes réponses</translation>
     </message>
     <message>
         <source>No answers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de réponse</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>meilleure %1</translation>
     </message>
     <message>
         <source>median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>médiane %1</translation>
     </message>
     <message>
         <source>%1% correct</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % justes</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer comme appris</translation>
     </message>
     <message>
         <source>Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer toutes les marques</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>The current file has been changed. Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier actuel a été modifié. Enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>Read-only: marks stay until you save a copy with File › Save As.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture seule : les marques restent jusqu’à ce que vous enregistriez une copie avec Fichier › Enregistrer sous.</translation>
     </message>
     <message>
         <source>This is the last sentence that unmarked, clear all marks in the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est la dernière phrase non marquée. Effacer toutes les marques du fichier ?</translation>
     </message>
     <message>
         <source>File %1 has been changed by another program. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 a été modifié par un autre programme. L’écraser ?</translation>
     </message>
     <message>
         <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié par un autre programme ; il n’a pas été écrasé</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>File %1 exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 existe. L’écraser ?</translation>
     </message>
 </context>
 <context>
     <name>Display</name>
     <message>
         <source>There are %1 records in the file, %2 marked ready ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrases dans le fichier : %1, dont %2 marquées comme apprises ...</translation>
     </message>
     <message>
         <source>Time  %1 : %2 : %3  have been elasped ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé  %1 : %2 : %3 ...</translation>
     </message>
     <message>
         <source>Correct, %1 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste, %1 frappes par minute.</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte tapé diffère à partir du caractère %1</translation>
     </message>
     <message>
         <source>%1: typed %2 expected %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : tapé %2, attendu %3.</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Son activé</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Son désactivé</translation>
     </message>
     <message>
         <source>Case sensitive on</source>
-        <translation type="unfinished"></translation>
+        <translation>Respect de la casse activé</translation>
     </message>
     <message>
         <source>Case sensitive off</source>
-        <translation type="unfinished"></translation>
+        <translation>Respect de la casse désactivé</translation>
     </message>
     <message>
         <source>Show mistakes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des fautes activé</translation>
     </message>
     <message>
         <source>Show mistakes off</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des fautes désactivé</translation>
     </message>
     <message>
         <source>Review due sentences on</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision des phrases dues activée</translation>
     </message>
     <message>
         <source>Review due sentences off</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision des phrases dues désactivée</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquage pendant la frappe activé</translation>
     </message>
     <message>
         <source>Mark while typing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquage pendant la frappe désactivé</translation>
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dues · %2 nouvelles</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dues, %2 nouvelles.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 marquées.</translation>
     </message>
     <message>
         <source>Reading %1 …</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1 …</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler : %1</translation>
     </message>
     <message>
         <source>No File is opened ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier n’est ouvert ...</translation>
     </message>
     <message>
         <source>This is an empty text file, open another Please ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier texte est vide, veuillez en ouvrir un autre ...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mistake(s)</source>
+        <translation>
+            <numerusform>%n faute</numerusform>
+            <numerusform>%n fautes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Drill</name>
     <message>
         <source>Show Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la phrase entière</translation>
     </message>
     <message>
         <source>Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Estomper au fil de l’apprentissage</translation>
     </message>
     <message>
         <source>Hide Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer un mot sur deux</translation>
     </message>
     <message>
         <source>First Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Premières lettres seulement</translation>
     </message>
     <message>
         <source>Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Indication seule</translation>
     </message>
     <message>
         <source>Recall: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisation : %1.</translation>
     </message>
     <message>
         <source>No word is hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot n’est masqué.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : %1</translation>
     </message>
     <message>
         <source>Marked. %1 Next: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquée. %1 Suivante : %2</translation>
     </message>
     <message>
         <source>All marks cleared. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les marques sont effacées. %1</translation>
     </message>
     <message>
         <source>Undone. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé. %1</translation>
     </message>
     <message>
         <source>%1 Prompt: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Indication : %2</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n sentence(s). Next: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ouvert : %n phrase. Suivante : %2</numerusform>
+            <numerusform>%1 ouvert : %n phrases. Suivante : %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2Next: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2Suivante : %3</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>%1 keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frappes par minute</translation>
     </message>
     <message>
         <source>Sentence to type</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase à taper</translation>
     </message>
     <message>
         <source>Typed text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte tapé</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Max Speed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse max. : </translation>
     </message>
     <message>
         <source>Current Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse actuelle :</translation>
     </message>
     <message>
         <source>Best speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure vitesse en frappes par minute</translation>
     </message>
     <message>
         <source>Current speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse actuelle en frappes par minute</translation>
     </message>
     <message>
         <source>Keys/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Frappes/min</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure vitesse</translation>
     </message>
     <message>
         <source>Current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse actuelle</translation>
     </message>
     <message>
         <source>Sentences due for review, and new</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrases à réviser, et nouvelles</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>%1 is %2; export to another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2 ; exportez vers un autre fichier.</translation>
     </message>
     <message>
         <source>the sentence file open in dru</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de phrases ouvert dans dru</translation>
     </message>
     <message>
         <source>dru&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de réglages de dru</translation>
     </message>
     <message>
         <source>dru&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>l’historique de dru</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Open a TXT file that contains records ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier TXT contenant des phrases ..</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history was damaged; it was moved aside as %1 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique était endommagé ; il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
     </message>
     <message>
         <source>%1 was written by a newer dru and is only read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été écrit par un dru plus récent et n’est que lu</translation>
     </message>
     <message>
         <source>History is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique est désactivé.</translation>
     </message>
     <message>
         <source>History is off: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique est désactivé : %1.</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1 : %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé et ne peut pas être mis de côté : %2</translation>
     </message>
     <message>
         <source>%1 cannot be started anew</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être recommencé</translation>
     </message>
     <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la base de données d’un autre programme ; dru l’a laissée telle quelle et ne tient pas d’historique tant qu’elle n’est pas déplacée</translation>
     </message>
 </context>
 <context>
     <name>IoError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier non valide</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de fichiers ouverts</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au fichier refusé</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture au-delà de la fin du fichier</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque plein</translation>
     </message>
     <message>
         <source>Invalid numeric input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée numérique non valide</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d’E/S %1</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 %2; it was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ; il n’a pas été écrit</translation>
     </message>
     <message>
         <source>%1 is %2 text; dru reads UTF-8 and Windows-1252 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un texte %2 ; dru lit les fichiers UTF-8 et Windows-1252</translation>
     </message>
     <message>
         <source>is a link that another user made</source>
-        <translation type="unfinished"></translation>
+        <translation>est un lien créé par un autre utilisateur</translation>
     </message>
     <message>
         <source>leads to a file that is not the user&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>mène à un fichier qui n’appartient pas à l’utilisateur</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier › Ouvrir choisit un fichier de phrases ; des exemples se trouvent dans %1.</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer toutes les marques</translation>
     </message>
     <message>
         <source>&amp;Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marquer comme appris</translation>
     </message>
     <message>
         <source>Previous Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase précédente</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Sound Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets &amp;sonores</translation>
     </message>
     <message>
         <source>&amp;Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Respecter la &amp;casse</translation>
     </message>
     <message>
         <source>Show &amp;Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;fautes</translation>
     </message>
     <message>
         <source>&amp;Review Due Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réviser les phrases dues</translation>
     </message>
     <message>
         <source>Mark &amp;While Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer en &amp;tapant</translation>
     </message>
     <message>
         <source>Rec&amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémorisation</translation>
     </message>
     <message>
         <source>Show &amp;Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la phrase &amp;entière</translation>
     </message>
     <message>
         <source>&amp;Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Estomper au &amp;fil de l’apprentissage</translation>
     </message>
     <message>
         <source>Hide &amp;Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer un mot &amp;sur deux</translation>
     </message>
     <message>
         <source>First &amp;Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Premières &amp;lettres seulement</translation>
     </message>
     <message>
         <source>&amp;Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indication seule</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progrès...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Mistakes</name>
     <message>
         <source>: typed “%1” expected “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation> : tapé « %1 », attendu « %2 »</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte tapé diffère à partir du caractère %1</translation>
     </message>
     <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapé : %1&lt;br&gt;Attendu : %2</translation>
     </message>
     <message numerus="yes">
         <source>%n mistake(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n faute</numerusform>
+            <numerusform>%n fautes</numerusform>
         </translation>
     </message>
 </context>
@@ -637,108 +644,108 @@
     <name>Progress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>&amp;Every day, not only the last 30</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tous les jours, pas seulement les 30 derniers</translation>
     </message>
     <message>
         <source>Hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Les plus difficiles d’abord</translation>
     </message>
     <message>
         <source>Sort &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;rier par :</translation>
     </message>
     <message>
         <source>&amp;Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre &amp;inverse</translation>
     </message>
     <message>
         <source>&amp;Sentences no longer in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Phrases qui ne sont plus dans le fichier</translation>
     </message>
     <message>
         <source>E&amp;xport as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Forget History of This File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oublier l’historique de ce fichier...</translation>
     </message>
     <message>
         <source>Sentences, hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrases, les plus difficiles d’abord</translation>
     </message>
     <message>
         <source>Sentences, by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrases, par %1</translation>
     </message>
     <message>
         <source>%1, reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ordre inverse</translation>
     </message>
     <message>
         <source>Progress — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès — %1</translation>
     </message>
     <message>
         <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui : %1, dont %2 justes, %3 de frappe. Meilleure vitesse sur ce fichier : %4 frappes par minute.</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse</numerusform>
+            <numerusform>%n réponses</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> Known by heart: %1 of %n sentence(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> Sues par cœur : %1 sur %n phrase.</numerusform>
+            <numerusform> Sues par cœur : %1 sur %n phrases.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 was not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas été exporté : %2</translation>
     </message>
     <message numerus="yes">
         <source>%n sentence(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n phrase exportée vers %1.</numerusform>
+            <numerusform>%n phrases exportées vers %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forget the %n answer(s) given on %1?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Oublier la %n réponse donnée sur %1 ?</numerusform>
+            <numerusform>Oublier les %n réponses données sur %1 ?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forgotten: the %n answer(s) given on %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Oubliée : la %n réponse donnée sur %1.</numerusform>
+            <numerusform>Oubliées : les %n réponses données sur %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -746,162 +753,162 @@
     <name>ProgressOrder</name>
     <message>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>phrase</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>tapées</translation>
     </message>
     <message>
         <source>correct</source>
-        <translation type="unfinished"></translation>
+        <translation>justes</translation>
     </message>
     <message>
         <source>best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>meilleure vitesse</translation>
     </message>
     <message>
         <source>last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>dernière frappe</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marquées</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>rappel</translation>
     </message>
     <message>
         <source>next review</source>
-        <translation type="unfinished"></translation>
+        <translation>prochaine révision</translation>
     </message>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau</translation>
     </message>
 </context>
 <context>
     <name>ProgressTable</name>
     <message>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapées</translation>
     </message>
     <message>
         <source>Correct (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes (%)</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure vitesse</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière frappe</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquée</translation>
     </message>
     <message>
         <source>Recall (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel (%)</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine révision</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>retry</source>
-        <translation type="unfinished"></translation>
+        <translation>à refaire</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>maintenant</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>sue</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Recall</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>blanc</translation>
     </message>
     <message>
         <source>whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>phrase entière</translation>
     </message>
     <message>
         <source>every other word</source>
-        <translation type="unfinished"></translation>
+        <translation>un mot sur deux</translation>
     </message>
     <message>
         <source>first letters</source>
-        <translation type="unfinished"></translation>
+        <translation>premières lettres</translation>
     </message>
     <message>
         <source>prompt only</source>
-        <translation type="unfinished"></translation>
+        <translation>indication seule</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas retenir le nom %2, qui contient un saut de ligne ; renommez le fichier pour qu’il soit ouvert la prochaine fois</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste.</translation>
     </message>
 </context>
 <context>
@@ -919,7 +926,18 @@ comes to the front, and this start ends. See dru(1).
   --help     print this help and exit
   --version  print the version and exit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : dru [FICHIER]
+        dru --help | --version
+Apprendre des phrases en les tapant.
+
+dru ouvre FICHIER, sinon le fichier de phrases retenu dans dru.ini dans le
+dossier d’où il est lancé, ou sinon Default.dat dans ce dossier ; Fichier,
+Ouvrir en choisit un autre. Si dru tourne déjà, FICHIER est ouvert dans le
+dru en cours, qui passe au premier plan, et ce lancement s’arrête. Voir dru(1).
+
+  --help     afficher cette aide et quitter
+  --version  afficher la version et quitter
+</translation>
     </message>
 </context>
 </TS>

@@ -5,631 +5,638 @@
     <name>About</name>
     <message>
         <source>About This Program</source>
-        <translation type="unfinished"></translation>
+        <translation>אודות התוכנית</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה %1</translation>
     </message>
     <message>
         <source>Email: </source>
-        <translation type="unfinished"></translation>
+        <translation>דוא״ל: </translation>
     </message>
     <message>
         <source>Written by the dru team, 2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>נכתב על ידי צוות dru, 2026.</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>סמל התוכנית</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>No answers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין עדיין תשובות.</translation>
     </message>
     <message>
         <source>%1% correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% נכונות.</translation>
     </message>
     <message>
         <source>No correct answers yet; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>אין עדיין תשובות נכונות; %1</translation>
     </message>
     <message numerus="yes">
         <source>Median speed %1 keys per minute over %n day(s); %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>מהירות חציונית של %1 הקשות לדקה ביום אחד; %2</numerusform>
+            <numerusform>מהירות חציונית של %1 הקשות לדקה במשך %n ימים; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed rose from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>המהירות החציונית עלתה מ-%1 ל-%2 הקשות לדקה ביום אחד; %3</numerusform>
+            <numerusform>המהירות החציונית עלתה מ-%1 ל-%2 הקשות לדקה במשך %n ימים; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed fell from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>המהירות החציונית ירדה מ-%1 ל-%2 הקשות לדקה ביום אחד; %3</numerusform>
+            <numerusform>המהירות החציונית ירדה מ-%1 ל-%2 הקשות לדקה במשך %n ימים; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>תרשים התקדמות</translation>
     </message>
     <message>
         <source>Median speed</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות חציונית</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>המהירות הטובה ביותר</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>נכונות</translation>
     </message>
     <message>
         <source>No answers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>אין עדיין תשובות</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הטובה ביותר %1</translation>
     </message>
     <message>
         <source>median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>חציון %1</translation>
     </message>
     <message>
         <source>%1% correct</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% נכונות</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>סימון כנלמד</translation>
     </message>
     <message>
         <source>Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי כל הסימונים</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>The current file has been changed. Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ הנוכחי השתנה. לשמור את השינויים?</translation>
     </message>
     <message>
         <source>Read-only: marks stay until you save a copy with File › Save As.</source>
-        <translation type="unfinished"></translation>
+        <translation>לקריאה בלבד: הסימונים יישמרו עד שתשמרו עותק דרך קובץ › שמירה בשם.</translation>
     </message>
     <message>
         <source>This is the last sentence that unmarked, clear all marks in the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>זהו המשפט האחרון שלא סומן. לנקות את כל הסימונים בקובץ?</translation>
     </message>
     <message>
         <source>File %1 has been changed by another program. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ %1 שונה על ידי תוכנית אחרת. לדרוס אותו?</translation>
     </message>
     <message>
         <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 שונה על ידי תוכנית אחרת; הוא לא נדרס</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה בשם</translation>
     </message>
     <message>
         <source>File %1 exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ %1 קיים. לדרוס?</translation>
     </message>
 </context>
 <context>
     <name>Display</name>
     <message>
         <source>There are %1 records in the file, %2 marked ready ...</source>
-        <translation type="unfinished"></translation>
+        <translation>משפטים בקובץ: %1, מתוכם %2 מסומנים כנלמדו ...</translation>
     </message>
     <message>
         <source>Time  %1 : %2 : %3  have been elasped ...</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן שחלף  ⁦%1 : %2 : %3⁩ ...</translation>
     </message>
     <message>
         <source>Correct, %1 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>נכון, %1 הקשות לדקה.</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הטקסט שהוקלד שונה החל מהתו %1</translation>
     </message>
     <message>
         <source>%1: typed %2 expected %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: הוקלד %2, היה צפוי %3.</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>צליל מופעל</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>צליל כבוי</translation>
     </message>
     <message>
         <source>Case sensitive on</source>
-        <translation type="unfinished"></translation>
+        <translation>רגישות לאותיות רישיות מופעלת</translation>
     </message>
     <message>
         <source>Case sensitive off</source>
-        <translation type="unfinished"></translation>
+        <translation>רגישות לאותיות רישיות כבויה</translation>
     </message>
     <message>
         <source>Show mistakes on</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת שגיאות מופעלת</translation>
     </message>
     <message>
         <source>Show mistakes off</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת שגיאות כבויה</translation>
     </message>
     <message>
         <source>Review due sentences on</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה על משפטים שהגיע זמנם מופעלת</translation>
     </message>
     <message>
         <source>Review due sentences off</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה על משפטים שהגיע זמנם כבויה</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
-        <translation type="unfinished"></translation>
+        <translation>סימון תוך כדי הקלדה מופעל</translation>
     </message>
     <message>
         <source>Mark while typing off</source>
-        <translation type="unfinished"></translation>
+        <translation>סימון תוך כדי הקלדה כבוי</translation>
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 לחזרה · %2 חדשים</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 לחזרה, %2 חדשים.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 מתוך %2 מסומנים.</translation>
     </message>
     <message>
         <source>Reading %1 …</source>
-        <translation type="unfinished"></translation>
+        <translation>קורא את %1 …</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול: %1</translation>
     </message>
     <message>
         <source>No File is opened ...</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נפתח קובץ ...</translation>
     </message>
     <message>
         <source>This is an empty text file, open another Please ...</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ הטקסט הזה ריק, נא לפתוח קובץ אחר ...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mistake(s)</source>
+        <translation>
+            <numerusform>טעות אחת</numerusform>
+            <numerusform>%n טעויות</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Drill</name>
     <message>
         <source>Show Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת המשפט המלא</translation>
     </message>
     <message>
         <source>Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>דהייה עם הלמידה</translation>
     </message>
     <message>
         <source>Hide Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>הסתרת כל מילה שנייה</translation>
     </message>
     <message>
         <source>First Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>אותיות ראשונות בלבד</translation>
     </message>
     <message>
         <source>Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>הנחיה בלבד</translation>
     </message>
     <message>
         <source>Recall: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>זכירה: %1.</translation>
     </message>
     <message>
         <source>No word is hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>אף מילה אינה מוסתרת.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>רמז: %1</translation>
     </message>
     <message>
         <source>Marked. %1 Next: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>סומן. %1 הבא: %2</translation>
     </message>
     <message>
         <source>All marks cleared. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>כל הסימונים נוקו. %1</translation>
     </message>
     <message>
         <source>Undone. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>בוטל. %1</translation>
     </message>
     <message>
         <source>%1 Prompt: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הנחיה: %2</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n sentence(s). Next: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 נפתח: משפט אחד. הבא: %2</numerusform>
+            <numerusform>%1 נפתח: %n משפטים. הבא: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2Next: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2הבא: %3</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>%1 keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הקשות לדקה</translation>
     </message>
     <message>
         <source>Sentence to type</source>
-        <translation type="unfinished"></translation>
+        <translation>המשפט להקלדה</translation>
     </message>
     <message>
         <source>Typed text</source>
-        <translation type="unfinished"></translation>
+        <translation>הטקסט שהוקלד</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>סטטיסטיקה</translation>
     </message>
     <message>
         <source>Max Speed: </source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות מרבית: </translation>
     </message>
     <message>
         <source>Current Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות נוכחית:</translation>
     </message>
     <message>
         <source>Best speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>המהירות הטובה ביותר בהקשות לדקה</translation>
     </message>
     <message>
         <source>Current speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>המהירות הנוכחית בהקשות לדקה</translation>
     </message>
     <message>
         <source>Keys/min</source>
-        <translation type="unfinished"></translation>
+        <translation>הקשות/דקה</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>המהירות הטובה ביותר</translation>
     </message>
     <message>
         <source>Current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>המהירות הנוכחית</translation>
     </message>
     <message>
         <source>Sentences due for review, and new</source>
-        <translation type="unfinished"></translation>
+        <translation>משפטים לחזרה, וחדשים</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>%1 is %2; export to another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הוא %2; יש לייצא לקובץ אחר.</translation>
     </message>
     <message>
         <source>the sentence file open in dru</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ המשפטים הפתוח ב-dru</translation>
     </message>
     <message>
         <source>dru&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ ההגדרות של dru</translation>
     </message>
     <message>
         <source>dru&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>ההיסטוריה של dru</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Open a TXT file that contains records ..</source>
-        <translation type="unfinished"></translation>
+        <translation>פתיחת קובץ TXT שמכיל משפטים ..</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי טקסט (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>כל הקבצים (*)</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history was damaged; it was moved aside as %1 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההיסטוריה נפגמה; היא הועברה הצידה בשם %1 והתחילה היסטוריה חדשה.</translation>
     </message>
     <message>
         <source>%1 was written by a newer dru and is only read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 נכתב על ידי גרסה חדשה יותר של dru והוא נקרא בלבד</translation>
     </message>
     <message>
         <source>History is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההיסטוריה כבויה.</translation>
     </message>
     <message>
         <source>History is off: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההיסטוריה כבויה: %1.</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן ליצור את %1: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לפתוח את %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 פגום ולא ניתן להעביר אותו הצידה: %2</translation>
     </message>
     <message>
         <source>%1 cannot be started anew</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן להתחיל את %1 מחדש</translation>
     </message>
     <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הוא מסד נתונים של תוכנית אחרת; dru השאיר אותו כפי שהוא ולא ישמור היסטוריה עד שיועבר</translation>
     </message>
 </context>
 <context>
     <name>IoError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ לא נמצא</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>שם קובץ לא תקין</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>יותר מדי קבצים פתוחים</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>הגישה לקובץ נדחתה</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאה מעבר לסוף הקובץ</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>הדיסק מלא</translation>
     </message>
     <message>
         <source>Invalid numeric input</source>
-        <translation type="unfinished"></translation>
+        <translation>קלט מספרי לא תקין</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאת קלט/פלט %1</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 אינו קובץ רגיל</translation>
     </message>
     <message>
         <source>%1 %2; it was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2; הוא לא נכתב</translation>
     </message>
     <message>
         <source>%1 is %2 text; dru reads UTF-8 and Windows-1252 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הוא טקסט %2; dru קורא קובצי UTF-8 ו-Windows-1252</translation>
     </message>
     <message>
         <source>is a link that another user made</source>
-        <translation type="unfinished"></translation>
+        <translation>הוא קישור שמשתמש אחר יצר</translation>
     </message>
     <message>
         <source>leads to a file that is not the user&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>מוביל לקובץ שאינו של המשתמש</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ › פתיחה בוחר קובץ משפטים; דוגמאות נמצאות ב-%1.</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;קובץ</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;פתיחה...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;שמירה</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה &amp;בשם...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;סגירה</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>י&amp;ציאה</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;עריכה</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ביטול</translation>
     </message>
     <message>
         <source>&amp;Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ניקוי כל הסימונים</translation>
     </message>
     <message>
         <source>&amp;Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;סימון כנלמד</translation>
     </message>
     <message>
         <source>Previous Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>המשפט הקודם</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;רמז</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אפשרויות</translation>
     </message>
     <message>
         <source>&amp;Sound Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;צלילים</translation>
     </message>
     <message>
         <source>&amp;Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;רגישות לאותיות רישיות</translation>
     </message>
     <message>
         <source>Show &amp;Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת &amp;שגיאות</translation>
     </message>
     <message>
         <source>&amp;Review Due Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;חזרה על משפטים שהגיע זמנם</translation>
     </message>
     <message>
         <source>Mark &amp;While Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>סימון &amp;תוך כדי הקלדה</translation>
     </message>
     <message>
         <source>Rec&amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;זכירה</translation>
     </message>
     <message>
         <source>Show &amp;Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת המשפט ה&amp;מלא</translation>
     </message>
     <message>
         <source>&amp;Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;דהייה עם הלמידה</translation>
     </message>
     <message>
         <source>Hide &amp;Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>הסתרת &amp;כל מילה שנייה</translation>
     </message>
     <message>
         <source>First &amp;Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אותיות ראשונות בלבד</translation>
     </message>
     <message>
         <source>&amp;Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;הנחיה בלבד</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;התקדמות...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ע&amp;זרה</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אודות...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>אין די זיכרון</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>מידע</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>
     <name>Mistakes</name>
     <message>
         <source>: typed “%1” expected “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>: הוקלד &quot;%1&quot;, היה צפוי &quot;%2&quot;</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הטקסט שהוקלד שונה החל מהתו %1</translation>
     </message>
     <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>הוקלד: %1&lt;br&gt;צפוי: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n mistake(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>טעות אחת</numerusform>
+            <numerusform>%n טעויות</numerusform>
         </translation>
     </message>
 </context>
@@ -637,108 +644,108 @@
     <name>Progress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>התקדמות</translation>
     </message>
     <message>
         <source>&amp;Every day, not only the last 30</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;כל הימים, לא רק 30 האחרונים</translation>
     </message>
     <message>
         <source>Hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>הקשים ביותר תחילה</translation>
     </message>
     <message>
         <source>Sort &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>מיון &amp;לפי:</translation>
     </message>
     <message>
         <source>&amp;Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>סדר &amp;הפוך</translation>
     </message>
     <message>
         <source>&amp;Sentences no longer in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;משפטים שכבר אינם בקובץ</translation>
     </message>
     <message>
         <source>E&amp;xport as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ייצוא כ-CSV...</translation>
     </message>
     <message>
         <source>&amp;Forget History of This File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;שכחת ההיסטוריה של קובץ זה...</translation>
     </message>
     <message>
         <source>Sentences, hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>משפטים, הקשים ביותר תחילה</translation>
     </message>
     <message>
         <source>Sentences, by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>משפטים, לפי %1</translation>
     </message>
     <message>
         <source>%1, reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, בסדר הפוך</translation>
     </message>
     <message>
         <source>Progress — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>התקדמות — %1</translation>
     </message>
     <message>
         <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>היום: %1, %2 נכונות, %3 הקלדה. המהירות הטובה ביותר בקובץ זה: %4 הקשות לדקה.</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>תשובה אחת</numerusform>
+            <numerusform>%n תשובות</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>דקה אחת</numerusform>
+            <numerusform>%n דקות</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> Known by heart: %1 of %n sentence(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> ידועים בעל פה: %1 ממשפט אחד.</numerusform>
+            <numerusform> ידועים בעל פה: %1 מתוך %n משפטים.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא כ-CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 was not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 לא יוצא: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n sentence(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>משפט אחד יוצא אל %1.</numerusform>
+            <numerusform>%n משפטים יוצאו אל %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forget the %n answer(s) given on %1?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>לשכוח את התשובה האחת שניתנה ב-%1?</numerusform>
+            <numerusform>לשכוח את %n התשובות שניתנו ב-%1?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forgotten: the %n answer(s) given on %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>נשכחה: התשובה האחת שניתנה ב-%1.</numerusform>
+            <numerusform>נשכחו: %n התשובות שניתנו ב-%1.</numerusform>
         </translation>
     </message>
 </context>
@@ -746,162 +753,162 @@
     <name>ProgressOrder</name>
     <message>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>משפט</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>הוקלדו</translation>
     </message>
     <message>
         <source>correct</source>
-        <translation type="unfinished"></translation>
+        <translation>נכונות</translation>
     </message>
     <message>
         <source>best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות הטובה ביותר</translation>
     </message>
     <message>
         <source>last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>הוקלד לאחרונה</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>מסומנים</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>זכירה</translation>
     </message>
     <message>
         <source>next review</source>
-        <translation type="unfinished"></translation>
+        <translation>החזרה הבאה</translation>
     </message>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה</translation>
     </message>
 </context>
 <context>
     <name>ProgressTable</name>
     <message>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>משפט</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>הוקלדו</translation>
     </message>
     <message>
         <source>Correct (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>נכונות (%)</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות מיטבית</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>הוקלד לאחרונה</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>מסומן</translation>
     </message>
     <message>
         <source>Recall (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>זכירה (%)</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>החזרה הבאה</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>רמה</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>נכונות</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>זכירה</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>לא</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>אין</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>retry</source>
-        <translation type="unfinished"></translation>
+        <translation>שוב</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>עכשיו</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>ידוע</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>כן</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Recall</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>ריק</translation>
     </message>
     <message>
         <source>whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>משפט מלא</translation>
     </message>
     <message>
         <source>every other word</source>
-        <translation type="unfinished"></translation>
+        <translation>כל מילה שנייה</translation>
     </message>
     <message>
         <source>first letters</source>
-        <translation type="unfinished"></translation>
+        <translation>אותיות ראשונות</translation>
     </message>
     <message>
         <source>prompt only</source>
-        <translation type="unfinished"></translation>
+        <translation>הנחיה בלבד</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לכתוב אל %1</translation>
     </message>
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 אינו יכול לזכור את השם %2, שיש בו מעבר שורה; יש לשנות את שם הקובץ כדי שייפתח בפעם הבאה</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>נכון.</translation>
     </message>
 </context>
 <context>
@@ -919,7 +926,17 @@ comes to the front, and this start ends. See dru(1).
   --help     print this help and exit
   --version  print the version and exit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>שימוש: dru [FILE]
+       dru --help | --version
+לימוד משפטים על ידי הקלדתם.
+
+dru פותח את FILE, ואם לא ניתן — את קובץ המשפטים שנשמר ב-dru.ini בתיקייה
+שממנה הופעל, או את Default.dat שבה; קובץ, פתיחה בוחר קובץ אחר. אם dru כבר
+פועל, FILE נפתח ב-dru הפועל, שעולה לחזית, והפעלה זו מסתיימת. ראו dru(1).
+
+  --help     הצגת עזרה זו ויציאה
+  --version  הצגת הגרסה ויציאה
+</translation>
     </message>
 </context>
 </TS>

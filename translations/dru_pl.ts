@@ -5,636 +5,644 @@
     <name>About</name>
     <message>
         <source>About This Program</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja %1</translation>
     </message>
     <message>
         <source>Email: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: </translation>
     </message>
     <message>
         <source>Written by the dru team, 2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napisany przez zespół dru, 2026.</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikona programu</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>No answers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze brak odpowiedzi.</translation>
     </message>
     <message>
         <source>%1% correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% poprawnych.</translation>
     </message>
     <message>
         <source>No correct answers yet; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze brak poprawnych odpowiedzi; %1</translation>
     </message>
     <message numerus="yes">
         <source>Median speed %1 keys per minute over %n day(s); %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mediana tempa %1 znaków na minutę w ciągu %n dnia; %2</numerusform>
+            <numerusform>Mediana tempa %1 znaków na minutę w ciągu %n dni; %2</numerusform>
+            <numerusform>Mediana tempa %1 znaków na minutę w ciągu %n dni; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed rose from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mediana tempa wzrosła z %1 do %2 znaków na minutę w ciągu %n dnia; %3</numerusform>
+            <numerusform>Mediana tempa wzrosła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
+            <numerusform>Mediana tempa wzrosła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed fell from %1 to %2 keys per minute over %n day(s); %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mediana tempa spadła z %1 do %2 znaków na minutę w ciągu %n dnia; %3</numerusform>
+            <numerusform>Mediana tempa spadła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
+            <numerusform>Mediana tempa spadła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres postępów</translation>
     </message>
     <message>
         <source>Median speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana tempa</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze tempo</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprawne</translation>
     </message>
     <message>
         <source>No answers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze brak odpowiedzi</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>najlepsze %1</translation>
     </message>
     <message>
         <source>median %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana %1</translation>
     </message>
     <message>
         <source>%1% correct</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% poprawnych</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznacz jako nauczone</translation>
     </message>
     <message>
         <source>Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń wszystkie oznaczenia</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>The current file has been changed. Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżący plik został zmieniony. Zapisać zmiany?</translation>
     </message>
     <message>
         <source>Read-only: marks stay until you save a copy with File › Save As.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko do odczytu: oznaczenia pozostaną, dopóki nie zapiszesz kopii przez Plik › Zapisz jako.</translation>
     </message>
     <message>
         <source>This is the last sentence that unmarked, clear all marks in the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>To ostatnie nieoznaczone zdanie. Usunąć wszystkie oznaczenia w pliku?</translation>
     </message>
     <message>
         <source>File %1 has been changed by another program. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 został zmieniony przez inny program. Zastąpić go?</translation>
     </message>
     <message>
         <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 został zmieniony przez inny program; nie został zastąpiony</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako</translation>
     </message>
     <message>
         <source>File %1 exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 już istnieje. Zastąpić?</translation>
     </message>
 </context>
 <context>
     <name>Display</name>
     <message>
         <source>There are %1 records in the file, %2 marked ready ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdania w pliku: %1, oznaczone jako nauczone: %2 ...</translation>
     </message>
     <message>
         <source>Time  %1 : %2 : %3  have been elasped ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Upłynęło  %1 : %2 : %3 ...</translation>
     </message>
     <message>
         <source>Correct, %1 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobrze, %1 znaków na minutę.</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisany tekst różni się od znaku %1</translation>
     </message>
     <message>
         <source>%1: typed %2 expected %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wpisano %2, oczekiwano %3.</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk włączony</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk wyłączony</translation>
     </message>
     <message>
         <source>Case sensitive on</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozróżnianie wielkości liter włączone</translation>
     </message>
     <message>
         <source>Case sensitive off</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozróżnianie wielkości liter wyłączone</translation>
     </message>
     <message>
         <source>Show mistakes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazywanie błędów włączone</translation>
     </message>
     <message>
         <source>Show mistakes off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazywanie błędów wyłączone</translation>
     </message>
     <message>
         <source>Review due sentences on</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtarzanie zaległych zdań włączone</translation>
     </message>
     <message>
         <source>Review due sentences off</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtarzanie zaległych zdań wyłączone</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczanie podczas pisania włączone</translation>
     </message>
     <message>
         <source>Mark while typing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczanie podczas pisania wyłączone</translation>
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zaległe · %2 nowe</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zaległe, %2 nowe.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczono %1 z %2.</translation>
     </message>
     <message>
         <source>Reading %1 …</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytywanie %1 …</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij: %1</translation>
     </message>
     <message>
         <source>No File is opened ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie otwarto pliku ...</translation>
     </message>
     <message>
         <source>This is an empty text file, open another Please ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik tekstowy jest pusty, otwórz inny ...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mistake(s)</source>
+        <translation>
+            <numerusform>%n błąd</numerusform>
+            <numerusform>%n błędy</numerusform>
+            <numerusform>%n błędów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Drill</name>
     <message>
         <source>Show Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż całe zdanie</translation>
     </message>
     <message>
         <source>Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygaszaj w miarę nauki</translation>
     </message>
     <message>
         <source>Hide Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukryj co drugie słowo</translation>
     </message>
     <message>
         <source>First Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko pierwsze litery</translation>
     </message>
     <message>
         <source>Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko hasło</translation>
     </message>
     <message>
         <source>Recall: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapamiętywanie: %1.</translation>
     </message>
     <message>
         <source>No word is hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadne słowo nie jest ukryte.</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Podpowiedź: %1</translation>
     </message>
     <message>
         <source>Marked. %1 Next: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczono. %1 Następne: %2</translation>
     </message>
     <message>
         <source>All marks cleared. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto wszystkie oznaczenia. %1</translation>
     </message>
     <message>
         <source>Undone. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnięto. %1</translation>
     </message>
     <message>
         <source>%1 Prompt: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hasło: %2</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n sentence(s). Next: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Otwarto %1: %n zdanie. Następne: %2</numerusform>
+            <numerusform>Otwarto %1: %n zdania. Następne: %2</numerusform>
+            <numerusform>Otwarto %1: %n zdań. Następne: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2Next: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2Następne: %3</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>%1 keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 znaków na minutę</translation>
     </message>
     <message>
         <source>Sentence to type</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdanie do wpisania</translation>
     </message>
     <message>
         <source>Typed text</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisany tekst</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statystyki</translation>
     </message>
     <message>
         <source>Max Speed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze tempo: </translation>
     </message>
     <message>
         <source>Current Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżące tempo:</translation>
     </message>
     <message>
         <source>Best speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze tempo w znakach na minutę</translation>
     </message>
     <message>
         <source>Current speed in keys per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżące tempo w znakach na minutę</translation>
     </message>
     <message>
         <source>Keys/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaki/min</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze tempo</translation>
     </message>
     <message>
         <source>Current speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżące tempo</translation>
     </message>
     <message>
         <source>Sentences due for review, and new</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdania do powtórki i nowe</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>%1 is %2; export to another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to %2; wyeksportuj do innego pliku.</translation>
     </message>
     <message>
         <source>the sentence file open in dru</source>
-        <translation type="unfinished"></translation>
+        <translation>plik zdań otwarty w dru</translation>
     </message>
     <message>
         <source>dru&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>plik ustawień dru</translation>
     </message>
     <message>
         <source>dru&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>historia dru</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Open a TXT file that contains records ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz plik TXT ze zdaniami ..</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history was damaged; it was moved aside as %1 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia była uszkodzona; odłożono ją jako %1 i rozpoczęto nową.</translation>
     </message>
     <message>
         <source>%1 was written by a newer dru and is only read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 został zapisany przez nowszą wersję dru i jest tylko odczytywany</translation>
     </message>
     <message>
         <source>History is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia jest wyłączona.</translation>
     </message>
     <message>
         <source>History is off: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia jest wyłączona: %1.</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć %1: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be moved aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest uszkodzony i nie można go odłożyć: %2</translation>
     </message>
     <message>
         <source>%1 cannot be started anew</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie może zostać założony od nowa</translation>
     </message>
     <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to baza danych innego programu; dru zostawił ją bez zmian i nie prowadzi historii, dopóki nie zostanie przeniesiona</translation>
     </message>
 </context>
 <context>
     <name>IoError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa nazwa pliku</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbyt wiele otwartych plików</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Odmowa dostępu do pliku</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt poza końcem pliku</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Dysk pełny</translation>
     </message>
     <message>
         <source>Invalid numeric input</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane liczbowe</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd we/wy %1</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>%1 %2; it was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2; nie został zapisany</translation>
     </message>
     <message>
         <source>%1 is %2 text; dru reads UTF-8 and Windows-1252 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to tekst %2; dru czyta pliki UTF-8 i Windows-1252</translation>
     </message>
     <message>
         <source>is a link that another user made</source>
-        <translation type="unfinished"></translation>
+        <translation>jest dowiązaniem utworzonym przez innego użytkownika</translation>
     </message>
     <message>
         <source>leads to a file that is not the user&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>prowadzi do pliku, który nie należy do użytkownika</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik › Otwórz wybiera plik ze zdaniami; przykłady są w %1.</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;mknij</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <source>&amp;Clear All Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń wszystkie oznaczenia</translation>
     </message>
     <message>
         <source>&amp;Mark Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oznacz jako nauczone</translation>
     </message>
     <message>
         <source>Previous Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzednie zdanie</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Podpowiedź</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>&amp;Sound Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekty &amp;dźwiękowe</translation>
     </message>
     <message>
         <source>&amp;Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozróżniaj wielkość liter</translation>
     </message>
     <message>
         <source>Show &amp;Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuj &amp;błędy</translation>
     </message>
     <message>
         <source>&amp;Review Due Sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Powtarzaj zaległe zdania</translation>
     </message>
     <message>
         <source>Mark &amp;While Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oznaczaj podczas pisania</translation>
     </message>
     <message>
         <source>Rec&amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapamiętywanie</translation>
     </message>
     <message>
         <source>Show &amp;Whole Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;całe zdanie</translation>
     </message>
     <message>
         <source>&amp;Fade as You Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wygaszaj w miarę nauki</translation>
     </message>
     <message>
         <source>Hide &amp;Every Other Word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ukryj co drugie słowo</translation>
     </message>
     <message>
         <source>First &amp;Letters Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko &amp;pierwsze litery</translation>
     </message>
     <message>
         <source>&amp;Prompt Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko &amp;hasło</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp&amp;y...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Za mało pamięci</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdź</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>Mistakes</name>
     <message>
         <source>: typed “%1” expected “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>: wpisano „%1”, oczekiwano „%2”</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisany tekst różni się od znaku %1</translation>
     </message>
     <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisano: %1&lt;br&gt;Oczekiwano: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n mistake(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n błąd</numerusform>
+            <numerusform>%n błędy</numerusform>
+            <numerusform>%n błędów</numerusform>
         </translation>
     </message>
 </context>
@@ -642,114 +650,114 @@
     <name>Progress</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postępy</translation>
     </message>
     <message>
         <source>&amp;Every day, not only the last 30</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Każdy dzień, nie tylko ostatnie 30</translation>
     </message>
     <message>
         <source>Hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najtrudniejsze najpierw</translation>
     </message>
     <message>
         <source>Sort &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortuj według:</translation>
     </message>
     <message>
         <source>&amp;Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odwrotna kolejność</translation>
     </message>
     <message>
         <source>&amp;Sentences no longer in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zdania, których nie ma już w pliku</translation>
     </message>
     <message>
         <source>E&amp;xport as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj jako &amp;CSV...</translation>
     </message>
     <message>
         <source>&amp;Forget History of This File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;pomnij historię tego pliku...</translation>
     </message>
     <message>
         <source>Sentences, hardest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdania, najtrudniejsze najpierw</translation>
     </message>
     <message>
         <source>Sentences, by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdania według: %1</translation>
     </message>
     <message>
         <source>%1, reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, odwrotnie</translation>
     </message>
     <message>
         <source>Progress — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Postępy — %1</translation>
     </message>
     <message>
         <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziś: %1, poprawnych %2, pisanie: %3. Najlepsze tempo w tym pliku: %4 znaków na minutę.</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n odpowiedź</numerusform>
+            <numerusform>%n odpowiedzi</numerusform>
+            <numerusform>%n odpowiedzi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> Known by heart: %1 of %n sentence(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> Znane na pamięć: %1 z %n zdania.</numerusform>
+            <numerusform> Znane na pamięć: %1 z %n zdań.</numerusform>
+            <numerusform> Znane na pamięć: %1 z %n zdań.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj jako CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 was not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie został wyeksportowany: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n sentence(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wyeksportowano %n zdanie do %1.</numerusform>
+            <numerusform>Wyeksportowano %n zdania do %1.</numerusform>
+            <numerusform>Wyeksportowano %n zdań do %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forget the %n answer(s) given on %1?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zapomnieć %n odpowiedź udzieloną w %1?</numerusform>
+            <numerusform>Zapomnieć %n odpowiedzi udzielone w %1?</numerusform>
+            <numerusform>Zapomnieć %n odpowiedzi udzielonych w %1?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Forgotten: the %n answer(s) given on %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zapomniano %n odpowiedź udzieloną w %1.</numerusform>
+            <numerusform>Zapomniano %n odpowiedzi udzielone w %1.</numerusform>
+            <numerusform>Zapomniano %n odpowiedzi udzielonych w %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -757,162 +765,162 @@
     <name>ProgressOrder</name>
     <message>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>zdanie</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>wpisane</translation>
     </message>
     <message>
         <source>correct</source>
-        <translation type="unfinished"></translation>
+        <translation>poprawne</translation>
     </message>
     <message>
         <source>best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>najlepsze tempo</translation>
     </message>
     <message>
         <source>last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>ostatnio wpisane</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>oznaczone</translation>
     </message>
     <message>
         <source>recall</source>
-        <translation type="unfinished"></translation>
+        <translation>przypominanie</translation>
     </message>
     <message>
         <source>next review</source>
-        <translation type="unfinished"></translation>
+        <translation>następna powtórka</translation>
     </message>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>poziom</translation>
     </message>
 </context>
 <context>
     <name>ProgressTable</name>
     <message>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdanie</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisane</translation>
     </message>
     <message>
         <source>Correct (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprawne (%)</translation>
     </message>
     <message>
         <source>Best speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze tempo</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnio</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczone</translation>
     </message>
     <message>
         <source>Recall (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamięć (%)</translation>
     </message>
     <message>
         <source>Next review</source>
-        <translation type="unfinished"></translation>
+        <translation>Następna powtórka</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprawne</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamięć</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>retry</source>
-        <translation type="unfinished"></translation>
+        <translation>ponów</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>teraz</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>znane</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Recall</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>luka</translation>
     </message>
     <message>
         <source>whole sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>całe zdanie</translation>
     </message>
     <message>
         <source>every other word</source>
-        <translation type="unfinished"></translation>
+        <translation>co drugie słowo</translation>
     </message>
     <message>
         <source>first letters</source>
-        <translation type="unfinished"></translation>
+        <translation>pierwsze litery</translation>
     </message>
     <message>
         <source>prompt only</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko hasło</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać do %1</translation>
     </message>
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie może zapamiętać nazwy %2, która zawiera znak nowego wiersza; zmień nazwę pliku, aby został otwarty następnym razem</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>Correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobrze.</translation>
     </message>
 </context>
 <context>
@@ -930,7 +938,19 @@ comes to the front, and this start ends. See dru(1).
   --help     print this help and exit
   --version  print the version and exit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: dru [PLIK]
+        dru --help | --version
+Nauka zdań przez ich pisanie.
+
+dru otwiera PLIK, a w przeciwnym razie plik zdań zapamiętany w dru.ini
+w folderze, z którego go uruchomiono, albo tamtejszy Default.dat; Plik,
+Otwórz wybiera inny. Gdy dru już działa, PLIK zostaje otwarty w działającym
+dru, które przechodzi na pierwszy plan, a to uruchomienie się kończy.
+Zobacz dru(1).
+
+  --help     wyświetl tę pomoc i zakończ
+  --version  wyświetl wersję i zakończ
+</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,10 @@ void UseCatalogue(const Catalogue* catalogue) {
   installed.store(catalogue, std::memory_order_release);
 }
 
+bool Translated() {
+  return installed.load(std::memory_order_acquire) != nullptr;
+}
+
 std::string Tr(const char* context, const char* source, const char* disambiguation, int count) {
   std::string text;
   const Catalogue* catalogue = installed.load(std::memory_order_acquire);

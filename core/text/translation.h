@@ -22,6 +22,8 @@ class Catalogue {
 // Installed once at start-up, before any text is composed; nullptr for
 // English.
 void UseCatalogue(const Catalogue* catalogue);
+// True while a translation is in use.
+bool Translated();
 
 // The text in the reader's language, with %n replaced by count. An English
 // text names its plural with "(s)": "%n sentence(s)" is "1 sentence" and

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/ini_file.h"
+#include "app/language.h"
+
+#include <map>
 
 namespace dru {
 namespace {
@@ -96,6 +99,36 @@ TEST(ReadFlag, NumbersInTheirForms) {
   }
   EXPECT_TRUE(ReadFlag(std::nullopt, true));
   EXPECT_FALSE(ReadFlag(std::nullopt, false));
+}
+
+// The interface language from the environment, as on any Linux desktop.
+TEST(WantedLanguages, FollowTheEnvironmentAndStopAtEnglish) {
+  struct Case {
+    std::map<std::string, std::string> environment;
+    std::vector<std::string> wanted;
+  };
+  const Case cases[] = {
+      {{}, {}},
+      {{{"LANG", "de_DE.UTF-8"}}, {"de_DE"}},
+      {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR@euro"}}, {"fr_FR"}},
+      {{{"LC_ALL", "pl_PL.UTF-8"}, {"LC_MESSAGES", "fr_FR"}}, {"pl_PL"}},
+      {{{"LANGUAGE", "he:es"}, {"LANG", "de_DE.UTF-8"}}, {"he", "es", "de_DE"}},
+      {{{"LANGUAGE", "es::fr"}, {"LANG", ""}}, {"es", "fr"}},
+      // English, C or POSIX ask for the texts as written.
+      {{{"LANGUAGE", "en_GB:de"}, {"LANG", "de_DE.UTF-8"}}, {}},
+      {{{"LANGUAGE", "fr"}, {"LC_ALL", "C"}}, {"fr"}},
+      {{{"LC_ALL", "C.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, {}},
+      {{{"LANG", "POSIX"}}, {}},
+  };
+  for (const Case& test : cases) {
+    static const std::map<std::string, std::string>* environment;
+    environment = &test.environment;
+    const auto lookUp = [](const char* name) -> char* {
+      const auto found = environment->find(name);
+      return found == environment->end() ? nullptr : const_cast<char*>(found->second.c_str());
+    };
+    EXPECT_EQ(WantedLanguages(lookUp), test.wanted) << test.environment.size();
+  }
 }
 
 }  // namespace

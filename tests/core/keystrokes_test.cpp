@@ -4,7 +4,10 @@
 #include <tuple>
 
 #include "core/drill/keys.h"
+#include "core/file/io_error.h"
+#include "core/text/display_texts.h"
 #include "core/text/sentence_key.h"
+#include "core/text/translation.h"
 #include "core/text/typed_match.h"
 #include "tests/support/fake_view.h"
 
@@ -326,6 +329,67 @@ TEST_F(Keystrokes, RecallJudgesThePartBeforeATabAndFadesByTheMemoryModel) {
   EXPECT_EQ(view.spoken, "B c Prompt: Grosse Katze");
   drill.ShowSentence("Big cat\tGrosse Katze");
   EXPECT_EQ(view.spoken, "Big cat\tGrosse Katze");
+}
+
+// A translation in use: the drill's lines come from it, in UTF-8 beside a
+// Windows-1252 file's words, with its plural forms.
+class GermanCatalogue : public Catalogue {
+ public:
+  std::optional<std::string> Find(const char*, const char* source, const char*,
+                                  int count) const override {
+    const std::string text = source;
+    if (text == "%n mistake(s)") return count == 1 ? "%n Fehler" : "%n Fehler (mehrere)";
+    if (text == "%1: typed %2 expected %3.") return "%1: getippt %2, erw\xC3\xA4hnt %3.";
+    if (text == "%1 %2Next: %3") return "%1 %2Weiter: %3";
+    if (text == "Opened %1: %n sentence(s). Next: %2") {
+      return count == 1 ? "%1 ge\xC3\xB6"
+                          "ffnet: %n Satz. Weiter: %2"
+                        : "%1 ge\xC3\xB6"
+                          "ffnet: %n S\xC3\xA4tze. Weiter: %2";
+    }
+    if (text == "blank")
+      return "L\xC3\xBC"
+             "cke";
+    if (bracketAll) return "[" + text + "]";
+    return std::nullopt;
+  }
+  bool bracketAll = false;
+};
+
+TEST_F(Keystrokes, SpokenLinesComeFromTheTranslation) {
+  GermanCatalogue german;
+  UseCatalogue(&german);
+  drill.ShowSentence("Caf\xE9");
+  Finish("Cafe", 6);
+  EXPECT_EQ(view.spoken,
+            "1 Fehler: getippt \"Cafe\", erw\xC3\xA4hnt \"Caf\xC3\xA9\". Weiter: Next");
+  drill.StartFile("caf\xC3\xA9.txt");
+  EXPECT_EQ(view.spoken,
+            "caf\xC3\xA9.txt ge\xC3\xB6"
+            "ffnet: 1 Satz. Weiter: Next");
+  // A hidden word is said in the reader's language, not read as the
+  // file's Windows-1252.
+  drill.SetRecall(RecallOption::HideEveryOtherWord);
+  drill.ShowSentence("Big cat sat");
+  EXPECT_EQ(view.spoken,
+            "Big L\xC3\xBC"
+            "cke sat");
+  // Every line the drill composes asks the translation.
+  german.bracketAll = true;
+  const Comparison aligned =
+      CompareTexts("Cot", "Cat", TextEncoding::Windows1252, true, CaseFolding::Default);
+  for (const std::string& line :
+       {InfoLine(3, 1), TimeLine(0, 0, 1), CorrectLine(30), OptionLine(Option::ReviewDue, true),
+        OptionLine(Option::SoundEffect, false), MarkedLine({3, 1}), ReviewLine({2, 1}),
+        IoErrorText(io_code::kDiskFull), DisplayText(kNoFileText),
+        std::string(IoError::NotRegularFile("/tmp").what())}) {
+    EXPECT_EQ(line.front(), '[') << line;
+  }
+  EXPECT_EQ(MistakesLine("Cot", "Cat", aligned, TextEncoding::Windows1252),
+            "1 Fehler: getippt \"Cot\", erw\xC3\xA4hnt \"Cat\".");
+  UseCatalogue(nullptr);
+  EXPECT_EQ(Tr("Test", "%n day(s) and %n (s)", nullptr, 2), "2 days and 2 s");
+  EXPECT_EQ(Tr("Test", "%n day(s)", nullptr, 1), "1 day");
 }
 
 TEST_F(Keystrokes, NothingHappensWithoutFile) {

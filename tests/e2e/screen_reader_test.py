@@ -246,6 +246,32 @@ if sys.argv[1] == "prompt":
     prompt_phase(sys.argv[2])
     sys.exit(1 if failures else 0)
 
+def german_phase(path):
+    """In German: the lines said are German, and a mark is saved as in
+    English, by its '*' alone."""
+    with open(path, "rb") as original:
+        before = original.read()
+    sentence = box.description
+    result = answer(sentence)
+    check(result.startswith("Richtig, ") and " Anschl\u00e4ge pro Minute. Weiter: " in result,
+          "a right Enter is said in German: %r" % result)
+    following = result.split(" Weiter: ", 1)[-1]
+    result = answer(following[:-1] + "x" + following[-1])
+    check(result.startswith("1 Fehler: getippt "), "and a wrong one: %r" % result)
+    shown = result.split(" Weiter: ", 1)[-1]
+    xdotool("key", "F12")
+    check(wait_for(lambda: box.description.startswith("Markiert. 1 von 2 markiert."), 5),
+          "F12 says the mark in German: %r" % box.description)
+    xdotool("key", "alt+d", "s")
+    marked = before.replace(shown.encode(), b"*" + shown.encode(), 1)
+    check(wait_for(lambda: open(path, "rb").read() == marked, 5),
+          "Datei \u203a Speichern writes the '*' alone: %r" % open(path, "rb").read())
+
+
+if sys.argv[1] == "german":
+    german_phase(sys.argv[2])
+    sys.exit(1 if failures else 0)
+
 if sys.argv[1] == "readonly":
     notice = "Read-only: marks stay until you save a copy with File \u203a Save As."
     check(box.description == "Read me only", "the file named is open: %r" % box.description)

@@ -23,8 +23,10 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "core/version.h"
+#include "tests/support/fake_view.h"
 #include "tests/support/temp_dir.h"
 #include "ui/drill/mistake_text.h"
 #include "ui/drill/target_display.h"
@@ -73,6 +75,64 @@ QString ModalText(QWidget* modal) {
 }
 
 }  // namespace
+
+// Every text a window shows, or gives a screen reader, with whose it is:
+// labels, buttons, menus, boxes, headers, names and descriptions.
+QStringList ShownTexts(QWidget* root) {
+  QStringList texts;
+  const auto add = [&texts](const QObject* owner, const QString& text) {
+    if (!text.isEmpty()) texts << owner->objectName() + QStringLiteral(": ") + text;
+  };
+  QList<QWidget*> widgets = root->findChildren<QWidget*>();
+  widgets.prepend(root);
+  for (QWidget* widget : widgets) {
+    if (widget->isWindow()) add(widget, widget->windowTitle());
+    add(widget, widget->accessibleName());
+    add(widget, widget->accessibleDescription());
+    add(widget, widget->toolTip());
+    if (auto* label = qobject_cast<QLabel*>(widget)) add(widget, label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) add(widget, button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) add(widget, group->title());
+    if (auto* menu = qobject_cast<QMenu*>(widget)) add(widget, menu->title());
+    if (auto* box = qobject_cast<QComboBox*>(widget)) {
+      for (int item = 0; item < box->count(); ++item)
+        add(widget, box->itemText(item));
+    }
+    if (auto* view = qobject_cast<QTableView*>(widget)) {
+      for (int column = 0; column < view->model()->columnCount(); ++column) {
+        for (int role : {int(Qt::DisplayRole), int(Qt::AccessibleTextRole)})
+          add(widget, view->model()->headerData(column, Qt::Horizontal, role).toString());
+      }
+    }
+    for (const QAction* action : widget->actions())
+      add(action, action->text());
+  }
+  return texts;
+}
+
+// A translation that puts every text it is asked for in brackets.
+class BracketCatalogue : public dru::Catalogue {
+ public:
+  std::optional<std::string> Find(const char*, const char* source, const char*,
+                                  int) const override {
+    return "[" + std::string(source) + "]";
+  }
+};
+
+// The access keys of a menu's items that are given twice.
+QStringList SharedAccessKeys(const QMenu& menu) {
+  QStringList keys;
+  QStringList shared;
+  for (const QAction* action : menu.actions()) {
+    const QString text = action->text();
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    if (at < 0 || at + 1 >= text.size()) continue;
+    const QString key = text.mid(at + 1, 1).toLower();
+    if (keys.contains(key)) shared << text;
+    keys << key;
+  }
+  return shared;
+}
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -797,6 +857,96 @@ class WindowTest : public QObject {
     });
     window->Controller().RunHandler([] { throw std::bad_alloc(); });
     QCOMPARE(text, QStringLiteral("Not enough memory."));
+  }
+
+  // Every text of the windows is asked of the translation: with one that
+  // brackets each, only the data the window shows stays bare.
+  void everyTextIsMarkedForTranslation() {
+    Load("Hello world\r\n", "Hello world");
+    BracketCatalogue brackets;
+    dru::UseCatalogue(&brackets);
+    MainWindow translated(nullptr, &clock);
+    translated.findChild<QAction*>(QStringLiteral("Progress1"))->trigger();
+    QWidget* progress = translated.findChild<QWidget*>(QStringLiteral("ProgressWindow"));
+    const QStringList texts = ShownTexts(&translated) + ShownTexts(progress);
+    progress->close();
+    dru::UseCatalogue(nullptr);
+    // Names, figures and the caption another dru looks for stay as they are.
+    const QRegularExpression data(QStringLiteral(
+        "^[^:]*: (000|0|dru - Sentence Typing Drill|dru Sentence Typing Drill|dru@users\\.invalid|"
+        "Progress chart\\. .*|\\d{4}-\\d\\d-\\d\\d .*)$"));
+    QStringList bare;
+    for (const QString& text : texts) {
+      if (!text.contains(QLatin1Char('[')) && !data.match(text).hasMatch()) bare << text;
+    }
+    QVERIFY2(bare.isEmpty(), qPrintable(bare.join(QLatin1Char('\n'))));
+  }
+
+  // Each translation: every menu's access keys differ, no label is cut,
+  // and Hebrew mirrors the window but not an English sentence.
+  void everyLanguageFitsItsWindow_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "es", "fr", "he", "pl"})
+      QTest::newRow(language) << QString::fromLatin1(language);
+  }
+  void everyLanguageFitsItsWindow() {
+    QFETCH(QString, language);
+    qputenv("LANGUAGE", language.toLatin1());
+    std::optional<dru::ui::Translations> translations(std::in_place);
+    qunsetenv("LANGUAGE");
+    QCOMPARE(translations->Language(), language);
+    MainWindow translated(nullptr, &clock);
+    translated.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&translated));
+    auto& drill = translated.Controller().GetDrill();
+    dru::SentenceFile file = dru::testing::MakeFile({"Hello world"}, dru::TextEncoding::Utf8);
+    drill.InstallFile(file);
+    drill.ShowSentence("Hello world");
+    translated.findChild<QAction*>(QStringLiteral("Progress1"))->trigger();
+    QWidget* progress = translated.findChild<QWidget*>(QStringLiteral("ProgressWindow"));
+    QWidget* about = translated.findChild<QWidget*>(QStringLiteral("AboutBox"));
+    QVERIFY(!translated.findChild<QMenuBar*>()->actions().first()->text().startsWith(
+        QStringLiteral("&File")));
+    QStringList problems;
+    QList<QMenu*> menus = translated.findChildren<QMenu*>();
+    QMenu titles;  // the menu bar's own, as a menu
+    titles.addActions(translated.menuBar()->actions());
+    menus << &titles;
+    for (const QMenu* menu : menus)
+      problems << SharedAccessKeys(*menu);
+    for (QWidget* shown : {static_cast<QWidget*>(&translated), progress, about}) {
+      for (const QLabel* label : shown->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label->objectName() == QStringLiteral("StatusText"))
+          continue;
+        if (label->width() < label->sizeHint().width()) problems << label->text();
+      }
+      // A push button's text fits inside its frame; a check box whole.
+      for (const QAbstractButton* button : shown->findChildren<QAbstractButton*>()) {
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        const int needed = qobject_cast<const QPushButton*>(button) != nullptr
+                               ? button->fontMetrics().horizontalAdvance(text) + 4
+                               : button->sizeHint().width();
+        if (!text.isEmpty() && button->width() < needed)
+          problems << text + QStringLiteral(" %1 < %2").arg(button->width()).arg(needed);
+      }
+    }
+    const auto* statistics = translated.findChild<QGroupBox*>(QStringLiteral("Statistics"));
+    for (const QLabel* label : statistics->findChildren<QLabel*>()) {
+      if (label->geometry().right() > statistics->contentsRect().right()) problems << label->text();
+    }
+    progress->close();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QVERIFY(translated.width() >= window->width());
+    const bool hebrew = language == QStringLiteral("he");
+    QCOMPARE(translated.layoutDirection(), hebrew ? Qt::RightToLeft : Qt::LeftToRight);
+    // The captions at the right of their bars in Hebrew, at the left else.
+    const auto* caption = translated.findChild<QLabel*>(QStringLiteral("Label1"));
+    const auto* bar = translated.findChild<QProgressBar*>(QStringLiteral("ProgressBarMS"));
+    QCOMPARE(caption->mapTo(&translated, QPoint()).x() > bar->mapTo(&translated, QPoint()).x(),
+             hebrew);
+    // The sentence keeps its own direction.
+    QCOMPARE(translated.findChild<QPlainTextEdit*>(QStringLiteral("MemoTPD"))->layoutDirection(),
+             Qt::LeftToRight);
   }
 
   void aboutBoxIgnoresEsc() {

@@ -16,6 +16,7 @@
 #include "ui/drill/target_display.h"
 #include "ui/platform/announcer.h"
 #include "ui/platform/cp1252_codec.h"
+#include "ui/platform/fixed_layout.h"
 #include "ui/platform/text_codec.h"
 #include "ui/platform/translation.h"
 
@@ -25,6 +26,10 @@ namespace {
 // Where the speed numbers end, in the group box, and their least width.
 constexpr int kNumberRight = 259 + 24;
 constexpr int kNumberWidth = 24;
+// Between a caption and what it names, and from the last text to the
+// group box's edge, when a translation widens them.
+constexpr int kGap = 4;
+constexpr int kEdge = 8;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
                   bool bold = false) {
@@ -58,13 +63,16 @@ void SetLabelText(QLabel* label, std::string_view text) {
   const QString shown = DecodeText(text, TextEncoding::Utf8);
   if (label->text() == shown) return;
   label->setText(shown);
-  label->resize(std::max(label->sizeHint().width(), 1), label->height());
+  QRect place = LogicalPlace(*label);
+  place.setWidth(std::max(label->sizeHint().width(), 1));
+  Place(*label, place);
 }
 
 // The speed numbers keep their right edge, next to "Keys/min", and grow
 // to the left. The bar's value is the speed itself, for assistive tools:
 // past 600 its range grows with it, so that it stands full.
-void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_view text) {
+void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_view text,
+              int numberRight) {
   const int value = static_cast<int>(std::clamp<std::int64_t>(speed, kBarMin, 1'000'000'000));
   bar->setMaximum(std::max(value, static_cast<int>(kBarMax)));
   bar->setValue(value);
@@ -72,7 +80,7 @@ void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_
   if (label->text() == shown) return;
   label->setText(shown);
   const int width = std::max(label->sizeHint().width(), kNumberWidth);
-  label->setGeometry(kNumberRight - width, label->y(), width, label->height());
+  Place(*label, QRect(numberRight - width, label->y(), width, label->height()));
   bar->setAccessibleDescription(Tr("DrillWindow", "%1 keys per minute").arg(shown));
 }
 
@@ -81,6 +89,7 @@ void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_
 DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ClientArea"));
   setFixedSize(kWidth, kHeight);
+  numberRight_ = kNumberRight;
 
   auto* bevel = new QFrame(this);
   bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -112,8 +121,10 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   auto* statistics = new QGroupBox(Tr("DrillWindow", "Statistics"), this);
   statistics->setObjectName(QStringLiteral("Statistics"));
   statistics->setGeometry(8, 101, 350, 100);
-  MakeLabel(statistics, "Label1", Tr("DrillWindow", "Max Speed: "), {8, 21, 72, 13});
-  MakeLabel(statistics, "Label2", Tr("DrillWindow", "Current Speed:"), {8, 37, 89, 13});
+  QLabel* bestCaption =
+      MakeLabel(statistics, "Label1", Tr("DrillWindow", "Max Speed: "), {8, 21, 72, 13});
+  QLabel* currentCaption =
+      MakeLabel(statistics, "Label2", Tr("DrillWindow", "Current Speed:"), {8, 37, 89, 13});
   bestSpeedLabel_ =
       MakeLabel(statistics, "LabelMS", ToQString(kNoSpeedYetText), {259, 21, 24, 13}, true);
   currentSpeedLabel_ =
@@ -123,8 +134,10 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   bestSpeedLabel_->setAccessibleDescription(Tr("DrillWindow", "Best speed in keys per minute"));
   currentSpeedLabel_->setAccessibleDescription(
       Tr("DrillWindow", "Current speed in keys per minute"));
-  MakeLabel(statistics, "Label3", Tr("DrillWindow", "Keys/min"), {288, 21, 54, 13});
-  MakeLabel(statistics, "Label4", Tr("DrillWindow", "Keys/min"), {288, 37, 54, 13});
+  QLabel* bestUnit =
+      MakeLabel(statistics, "Label3", Tr("DrillWindow", "Keys/min"), {288, 21, 54, 13});
+  QLabel* currentUnit =
+      MakeLabel(statistics, "Label4", Tr("DrillWindow", "Keys/min"), {288, 37, 54, 13});
   infoLabel_ = MakeLabel(statistics, "LabelInfo", QString::fromStdString(DisplayText(kNoFileText)),
                          {8, 55, 113, 13});
   timeLabel_ =
@@ -150,6 +163,48 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   reviewLabel_->setAccessibleDescription(Tr("DrillWindow", "Sentences due for review, and new"));
   statusLine_->addPermanentWidget(reviewLabel_);
   reviewLabel_->hide();
+
+  // A translation's longer words widen the window rather than be cut; the
+  // English window keeps its fixed layout.
+  if (Translated()) {
+    FitTexts({bestCaption, currentCaption}, {bestUnit, currentUnit},
+             {bevel, targetDisplay_, inputBox_, statistics, statusLine_});
+  }
+  MirrorChildren(*this);
+  MirrorChildren(*statistics);
+}
+
+void DrillWindow::FitTexts(std::initializer_list<QLabel*> captions,
+                           std::initializer_list<QLabel*> units,
+                           std::initializer_list<QWidget*> wide) {
+  const auto widest = [](std::initializer_list<QLabel*> labels) {
+    int width = 0;
+    for (const QLabel* label : labels)
+      width = std::max({width, label->width(), label->sizeHint().width()});
+    return width;
+  };
+  const int captionWidth = widest(captions);
+  const int unitWidth = widest(units);
+  const QWidget* group = (*captions.begin())->parentWidget();
+  // The bars, numbers and units move right past the longest caption...
+  const int barLeft = bestSpeedBar_->x() - group->x();
+  const int shift = std::max(0, (*captions.begin())->x() + captionWidth + kGap - barLeft);
+  for (QLabel* caption : captions)
+    caption->resize(captionWidth, caption->height());
+  for (QWidget* moved :
+       {static_cast<QWidget*>(bestSpeedBar_), static_cast<QWidget*>(currentSpeedBar_),
+        static_cast<QWidget*>(bestSpeedLabel_), static_cast<QWidget*>(currentSpeedLabel_)})
+    moved->move(moved->x() + shift, moved->y());
+  numberRight_ += shift;
+  const int unitLeft = (*units.begin())->x() + shift;
+  for (QLabel* unit : units)
+    unit->setGeometry(unitLeft, unit->y(), unitWidth, unit->height());
+  // ...and the window widens as far as the units need.
+  const int extra = std::max(0, unitLeft + unitWidth + kEdge - group->width());
+  if (extra == 0) return;
+  for (QWidget* widened : wide)
+    widened->resize(widened->width() + extra, widened->height());
+  setFixedSize(width() + extra, height());
 }
 
 std::string_view DrillWindow::ToType() const noexcept {
@@ -225,8 +280,9 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
   }
   if (inputBox_->isEnabled() != snapshot.inputEnabled) inputBox_->setEnabled(snapshot.inputEnabled);
   SetSpeed(currentSpeedLabel_, currentSpeedBar_, snapshot.currentSpeed.value_or(0),
-           CurrentSpeedText(snapshot));
-  SetSpeed(bestSpeedLabel_, bestSpeedBar_, snapshot.bestSpeed, BestSpeedText(snapshot));
+           CurrentSpeedText(snapshot), numberRight_);
+  SetSpeed(bestSpeedLabel_, bestSpeedBar_, snapshot.bestSpeed, BestSpeedText(snapshot),
+           numberRight_);
   SetLabelText(infoLabel_, InfoText(snapshot));
   SetLabelText(timeLabel_, TimeText(snapshot));
   const QString review = QString::fromStdString(ReviewText(snapshot));

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,7 @@ class DrillWindow : public QWidget {
   Announcer* announcer_ = nullptr;
   QLabel* reviewLabel_ = nullptr;
   TextEncoding encoding_ = TextEncoding::Windows1252;
+  int numberRight_ = 0;  // where the speed numbers end, in the group box
   std::uint64_t spokenCount_ = 0;
   std::uint64_t statusCount_ = 0;
   std::uint64_t inputClearCount_ = 0;
@@ -64,6 +66,9 @@ class DrillWindow : public QWidget {
   void ShowCue();
   void MarkTyping();
   void ShowStatus(const StatusReport& status);
+  // Widens the captions, and the window if it must, to the translated texts.
+  void FitTexts(std::initializer_list<QLabel*> captions, std::initializer_list<QLabel*> units,
+                std::initializer_list<QWidget*> wide);
 };
 
 }  // namespace dru::ui

@@ -49,6 +49,10 @@ Translations::Translations() {
 
 Translations::~Translations() {
   if (catalogue_) UseCatalogue(nullptr);
+  if (QCoreApplication::instance() == nullptr) return;
+  for (QTranslator* translator : {own_.get(), qt_.get()}) {
+    if (translator != nullptr) QCoreApplication::removeTranslator(translator);
+  }
 }
 
 }  // namespace dru::ui

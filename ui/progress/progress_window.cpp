@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
@@ -42,6 +43,19 @@ class SummaryLabel : public QLabel {
     QLabel::paintEvent(event);
     QPainter painter(this);
     DrawFocusFrame(*this, painter);
+  }
+};
+
+// A sentence reads in the direction of its own script, whatever the
+// window's: an English sentence from the left in a Hebrew window.
+class SentenceDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->direction = option->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
   }
 };
 
@@ -97,6 +111,8 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   summary_->setFocusPolicy(Qt::TabFocus);
   summary_->setMargin(2);  // room for the focus frame
   chart_ = new ProgressChart(this);
+  // Time runs left to right on the chart in every language.
+  chart_->setLayoutDirection(Qt::LeftToRight);
   everyDay_ = new QCheckBox(Tr("Progress", "&Every day, not only the last 30"), this);
   everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
 
@@ -122,6 +138,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("ProgressTable"));
   table_->setModel(model_);
+  table_->setItemDelegateForColumn(kSentence, new SentenceDelegate(table_));
   table_->setSortingEnabled(true);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -264,13 +281,22 @@ void ProgressWindow::Fill() {
   QHeaderView* header = table_->horizontalHeader();
   const QFontMetrics metrics = table_->fontMetrics();
   const QString sample = QDateTime::currentDateTime().toString(kProgressDateFormat);
+  const QFontMetrics headerMetrics = header->fontMetrics();
+  int levelWidth = 0;
+  for (int level = 0; level < kCueLevels; ++level) {
+    levelWidth = std::max(
+        levelWidth,
+        metrics.horizontalAdvance(Tr("Recall", LevelName(static_cast<CueLevel>(level)).data())));
+  }
   for (int column = kTyped; column < model_->columnCount({}); ++column) {
-    const QString widest =
-        column == kLast || column == kNext ? sample
-        : column == kLevel ? QString::fromLatin1(LevelName(CueLevel::EveryOtherWord).data())
-                           : model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    // As wide as its header, in any language, or its widest figure.
+    const int figures = column == kLast || column == kNext ? metrics.horizontalAdvance(sample)
+                        : column == kLevel                 ? levelWidth
+                                                           : 0;
+    const int title = headerMetrics.horizontalAdvance(
+        model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
     header->setSectionResizeMode(column, QHeaderView::Interactive);
-    header->resizeSection(column, metrics.horizontalAdvance(widest) + 24);
+    header->resizeSection(column, std::max(figures, title) + 24);
   }
   header->setSectionResizeMode(kSentence, QHeaderView::Stretch);
   // The order the user chose stays as the table follows the drill.

@@ -72,7 +72,7 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
           [this, &drill] { controller_->RunHandler([&drill] { drill.Tick(); }); });
   timer->start();
 
-  setFixedSize(DrillWindow::kWidth, DrillWindow::kHeight + menu_->sizeHint().height());
+  setFixedSize(drillWindow_->width(), DrillWindow::kHeight + menu_->sizeHint().height());
   move(214, 140);
 }
 
