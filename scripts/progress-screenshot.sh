@@ -9,6 +9,7 @@ work=$(mktemp -d /tmp/dru-progress-XXXXXX)
 trap 'kill "$dru" "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 cp "$root/examples/Default.dat" "$work/Default.dat"
 mkdir -m 700 "$work/runtime"
+export LANGUAGE=en  # the pictures in the README are English
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 "$root/build/bench/dru_make_history" "$work/Default.dat" 21
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

@@ -11,6 +11,7 @@ line=$(grep '^Der Zug' "$root/examples/german-english.txt")
 printf '%s\n%s\n' "$line" "$line" >"$work/Default.dat"
 printf '[Options]\nRecall=3\nMarkWhileTyping=1\n' >"$work/dru.ini"
 mkdir -m 700 "$work/runtime"
+export LANGUAGE=en  # the pictures in the README are English
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!

@@ -13,6 +13,7 @@ mkdir -m 700 "$work/runtime"
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export LANGUAGE=en  # the pictures in the README are English
 export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work/runtime"
 (cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
 dru=$!

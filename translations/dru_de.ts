@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>best speed</source>
-        <translation>bestem Tempo</translation>
+        <translation>Rekord</translation>
     </message>
     <message>
         <source>last typed</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>recall</source>
-        <translation>Erinnerung</translation>
+        <translation>Abruf</translation>
     </message>
     <message>
         <source>next review</source>
@@ -804,11 +804,11 @@
     </message>
     <message>
         <source>Best speed</source>
-        <translation>Bestes Tempo</translation>
+        <translation>Rekord</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation>Zuletzt getippt</translation>
+        <translation>Zuletzt</translation>
     </message>
     <message>
         <source>Marked</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>Recall (%)</source>
-        <translation>Erinnerung (%)</translation>
+        <translation>Abruf (%)</translation>
     </message>
     <message>
         <source>Next review</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>Recall</source>
-        <translation>Erinnerung</translation>
+        <translation>Abruf</translation>
     </message>
     <message>
         <source>no</source>

@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>best speed</source>
-        <translation>mejor velocidad</translation>
+        <translation>récord</translation>
     </message>
     <message>
         <source>last typed</source>
-        <translation>última vez escrita</translation>
+        <translation>última vez</translation>
     </message>
     <message>
         <source>marked</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>Best speed</source>
-        <translation>Mejor velocidad</translation>
+        <translation>Récord</translation>
     </message>
     <message>
         <source>Last typed</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Next review</source>
-        <translation>Próximo repaso</translation>
+        <translation>Repaso</translation>
     </message>
     <message>
         <source>Level</source>

@@ -142,7 +142,7 @@
     <name>Display</name>
     <message>
         <source>There are %1 records in the file, %2 marked ready ...</source>
-        <translation>Phrases dans le fichier : %1, dont %2 marquées comme apprises ...</translation>
+        <translation>Phrases : %1, dont %2 marquées comme apprises ...</translation>
     </message>
     <message>
         <source>Time  %1 : %2 : %3  have been elasped ...</source>
@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>best speed</source>
-        <translation>meilleure vitesse</translation>
+        <translation>record</translation>
     </message>
     <message>
         <source>last typed</source>
-        <translation>dernière frappe</translation>
+        <translation>dernière fois</translation>
     </message>
     <message>
         <source>marked</source>
@@ -804,11 +804,11 @@
     </message>
     <message>
         <source>Best speed</source>
-        <translation>Meilleure vitesse</translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation>Dernière frappe</translation>
+        <translation>Dernière fois</translation>
     </message>
     <message>
         <source>Marked</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Next review</source>
-        <translation>Prochaine révision</translation>
+        <translation>Révision</translation>
     </message>
     <message>
         <source>Level</source>

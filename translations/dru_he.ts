@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>best speed</source>
-        <translation>מהירות הטובה ביותר</translation>
+        <translation>שיא</translation>
     </message>
     <message>
         <source>last typed</source>
@@ -804,11 +804,11 @@
     </message>
     <message>
         <source>Best speed</source>
-        <translation>מהירות מיטבית</translation>
+        <translation>שיא</translation>
     </message>
     <message>
         <source>Last typed</source>
-        <translation>הוקלד לאחרונה</translation>
+        <translation>לאחרונה</translation>
     </message>
     <message>
         <source>Marked</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Next review</source>
-        <translation>החזרה הבאה</translation>
+        <translation>חזרה הבאה</translation>
     </message>
     <message>
         <source>Level</source>

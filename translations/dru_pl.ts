@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>best speed</source>
-        <translation>najlepsze tempo</translation>
+        <translation>rekord</translation>
     </message>
     <message>
         <source>last typed</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>recall</source>
-        <translation>przypominanie</translation>
+        <translation>pamięć</translation>
     </message>
     <message>
         <source>next review</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>Best speed</source>
-        <translation>Najlepsze tempo</translation>
+        <translation>Rekord</translation>
     </message>
     <message>
         <source>Last typed</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>Next review</source>
-        <translation>Następna powtórka</translation>
+        <translation>Powtórka</translation>
     </message>
     <message>
         <source>Level</source>

@@ -14,6 +14,8 @@ passed=0
 failed=0
 STARTED=()
 export QT_QPA_PLATFORM=xcb
+# The texts as written, whatever the language of the machine the tests run on.
+export LANGUAGE=en
 # The history goes where the test cleans up.
 export XDG_DATA_HOME="$ROOT/data"
 # No session bus here: without an address, libdbus forks dbus-launch, and a

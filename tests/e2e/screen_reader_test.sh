@@ -14,6 +14,8 @@ trap 'kill "$XVFB" 2>/dev/null; rm -rf "$ROOT"' EXIT
 for _ in $(seq 50); do [ -s "$ROOT/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$ROOT/display")" XDG_RUNTIME_DIR="$ROOT/runtime" HOME="$ROOT"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# English but where a phase says otherwise, whatever the machine's language.
+export LANGUAGE=en
 # The system's Python, which has the AT-SPI bindings. The buses' daemons
 # write nowhere, so that none keeps this test's output open once it ends.
 dbus-run-session -- bash -c '

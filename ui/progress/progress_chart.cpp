@@ -84,6 +84,8 @@ void ProgressChart::SetDays(std::vector<DayHistory> days) {
 
 void ProgressChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // A painter starts in the program's direction, not the widget's.
+  painter.setLayoutDirection(layoutDirection());
   painter.setRenderHint(QPainter::Antialiasing);
   const QPalette& colours = palette();
   painter.fillRect(rect(), colours.color(QPalette::Base));

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/version.h"
+#include "ui/platform/fixed_layout.h"
 #include "ui/platform/translation.h"
 #include "ui/window/titles.h"
 #include "ui/window/window_style.h"
@@ -62,6 +63,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  MirrorChildren(*this);
 }
 
 void AboutBox::changeEvent(QEvent* event) {
