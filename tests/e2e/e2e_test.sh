@@ -122,7 +122,7 @@ menu_exit() {
 # $1 (xdotool's own match also finds others) and prints its id.
 find_box() {
   local id
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do  # 15 s: a loaded machine under ASan is slow
     for id in $(xdotool search --onlyvisible --pid "$PID" --name "^$1\$" 2>/dev/null); do
       [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return 0; }
     done
