@@ -202,11 +202,11 @@
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation>%1 pendientes · %2 nuevas</translation>
+        <translation>pendientes: %1 · nuevas: %2</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation>%1 pendientes, %2 nuevas.</translation>
+        <translation>Pendientes: %1, nuevas: %2.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>

@@ -202,11 +202,11 @@
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation>%1 dues · %2 nouvelles</translation>
+        <translation>à revoir : %1 · nouvelles : %2</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation>%1 dues, %2 nouvelles.</translation>
+        <translation>À revoir : %1, nouvelles : %2.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>

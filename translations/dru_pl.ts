@@ -45,25 +45,25 @@
     <message numerus="yes">
         <source>Median speed %1 keys per minute over %n day(s); %2</source>
         <translation>
-            <numerusform>Mediana tempa %1 znaków na minutę w ciągu %n dnia; %2</numerusform>
-            <numerusform>Mediana tempa %1 znaków na minutę w ciągu %n dni; %2</numerusform>
-            <numerusform>Mediana tempa %1 znaków na minutę w ciągu %n dni; %2</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę): %1 w ciągu %n dnia; %2</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę): %1 w ciągu %n dni; %2</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę): %1 w ciągu %n dni; %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed rose from %1 to %2 keys per minute over %n day(s); %3</source>
         <translation>
-            <numerusform>Mediana tempa wzrosła z %1 do %2 znaków na minutę w ciągu %n dnia; %3</numerusform>
-            <numerusform>Mediana tempa wzrosła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
-            <numerusform>Mediana tempa wzrosła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę) wzrosła z %1 do %2 w ciągu %n dnia; %3</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę) wzrosła z %1 do %2 w ciągu %n dni; %3</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę) wzrosła z %1 do %2 w ciągu %n dni; %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Median speed fell from %1 to %2 keys per minute over %n day(s); %3</source>
         <translation>
-            <numerusform>Mediana tempa spadła z %1 do %2 znaków na minutę w ciągu %n dnia; %3</numerusform>
-            <numerusform>Mediana tempa spadła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
-            <numerusform>Mediana tempa spadła z %1 do %2 znaków na minutę w ciągu %n dni; %3</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę) spadła z %1 do %2 w ciągu %n dnia; %3</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę) spadła z %1 do %2 w ciągu %n dni; %3</numerusform>
+            <numerusform>Mediana tempa (znaki na minutę) spadła z %1 do %2 w ciągu %n dni; %3</numerusform>
         </translation>
     </message>
     <message>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Correct, %1 keys per minute.</source>
-        <translation>Dobrze, %1 znaków na minutę.</translation>
+        <translation>Dobrze. Znaki na minutę: %1.</translation>
     </message>
     <message>
         <source>The typed text differs from character %1</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>%1 due · %2 new</source>
-        <translation>%1 zaległe · %2 nowe</translation>
+        <translation>zaległe: %1 · nowe: %2</translation>
     </message>
     <message>
         <source>%1 due, %2 new.</source>
-        <translation>%1 zaległe, %2 nowe.</translation>
+        <translation>Zaległe: %1, nowe: %2.</translation>
     </message>
     <message>
         <source>%1 of %2 marked.</source>
@@ -307,7 +307,7 @@
     <name>DrillWindow</name>
     <message>
         <source>%1 keys per minute</source>
-        <translation>%1 znaków na minutę</translation>
+        <translation>znaki na minutę: %1</translation>
     </message>
     <message>
         <source>Sentence to type</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation>Dziś: %1, poprawnych %2, pisanie: %3. Najlepsze tempo w tym pliku: %4 znaków na minutę.</translation>
+        <translation>Dziś: %1, poprawnych: %2, pisanie: %3. Najlepsze tempo w tym pliku (znaki na minutę): %4.</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
