@@ -1,5 +1,6 @@
 #include "app/language.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace dru {
@@ -8,6 +9,18 @@ namespace {
 // "de_DE.UTF-8@euro" is "de_DE"; "" when nothing is left.
 std::string LanguageOf(std::string_view locale) {
   return std::string(locale.substr(0, locale.find_first_of(".@")));
+}
+
+// A language's name as translation files are named: letters, digits and
+// "_", short. Anything else from the environment is no language, and
+// never part of a file's path.
+bool IsLanguageName(std::string_view language) {
+  constexpr std::size_t kLongest = 32;
+  return !language.empty() && language.size() <= kLongest &&
+         std::all_of(language.begin(), language.end(), [](char c) {
+           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                  c == '_';
+         });
 }
 
 bool IsEnglish(std::string_view language) {
@@ -35,7 +48,7 @@ std::vector<std::string> WantedLanguages(char* (*getenv)(const char*)) {
   std::vector<std::string> wanted;
   for (std::string& language : asked) {
     if (IsEnglish(language)) break;
-    if (!language.empty()) wanted.push_back(std::move(language));
+    if (IsLanguageName(language)) wanted.push_back(std::move(language));
   }
   return wanted;
 }

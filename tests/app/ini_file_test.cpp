@@ -119,6 +119,8 @@ TEST(WantedLanguages, FollowTheEnvironmentAndStopAtEnglish) {
       {{{"LANGUAGE", "fr"}, {"LC_ALL", "C"}}, {"fr"}},
       {{{"LC_ALL", "C.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, {}},
       {{{"LANG", "POSIX"}}, {}},
+      // Nothing that could make a path: such names are passed over.
+      {{{"LANGUAGE", "de/../../tmp/x:fr x:" + std::string(40, 'a') + ":pl"}}, {"pl"}},
   };
   for (const Case& test : cases) {
     static const std::map<std::string, std::string>* environment;
