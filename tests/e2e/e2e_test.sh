@@ -92,7 +92,7 @@ start() {
 # Waits up to 20 s for the process to end.
 wait_gone() {
   for _ in $(seq 200); do running "$PID" || return 0; sleep 0.1; done
-  fail "dru still runs"
+  fail "dru still runs, $(cut -d' ' -f3 "/proc/$PID/stat" 2>/dev/null) in $(cat "/proc/$PID/wchan" 2>/dev/null)"
 }
 
 # Closes window $1 as its title bar's close button does.
@@ -589,12 +589,15 @@ case_killed_instance_does_not_block() {
 for test in $(declare -F | awk '{print $3}' | grep '^case_'); do
   export XDG_RUNTIME_DIR="$ROOT/runtime-${test#case_}"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
+  touch "$ROOT/case-start"
   if "$test"; then
     echo "PASS ${test#case_}"
     passed=$((passed + 1))
   else
     echo "FAIL ${test#case_}"
     failed=$((failed + 1))
+    # What the program printed, for a failure seen only on another machine.
+    find "$ROOT" -name out.log -newer "$ROOT/case-start" -exec tail -n 20 {} + | sed 's/^/    /'
   fi
   end_started
 done
