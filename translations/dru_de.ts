@@ -625,19 +625,8 @@
         <translation>: getippt „%1“, erwartet „%2“</translation>
     </message>
     <message>
-        <source>The typed text differs from character %1</source>
-        <translation>Der getippte Text weicht ab Zeichen %1 ab</translation>
-    </message>
-    <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
         <translation>Getippt: %1&lt;br&gt;Erwartet: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mistake(s)</source>
-        <translation>
-            <numerusform>%n Fehler</numerusform>
-            <numerusform>%n Fehler</numerusform>
-        </translation>
     </message>
 </context>
 <context>

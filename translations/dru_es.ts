@@ -625,19 +625,8 @@
         <translation>: escrito «%1», esperado «%2»</translation>
     </message>
     <message>
-        <source>The typed text differs from character %1</source>
-        <translation>El texto escrito difiere a partir del carácter %1</translation>
-    </message>
-    <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
         <translation>Escrito: %1&lt;br&gt;Esperado: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mistake(s)</source>
-        <translation>
-            <numerusform>%n error</numerusform>
-            <numerusform>%n errores</numerusform>
-        </translation>
     </message>
 </context>
 <context>

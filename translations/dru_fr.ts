@@ -625,19 +625,8 @@
         <translation> : tapé « %1 », attendu « %2 »</translation>
     </message>
     <message>
-        <source>The typed text differs from character %1</source>
-        <translation>Le texte tapé diffère à partir du caractère %1</translation>
-    </message>
-    <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
         <translation>Tapé : %1&lt;br&gt;Attendu : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mistake(s)</source>
-        <translation>
-            <numerusform>%n faute</numerusform>
-            <numerusform>%n fautes</numerusform>
-        </translation>
     </message>
 </context>
 <context>

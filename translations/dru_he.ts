@@ -625,19 +625,8 @@
         <translation>: הוקלד &quot;%1&quot;, היה צפוי &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>The typed text differs from character %1</source>
-        <translation>הטקסט שהוקלד שונה החל מהתו %1</translation>
-    </message>
-    <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
         <translation>הוקלד: %1&lt;br&gt;צפוי: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mistake(s)</source>
-        <translation>
-            <numerusform>טעות אחת</numerusform>
-            <numerusform>%n טעויות</numerusform>
-        </translation>
     </message>
 </context>
 <context>

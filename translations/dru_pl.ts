@@ -630,20 +630,8 @@
         <translation>: wpisano „%1”, oczekiwano „%2”</translation>
     </message>
     <message>
-        <source>The typed text differs from character %1</source>
-        <translation>Wpisany tekst różni się od znaku %1</translation>
-    </message>
-    <message>
         <source>Typed: %1&lt;br&gt;Expected: %2</source>
         <translation>Wpisano: %1&lt;br&gt;Oczekiwano: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mistake(s)</source>
-        <translation>
-            <numerusform>%n błąd</numerusform>
-            <numerusform>%n błędy</numerusform>
-            <numerusform>%n błędów</numerusform>
-        </translation>
     </message>
 </context>
 <context>

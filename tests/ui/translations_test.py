@@ -3,7 +3,8 @@
 left for a text that is gone: lupdate reads the sources into copies of the
 translation files, which must then hold nothing unfinished or vanished.
 Each translation keeps the placeholders of its English text.
-Usage: translations_test.py LUPDATE SOURCE_ROOT dru_xx.ts..."""
+Usage: translations_test.py LUPDATE TR_FUNCTIONS SOURCE_ROOT dru_xx.ts...
+TR_FUNCTIONS is lupdate's -tr-function-alias list, as the build gives it."""
 import glob
 import os
 import re
@@ -13,7 +14,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
 
-lupdate, root, files = sys.argv[1], sys.argv[2], sys.argv[3:]
+lupdate, functions, root, files = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
 sources = sorted(path for layer in ("core", "app", "history", "ui")
                  for pattern in ("*.cpp", "*.h")
                  for path in glob.glob(os.path.join(root, layer, "**", pattern), recursive=True))
@@ -22,8 +23,8 @@ with tempfile.TemporaryDirectory() as work:
     for original in files:
         copy = os.path.join(work, os.path.basename(original))
         shutil.copy(original, copy)
-        subprocess.run([lupdate, "-locations", "none", "-tr-function-alias",
-                        "translate+=Tr,QT_TRANSLATE_NOOP+=DRU_TR_NOOP", *sources, "-ts", copy],
+        subprocess.run([lupdate, "-locations", "none", "-tr-function-alias", functions, *sources,
+                        "-ts", copy],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         language = os.path.basename(original)
         for context in ElementTree.parse(copy).getroot():

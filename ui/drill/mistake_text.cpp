@@ -81,7 +81,7 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
   if (!comparison.aligned) {
     // Too long or too unlike to align: where the texts part.
     result.summary =
-        Tr("Mistakes", "The typed text differs from character %1").arg(prefix + 1) +
+        Tr("Display", "The typed text differs from character %1").arg(prefix + 1) +
         quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
     result.line = result.summary.toHtmlEscaped();
     result.toolTip = result.line;
@@ -141,7 +141,7 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
                 (last < plain.size() ? ellipsis : QString());
   result.toolTip = Tr("Mistakes", "Typed: %1<br>Expected: %2").arg(typedRow, expectedRow);
   const auto mistakes = static_cast<int>(comparison.mistakes);
-  result.summary = Tr("Mistakes", "%n mistake(s)", nullptr, mistakes) +
+  result.summary = Tr("Display", "%n mistake(s)", nullptr, mistakes) +
                    quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
   return result;
 }
