@@ -79,9 +79,12 @@ class Commands {
 
   // Writes the lists to CurrentFile, unless another program changed the
   // file since it was read or written: then it asks first where a user can
-  // answer, and refuses (throws) where nobody can. False when nothing was
-  // written because the user declined.
+  // answer; where nobody can, the other program's text stays and the lists
+  // go to a copy beside it (MarksCopy). False when nothing was written
+  // because the user declined.
   bool SaveCurrentFile(bool userCanAnswer);
+  // The copy that the last such save wrote; "" when none.
+  const std::string& MarksCopy() const noexcept { return marksCopy_; }
 
   // Called after a file was read and installed, for whoever shows it.
   std::function<void()> onFileRead;
@@ -102,6 +105,9 @@ class Commands {
   // A confirmed file dialog: the next one starts in the chosen file's
   // folder.
   void Chosen(const std::string& path);
+  // Writes the lists to a new file beside path, NAME.dru-marks-DATE (and
+  // -2, -3 ... where that is taken); returns its path.
+  std::string SaveMarksBeside(const std::string& path) const;
   // Reads path, makes it the open file and shows its first sentence.
   void ReadAndStart(const std::string& path, bool announce = true);
 
@@ -112,6 +118,7 @@ class Commands {
   std::string startDir_;
   std::string dialogFolder_;
   std::string saveDialogName_;
+  std::string marksCopy_;
 };
 
 // True when a file (not a folder) exists under path, resolved against the

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "app/commands.h"
+#include "core/drill/clock.h"
 #include "core/file/io_error.h"
 #include "core/text/display_texts.h"
 #include "core/text/translation.h"
@@ -111,9 +112,11 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
   const std::string& path = file_.path;
   if (FileStamp::OfPath(path) != file_.stamp) {
     if (!userCanAnswer) {
-      throw UserError(
-          Args(Tr("Commands", "%1 has been changed by another program; it was not overwritten"),
-               {path}));
+      // Nobody can say which text to keep: the other program's stays, and
+      // the marks go beside it, so that a close is never held up by it.
+      marksCopy_ = SaveMarksBeside(path);
+      drill_.Saved();
+      return true;
     }
     if (dialogs_.ShowMessage(MessageKind::Confirmation, ChangedOnDiskQuestion(path)) !=
         Answer::Ok) {
@@ -123,6 +126,20 @@ bool Commands::SaveCurrentFile(bool userCanAnswer) {
   file_.stamp = SaveListToFile(path);
   drill_.Saved();
   return true;
+}
+
+std::string Commands::SaveMarksBeside(const std::string& path) const {
+  const std::string stem = path + ".dru-marks-" + LocalDate(SystemClock().UtcMilliseconds());
+  std::string copy = stem;
+  // Never over anything that is there, not even a dangling link.
+  auto taken = [](const std::string& name) {
+    struct stat info {};
+    return lstat(name.c_str(), &info) == 0;
+  };
+  for (int n = 2; taken(copy); ++n)
+    copy = stem + "-" + std::to_string(n);
+  SaveListToFile(copy);
+  return copy;
 }
 
 void Commands::SaveAs() {

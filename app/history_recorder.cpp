@@ -23,12 +23,7 @@ HistoryRecorder::~HistoryRecorder() {
 
 void HistoryRecorder::BackUpInBackground() {
   if (off_ || !store_ || store_->ReadOnly() || backup_.joinable()) return;
-  const std::time_t now = static_cast<std::time_t>(clock_.UtcMilliseconds() / 1000);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char today[16];
-  std::strftime(today, sizeof today, "%Y-%m-%d", &local);
-  backup_ = std::thread([path = path_, day = std::string(today)] {
+  backup_ = std::thread([path = path_, day = LocalDate(clock_.UtcMilliseconds())] {
     try {
       BackUpHistory(path, day);
     } catch (const std::exception& error) {
@@ -196,11 +191,7 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
   });
   constexpr std::int64_t kThirtyDays = 30LL * 24 * 3600 * 1000;
   report.days = store->Days(file, everyDay ? 0 : clock_.UtcMilliseconds() - kThirtyDays);
-  const std::time_t now = static_cast<std::time_t>(clock_.UtcMilliseconds() / 1000);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char today[16];
-  std::strftime(today, sizeof today, "%Y-%m-%d", &local);
+  const std::string today = LocalDate(clock_.UtcMilliseconds());
   for (const DayHistory& day : report.days) {
     report.bestSpeed = std::max(report.bestSpeed, day.bestSpeed);
     if (day.day == today) report.today = day;

@@ -1,4 +1,5 @@
 #include "app/lifecycle.h"
+#include "core/file/safe_file_writer.h"
 #include "core/text/translation.h"
 
 #include <unistd.h>
@@ -75,7 +76,15 @@ std::string Lifecycle::StartUp(const std::string& file, const std::string& examp
     }
   }
   if (!drill_.HasOpenFile()) drill_.ShowReading({});
-  if (!drill_.HasOpenFile() && !examplesFolder.empty()) {
+  // What a killed save of the last run left is tidied away.
+  if (drill_.HasOpenFile()) RemoveLeftoverTemporaryFiles(commands_.CurrentFile().path);
+  RemoveLeftoverTemporaryFiles(SettingsPath());
+  if (!settings.marksCopy.empty() && FileExists(settings.marksCopy)) {
+    commands_.Notify(Args(Tr("Lifecycle",
+                             "Another program had changed the sentence file when dru was "
+                             "ended; your marks were saved in %1."),
+                          {settings.marksCopy}));
+  } else if (!drill_.HasOpenFile() && !examplesFolder.empty()) {
     commands_.Notify(
         Args(Tr("Lifecycle", "File › Open chooses a sentence file; examples are in %1."),
              {examplesFolder}));
@@ -90,7 +99,8 @@ bool Lifecycle::SaveBeforeClose(bool userCanAnswer) {
 }
 
 void Lifecycle::WriteIniFile() {
-  Settings{commands_.CurrentFile().name, drill_.ChosenOptions()}.Save(SettingsPath());
+  Settings{commands_.CurrentFile().name, drill_.ChosenOptions(), commands_.MarksCopy()}.Save(
+      SettingsPath());
 }
 
 }  // namespace dru

@@ -20,6 +20,7 @@ struct Key {
 };
 
 constexpr Key kLastOpenFile{"Files", "LastOpenFile"};
+constexpr Key kMarksCopy{"Files", "MarksCopy"};
 // 0 to 4, as Options › Recall lists them; written once it is not 0.
 constexpr Key kRecall{"Options", "Recall"};
 // Any name that can be opened comes back whole, also past the 2047
@@ -49,6 +50,8 @@ Settings Settings::Load(const std::string& path) {
   Settings settings;
   settings.lastOpenFile =
       file.Read(kLastOpenFile.section, kLastOpenFile.name, kMaxNameLength).value_or(kDefaultFile);
+  settings.marksCopy =
+      file.Read(kMarksCopy.section, kMarksCopy.name, kMaxNameLength).value_or(std::string());
   for (const OptionKey& option : kOptionKeys) {
     settings.options.*option.value =
         ReadFlag(file.Read(option.key.section, option.key.name), settings.options.*option.value);
@@ -80,6 +83,10 @@ void Settings::Save(const std::string& path) const {
   const bool storable =
       lastOpenFile.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
   if (storable) file->Write(kLastOpenFile.section, kLastOpenFile.name, ExactValue(lastOpenFile));
+  // The copy is named from the sentence file's name: storable with it.
+  if (storable && (!marksCopy.empty() || file->Read(kMarksCopy.section, kMarksCopy.name))) {
+    file->Write(kMarksCopy.section, kMarksCopy.name, ExactValue(marksCopy));
+  }
   for (const OptionKey& option : kOptionKeys) {
     const bool on = options.*option.value;
     if (!on && !option.writtenWhenOff && !file->Read(option.key.section, option.key.name)) {

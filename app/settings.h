@@ -13,6 +13,10 @@ inline constexpr char kSettingsFileName[] = "dru.ini";
 struct Settings {
   std::string lastOpenFile = kDefaultFile;  // [Files] LastOpenFile
   DrillOptions options;                     // [Options], as 1 or 0
+  // [Files] MarksCopy: where a close that nobody could answer put the
+  // marks, because another program had changed the file; said once at the
+  // next start. Written while set, and emptied after.
+  std::string marksCopy;
 
   // A missing, unreadable or malformed file gives the defaults.
   static Settings Load(const std::string& path);

@@ -126,10 +126,6 @@
         <translation>Die Datei %1 wurde von einem anderen Programm geändert. Überschreiben?</translation>
     </message>
     <message>
-        <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation>%1 wurde von einem anderen Programm geändert; die Datei wurde nicht überschrieben</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -482,6 +478,10 @@
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
         <translation>Datei › Öffnen wählt eine Satzdatei; Beispiele liegen in %1.</translation>
+    </message>
+    <message>
+        <source>Another program had changed the sentence file when dru was ended; your marks were saved in %1.</source>
+        <translation>Ein anderes Programm hatte die Satzdatei geändert, als dru beendet wurde; Ihre Markierungen wurden in %1 gespeichert.</translation>
     </message>
 </context>
 <context>

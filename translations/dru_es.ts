@@ -126,10 +126,6 @@
         <translation>Otro programa ha modificado el archivo %1. ¿Sobrescribirlo?</translation>
     </message>
     <message>
-        <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation>Otro programa ha modificado %1; no se ha sobrescrito</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Guardar como</translation>
     </message>
@@ -482,6 +478,10 @@
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
         <translation>Archivo › Abrir elige un archivo de frases; hay ejemplos en %1.</translation>
+    </message>
+    <message>
+        <source>Another program had changed the sentence file when dru was ended; your marks were saved in %1.</source>
+        <translation>Otro programa había cambiado el archivo de frases cuando dru se cerró; sus marcas se guardaron en %1.</translation>
     </message>
 </context>
 <context>

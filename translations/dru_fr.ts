@@ -126,10 +126,6 @@
         <translation>Le fichier %1 a été modifié par un autre programme. L’écraser ?</translation>
     </message>
     <message>
-        <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation>%1 a été modifié par un autre programme ; il n’a pas été écrasé</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -482,6 +478,10 @@
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
         <translation>Fichier › Ouvrir choisit un fichier de phrases ; des exemples se trouvent dans %1.</translation>
+    </message>
+    <message>
+        <source>Another program had changed the sentence file when dru was ended; your marks were saved in %1.</source>
+        <translation>Un autre programme avait modifié le fichier de phrases quand dru a été arrêté ; vos marques ont été enregistrées dans %1.</translation>
     </message>
 </context>
 <context>

@@ -126,10 +126,6 @@
         <translation>הקובץ %1 שונה על ידי תוכנית אחרת. לדרוס אותו?</translation>
     </message>
     <message>
-        <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation>%1 שונה על ידי תוכנית אחרת; הוא לא נדרס</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>שמירה בשם</translation>
     </message>
@@ -482,6 +478,10 @@
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
         <translation>קובץ › פתיחה בוחר קובץ משפטים; דוגמאות נמצאות ב-%1.</translation>
+    </message>
+    <message>
+        <source>Another program had changed the sentence file when dru was ended; your marks were saved in %1.</source>
+        <translation>תוכנה אחרת שינתה את קובץ המשפטים כאשר dru נסגרה; הסימונים שלך נשמרו ב־%1.</translation>
     </message>
 </context>
 <context>

@@ -129,10 +129,6 @@
         <translation>Plik %1 został zmieniony przez inny program. Zastąpić go?</translation>
     </message>
     <message>
-        <source>%1 has been changed by another program; it was not overwritten</source>
-        <translation>%1 został zmieniony przez inny program; nie został zastąpiony</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Zapisz jako</translation>
     </message>
@@ -487,6 +483,10 @@
     <message>
         <source>File › Open chooses a sentence file; examples are in %1.</source>
         <translation>Plik › Otwórz wybiera plik ze zdaniami; przykłady są w %1.</translation>
+    </message>
+    <message>
+        <source>Another program had changed the sentence file when dru was ended; your marks were saved in %1.</source>
+        <translation>Inny program zmienił plik zdań, gdy dru był zamykany; Twoje oznaczenia zapisano w %1.</translation>
     </message>
 </context>
 <context>

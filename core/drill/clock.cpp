@@ -31,4 +31,13 @@ std::int64_t SystemClock::SteadyMilliseconds() const {
   return Milliseconds(CLOCK_MONOTONIC);
 }
 
+std::string LocalDate(std::int64_t utcMilliseconds) {
+  const auto seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  char date[16];
+  std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+  return date;
+}
+
 }  // namespace dru

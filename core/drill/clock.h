@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace dru {
 
@@ -28,5 +29,8 @@ class SystemClock final : public Clock {
   std::int64_t UtcMilliseconds() const override;
   std::int64_t SteadyMilliseconds() const override;
 };
+
+// The local date of a moment, as YYYY-MM-DD.
+std::string LocalDate(std::int64_t utcMilliseconds);
 
 }  // namespace dru

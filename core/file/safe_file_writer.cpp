@@ -146,6 +146,10 @@ SafeFileWriter::SafeFileWriter(const std::string& path, std::uint64_t finalSize)
   const std::string folder = DirectoryOf(target_);
   const std::string prefix = TempPrefix(target_);
   RemoveLeftovers(folder, prefix);
+  // From here until the write is done or undone, a request to end the
+  // program at once waits: a killed save would leave the old file, a
+  // half-written one, or a temporary file behind instead of the marks.
+  deferral_.emplace();
   if (exists && !CanReplace(info)) {
     OpenInPlace(finalSize);
     return;
@@ -197,9 +201,7 @@ void SafeFileWriter::OpenInPlace(std::uint64_t finalSize) {
   // The whole new size is claimed before the first byte is overwritten: a
   // full disk or a size limit then fails here, with the file as it was.
   const auto oldSize = static_cast<std::uint64_t>(info.st_size);
-  // From here until the file is whole again, a request to end the program
-  // at once waits.
-  deferral_.emplace();
+  if (!deferral_) deferral_.emplace();
   if (finalSize > oldSize) {
     const int error = posix_fallocate(fd_, 0, static_cast<off_t>(finalSize));
     if (error != 0) {
@@ -255,7 +257,6 @@ FileStamp SafeFileWriter::Commit() {
   // In place, a shorter text leaves the old file's tail behind it.
   if (inPlace_ && ftruncate(fd_, static_cast<off_t>(written_)) != 0) Fail(errno);
   if (fsync(fd_) != 0 && errno != EINVAL) Fail(errno);
-  deferral_.reset();  // the file is whole
   if (!inPlace_) {
     if (rename(temp_.c_str(), target_.c_str()) != 0) Fail(errno);
     committed_ = true;
@@ -266,6 +267,7 @@ FileStamp SafeFileWriter::Commit() {
       close(dir);
     }
   }
+  deferral_.reset();  // the file is whole and in its place
   // The stamp is taken after the rename, which changes the file's ctime.
   struct stat info {};
   const int statError = fstat(fd_, &info) != 0 ? errno : 0;
@@ -278,6 +280,15 @@ FileStamp SafeFileWriter::Commit() {
   // The new contents are in place and flushed; a stamp that could not be
   // read only makes the next save ask first.
   return statError == 0 ? FileStamp::Of(info) : FileStamp{};
+}
+
+void RemoveLeftoverTemporaryFiles(const std::string& path) {
+  try {
+    const std::string target = ResolveOwnLinks(path);
+    RemoveLeftovers(DirectoryOf(target), TempPrefix(target));
+  } catch (const IoError&) {
+    // A link that is not followed leaves nothing of ours to tidy.
+  }
 }
 
 FileStamp WriteFileSafely(const std::string& path, std::string_view bytes) {

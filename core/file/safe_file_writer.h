@@ -23,8 +23,8 @@ namespace dru {
 // link (a rename would split them), or the new file could not have its
 // owner, group and mode (another user's file in a shared folder). In
 // place, the final size is reserved before any byte of the file is
-// touched, so that a full disk fails first, and a request to end the
-// program waits until the file is whole again.
+// touched, so that a full disk fails first. Either way, a request to end
+// the program waits until the write is done or undone.
 //
 // Temporary names are short, whatever the file's name, and a save removes
 // the temporary files of ours that a killed save of the same file left
@@ -60,6 +60,10 @@ class SafeFileWriter {
   std::string buffer_;
   std::optional<TerminationDeferral> deferral_;
 };
+
+// Removes what a killed save of path left behind before this process
+// started: temporary files named as only we name them, our own.
+void RemoveLeftoverTemporaryFiles(const std::string& path);
 
 // Writes the whole of bytes to path with SafeFileWriter.
 FileStamp WriteFileSafely(const std::string& path, std::string_view bytes);

@@ -24,16 +24,11 @@ sigset_t TerminationSignals() noexcept {
 
 }  // namespace
 
-TerminationDeferral::TerminationDeferral() noexcept {
+void HoldTermination() noexcept {
   deferrals.fetch_add(kOneDeferral);
-  const sigset_t set = TerminationSignals();
-  pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
 }
 
-TerminationDeferral::~TerminationDeferral() {
-  // Unblocked first: a signal held back in this thread reaches the handler
-  // while the deferral still counts, and is kept like any other.
-  pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+void ReleaseTermination() noexcept {
   int word = deferrals.load();
   int next;
   do {
@@ -45,6 +40,19 @@ TerminationDeferral::~TerminationDeferral() {
     std::signal(kept, SIG_DFL);
     raise(kept);
   }
+}
+
+TerminationDeferral::TerminationDeferral() noexcept {
+  HoldTermination();
+  const sigset_t set = TerminationSignals();
+  pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+}
+
+TerminationDeferral::~TerminationDeferral() {
+  // Unblocked first: a signal held back in this thread reaches the handler
+  // while the deferral still counts, and is kept like any other.
+  pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+  ReleaseTermination();
 }
 
 bool DeferTermination(int signal) noexcept {

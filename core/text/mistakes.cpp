@@ -141,6 +141,12 @@ Comparison CompareTexts(std::string_view typed, std::string_view expected, TextE
   // Back from the end. Where a gap costs as much as an equal pair, the gap
   // is taken, so that of two equal characters the later one is the one
   // typed twice or left out.
+  auto inTyped = [&](std::size_t k) {
+    return TextRange{static_cast<std::size_t>(a[k].data() - typed.data()), a[k].size()};
+  };
+  auto inExpected = [&](std::size_t k) {
+    return TextRange{static_cast<std::size_t>(b[k].data() - expected.data()), b[k].size()};
+  };
   std::vector<Step> backwards;
   std::size_t i = n;
   std::size_t j = m;
@@ -153,17 +159,17 @@ Comparison CompareTexts(std::string_view typed, std::string_view expected, TextE
     if (diagonal && !equal) {
       --i;
       --j;
-      backwards.push_back({Step::Kind::Wrong, a[i], b[j]});
+      backwards.push_back({Step::Kind::Wrong, inTyped(i), inExpected(j)});
     } else if (missing) {
       --j;
-      backwards.push_back({Step::Kind::Missing, {}, b[j]});
+      backwards.push_back({Step::Kind::Missing, {}, inExpected(j)});
     } else if (extra) {
       --i;
-      backwards.push_back({Step::Kind::Extra, a[i], {}});
+      backwards.push_back({Step::Kind::Extra, inTyped(i), {}});
     } else {
       --i;
       --j;
-      backwards.push_back({Step::Kind::Same, a[i], b[j]});
+      backwards.push_back({Step::Kind::Same, inTyped(i), inExpected(j)});
     }
   }
   result.steps.assign(backwards.rbegin(), backwards.rend());

@@ -8,6 +8,15 @@
 
 namespace dru {
 
+// Where a character lies in a text: a step keeps places, not views, so
+// that a comparison can be kept and copied apart from the texts it was
+// made of (the sentence's text goes when the next sentence comes).
+struct TextRange {
+  std::size_t at = 0;
+  std::size_t size = 0;
+  std::string_view In(std::string_view text) const noexcept { return text.substr(at, size); }
+};
+
 // One step of the alignment of a typed text against the sentence.
 struct Step {
   enum class Kind {
@@ -17,8 +26,8 @@ struct Step {
     Extra,    // typed, not in the sentence
   };
   Kind kind;
-  std::string_view typed;     // the typed character; empty where Missing
-  std::string_view expected;  // the sentence's character; empty where Extra
+  TextRange typed;     // the typed character; empty where Missing
+  TextRange expected;  // the sentence's character; empty where Extra
 };
 
 // What was typed against what was expected, character by character.

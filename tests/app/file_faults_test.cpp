@@ -195,9 +195,6 @@ TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
   EXPECT_EQ(program.view.messages, (std::vector<std::string>{question}));
   EXPECT_TRUE(program.drill.Modified());
   Lifecycle lifecycle(program.drill, program.commands);
-  EXPECT_THROW(lifecycle.SaveBeforeClose(false), UserError);  // nobody there to answer
-  EXPECT_EQ(ReadBytes(path), "A\r\nB\r\nadded by an editor\r\n");
-
   program.view.answers = {Answer::Ok, Answer::Cancel};  // Close stops, the file stays open
   program.commands.Close();
   EXPECT_TRUE(program.drill.HasOpenFile());
@@ -218,9 +215,21 @@ TEST(FileFaults, OtherProgramsEditsAreNotOverwrittenSilently) {
   WriteBytes(path, "B\r\nA\r\n");
   const timespec times[2] = {before.st_atim, before.st_mtim};
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-  program.drill.ClearAllMarks();  // a change
-  EXPECT_THROW(lifecycle.SaveBeforeClose(false), UserError);
+  // Nobody there to answer: the other program's text stays, the marks go
+  // beside it without a box, and the close goes on.
+  program.drill.MarkRecord("B");
+  EXPECT_TRUE(lifecycle.SaveBeforeClose(false));
   EXPECT_EQ(ReadBytes(path), "B\r\nA\r\n");
+  EXPECT_TRUE(program.view.messages.empty());
+  const std::string copy = program.commands.MarksCopy();
+  EXPECT_TRUE(copy.starts_with(path + ".dru-marks-")) << copy;
+  EXPECT_EQ(ReadBytes(copy), "A\r\n*B\r\n");
+  // A second copy on the same day never replaces the first.
+  program.drill.MarkRecord("A");
+  EXPECT_TRUE(lifecycle.SaveBeforeClose(false));
+  EXPECT_EQ(program.commands.MarksCopy(), copy + "-2");
+  EXPECT_EQ(ReadBytes(copy), "A\r\n*B\r\n");
+  EXPECT_EQ(ReadBytes(copy + "-2"), "*A\r\n*B\r\n");
 }
 
 TEST(FileFaults, UnreadableSettingsGiveDefaultsAndAreNotOverwritten) {

@@ -122,6 +122,22 @@ TEST_F(LifecycleTest, MissingLastFileFallsBackToDefault) {
             "/usr/share/doc/dru/examples.");
 }
 
+TEST_F(LifecycleTest, MarksCopyOfTheLastCloseIsSaidOnce) {
+  WriteBytes(dir.File("w.dat"), "one\r\n");
+  WriteBytes(dir.File("w.dat.dru-marks-2026-12-10"), "*one\r\n");
+  WriteBytes(dir.File("dru.ini"), "[Files]\nLastOpenFile=w.dat\nMarksCopy=" +
+                                      dir.File("w.dat.dru-marks-2026-12-10") + "\n");
+  lifecycle.StartUp();
+  EXPECT_EQ(view.status,
+            "Another program had changed the sentence file when dru was ended; your "
+            "marks were saved in " +
+                dir.File("w.dat.dru-marks-2026-12-10") + ".");
+  lifecycle.WriteIniFile();
+  EXPECT_EQ(ReadBytes(dir.File("dru.ini")),
+            "[Files]\nLastOpenFile=w.dat\nMarksCopy=\n\n[Options]\nSoundEffect=1\nCaseSensitive="
+            "1\nShowMistakes=1\n");
+}
+
 TEST_F(LifecycleTest, RelativeNameMeansTheStartUpFolder) {
   WriteBytes(dir.File("Default.dat"), "one\r\ntwo\r\n");
   lifecycle.StartUp();

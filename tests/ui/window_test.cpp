@@ -25,6 +25,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/recall/recall_cue.h"
 #include "core/version.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/temp_dir.h"
@@ -344,8 +345,31 @@ class WindowTest : public QObject {
              QString::fromUtf8(
                  "2 mistakes: typed \u201cHelo wrld\u201d expected \u201cHello world\u201d"));
     QVERIFY(status->toolTip().startsWith(QStringLiteral("Typed: Hel")));
+    // A screen reader gets plain words, never the markup.
+    QCOMPARE(status->accessibleDescription(),
+             QStringLiteral("Typed: Helo wrld\nExpected: Hello world"));
     QTest::keyClicks(Memo(), QStringLiteral("H"));  // the next key clears it
     QCOMPARE(status->text(), QString());
+
+    // From memory, at every level: the mistakes are shown against the part
+    // typed, after the next sentence's cue has replaced this one's.
+    const std::string lines[] = {"The first of the lines to recall\tprompt one",
+                                 "A second line that is remembered\tprompt two"};
+    for (const dru::RecallOption level :
+         {dru::RecallOption::FadeAsYouLearn, dru::RecallOption::HideEveryOtherWord,
+          dru::RecallOption::FirstLettersOnly, dru::RecallOption::PromptOnly}) {
+      Load(lines[0] + "\r\n" + lines[1] + "\r\n", lines[0]);
+      Drill().SetRecall(level);
+      for (int answer = 0; answer < 3; ++answer) {
+        const std::string part(dru::SplitPrompt(Drill().Target()).part);
+        Memo()->setPlainText(QStringLiteral("Wrong words"));
+        QTest::keyClick(Memo(), Qt::Key_Return);
+        QVERIFY2(status->accessibleDescription().endsWith(QStringLiteral("Expected: ") +
+                                                          QString::fromStdString(part)),
+                 qPrintable(status->accessibleDescription()));
+      }
+    }
+    Drill().SetRecall(dru::RecallOption::ShowWholeSentence);
 
     // Wrong, extra and missing differ by more than colour, and each colour
     // reads at 4.5:1 on a light and on a dark palette.

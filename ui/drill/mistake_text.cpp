@@ -85,6 +85,7 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
         quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
     result.line = result.summary.toHtmlEscaped();
     result.toolTip = result.line;
+    result.description = result.summary;
     return result;
   }
 
@@ -94,10 +95,14 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
   QStringList marked;
   QString typedRow;
   QString expectedRow;
+  QString typedPlain;
+  QString expectedPlain;
   int firstMistake = -1;
   for (const Step& step : comparison.steps) {
-    const QString got = DecodeText(step.typed, encoding);
-    const QString want = DecodeText(step.expected, encoding);
+    const QString got = DecodeText(step.typed.In(typed), encoding);
+    const QString want = DecodeText(step.expected.In(expected), encoding);
+    typedPlain += got;
+    expectedPlain += want;
     switch (step.kind) {
       case Step::Kind::Same:
         plain << got;
@@ -139,7 +144,11 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
   result.line = (first > 0 ? ellipsis : QString()) +
                 marked.mid(first, last - first).join(QString()) +
                 (last < plain.size() ? ellipsis : QString());
-  result.toolTip = Tr("Mistakes", "Typed: %1<br>Expected: %2").arg(typedRow, expectedRow);
+  const QString rows = Tr("Mistakes", "Typed: %1<br>Expected: %2");
+  result.toolTip = rows.arg(typedRow, expectedRow);
+  result.description = QString(rows)
+                           .replace(QLatin1String("<br>"), QLatin1String("\n"))
+                           .arg(typedPlain, expectedPlain);
   const auto mistakes = static_cast<int>(comparison.mistakes);
   result.summary = Tr("Display", "%n mistake(s)", nullptr, mistakes) +
                    quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));

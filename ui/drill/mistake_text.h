@@ -27,6 +27,8 @@ struct MistakeText {
   QString line;     // rich text that fits the bar, the first mistake in view
   QString toolTip;  // the whole comparison: typed, then expected
   QString summary;  // plain words for assistive tools
+  // The tooltip's two rows as plain words, for a screen reader.
+  QString description;
 };
 
 // What was typed against the sentence: wrong characters underlined, extra

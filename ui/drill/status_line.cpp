@@ -31,22 +31,25 @@ void StatusLine::ShowMistakes(std::string_view typed, std::string_view expected,
   text_->setText(text.line);
   text_->setToolTip(text.toolTip);
   text_->setAccessibleName(text.summary);
+  text_->setAccessibleDescription(text.description);
 }
 
 void StatusLine::ShowCorrect() {
   text_->setText(Tr("StatusLine", "Correct."));
   text_->setToolTip(QString());
   text_->setAccessibleName(text_->text());
+  text_->setAccessibleDescription(QString());
   clearTimer_->start();
 }
 
 void StatusLine::ShowNotice(const QString& text) {
   clearTimer_->stop();
   text_->setText(text.toHtmlEscaped());
-  // Whole in the tooltip when the bar is too narrow for it.
-  const bool fits = text_->fontMetrics().horizontalAdvance(text) <= text_->contentsRect().width();
-  text_->setToolTip(fits ? QString() : text);
+  // Whole in the tooltip: the bar may be too narrow for it now or after a
+  // change of font or window.
+  text_->setToolTip(text);
   text_->setAccessibleName(text);
+  text_->setAccessibleDescription(QString());
 }
 
 void StatusLine::Clear() {
@@ -54,6 +57,7 @@ void StatusLine::Clear() {
   text_->clear();
   text_->setToolTip(QString());
   text_->setAccessibleName(QString());
+  text_->setAccessibleDescription(QString());
 }
 
 }  // namespace dru::ui

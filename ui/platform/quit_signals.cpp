@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <atomic>
+#include <cerrno>
 #include <csignal>
 
 #include "core/file/termination_deferral.h"
@@ -12,23 +14,30 @@ namespace dru::ui {
 namespace {
 
 int pipeFds[2] = {-1, -1};
-// Set while a close that a signal asked for is under way.
-volatile sig_atomic_t closeUnderWay = 0;
+// 1 while a close that a signal asked for is under way and holds off later
+// signals, 2 once it has written what it writes. Two signals may arrive at
+// once on two threads (a closed terminal): one of them starts the close.
+std::atomic<int> closeUnderWay{0};
+static_assert(std::atomic<int>::is_always_lock_free, "used from signal handlers");
 
 void OnSignal(int signal) {
-  // A second request means now, whatever the first one is waiting for,
-  // except that a file being overwritten in place is finished first.
-  if (closeUnderWay != 0) {
-    if (DeferTermination(signal)) return;
-    std::signal(signal, SIG_DFL);
-    raise(signal);
+  // Held before anything else, so that a signal arriving on another thread
+  // at the same moment already waits.
+  HoldTermination();
+  int idle = 0;
+  if (closeUnderWay.compare_exchange_strong(idle, 1)) {
+    // The first request: the close keeps the hold until it has written.
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = write(pipeFds[1], &byte, 1);
+    errno = saved;
     return;
   }
-  closeUnderWay = 1;
-  const int saved = errno;
-  const char byte = 1;
-  [[maybe_unused]] const ssize_t ignored = write(pipeFds[1], &byte, 1);
-  errno = saved;
+  // A later request ends the program as soon as the close under way has
+  // written what it writes, and at once when nothing is being written: a
+  // write is never abandoned halfway.
+  DeferTermination(signal);
+  ReleaseTermination();
 }
 
 }  // namespace
@@ -52,7 +61,12 @@ QuitSignals::QuitSignals(QObject* parent, std::function<void()> onQuit)
 }
 
 void QuitSignals::CloseEnded() noexcept {
-  closeUnderWay = 0;
+  if (closeUnderWay.exchange(0) == 1) ReleaseTermination();
+}
+
+void QuitSignals::CloseWritten() noexcept {
+  int holding = 1;
+  if (closeUnderWay.compare_exchange_strong(holding, 2)) ReleaseTermination();
 }
 
 QuitSignals::~QuitSignals() {

@@ -125,6 +125,8 @@ bool AppController::CloseRequested() {
   // A failed settings write is shown; the program ends all the same, so an
   // unwritable folder never keeps the window from closing.
   RunHandler([this] { session_.GetLifecycle().WriteIniFile(); }, report);
+  // The file and the settings are written: a second signal may end it now.
+  if (unattended) QuitSignals::CloseWritten();
   session_.Finish();
   return true;
 }
