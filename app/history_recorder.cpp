@@ -3,6 +3,7 @@
 
 #include "core/text/translation.h"
 #include "history/history_backup.h"
+#include "history/history_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,26 +23,62 @@ HistoryRecorder::~HistoryRecorder() {
 }
 
 void HistoryRecorder::BackUpInBackground() {
+  // A run that kept no answer has nothing new to keep safe.
   if (off_ || !store_ || store_->ReadOnly() || backup_.joinable()) return;
-  backup_ = std::thread([path = path_, day = LocalDate(clock_.UtcMilliseconds())] {
+  if (!answersKept_ && pending_.empty()) return;
+  backup_ = std::thread([this, day = LocalDate(clock_.UtcMilliseconds())] {
+    // The window has closed: answers that waited for another program's
+    // lock may wait longer now.
     try {
-      BackUpHistory(path, day);
+      store_->WaitForLocks(kCloseLockWaitMs);
+      WritePending();
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "dru: %zu answer(s) could not be kept: %s\n", pending_.size(),
+                   error.what());
+    }
+    if (!answersKept_) return;
+    try {
+      BackUpHistory(path_, day);
     } catch (const std::exception& error) {
       std::fprintf(stderr, "dru: %s\n", error.what());
     }
   });
 }
 
+void HistoryRecorder::SayWhatTheLastBackupFound() {
+  const BackupNotice found = TakeBackupNotice(path_);
+  auto listed = [](const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names)
+      list += (list.empty() ? "" : ", ") + name;
+    return list;
+  };
+  std::string notice;
+  if (!found.damage.empty()) {
+    notice = found.good.empty()
+                 ? Args(Tr("History",
+                           "The history is damaged (%1) and was not backed up; no backup is "
+                           "whole."),
+                        {found.damage})
+                 : Args(Tr("History",
+                           "The history is damaged (%1) and was not backed up; whole backups: "
+                           "%2."),
+                        {found.damage, listed(found.good)});
+  }
+  if (!found.ahead.empty()) {
+    notice += (notice.empty() ? "" : " ") +
+              Args(Tr("History", "Backups dated after today are kept but not counted: %1."),
+                   {listed(found.ahead)});
+  }
+  if (!notice.empty()) drill_.ShowNotice(notice);
+}
+
 HistoryStore* HistoryRecorder::Store() {
   if (off_) return nullptr;
   if (!store_) {
     store_ = HistoryStore::Open(path_);
-    if (!store_->MovedAside().empty()) {
-      drill_.ShowNotice(Args(Tr("History",
-                                "The history was damaged; it was moved aside as %1 and a new one "
-                                "started."),
-                             {store_->MovedAside()}));
-    }
+    store_->WaitForLocks(kKeyLockWaitMs);
+    if (!store_->MovedAside().empty()) SayMovedAside(store_->MovedAside());
     if (store_->ReadOnly()) {
       TurnOff(Args(Tr("History", "%1 was written by a newer dru and is only read"), {path_}));
       return nullptr;
@@ -51,32 +88,70 @@ HistoryStore* HistoryRecorder::Store() {
 }
 
 bool HistoryRecorder::Record(const DrillAnswer& answer) {
+  AnswerRecord record;
+  record.timeMs = clock_.UtcMilliseconds();
+  record.file = commands_.CurrentFile().path;
+  record.sentence = answer.sentence;
+  record.correct = answer.correct;
+  record.typingMs = answer.typingMs;
+  record.keys = answer.keys;
+  record.mistakes = answer.mistakes;
+  record.caseSensitive = answer.caseSensitive;
+  record.cue = answer.cue;
+  if (off_) return false;
+  pending_.push_back(std::move(record));
+  for (bool retried = false;; retried = true) {
+    try {
+      if (Store() == nullptr) return false;
+      if (session_ == 0 || pending_.back().file != sessionFile_) {
+        EndSession();
+        session_ = store_->StartSession(pending_.back().file, pending_.back().timeMs);
+        sessionFile_ = pending_.back().file;
+      }
+      const std::optional<ReviewHistory> review = WritePending();
+      if (review && drill_.NeedsReviews()) {
+        drill_.UpdateReview(review->key, {review->lastTimeMs, review->stability});
+      }
+      return true;
+    } catch (const HistoryError& error) {
+      // Another program holds the file for a moment: the answer waits in
+      // memory and goes in with the next one, or at the close.
+      if (error.GetKind() == HistoryError::Kind::Busy) return true;
+      if (!retried && Recover(error)) continue;
+      TurnOff(error.what());
+    } catch (const std::exception& error) {
+      TurnOff(error.what());
+    }
+    pending_.clear();
+    return false;
+  }
+}
+
+std::optional<ReviewHistory> HistoryRecorder::WritePending() {
+  if (pending_.empty() || !store_) return std::nullopt;
+  const std::optional<ReviewHistory> review = store_->RecordMany(pending_);
+  pending_.clear();
+  answersKept_ = true;
+  return review;
+}
+
+void HistoryRecorder::SayMovedAside(const std::string& aside) {
+  drill_.ShowNotice(Args(
+      Tr("History", "The history was damaged; it was moved aside as %1 and a new one started."),
+      {aside}));
+}
+
+bool HistoryRecorder::Recover(const HistoryError& error) {
+  if (error.GetKind() != HistoryError::Kind::Damaged || !store_) return false;
+  // Found damaged in use: moved aside with its journal, whole, and a new
+  // history started, as opening does with a file damaged where it reads.
+  store_->KeepJournalOnClose();
+  store_.reset();
+  session_ = 0;
   try {
-    HistoryStore* store = Store();
-    if (store == nullptr) return false;
-    const std::string& file = commands_.CurrentFile().path;
-    const std::int64_t now = clock_.UtcMilliseconds();
-    if (session_ == 0 || file != sessionFile_) {
-      EndSession();
-      session_ = store->StartSession(file, now);
-      sessionFile_ = file;
-    }
-    AnswerRecord record;
-    record.timeMs = now;
-    record.file = file;
-    record.sentence = answer.sentence;
-    record.correct = answer.correct;
-    record.typingMs = answer.typingMs;
-    record.keys = answer.keys;
-    record.mistakes = answer.mistakes;
-    record.caseSensitive = answer.caseSensitive;
-    record.cue = answer.cue;
-    const std::optional<ReviewHistory> review = store->Record(record);
-    if (review && drill_.NeedsReviews()) {
-      drill_.UpdateReview(review->key, {review->lastTimeMs, review->stability});
-    }
-  } catch (const std::exception& error) {
-    TurnOff(error.what());
+    SayMovedAside(MoveAside(path_));
+  } catch (const HistoryError& failure) {
+    TurnOff(failure.what());
     return false;
   }
   return true;
@@ -105,11 +180,17 @@ bool HistoryRecorder::LoadReviews() {
 ProgressReport HistoryRecorder::Report(bool everyDay) {
   // Called in the middle of opening a file or judging an answer: a fault
   // of the history turns it off, and whatever called goes on.
-  try {
-    return ReadReport(everyDay);
-  } catch (const std::exception& error) {
-    TurnOff(error.what());
+  for (bool retried = false;; retried = true) {
+    try {
+      return ReadReport(everyDay);
+    } catch (const HistoryError& error) {
+      if (!retried && Recover(error)) continue;
+      TurnOff(error.what());
+    } catch (const std::exception& error) {
+      TurnOff(error.what());
+    }
     store_.reset();
+    break;
   }
   ProgressReport report;
   report.unavailable = OffText();

@@ -67,6 +67,10 @@ class HistoryRecorder : public ReviewSource {
   // for, so that the window closes at once.
   void BackUpInBackground();
 
+  // At start-up: says once what the last backup found wrong, a damaged
+  // history or backups dated ahead, on the status line.
+  void SayWhatTheLastBackupFound();
+
   // The open file's history; the median speeds of the last 30 days, or of
   // every day. Never throws: a history that fails is turned off, and the
   // report says so.
@@ -78,8 +82,20 @@ class HistoryRecorder : public ReviewSource {
   bool Record(const DrillAnswer& answer);
 
  private:
+  // How long an answer waits for another program's lock on the history:
+  // a moment while keys come, longer once the window has closed.
+  static constexpr int kKeyLockWaitMs = 50;
+  static constexpr int kCloseLockWaitMs = 10000;
+
   // The store, opened at its first use; nothing while the history is off.
   HistoryStore* Store();
+  // Writes the answers that wait, all or none; the state of the last one's
+  // sentence.
+  std::optional<ReviewHistory> WritePending();
+  // A store found damaged in use is moved aside and a new one started;
+  // false when error is of another kind, or that failed.
+  bool Recover(const HistoryError& error);
+  void SayMovedAside(const std::string& aside);
   void TurnOff(const std::string& reason);
   // "History is off: REASON."
   std::string OffText() const;
@@ -97,6 +113,9 @@ class HistoryRecorder : public ReviewSource {
   std::int64_t session_ = 0;
   std::string sessionFile_;
   std::thread backup_;
+  // Answers not yet written: another program held the file.
+  std::vector<AnswerRecord> pending_;
+  bool answersKept_ = false;  // this run wrote answers: worth a backup
 };
 
 }  // namespace dru

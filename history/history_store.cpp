@@ -59,6 +59,14 @@ HistoryStore::~HistoryStore() {
   sqlite3_close(db_);
 }
 
+void HistoryStore::KeepJournalOnClose() {
+  dru::KeepJournalOnClose(db_, true);
+}
+
+void HistoryStore::WaitForLocks(int milliseconds) {
+  sqlite3_busy_timeout(db_, milliseconds);
+}
+
 std::int64_t HistoryStore::FileId(const std::string& file) {
   Statement(db_, "INSERT OR IGNORE INTO files (path) VALUES (?1)").Bind(1, file).Step();
   Statement select(db_, "SELECT id FROM files WHERE path = ?1");

@@ -18,10 +18,18 @@ struct sqlite3;
 
 namespace dru {
 
-// Why the history cannot be kept, in words for the status line.
+// Why the history cannot be kept, in words for the status line, and what
+// kind of failure it is: a damaged file is moved aside and a new one
+// started, a file locked by another program is tried again later.
 class HistoryError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum class Kind { Other, Damaged, Busy };
+  explicit HistoryError(const std::string& what, Kind kind = Kind::Other)
+      : std::runtime_error(what), kind_(kind) {}
+  Kind GetKind() const noexcept { return kind_; }
+
+ private:
+  Kind kind_;
 };
 
 // One judged Enter, as the history keeps it. The typed text is never kept.
@@ -73,15 +81,22 @@ struct DayHistory {
 // schema's version is the file's user_version; an older file is migrated,
 // a newer one only read. The file is marked as dru's by its application_id:
 // a schema is made only in an empty file, and another program's database
-// is never changed (opening it throws). A file that is no SQLite database
-// is moved aside with its journal as PATH.corrupt-DATE and a new one
-// started. Errors throw HistoryError.
+// is never opened (opening it throws). A file that is no SQLite database,
+// or is damaged where opening reads, is moved aside with its journal as
+// PATH.corrupt-DATE and a new one started. Errors throw HistoryError.
 class HistoryStore {
  public:
   static constexpr int kSchemaVersion = 5;
   static constexpr std::int64_t kApplicationId = 0x64727548;  // "druH"
 
   static std::unique_ptr<HistoryStore> Open(const std::string& path);
+  // The file turned out damaged while in use: closing it neither folds
+  // its journal into it nor removes the journal, so that both can be moved
+  // aside whole (Open does, the next time).
+  void KeepJournalOnClose();
+  // How long a write waits for another program's lock before it fails
+  // with a Busy error.
+  void WaitForLocks(int milliseconds);
   ~HistoryStore();
   HistoryStore(const HistoryStore&) = delete;
   HistoryStore& operator=(const HistoryStore&) = delete;
@@ -125,6 +140,9 @@ class HistoryStore {
 
  private:
   HistoryStore(sqlite3* db, bool readOnly, std::string movedAside);
+  // Opens a file that is ours, or new; a damaged one throws Damaged.
+  static std::unique_ptr<HistoryStore> OpenOurs(const std::string& path,
+                                                const std::string& movedAside);
   std::int64_t FileId(const std::string& file);
   // Runs work in one write transaction: all of it, or, when it throws,
   // none of it, the speeds in memory too.
@@ -142,6 +160,9 @@ class HistoryStore {
 
 // The history keeps only the start of a huge sentence.
 inline constexpr std::size_t kKeptBytes = 4096;
+
+// Keeps (or no longer keeps) a connection's journal whole when it closes.
+void KeepJournalOnClose(sqlite3* db, bool keep);
 
 // $XDG_DATA_HOME/dru/history.sqlite3, or ~/.local/share/dru/history.sqlite3.
 std::string DefaultHistoryPath();

@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "core/text/translation.h"
+#include "history/history_file.h"
 #include "history/history_store.h"
 #include "history/statement.h"
 
@@ -115,17 +116,6 @@ constexpr const char* kMigrations[] = {
 constexpr int kReviewVersion = 4;
 static_assert(std::size(kMigrations) == HistoryStore::kSchemaVersion);
 
-// Makes each missing folder of path with mode 0700.
-void MakeFolders(const std::string& path) {
-  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-       slash = path.find('/', slash + 1)) {
-    const std::string folder = path.substr(0, slash);
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-      throw HistoryError(Args(Tr("History", "cannot make %1: %2"), {folder, std::strerror(errno)}));
-    }
-  }
-}
-
 sqlite3* OpenDatabase(const std::string& path, bool readOnly) {
   sqlite3* db = nullptr;
   const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
@@ -152,113 +142,84 @@ int UserVersion(sqlite3* db) {
   return version;
 }
 
-enum class Ownership {
-  Ours,      // marked with dru's application id
-  Unmarked,  // new and empty, or written by a dru before the mark
-  Foreign,   // anything else
-};
-
 std::int64_t PragmaValue(sqlite3* db, const char* sql) {
   Statement pragma(db, sql);
   return pragma.Step() ? pragma.Integer(0) : 0;
 }
 
-Ownership OwnerOf(sqlite3* db) {
-  const std::int64_t id = PragmaValue(db, "PRAGMA application_id");
-  if (id == HistoryStore::kApplicationId) return Ownership::Ours;
-  if (id != 0) return Ownership::Foreign;
-  const std::int64_t objects = PragmaValue(db, "SELECT count(*) FROM sqlite_master");
-  if (objects == 0 && PragmaValue(db, "PRAGMA user_version") == 0) return Ownership::Unmarked;
-  // The tables every dru has made since the first.
-  const std::int64_t ours =
-      PragmaValue(db,
-                  "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-                  "('files', 'sentences', 'answers', 'sessions')");
-  const bool earlierDru = ours == 4 && PragmaValue(db, "PRAGMA user_version") > 0;
-  return earlierDru ? Ownership::Unmarked : Ownership::Foreign;
+[[noreturn]] void ForeignDatabase(const std::string& path) {
+  throw HistoryError(Args(Tr("History",
+                             "%1 is another program's database; dru left it as it "
+                             "is and keeps no history until it is moved away"),
+                          {path}));
 }
 
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  char date[32];
-  std::strftime(date, sizeof date, "%Y%m%d-%H%M%S", &utc);
-  return date;
-}
-
-// Only the user reads the history: the file, and SQLite's journal files
-// after it, are made 0600.
-void CreatePrivately(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd < 0)
-    throw HistoryError(Args(Tr("History", "cannot open %1: %2"), {path, std::strerror(errno)}));
-  close(fd);
-}
 }  // namespace
 
+void KeepJournalOnClose(sqlite3* db, bool keep) {
+  int persist = keep ? 1 : 0;
+  sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+  sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, keep ? 1 : 0, nullptr);
+}
+
 std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
-  MakeFolders(path);
-  CreatePrivately(path);
-  sqlite3* db = OpenDatabase(path, false);
-  // A damaged file's journal may hold all that is left: SQLite must not
-  // remove it on closing before it is moved aside with the file.
-  int persistWal = 1;
-  sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
+  // Whose the file is, before any connection could recover its journal.
   std::string movedAside;
-  int version = UserVersion(db);
-  persistWal = 0;
-  if (version >= 0) sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
-  if (version < 0) {
-    // Kept for whoever wants to rescue it, with its journal, whose pages
-    // may be all that is left; the drill starts a new history.
-    sqlite3_close(db);
-    movedAside = path + ".corrupt-" + Today();
-    if (std::rename(path.c_str(), movedAside.c_str()) != 0) {
-      throw HistoryError(Args(Tr("History", "%1 is damaged and cannot be moved aside: %2"),
-                              {path, std::strerror(errno)}));
-    }
-    for (const char* journal : {"-wal", "-shm"})
-      std::rename((path + journal).c_str(), (movedAside + journal).c_str());
-    CreatePrivately(path);
-    db = OpenDatabase(path, false);
-    version = UserVersion(db);
-    if (version < 0) {
+  const HistoryFileKind kind = KindOfHistoryFile(path);
+  if (kind == HistoryFileKind::Foreign) ForeignDatabase(path);
+  if (kind == HistoryFileKind::Unmarked && !MadeByAnEarlierDru(path)) ForeignDatabase(path);
+  // Kept for whoever wants to rescue it, with its journal, whose pages may
+  // be all that is left; the drill starts a new history.
+  if (kind == HistoryFileKind::NotSqlite) movedAside = MoveAside(path);
+  MakePrivate(path);
+  try {
+    return OpenOurs(path, movedAside);
+  } catch (const HistoryError& error) {
+    if (error.GetKind() != HistoryError::Kind::Damaged || !movedAside.empty()) throw;
+  }
+  // Damaged past its header: found while reading what opening reads.
+  movedAside = MoveAside(path);
+  MakePrivate(path);
+  return OpenOurs(path, movedAside);
+}
+
+std::unique_ptr<HistoryStore> HistoryStore::OpenOurs(const std::string& path,
+                                                     const std::string& movedAside) {
+  sqlite3* db = OpenDatabase(path, false);
+  // Until the file is known to be whole, closing it must not fold a journal
+  // that may hold all that is left into it, nor remove it.
+  dru::KeepJournalOnClose(db, true);
+  std::unique_ptr<HistoryStore> store;
+  try {
+    const int version = UserVersion(db);
+    if (version < 0) throw HistoryError(Reason(db), HistoryError::Kind::Damaged);
+    if (version > kSchemaVersion) {
       sqlite3_close(db);
-      throw HistoryError(Args(Tr("History", "%1 cannot be started anew"), {path}));
+      db = nullptr;
+      return std::unique_ptr<HistoryStore>(new HistoryStore(OpenDatabase(path, true), true, ""));
     }
-  }
-  // Another program's database at our path is not ours to change: not
-  // even its journal mode.
-  const Ownership owner = OwnerOf(db);
-  if (owner == Ownership::Foreign) {
-    sqlite3_close(db);
-    throw HistoryError(Args(Tr("History",
-                               "%1 is another program's database; dru left it as it "
-                               "is and keeps no history until it is moved away"),
-                            {path}));
-  }
-  if (version > kSchemaVersion) {
-    sqlite3_close(db);
-    return std::unique_ptr<HistoryStore>(new HistoryStore(OpenDatabase(path, true), true, ""));
-  }
-  auto store = std::unique_ptr<HistoryStore>(new HistoryStore(db, false, movedAside));
-  Exec(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
-  if (version < kSchemaVersion || owner != Ownership::Ours) {
-    Exec(db, "BEGIN IMMEDIATE");
-    try {
-      for (int step = version; step < kSchemaVersion; ++step)
-        Exec(db, kMigrations[step]);
-      if (version > 0 && version < kReviewVersion) store->ReplayAnswers();
-      Exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
-      Exec(db, ("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
-      Exec(db, "COMMIT");
-    } catch (const HistoryError&) {
-      sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-      throw;
+    dru::KeepJournalOnClose(db, false);
+    store.reset(new HistoryStore(db, false, movedAside));
+    db = nullptr;  // the store's now
+    Exec(store->db_,
+         "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+    const bool marked = PragmaValue(store->db_, "PRAGMA application_id") == kApplicationId;
+    if (version < kSchemaVersion || !marked) {
+      store->InTransaction([&] {
+        for (int step = version; step < kSchemaVersion; ++step)
+          Exec(store->db_, kMigrations[step]);
+        if (version > 0 && version < kReviewVersion) store->ReplayAnswers();
+        Exec(store->db_, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+        Exec(store->db_, ("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
+      });
     }
+    store->LoadSpeeds();
+  } catch (const HistoryError& error) {
+    if (error.GetKind() == HistoryError::Kind::Damaged)
+      dru::KeepJournalOnClose(db ? db : store->db_, true);
+    if (db != nullptr) sqlite3_close(db);
+    throw;
   }
-  store->LoadSpeeds();
   return store;
 }
 

@@ -16,17 +16,25 @@ inline std::string Reason(sqlite3* db) {
   return db != nullptr ? sqlite3_errmsg(db) : "out of memory";
 }
 
+// The connection's last failure as a HistoryError of its kind.
+[[noreturn]] inline void Fail(sqlite3* db) {
+  const int code = db != nullptr ? sqlite3_errcode(db) & 0xFF : SQLITE_NOMEM;
+  const HistoryError::Kind kind =
+      code == SQLITE_CORRUPT || code == SQLITE_NOTADB ? HistoryError::Kind::Damaged
+      : code == SQLITE_BUSY || code == SQLITE_LOCKED  ? HistoryError::Kind::Busy
+                                                      : HistoryError::Kind::Other;
+  throw HistoryError(Reason(db), kind);
+}
+
 inline void Exec(sqlite3* db, const char* sql) {
-  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) throw HistoryError(Reason(db));
+  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db);
 }
 
 // One prepared statement, finalized when it goes.
 class Statement {
  public:
   Statement(sqlite3* db, const char* sql) : db_(db) {
-    if (sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) {
-      throw HistoryError(Reason(db));
-    }
+    if (sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) Fail(db);
   }
   ~Statement() { sqlite3_finalize(statement_); }
   Statement(const Statement&) = delete;
@@ -50,7 +58,7 @@ class Statement {
     const int result = sqlite3_step(statement_);
     if (result == SQLITE_ROW) return true;
     if (result == SQLITE_DONE) return false;
-    throw HistoryError(Reason(db_));
+    Fail(db_);
   }
   std::int64_t Integer(int column) const { return sqlite3_column_int64(statement_, column); }
   // Ready to run again with new values.

@@ -410,12 +410,20 @@
         <translation>%1 ist beschädigt und kann nicht beiseitegelegt werden: %2</translation>
     </message>
     <message>
-        <source>%1 cannot be started anew</source>
-        <translation>%1 kann nicht neu begonnen werden</translation>
-    </message>
-    <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
         <translation>%1 ist die Datenbank eines anderen Programms; dru hat sie unverändert gelassen und führt keinen Verlauf, bis sie verschoben wird</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; no backup is whole.</source>
+        <translation>Der Verlauf ist beschädigt (%1) und wurde nicht gesichert; keine Sicherung ist vollständig.</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; whole backups: %2.</source>
+        <translation>Der Verlauf ist beschädigt (%1) und wurde nicht gesichert; vollständige Sicherungen: %2.</translation>
+    </message>
+    <message>
+        <source>Backups dated after today are kept but not counted: %1.</source>
+        <translation>Sicherungen mit einem Datum nach heute bleiben erhalten, zählen aber nicht: %1.</translation>
     </message>
 </context>
 <context>

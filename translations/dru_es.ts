@@ -410,12 +410,20 @@
         <translation>%1 está dañado y no se puede apartar: %2</translation>
     </message>
     <message>
-        <source>%1 cannot be started anew</source>
-        <translation>%1 no se puede empezar de nuevo</translation>
-    </message>
-    <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
         <translation>%1 es la base de datos de otro programa; dru la ha dejado como estaba y no guarda historial hasta que se mueva</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; no backup is whole.</source>
+        <translation>El historial está dañado (%1) y no se ha copiado; ninguna copia de seguridad está completa.</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; whole backups: %2.</source>
+        <translation>El historial está dañado (%1) y no se ha copiado; copias de seguridad completas: %2.</translation>
+    </message>
+    <message>
+        <source>Backups dated after today are kept but not counted: %1.</source>
+        <translation>Las copias de seguridad con fecha posterior a hoy se conservan, pero no cuentan: %1.</translation>
     </message>
 </context>
 <context>

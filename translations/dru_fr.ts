@@ -410,12 +410,20 @@
         <translation>%1 est endommagé et ne peut pas être mis de côté : %2</translation>
     </message>
     <message>
-        <source>%1 cannot be started anew</source>
-        <translation>%1 ne peut pas être recommencé</translation>
-    </message>
-    <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
         <translation>%1 est la base de données d’un autre programme ; dru l’a laissée telle quelle et ne tient pas d’historique tant qu’elle n’est pas déplacée</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; no backup is whole.</source>
+        <translation>L’historique est endommagé (%1) et n’a pas été sauvegardé ; aucune sauvegarde n’est intacte.</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; whole backups: %2.</source>
+        <translation>L’historique est endommagé (%1) et n’a pas été sauvegardé ; sauvegardes intactes : %2.</translation>
+    </message>
+    <message>
+        <source>Backups dated after today are kept but not counted: %1.</source>
+        <translation>Les sauvegardes datées d’après aujourd’hui sont gardées mais ne comptent pas : %1.</translation>
     </message>
 </context>
 <context>

@@ -410,12 +410,20 @@
         <translation>%1 פגום ולא ניתן להעביר אותו הצידה: %2</translation>
     </message>
     <message>
-        <source>%1 cannot be started anew</source>
-        <translation>לא ניתן להתחיל את %1 מחדש</translation>
-    </message>
-    <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
         <translation>%1 הוא מסד נתונים של תוכנית אחרת; dru השאיר אותו כפי שהוא ולא ישמור היסטוריה עד שיועבר</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; no backup is whole.</source>
+        <translation>ההיסטוריה פגומה (%1) ולא גובתה; אף גיבוי אינו שלם.</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; whole backups: %2.</source>
+        <translation>ההיסטוריה פגומה (%1) ולא גובתה; גיבויים שלמים: %2.</translation>
+    </message>
+    <message>
+        <source>Backups dated after today are kept but not counted: %1.</source>
+        <translation>גיבויים שתאריכם אחרי היום נשמרים אך אינם נספרים: %1.</translation>
     </message>
 </context>
 <context>

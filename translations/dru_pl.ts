@@ -415,12 +415,20 @@
         <translation>%1 jest uszkodzony i nie można go odłożyć: %2</translation>
     </message>
     <message>
-        <source>%1 cannot be started anew</source>
-        <translation>%1 nie może zostać założony od nowa</translation>
-    </message>
-    <message>
         <source>%1 is another program&apos;s database; dru left it as it is and keeps no history until it is moved away</source>
         <translation>%1 to baza danych innego programu; dru zostawił ją bez zmian i nie prowadzi historii, dopóki nie zostanie przeniesiona</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; no backup is whole.</source>
+        <translation>Historia jest uszkodzona (%1) i nie została zarchiwizowana; żadna kopia zapasowa nie jest cała.</translation>
+    </message>
+    <message>
+        <source>The history is damaged (%1) and was not backed up; whole backups: %2.</source>
+        <translation>Historia jest uszkodzona (%1) i nie została zarchiwizowana; całe kopie zapasowe: %2.</translation>
+    </message>
+    <message>
+        <source>Backups dated after today are kept but not counted: %1.</source>
+        <translation>Kopie zapasowe z datą późniejszą niż dziś są zachowane, ale nie liczą się: %1.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 #include "app/lifecycle.h"
 #include "core/drill/keys.h"
+#include "history/history_backup.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"
@@ -153,6 +154,68 @@ TEST(HistoryRecorder, AHistoryThatFailsToBeReadLeavesOpeningWhole) {
   EXPECT_TRUE(lines.Get(0) == "*" + target || lines.Get(1) == "*" + target);
   program.history.Forget();
   EXPECT_EQ(program.history.Report().unavailable, "History is off: no such table: days.");
+}
+
+// Another program holds the history for a while, then the store is
+// damaged under the running dru: no answer is lost either way.
+TEST(HistoryRecorder, ALockOrADamagedStoreLosesNoAnswer) {
+  TempDir dir;
+  const std::string file = dir.File("phrases.txt");
+  WriteBytes(file, "Hello world\r\n");
+  const std::string historyPath = dir.File("history.sqlite3");
+  auto answers = [&](const std::string& path) {
+    const auto sentences = HistoryStore::Open(path)->Sentences(file);
+    return sentences.empty() ? 0 : sentences[0].typed;
+  };
+  {
+    Program program(historyPath);
+    program.Open(file);
+    program.Answer("Hello world", 0, 1000);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(historyPath.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    program.Answer("Hello world", 2000, 3000);  // waits in memory
+    EXPECT_EQ(program.view.status, "correct");
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    program.Answer("Hello world", 4000, 5000);  // both go in
+    EXPECT_EQ(answers(historyPath), 3);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    program.Answer("Hello world", 6000, 7000);
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    program.session.Finish();  // the close writes what waits, then backs up
+  }
+  EXPECT_EQ(answers(historyPath), 4);
+  EXPECT_EQ(HistoryBackups(historyPath).size(), 1u);
+
+  // A run without answers makes no backup.
+  fs::remove(HistoryBackups(historyPath).at(0));
+  {
+    Program program(historyPath);
+    program.Open(file);
+    program.session.Finish();
+  }
+  EXPECT_TRUE(HistoryBackups(historyPath).empty());
+
+  // Every page but the first overwritten while dru runs: the store is
+  // moved aside, whole with its journal, and the answer goes into a new one.
+  Program program(historyPath);
+  program.Open(file);
+  program.Answer("Hello world", 8000, 9000);
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(historyPath.c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(other);
+  const std::string bytes = ReadBytes(historyPath);
+  WriteBytes(historyPath, bytes.substr(0, 4096) + std::string(bytes.size() - 4096, '\x5a'));
+  program.Answer("Hello world", 10000, 11000);
+  EXPECT_EQ(program.view.status.rfind(
+                "The history was damaged; it was moved aside as " + historyPath + ".corrupt-", 0),
+            0u)
+      << program.view.status;
+  program.history.EndSession();
+  EXPECT_EQ(answers(historyPath), 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,6 +85,20 @@ TEST(HistoryStore, AnswersComeBackAfterReopeningInAPrivateFile) {
   struct stat info {};
   ASSERT_EQ(stat(path.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
+  ASSERT_EQ(stat(dir.File("data/dru").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+  // A history, its journals and its folder opened to others by hand are
+  // made private again.
+  store.reset();
+  chmod(dir.File("data/dru").c_str(), 0755);
+  chmod(path.c_str(), 0644);
+  store = HistoryStore::Open(path);
+  store->Record(Answer("again", true, 3000));
+  for (const char* file : {"", "-wal", "-shm"}) {
+    ASSERT_EQ(stat((path + file).c_str(), &info), 0) << file;
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << file;
+  }
   ASSERT_EQ(stat(dir.File("data/dru").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
@@ -256,7 +271,37 @@ TEST(HistoryStore, AnotherProgramsDatabaseIsLeftByteForByte) {
     }
     EXPECT_EQ(ReadBytes(path), before) << notes;
   }
+  // Left by a program that was killed: a WAL database with its -wal and
+  // -shm, and a rollback one with a hot journal. Recovering either would
+  // change the other program's files.
+  for (const std::string crashed :
+       {"PRAGMA journal_mode = WAL; CREATE TABLE notes (x); INSERT INTO notes VALUES (1)",
+        "PRAGMA cache_size = 1; CREATE TABLE notes (x); INSERT INTO notes "
+        "SELECT zeroblob(2000) FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+        "FROM n WHERE i < 200) SELECT i FROM n); BEGIN; UPDATE notes SET x = zeroblob(3000)"}) {
+    for (const char* file : {"", "-wal", "-shm", "-journal"})
+      fs::remove(path + file);
+    testing::RunInChild([] { return std::string(); },
+                        [&]() -> std::string {
+                          sqlite3* db = nullptr;
+                          sqlite3_open(path.c_str(), &db);
+                          sqlite3_exec(db, crashed.c_str(), nullptr, nullptr, nullptr);
+                          _exit(0);  // killed: nothing closed, nothing checkpointed
+                        });
+    std::vector<std::string> before;
+    for (const char* file : {"", "-wal", "-shm", "-journal"})
+      before.push_back(fs::exists(path + file) ? ReadBytes(path + file) : "(none)");
+    ASSERT_NE(before[1] + before[3], "(none)(none)") << crashed;
+    EXPECT_THROW(HistoryStore::Open(path), HistoryError) << crashed;
+    for (const char* file : {"", "-wal", "-shm", "-journal"}) {
+      EXPECT_TRUE((fs::exists(path + file) ? ReadBytes(path + file) : "(none)") == before.front())
+          << crashed << file;
+      before.erase(before.begin());
+    }
+  }
   // A history of the dru before the mark: recognised by its tables.
+  for (const char* file : {"-wal", "-shm", "-journal"})
+    fs::remove(path + file);
   fs::remove(path);
   HistoryStore::Open(path)->Record(Answer("one", true, 1));
   Sql(path, "PRAGMA application_id = 0");
@@ -300,6 +345,37 @@ TEST(HistoryStore, BackupsAreWholeOneADayAndTheNewestThreeKept) {
                                                             path + ".backup-2026-12-05", backup}));
   EXPECT_FALSE(fs::exists(backup + ".partial"));
   EXPECT_EQ(ReadBytes(path + ".backup-mine"), "a copy of the user's own");
+  EXPECT_TRUE(TakeBackupNotice(path).ahead.empty());
+
+  // Backups dated ahead (a clock that ran fast) are neither counted nor
+  // deleted, and the next start hears of them once.
+  for (const char* ahead : {"2029-01-01", "9999-12-31"})
+    WriteBytes(path + ".backup-" + ahead, ahead);
+  EXPECT_EQ(BackUpHistory(path, "2026-12-09"), path + ".backup-2026-12-09");
+  EXPECT_EQ(
+      HistoryBackups(path),
+      (std::vector<std::string>{path + ".backup-2026-12-05", backup, path + ".backup-2026-12-09",
+                                path + ".backup-2029-01-01", path + ".backup-9999-12-31"}));
+  EXPECT_EQ(TakeBackupNotice(path).ahead,
+            (std::vector<std::string>{path + ".backup-2029-01-01", path + ".backup-9999-12-31"}));
+  EXPECT_TRUE(TakeBackupNotice(path).ahead.empty());
+
+  // A history damaged inside (its header whole) makes no backup, pushes no
+  // whole one out, and the next start hears which are whole.
+  store.reset();
+  const std::string whole = ReadBytes(path);
+  const std::size_t pages = whole.size() / 4096;
+  ASSERT_GE(pages, 3u);
+  WriteBytes(path, whole.substr(0, 4096) + std::string(4096, '\x5a') + whole.substr(8192));
+  fs::remove(path + "-wal");
+  EXPECT_THROW(BackUpHistory(path, "2026-12-10"), HistoryError);
+  EXPECT_FALSE(fs::exists(path + ".backup-2026-12-10"));
+  EXPECT_EQ(HistoryBackups(path).size(), 5u);
+  const BackupNotice notice = TakeBackupNotice(path);
+  EXPECT_FALSE(notice.damage.empty());
+  EXPECT_EQ(notice.good, (std::vector<std::string>{backup, path + ".backup-2026-12-09"}));
+  for (const auto& entry : fs::directory_iterator(dir.Path()))
+    EXPECT_EQ(entry.path().string().find(".partial"), std::string::npos) << entry.path();
 }
 
 // What is kept in memory follows what was written: a failed answer leaves

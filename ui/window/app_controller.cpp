@@ -57,6 +57,7 @@ void AppController::OpenStartFile() {
   const std::string file = *std::exchange(startFile_, std::nullopt);
   std::string failure;
   RunHandler([&] { failure = session_.GetLifecycle().StartUp(file, ExamplesFolder()); });
+  session_.History().SayWhatTheLastBackupFound();
   if (!failure.empty() && !closingOnSignal_) ShowErrorReport(&window_, failure);
 }
 
