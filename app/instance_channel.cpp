@@ -249,9 +249,12 @@ std::unique_ptr<InstanceChannel> InstanceChannel::Listen(const std::string& path
   if (!Address(path, address)) return nullptr;
   OwnedFd fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (fd.Get() < 0) return nullptr;
-  // The caller holds the instance lock: a socket there is an ended dru's.
+  // The caller holds the instance lock: a socket of the user's there is an
+  // ended dru's. Anything else is left as it is, and nothing listens.
   struct stat info {};
-  if (lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode)) unlink(path.c_str());
+  if (lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == geteuid()) {
+    unlink(path.c_str());
+  }
   // Private from the moment it exists.
   const mode_t mask = umask(0177);
   const int bound = bind(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);

@@ -20,9 +20,10 @@ class InstanceLock {
 };
 
 // Folder for the lock: $XDG_RUNTIME_DIR, or else a folder of mode 0700
-// under /tmp named after the user id, refused when another user owns it or
-// it is a link. Empty when no usable folder can be had.
-std::string RuntimeFolder();
+// under /tmp named after the user id, refused when another user owns it,
+// it is open to others or it is a link. Empty when no usable folder can be
+// had; why then says why, in words for the user.
+std::string RuntimeFolder(std::string* why = nullptr);
 
 enum class InstanceClaim {
   OnlyInstance,    // the lock is ours
@@ -31,7 +32,10 @@ enum class InstanceClaim {
 };
 
 // Tries to take the lock in folder; on success the lock lives in held.
-InstanceClaim ClaimInstance(const std::string& folder, std::unique_ptr<InstanceLock>& held);
+// Anything at the lock's name but a regular file of the user's is never
+// used. CouldNotCheck sets why, unless folder is empty.
+InstanceClaim ClaimInstance(const std::string& folder, std::unique_ptr<InstanceLock>& held,
+                            std::string* why = nullptr);
 
 // Finds the running instance's main window by its caption and brings it
 // to the front; the window system provides it.

@@ -427,6 +427,33 @@
     </message>
 </context>
 <context>
+    <name>Instance</name>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <translation>%1 ist kein eigener Ordner des Benutzers mit den Rechten 0700</translation>
+    </message>
+    <message>
+        <source>%1 is not dru's lock file</source>
+        <translation>%1 ist nicht die Sperrdatei von dru</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>dru cannot tell whether it runs already, and runs alone: %1.</source>
+        <translation>dru kann nicht feststellen, ob es schon läuft, und läuft für sich: %1.</translation>
+    </message>
+    <message>
+        <source>the running dru could not be reached at %1; %2 was not opened</source>
+        <translation>das laufende dru war unter %1 nicht erreichbar; %2 wurde nicht geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>IoError</name>
     <message>
         <source>File not found</source>

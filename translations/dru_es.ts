@@ -427,6 +427,33 @@
     </message>
 </context>
 <context>
+    <name>Instance</name>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <translation>%1 no es una carpeta propia del usuario con permisos 0700</translation>
+    </message>
+    <message>
+        <source>%1 is not dru's lock file</source>
+        <translation>%1 no es el archivo de bloqueo de dru</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>No se puede bloquear %1: %2</translation>
+    </message>
+    <message>
+        <source>dru cannot tell whether it runs already, and runs alone: %1.</source>
+        <translation>dru no puede saber si ya se está ejecutando, y se ejecuta por su cuenta: %1.</translation>
+    </message>
+    <message>
+        <source>the running dru could not be reached at %1; %2 was not opened</source>
+        <translation>no se pudo contactar con el dru en ejecución en %1; %2 no se abrió</translation>
+    </message>
+</context>
+<context>
     <name>IoError</name>
     <message>
         <source>File not found</source>

@@ -427,6 +427,33 @@
     </message>
 </context>
 <context>
+    <name>Instance</name>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <translation>%1 n’est pas un dossier propre à l’utilisateur avec les droits 0700</translation>
+    </message>
+    <message>
+        <source>%1 is not dru's lock file</source>
+        <translation>%1 n’est pas le fichier de verrou de dru</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>Impossible de verrouiller %1 : %2</translation>
+    </message>
+    <message>
+        <source>dru cannot tell whether it runs already, and runs alone: %1.</source>
+        <translation>dru ne peut pas savoir s’il tourne déjà, et tourne seul : %1.</translation>
+    </message>
+    <message>
+        <source>the running dru could not be reached at %1; %2 was not opened</source>
+        <translation>le dru en cours n’a pas pu être joint à %1 ; %2 n’a pas été ouvert</translation>
+    </message>
+</context>
+<context>
     <name>IoError</name>
     <message>
         <source>File not found</source>

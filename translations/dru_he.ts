@@ -427,6 +427,33 @@
     </message>
 </context>
 <context>
+    <name>Instance</name>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>לא ניתן ליצור את %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <translation>%1 אינה תיקייה של המשתמש עצמו עם הרשאות 0700</translation>
+    </message>
+    <message>
+        <source>%1 is not dru's lock file</source>
+        <translation>%1 אינו קובץ הנעילה של dru</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>לא ניתן לנעול את %1: %2</translation>
+    </message>
+    <message>
+        <source>dru cannot tell whether it runs already, and runs alone: %1.</source>
+        <translation>dru אינה יכולה לדעת אם היא כבר פועלת, ופועלת לבדה: %1.</translation>
+    </message>
+    <message>
+        <source>the running dru could not be reached at %1; %2 was not opened</source>
+        <translation>לא ניתן היה להגיע ל־dru הפועלת ב־%1; %2 לא נפתח</translation>
+    </message>
+</context>
+<context>
     <name>IoError</name>
     <message>
         <source>File not found</source>

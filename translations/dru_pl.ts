@@ -432,6 +432,33 @@
     </message>
 </context>
 <context>
+    <name>Instance</name>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>Nie można utworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <translation>%1 nie jest własnym folderem użytkownika z uprawnieniami 0700</translation>
+    </message>
+    <message>
+        <source>%1 is not dru's lock file</source>
+        <translation>%1 nie jest plikiem blokady dru</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>Nie można zablokować %1: %2</translation>
+    </message>
+    <message>
+        <source>dru cannot tell whether it runs already, and runs alone: %1.</source>
+        <translation>dru nie może sprawdzić, czy już działa, i działa osobno: %1.</translation>
+    </message>
+    <message>
+        <source>the running dru could not be reached at %1; %2 was not opened</source>
+        <translation>nie udało się połączyć z działającym dru pod %1; %2 nie został otwarty</translation>
+    </message>
+</context>
+<context>
     <name>IoError</name>
     <message>
         <source>File not found</source>

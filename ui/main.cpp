@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/version.h"
@@ -84,7 +85,10 @@ int main(int argc, char** argv) {
   // closes the window, which saves as on Exit.
   dru::ui::QuitSignals quitSignals(&window, [&window] { window.CloseOnSignal(); });
   dru::ui::X11Activator activator;
-  if (!window.StartUp(activator, FileArgument(argc, argv))) return 0;  // another one runs
+  // Another one runs: this start ends, handed over or not.
+  if (const std::optional<int> ended = window.StartUp(activator, FileArgument(argc, argv))) {
+    return *ended;
+  }
   if (window.ClosingOnSignal()) {  // asked to end during start-up
     window.close();
     return 0;

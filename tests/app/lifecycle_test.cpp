@@ -300,6 +300,20 @@ TEST(SingleInstance, SecondClaimSeesTheFirst) {
   EXPECT_EQ(ClaimInstance(dir.Path().string(), second), InstanceClaim::OnlyInstance);
   EXPECT_EQ(ClaimInstance("", first), InstanceClaim::CouldNotCheck);
   EXPECT_EQ(ClaimInstance(dir.File("missing"), first), InstanceClaim::CouldNotCheck);
+  // Anything planted at the lock's name is never used, and the reason is
+  // given: a folder, a link, a FIFO.
+  second.reset();
+  TempDir planted;
+  const std::string lock = planted.File("SemaphoreName");
+  for (int kind = 0; kind < 3; ++kind) {
+    fs::remove_all(lock);
+    if (kind == 0) fs::create_directory(lock);
+    if (kind == 1) fs::create_symlink(dir.File("SemaphoreName"), lock);
+    if (kind == 2) mkfifo(lock.c_str(), 0600);
+    std::string why;
+    EXPECT_EQ(ClaimInstance(planted.Path().string(), first, &why), InstanceClaim::CouldNotCheck);
+    EXPECT_EQ(why, lock + " is not dru's lock file") << kind;
+  }
 }
 
 // A connection to the channel at path, as a client of any kind would make.
@@ -417,7 +431,9 @@ TEST(SingleInstance, PrivateFolderWithoutRuntimeDirectory) {
   unsetenv("XDG_RUNTIME_DIR");
   for (const mode_t open : {0770, 0707}) {
     chmod(folder.c_str(), open);
-    EXPECT_EQ(RuntimeFolder(), "") << std::oct << open;
+    std::string why;
+    EXPECT_EQ(RuntimeFolder(&why), "") << std::oct << open;
+    EXPECT_EQ(why, folder + " is not a folder of the user's own with mode 0700");
   }
   chmod(folder.c_str(), 0700);
   EXPECT_EQ(RuntimeFolder(), folder);

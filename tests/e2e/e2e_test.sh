@@ -223,6 +223,33 @@ case_second_instance_defers_to_the_first() {
   close_dru
 }
 
+# What another program planted at the lock's or the channel's name is never
+# used: dru says why it runs alone, and a later start that cannot hand its
+# file over says so and fails.
+case_planted_lock_or_channel_is_said_not_used() {
+  local dir other rc
+  dir=$(folder planted)
+  other=$(folder planted-other)
+  mkdir "$XDG_RUNTIME_DIR/SemaphoreName"
+  start "$dir" || return 1
+  wait_for_line "runs alone: $XDG_RUNTIME_DIR/SemaphoreName is not dru's lock file" "$dir/out.log" || return 1
+  [ -d "$XDG_RUNTIME_DIR/SemaphoreName" ] || fail "the folder was changed" || return 1
+  close_dru || return 1
+  rmdir "$XDG_RUNTIME_DIR/SemaphoreName"
+  # A regular file at the channel's name: the running dru does not listen,
+  # and the later start's file is not silently lost.
+  printf 'not a socket' >"$XDG_RUNTIME_DIR/dru-channel"
+  start "$dir" || return 1
+  printf 'other\r\n' >"$other/other.txt"
+  (cd "$other" && timeout 10 "$DRU" other.txt >"$other/out.log" 2>&1)
+  rc=$?
+  [ "$rc" = 1 ] || fail "the later start ended with $rc" || return 1
+  grep -q "could not be reached at $XDG_RUNTIME_DIR/dru-channel; $other/other.txt was not opened" "$other/out.log" ||
+    fail "not said: $(cat "$other/out.log")" || return 1
+  [ "$(cat "$XDG_RUNTIME_DIR/dru-channel")" = 'not a socket' ] || fail "the file was changed" || return 1
+  close_dru
+}
+
 # dru FILE opens FILE, named relative to the folder it starts in, instead
 # of the remembered file; a second dru OTHER hands OTHER to the first one,
 # which opens it, and ends at once.

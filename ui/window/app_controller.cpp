@@ -22,20 +22,32 @@ AppController::AppController(DrillView& view, Dialogs& dialogs, QWidget& window,
     : window_(window),
       session_(view, dialogs, clock != nullptr ? *clock : systemClock_, DefaultHistoryPath()) {}
 
-bool AppController::StartUp(WindowActivator& activator, const std::string& file) {
-  const std::string runtime = RuntimeFolder();
-  const InstanceClaim claim = ClaimInstance(runtime, instanceLock_);
+std::optional<int> AppController::StartUp(WindowActivator& activator, const std::string& file) {
+  std::string why;
+  const std::string runtime = RuntimeFolder(&why);
+  const InstanceClaim claim = ClaimInstance(runtime, instanceLock_, &why);
+  if (claim == InstanceClaim::CouldNotCheck) {
+    instanceProblem_ = Args(
+        dru::Tr("Instance", "dru cannot tell whether it runs already, and runs alone: %1."), {why});
+    std::fprintf(stderr, "dru: %s\n", instanceProblem_.c_str());
+  }
   if (claim == InstanceClaim::AnotherRunning) {
     // The launcher's token lets the running window take the focus.
     InstanceRequest request{file, qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString()};
     if (request.activationToken.empty()) {
       request.activationToken = qEnvironmentVariable("DESKTOP_STARTUP_ID").toStdString();
     }
-    // A dru too old to listen is still found by its caption.
-    if (!SendToRunningInstance(InstanceChannelPath(runtime), request)) {
-      activator.ActivateWindowByCaption(kWindowCaption);
-    }
-    return false;
+    if (SendToRunningInstance(InstanceChannelPath(runtime), request)) return 0;
+    // The running dru is found by its caption all the same; but a file it
+    // was not handed is not opened, and that must not pass for success.
+    activator.ActivateWindowByCaption(kWindowCaption);
+    if (file.empty()) return 0;
+    std::fprintf(
+        stderr, "dru: %s\n",
+        Args(dru::Tr("Instance", "the running dru could not be reached at %1; %2 was not opened"),
+             {InstanceChannelPath(runtime), file})
+            .c_str());
+    return 1;
   }
   if (claim == InstanceClaim::OnlyInstance) ListenForOtherStarts(runtime);
   // Session end (log-off) runs the closing sequence's saving steps too,
@@ -49,7 +61,7 @@ bool AppController::StartUp(WindowActivator& activator, const std::string& file)
   // Before the window is first drawn: the options as chosen, and the file
   // about to be read.
   RunHandler([&] { session_.GetLifecycle().ReadSettings(file); }, Report::OnStandardError);
-  return true;
+  return std::nullopt;
 }
 
 void AppController::OpenStartFile() {
@@ -58,6 +70,7 @@ void AppController::OpenStartFile() {
   std::string failure;
   RunHandler([&] { failure = session_.GetLifecycle().StartUp(file, ExamplesFolder()); });
   session_.History().SayWhatTheLastBackupFound();
+  if (!instanceProblem_.empty()) session_.GetCommands().Notify(instanceProblem_);
   if (!failure.empty() && !closingOnSignal_) ShowErrorReport(&window_, failure);
 }
 

@@ -22,10 +22,11 @@ class AppController {
   // clock: the system's, unless a test brings its own.
   AppController(DrillView& view, Dialogs& dialogs, QWidget& window, const Clock* clock = nullptr);
 
-  // Start-up: the single-instance check. False when another instance
-  // runs: it was handed file (from the command line, absolute), and this
-  // one must end at once.
-  bool StartUp(WindowActivator& activator, const std::string& file = {});
+  // Start-up: the single-instance check. When another instance runs, it
+  // is handed file (from the command line, absolute), and this one must
+  // end at once with the status returned: 0, or 1 when file could not be
+  // handed over (said on standard error). None: this one goes on.
+  std::optional<int> StartUp(WindowActivator& activator, const std::string& file = {});
   // The rest of start-up, once the window is on screen: the settings, and
   // the file named at StartUp or the last file. Nothing unless StartUp
   // came first.
@@ -71,6 +72,9 @@ class AppController {
   std::vector<InstanceRequest> requests_;
   std::optional<std::string> startFile_;  // set by StartUp until opened
   bool closingOnSignal_ = false;
+  // Why the single-instance check could not be made; said once start-up
+  // has read its file.
+  std::string instanceProblem_;
 };
 
 }  // namespace dru::ui

@@ -23,7 +23,7 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   explicit MainWindow(QWidget* parent = nullptr, const Clock* clock = nullptr);
   ~MainWindow() override;
 
-  bool StartUp(WindowActivator& activator, const std::string& file = {}) {
+  std::optional<int> StartUp(WindowActivator& activator, const std::string& file = {}) {
     return controller_->StartUp(activator, file);
   }
   // File, Exit: asks the window to close; the closing sequence follows.
