@@ -80,17 +80,15 @@ std::string RecallCue::Walk(std::size_t matched, std::size_t maxBytes, bool spok
     } else if (spoken) {
       // A word read out as the screen shows it: its first letter, or
       // "blank" for a hidden one.
-      if (at == word->begin || at == typed) {
-        if (level_ == CueLevel::FirstLetters && at == word->begin) {
-          add(part.substr(at, size));
-        } else {
-          out += blank;
-        }
+      if (level_ == CueLevel::FirstLetters && at < word->firstEnd) {
+        add(part.substr(at, size));
+      } else if (at == word->begin || at == typed) {
+        out += blank;
       }
     } else if (level_ == CueLevel::EveryOtherWord) {
       out += '_';
-    } else if (at == word->begin) {
-      out += part.substr(at, size);  // first letters
+    } else if (at < word->firstEnd) {
+      out += part.substr(at, size);  // first letters, each a whole grapheme
     }
     at += size;
     if (inWord && at >= word->end) ++word;

@@ -32,15 +32,20 @@ std::vector<WordSpan> Utf8Words(std::string_view text) {
       &utext_close);
   std::unique_ptr<UBreakIterator, decltype(&ubrk_close)> breaks(
       ubrk_open(UBRK_WORD, "", nullptr, 0, &status), &ubrk_close);
+  std::unique_ptr<UBreakIterator, decltype(&ubrk_close)> graphemes(
+      ubrk_open(UBRK_CHARACTER, "", nullptr, 0, &status), &ubrk_close);
   if (U_FAILURE(status)) return words;
   ubrk_setUText(breaks.get(), utext.get(), &status);
+  ubrk_setUText(graphemes.get(), utext.get(), &status);
   if (U_FAILURE(status)) return words;
   // UTF-8 UText indices are byte offsets.
   std::int32_t begin = ubrk_first(breaks.get());
   for (std::int32_t end = ubrk_next(breaks.get()); end != UBRK_DONE;
        begin = end, end = ubrk_next(breaks.get())) {
     if (ubrk_getRuleStatus(breaks.get()) >= UBRK_WORD_NONE_LIMIT) {
-      words.push_back({static_cast<std::size_t>(begin), static_cast<std::size_t>(end)});
+      const std::int32_t first = std::min(ubrk_following(graphemes.get(), begin), end);
+      words.push_back({static_cast<std::size_t>(begin), static_cast<std::size_t>(end),
+                       static_cast<std::size_t>(first > begin ? first : end)});
     }
   }
   return words;
@@ -66,6 +71,8 @@ std::vector<WordSpan> FindWords(std::string_view text, TextEncoding encoding,
         std::lower_bound(starts.begin(), starts.end(), word.begin) - starts.begin());
     word.end = static_cast<std::size_t>(std::lower_bound(starts.begin(), starts.end(), word.end) -
                                         starts.begin());
+    word.firstEnd = static_cast<std::size_t>(
+        std::lower_bound(starts.begin(), starts.end(), word.firstEnd) - starts.begin());
   }
   return words;
 }

@@ -8,10 +8,12 @@
 
 namespace dru {
 
-// A word of a sentence, in bytes of its text, and its characters.
+// A word of a sentence, in bytes of its text, and where its first letter
+// ends: a whole grapheme ("é" written as "e" and a combining accent).
 struct WordSpan {
   std::size_t begin = 0;
   std::size_t end = 0;
+  std::size_t firstEnd = 0;
   friend bool operator==(const WordSpan&, const WordSpan&) = default;
 };
 

@@ -122,11 +122,22 @@ std::optional<std::size_t> ReviewOrder::Pick(
     std::optional<std::size_t> mostOverdue;
     double most = -1;
     std::optional<std::size_t> last;
+    // A sentence waiting for its retry comes back by its turn alone: just
+    // answered wrong, it is due at once by the memory model too.
+    std::optional<std::size_t> soonestRetry;
+    int soonest = std::numeric_limits<int>::max();
     std::vector<std::size_t> fresh;
     for (std::size_t i = 0; i < keys_.size(); ++i) {
       if (!Pooled(lines.Get(i))) continue;
+      const auto retry = std::find_if(retries_.begin(), retries_.end(),
+                                      [&](const Retry& r) { return r.key == keys_[i]; });
       if (keys_[i] == lastKey) {
         last = i;
+      } else if (retry != retries_.end()) {
+        if (retry->othersLeft < soonest) {
+          soonest = retry->othersLeft;
+          soonestRetry = i;
+        }
       } else if (!review_[i]) {
         fresh.push_back(i);
       } else if (const double overdue = Overdue(i, nowMs); overdue > most) {
@@ -139,7 +150,7 @@ std::optional<std::size_t> ReviewOrder::Pick(
     } else if (!fresh.empty()) {
       picked = fresh[randomIndex(fresh.size())];
     } else {
-      picked = mostOverdue ? mostOverdue : last;
+      picked = mostOverdue ? mostOverdue : soonestRetry ? soonestRetry : last;
     }
   }
   if (picked) {

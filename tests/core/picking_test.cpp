@@ -94,11 +94,30 @@ TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
   EXPECT_NE(ahead, "b");
   EXPECT_NE(ahead, "m");
 
-  // In a pool of two, a wrong answer comes back after the other one.
+  // Answered wrong, a sentence is due again at once by the memory model
+  // (0.2 days, and a day between answers), and still waits its turn.
+  OpenPool({"p", "q", "r", "s", "t"});
+  drill.SetReviews(SentenceReviews{});
+  drill.ShowSentence("p");
+  auto nextDay = [&](bool right) {
+    clock.milliseconds += kDay;
+    return answer(right);
+  };
+  for (const bool right : {false, true, true})
+    EXPECT_NE(nextDay(right), "p");
+  EXPECT_EQ(nextDay(true), "p");
+
+  // In a pool of two or three, a wrong answer comes back after the others.
   OpenPool({"x", "y"});
   drill.SetReviews(SentenceReviews{});
   drill.ShowSentence("x");
   EXPECT_EQ(answer(false), "y");
+  EXPECT_EQ(answer(true), "x");
+  OpenPool({"x", "y", "z"});
+  drill.SetReviews(SentenceReviews{});
+  drill.ShowSentence("x");
+  EXPECT_NE(answer(false), "x");
+  EXPECT_NE(answer(true), "x");
   EXPECT_EQ(answer(true), "x");
 
   // Without a history the option goes off and says why.

@@ -65,6 +65,8 @@ TEST(RecallCue, ShowsEachLevelAndRevealsWhatIsTypedRight) {
       {"Ich bin m\xc3\xbc"
        "de.\tI am tired.",
        CueLevel::FirstLetters, 0, "I b m."},
+      // A first letter is a whole grapheme: "e" with a combining accent.
+      {"e\xcc\x81t\xc3\xa9 chaud", CueLevel::FirstLetters, 0, "e\xcc\x81 c"},
   };
   for (const auto& [line, level, matched, shown] : cases) {
     const RecallCue cue(line, level, TextEncoding::Utf8);

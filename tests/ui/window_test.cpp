@@ -731,6 +731,14 @@ class WindowTest : public QObject {
     Drill().SetRecall(dru::RecallOption::FirstLettersOnly);
     QCOMPARE(Target(), std::string("\xD7\x90 \xD7\xAA?"));
     QVERIFY(inkColumns().second >= area.right() - 4);
+    // An override whose end is hidden with its word reaches neither the
+    // rest of the cue nor the prompt.
+    const std::string overridden =
+        "\xE2\x80\xAE"
+        "abc\xE2\x80\xAC one two\tprompt";
+    Load(overridden + "\n", overridden);
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(),
+             QString::fromUtf8("\u202Ea o t\u202C\u2028\u2068prompt\u2069"));
     Drill().SetRecall(dru::RecallOption::ShowWholeSentence);
 
     // A sentence longer than the box follows the typing by whole lines,

@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 #include "ui/drill/mistake_text.h"
 #include "ui/platform/text_codec.h"
@@ -154,6 +157,29 @@ void TargetDisplay::resizeEvent(QResizeEvent* event) {
   ShowWhole();
 }
 
+QString ClosingDirections(QString text) {
+  // The embeddings, overrides (U+202A to U+202E) and isolates (U+2066 to
+  // U+2068) still open at the end, innermost last; true for an isolate.
+  std::vector<bool> open;
+  for (const QChar c : std::as_const(text)) {
+    const char16_t code = c.unicode();
+    if (code >= 0x202A && code <= 0x202E && code != kPopDirectionalFormatting) {
+      open.push_back(false);
+    } else if (code == kPopDirectionalFormatting && !open.empty() && !open.back()) {
+      open.pop_back();
+    } else if (code >= 0x2066 && code <= kFirstStrongIsolate) {
+      open.push_back(true);
+    } else if (code == kPopIsolate) {
+      // Closes its isolate and whatever was opened inside it.
+      const auto isolate = std::find(open.rbegin(), open.rend(), true);
+      if (isolate != open.rend()) open.erase(std::prev(isolate.base()), open.end());
+    }
+  }
+  for (auto it = open.rbegin(); it != open.rend(); ++it)
+    text += QChar(*it ? kPopIsolate : kPopDirectionalFormatting);
+  return text;
+}
+
 void TargetDisplay::SetBytes(std::string_view bytes) {
   bytes_.assign(bytes);
   std::string_view shown = bytes.substr(0, kRenderedBytes);
@@ -168,14 +194,19 @@ void TargetDisplay::SetBytes(std::string_view bytes) {
 }
 
 void TargetDisplay::SetCue(std::string_view bytes, std::string_view prompt) {
-  QString shown = DecodeText(bytes, encoding_);
+  // A cue hides the end of an embedding or override with the word it
+  // closes: each piece is closed on its own, and the prompt isolated.
+  QString shown = ClosingDirections(DecodeText(bytes, encoding_));
   if (!prompt.empty()) {
     std::string_view start = prompt.substr(0, kRenderedBytes);
     while (encoding_ == TextEncoding::Utf8 && start.size() < prompt.size() && !start.empty() &&
            IsContinuationByte(prompt[start.size()])) {
       start.remove_suffix(1);
     }
-    shown += QChar(QChar::LineSeparator) + DecodeText(start, encoding_);
+    shown += QChar(QChar::LineSeparator);
+    shown += QChar(kFirstStrongIsolate);
+    shown += ClosingDirections(DecodeText(start, encoding_));
+    shown += QChar(kPopIsolate);
   }
   if (bytes_ == bytes && text() == shown) return;
   bytes_.assign(bytes);

@@ -10,6 +10,13 @@
 
 namespace dru::ui {
 
+inline constexpr char16_t kPopDirectionalFormatting = 0x202C;
+inline constexpr char16_t kFirstStrongIsolate = 0x2068;
+inline constexpr char16_t kPopIsolate = 0x2069;
+// text with the directional embeddings, overrides and isolates it leaves
+// open closed at its end, so that they reach no further.
+QString ClosingDirections(QString text);
+
 // StaticTextTXD: shows the target record, wrapped at word boundaries (a
 // word longer than the line breaks where it must), in the direction of its
 // script, as many full lines as fit, its text level with the typed text
