@@ -867,10 +867,6 @@
         <translation>keine</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>retry</source>
         <translation>wiederholen</translation>
     </message>

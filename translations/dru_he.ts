@@ -867,10 +867,6 @@
         <translation>אין</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>retry</source>
         <translation>שוב</translation>
     </message>

@@ -878,10 +878,6 @@
         <translation>brak</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>retry</source>
         <translation>ponów</translation>
     </message>

@@ -399,6 +399,28 @@ TEST(SingleInstance, SlowCrowdedOrOversizedClientsAreClosed) {
     close(fd);
   close(slow);
   close(large);
+
+  // Whole and well formed, but over the size cap; and one more than the
+  // cap of clients at once: neither is served.
+  auto whole = [&](const std::string& file) {
+    const int fd = Connect(path);
+    const std::string request = std::string("open\0\0", 6) + file;
+    [[maybe_unused]] const ssize_t n = send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+    shutdown(fd, SHUT_WR);
+    return fd;
+  };
+  const int oversized = whole("/" + std::string(InstanceChannel::kMostRequestBytes, 'x'));
+  EXPECT_TRUE(ClosedUnanswered(oversized));
+  close(oversized);
+  std::vector<int> crowd;
+  for (std::size_t i = 0; i < InstanceChannel::kMostClients; ++i)
+    crowd.push_back(Connect(path));
+  const int extra = whole("/home/me/one-too-many.txt");
+  EXPECT_TRUE(ClosedUnanswered(extra));
+  close(extra);
+  for (int fd : crowd)
+    close(fd);
+  EXPECT_TRUE(channel->TakeRequests().empty());
 }
 
 // Another user reaching the socket (a mode gone wrong) is not served.

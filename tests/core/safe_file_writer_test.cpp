@@ -217,6 +217,25 @@ TEST(SafeFileWriter, SharedFolderFilesKeepOwnerGroupAndMode) {
     EXPECT_EQ(info.st_gid, kOwner) << c.what;
     EXPECT_EQ(info.st_mode & 07777, c.fileMode) << c.what;
     EXPECT_EQ(FileCount(dir.Path()), 1u) << c.what;
+
+    // The member's own link to the group's file is not followed: the file
+    // is not the member's, whatever the group may write.
+    const std::string link = dir.File("mine.dat");
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    ASSERT_EQ(lchown(link.c_str(), kMember, kMember), 0);
+    const std::string refused = testing::RunInChild(
+        [] {
+          const gid_t groups[] = {kOwner};
+          const bool dropped =
+              setgroups(1, groups) == 0 && setgid(kMember) == 0 && setuid(kMember) == 0;
+          return dropped ? std::string() : std::string("could not drop privileges");
+        },
+        [&] {
+          WriteFileSafely(link, "through the link\r\n");
+          return std::string("written");
+        });
+    EXPECT_NE(refused.find("not the user's own"), std::string::npos) << c.what << ": " << refused;
+    EXPECT_EQ(ReadBytes(path), "*old\r\n") << c.what;
   }
 }
 

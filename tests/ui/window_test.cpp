@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -23,6 +25,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "core/recall/recall_cue.h"
@@ -478,6 +481,22 @@ class WindowTest : public QObject {
     QCOMPARE(first.mid(0, 3), (QStringList{"Hello world", "2", "50"}));
     QCOMPARE(first[3], QStringLiteral("660"));  // the same figure as the window's
     QCOMPARE(rows->index(2, 5).data().toString(), QStringLiteral("Yes"));  // *Learned
+    // A screen reader hears a heading as words, and a cell once, its
+    // column's name being the heading's.
+    for (int column = 0; column < rows->columnCount(); ++column) {
+      const QString heard =
+          rows->headerData(column, Qt::Horizontal, Qt::AccessibleTextRole).toString();
+      QVERIFY2(!heard.isEmpty() && !heard.contains(QLatin1Char('(')), qPrintable(heard));
+    }
+    QCOMPARE(rows->index(0, 2).data(Qt::AccessibleTextRole).toString(), QStringLiteral("50%"));
+    // No Tab stop is silent: each has a name and a role a screen reader
+    // speaks.
+    for (QWidget* stop : progress->findChildren<QWidget*>()) {
+      if (!stop->isVisible() || (stop->focusPolicy() & Qt::TabFocus) == 0) continue;
+      QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(stop);
+      QVERIFY2(heard->role() != QAccessible::Client && !heard->text(QAccessible::Name).isEmpty(),
+               qPrintable(stop->objectName()));
+    }
     // As CSV: a header, then fields quoted where they must be.
     const std::string csv = dru::ui::TableAsCsv(*rows);
     QVERIFY(csv.starts_with(
@@ -544,6 +563,35 @@ class WindowTest : public QObject {
     window->findChild<QAction*>(QStringLiteral("RecallWhole1"))->trigger();
     QCOMPARE(rows->columnCount(), dru::ui::kColumns - 1);
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("Hint1"))->isEnabled());
+    // Export as CSV never goes over a file that dru uses, under any name.
+    Commands().SetStartDir(dir->Path().string());
+    dru::testing::WriteBytes(dir->File("dru.ini"), "[Files]\n");
+    QCOMPARE(symlink(dir->File("records.dat").c_str(), dir->File("link.csv").c_str()), 0);
+    const std::string history = window->Controller().History().Path();
+    for (const std::string& used :
+         {dir->File("records.dat"), dir->File("link.csv"), dir->File("dru.ini"), history,
+          history + "-wal", history + "-shm"}) {
+      const std::string before = dru::testing::ReadBytes(used);
+      QString refusal;
+      OnNextModal([&](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(files != nullptr);
+        const QFileInfo file(QString::fromStdString(used));
+        files->setDirectory(file.absolutePath());
+        files->selectFile(file.fileName());
+        OnNextModal([&](QWidget* box) {
+          refusal = qobject_cast<QMessageBox*>(box)->text();
+          box->close();
+        });
+        static_cast<QDialog*>(files)->accept();  // as its Save button does
+      });
+      progress->findChild<QPushButton*>(QStringLiteral("ProgressExport"))->click();
+      QTRY_VERIFY(!refusal.isEmpty());
+      QVERIFY2(refusal.contains(QStringLiteral(" is ")) && refusal.contains(QStringLiteral("dru")),
+               qPrintable(refusal));
+      QVERIFY2(dru::testing::ReadBytes(used) == before, used.c_str());
+    }
+
     // Forget names the file and the answers, with Cancel as the default;
     // after it, the status line says what went.
     auto* forget = progress->findChild<QPushButton*>(QStringLiteral("ProgressForget"));
@@ -927,6 +975,26 @@ class WindowTest : public QObject {
     std::optional<dru::ui::Translations> translations(std::in_place);
     qunsetenv("LANGUAGE");
     QCOMPARE(translations->Language(), language);
+    // A count takes the language's own plural form.
+    const std::map<QString, QStringList> plurals{
+        {QStringLiteral("de"),
+         {QStringLiteral("1 Satz nach x exportiert."), QStringLiteral("2 Sätze nach x exportiert."),
+          QStringLiteral("5 Sätze nach x exportiert."),
+          QStringLiteral("22 Sätze nach x exportiert.")}},
+        {QStringLiteral("pl"),
+         {QStringLiteral("1 błąd"), QStringLiteral("2 błędy"), QStringLiteral("5 błędów"),
+          QStringLiteral("22 błędy")}}};
+    if (const auto forms = plurals.find(language); forms != plurals.end()) {
+      const bool mistakes = language == QStringLiteral("pl");
+      const int counts[] = {1, 2, 5, 22};
+      for (int i = 0; i < 4; ++i) {
+        const QString text =
+            mistakes ? dru::ui::Tr("Display", "%n mistake(s)", nullptr, counts[i])
+                     : dru::ui::Tr("Progress", "%n sentence(s) exported to %1.", nullptr, counts[i])
+                           .arg(QStringLiteral("x"));
+        QCOMPARE(text, forms->second[i]);
+      }
+    }
     MainWindow translated(nullptr, &clock);
     translated.show();
     QVERIFY(QTest::qWaitForWindowExposed(&translated));

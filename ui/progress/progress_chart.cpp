@@ -1,6 +1,7 @@
 // The Progress window's chart, drawn with QPainter.
 #include "ui/progress/progress_chart.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -67,7 +68,23 @@ QString DescribeTrend(const std::vector<DayHistory>& days) {
       .arg(QString::number(from), QString::number(to), share);
 }
 
+namespace {
+
+// A chart to a screen reader, not a blank panel: one it passes by without
+// a word when Tab reaches it.
+QAccessibleInterface* ChartFor(const QString&, QObject* object) {
+  auto* chart = dynamic_cast<ProgressChart*>(object);
+  return chart != nullptr ? new QAccessibleWidget(chart, QAccessible::Chart) : nullptr;
+}
+
+}  // namespace
+
 ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
+  static const bool installed = [] {
+    QAccessible::installFactory(&ChartFor);
+    return true;
+  }();
+  (void)installed;
   setObjectName(QStringLiteral("ProgressChart"));
   setAccessibleName(Tr("Chart", "Progress chart"));
   setMinimumSize(360, 180);

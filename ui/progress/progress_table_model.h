@@ -97,9 +97,10 @@ class ProgressTableModel : public QAbstractTableModel {
         DRU_TR_NOOP("ProgressOrder", "level")};
     return Tr("ProgressOrder", kNames[column]);
   }
-  // What a screen reader reads for a cell: its column's name and its
-  // text, so that a cell makes sense alone ("Typed: 3"), and an empty cell
-  // says so ("Best speed: none").
+  // What a screen reader reads for a cell: its text with its sign ("50%"),
+  // and an empty cell says so ("none"). The column's name is the header's,
+  // which a screen reader says as it moves along a row: said in the cell
+  // too, it would be heard twice.
   static QString Spoken(const Row& row, int column) {
     QString text = Shown(row, column);
     if (text.isEmpty()) {
@@ -107,7 +108,7 @@ class ProgressTableModel : public QAbstractTableModel {
     } else if (column == kCorrect || (column == kRecall && !row.retry)) {
       text += QLatin1Char('%');
     }
-    return Tr("ProgressTable", "%1: %2").arg(ColumnName(column), text);
+    return text;
   }
   // A cell's text, made when it is shown: formatting every date of a long
   // history at once would take most of the window's opening.
