@@ -714,10 +714,6 @@
         <source>Progress — %1</source>
         <translation>Fortschritt — %1</translation>
     </message>
-    <message>
-        <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation>Heute: %1, davon %2 richtig, %3 Tippen. Bestes Tempo in dieser Datei: %4 Anschläge pro Minute.</translation>
-    </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
         <translation>
@@ -770,6 +766,13 @@
         <translation>
             <numerusform>Vergessen: die %n Antwort zu %1.</numerusform>
             <numerusform>Vergessen: die %n Antworten zu %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today: %1, %n correct, %2 typing. Best speed on this file: %3 keys per minute.</source>
+        <translation>
+            <numerusform>Heute: %1, davon %n richtig, %2 Tippen. Bestes Tempo in dieser Datei: %3 Anschläge pro Minute.</numerusform>
+            <numerusform>Heute: %1, davon %n richtig, %2 Tippen. Bestes Tempo in dieser Datei: %3 Anschläge pro Minute.</numerusform>
         </translation>
     </message>
 </context>
@@ -958,6 +961,13 @@ dieser Start endet. Siehe dru(1).
   --help     diese Hilfe ausgeben und beenden
   --version  die Version ausgeben und beenden
 </translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>dru - Sentence Typing Drill</source>
+        <translation>dru - Sätze durch Tippen lernen</translation>
     </message>
 </context>
 </TS>

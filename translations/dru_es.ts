@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Prompt Only</source>
-        <translation>Solo la pista</translation>
+        <translation>Solo la indicación</translation>
     </message>
     <message>
         <source>Recall: %1.</source>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>%1 Prompt: %2</source>
-        <translation>%1 Pista: %2</translation>
+        <translation>%1 Indicación: %2</translation>
     </message>
     <message numerus="yes">
         <source>Opened %1: %n sentence(s). Next: %2</source>
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>&amp;Prompt Only</source>
-        <translation>Solo la &amp;pista</translation>
+        <translation>Solo la &amp;indicación</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
@@ -714,10 +714,6 @@
         <source>Progress — %1</source>
         <translation>Progreso — %1</translation>
     </message>
-    <message>
-        <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation>Hoy: %1, %2 correctas, %3 de escritura. Mejor velocidad en este archivo: %4 pulsaciones por minuto.</translation>
-    </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
         <translation>
@@ -770,6 +766,13 @@
         <translation>
             <numerusform>Olvidada: la %n respuesta dada en %1.</numerusform>
             <numerusform>Olvidadas: las %n respuestas dadas en %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today: %1, %n correct, %2 typing. Best speed on this file: %3 keys per minute.</source>
+        <translation>
+            <numerusform>Hoy: %1, %n correcta, %2 de escritura. Mejor velocidad en este archivo: %3 pulsaciones por minuto.</numerusform>
+            <numerusform>Hoy: %1, %n correctas, %2 de escritura. Mejor velocidad en este archivo: %3 pulsaciones por minuto.</numerusform>
         </translation>
     </message>
 </context>
@@ -910,7 +913,7 @@
     </message>
     <message>
         <source>prompt only</source>
-        <translation>solo la pista</translation>
+        <translation>solo la indicación</translation>
     </message>
 </context>
 <context>
@@ -958,6 +961,13 @@ pasa al frente, y este inicio termina. Véase dru(1).
   --help     mostrar esta ayuda y salir
   --version  mostrar la versión y salir
 </translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>dru - Sentence Typing Drill</source>
+        <translation>dru - Aprender frases tecleándolas</translation>
     </message>
 </context>
 </TS>

@@ -714,10 +714,6 @@
         <source>Progress — %1</source>
         <translation>Progrès — %1</translation>
     </message>
-    <message>
-        <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation>Aujourd’hui : %1, dont %2 justes, %3 de frappe. Meilleure vitesse sur ce fichier : %4 frappes par minute.</translation>
-    </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
         <translation>
@@ -770,6 +766,13 @@
         <translation>
             <numerusform>Oubliée : la %n réponse donnée sur %1.</numerusform>
             <numerusform>Oubliées : les %n réponses données sur %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today: %1, %n correct, %2 typing. Best speed on this file: %3 keys per minute.</source>
+        <translation>
+            <numerusform>Aujourd’hui : %1, dont %n juste, %2 de frappe. Meilleure vitesse sur ce fichier : %3 frappes par minute.</numerusform>
+            <numerusform>Aujourd’hui : %1, dont %n justes, %2 de frappe. Meilleure vitesse sur ce fichier : %3 frappes par minute.</numerusform>
         </translation>
     </message>
 </context>
@@ -958,6 +961,13 @@ dru en cours, qui passe au premier plan, et ce lancement s’arrête. Voir dru(1
   --help     afficher cette aide et quitter
   --version  afficher la version et quitter
 </translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>dru - Sentence Typing Drill</source>
+        <translation>dru - Apprendre des phrases en les tapant</translation>
     </message>
 </context>
 </TS>

@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Time  %1 : %2 : %3  have been elasped ...</source>
-        <translation>זמן שחלף  ⁦%1 : %2 : %3⁩ ...</translation>
+        <translation>זמן שחלף  ⁦‭%1 : %2 : %3‬⁩ ...</translation>
     </message>
     <message>
         <source>Correct, %1 keys per minute.</source>
@@ -714,10 +714,6 @@
         <source>Progress — %1</source>
         <translation>התקדמות — %1</translation>
     </message>
-    <message>
-        <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation>היום: %1, %2 נכונות, %3 הקלדה. המהירות הטובה ביותר בקובץ זה: %4 הקשות לדקה.</translation>
-    </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
         <translation>
@@ -770,6 +766,13 @@
         <translation>
             <numerusform>נשכחה: התשובה האחת שניתנה ב-%1.</numerusform>
             <numerusform>נשכחו: %n התשובות שניתנו ב-%1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today: %1, %n correct, %2 typing. Best speed on this file: %3 keys per minute.</source>
+        <translation>
+            <numerusform>היום: %1, %n נכונה, %2 הקלדה. המהירות הטובה ביותר בקובץ זה: %3 הקשות לדקה.</numerusform>
+            <numerusform>היום: %1, %n נכונות, %2 הקלדה. המהירות הטובה ביותר בקובץ זה: %3 הקשות לדקה.</numerusform>
         </translation>
     </message>
 </context>
@@ -957,6 +960,13 @@ dru פותח את FILE, ואם לא ניתן — את קובץ המשפטים ש
   --help     הצגת עזרה זו ויציאה
   --version  הצגת הגרסה ויציאה
 </translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>dru - Sentence Typing Drill</source>
+        <translation>dru - תרגול הקלדת משפטים</translation>
     </message>
 </context>
 </TS>

@@ -719,10 +719,6 @@
         <source>Progress — %1</source>
         <translation>Postępy — %1</translation>
     </message>
-    <message>
-        <source>Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys per minute.</source>
-        <translation>Dziś: %1, poprawnych: %2, pisanie: %3. Najlepsze tempo w tym pliku (znaki na minutę): %4.</translation>
-    </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
         <translation>
@@ -781,6 +777,14 @@
             <numerusform>Zapomniano %n odpowiedź udzieloną w %1.</numerusform>
             <numerusform>Zapomniano %n odpowiedzi udzielone w %1.</numerusform>
             <numerusform>Zapomniano %n odpowiedzi udzielonych w %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today: %1, %n correct, %2 typing. Best speed on this file: %3 keys per minute.</source>
+        <translation>
+            <numerusform>Dziś: %1, poprawnych: %n, pisanie: %2. Najlepsze tempo w tym pliku (znaki na minutę): %3.</numerusform>
+            <numerusform>Dziś: %1, poprawnych: %n, pisanie: %2. Najlepsze tempo w tym pliku (znaki na minutę): %3.</numerusform>
+            <numerusform>Dziś: %1, poprawnych: %n, pisanie: %2. Najlepsze tempo w tym pliku (znaki na minutę): %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -970,6 +974,13 @@ Zobacz dru(1).
   --help     wyświetl tę pomoc i zakończ
   --version  wyświetl wersję i zakończ
 </translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>dru - Sentence Typing Drill</source>
+        <translation>dru - Nauka zdań przez pisanie</translation>
     </message>
 </context>
 </TS>

@@ -131,7 +131,7 @@ check(app is not None, "dru is on the accessibility bus")
 if app is None:
     sys.exit(1)
 window = wait_for(lambda: subprocess.run(
-    ["xdotool", "search", "--onlyvisible", "--name", "^dru - Sentence Typing Drill$"],
+    ["xdotool", "search", "--onlyvisible", "--name", "^dru - "],  # in any language
     capture_output=True, text=True).stdout.split())
 
 

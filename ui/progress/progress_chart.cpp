@@ -87,7 +87,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
   (void)installed;
   setObjectName(QStringLiteral("ProgressChart"));
   setAccessibleName(Tr("Chart", "Progress chart"));
-  setMinimumSize(360, 180);
+  setMinimumSize(240, 90);
   // Reachable with Tab, so that a screen reader reads the trend.
   setFocusPolicy(Qt::TabFocus);
   SetDays({});

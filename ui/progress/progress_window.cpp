@@ -22,6 +22,7 @@
 #include "core/file/io_error.h"
 #include "core/file/safe_file_writer.h"
 #include "ui/platform/announcer.h"
+#include "ui/platform/screen_fit.h"
 #include "ui/platform/text_codec.h"
 #include "ui/platform/translation.h"
 #include "ui/progress/focus_frame.h"
@@ -93,14 +94,8 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   setObjectName(QStringLiteral("ProgressWindow"));
   setWindowTitle(Tr("Progress", "Progress"));
   // As large as suits the table, but never past the screen, at any scale.
-  QSize size(960, 560);
-  if (const QScreen* shown =
-          parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
-    const QRect area = shown->availableGeometry();
-    // Room for the window manager's frame.
-    size = size.boundedTo(area.size() - QSize(16, 48));
-  }
-  resize(size);
+  resize(FitSize(QSize(960, 560),
+                 parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()));
 
   summary_ = new SummaryLabel(this);
   summary_->setObjectName(QStringLiteral("ProgressSummary"));
@@ -127,12 +122,13 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   sortLabel->setBuddy(sortBy_);
   reversed_ = new QCheckBox(Tr("Progress", "&Reverse order"), this);
   reversed_->setObjectName(QStringLiteral("ProgressReversed"));
+  // Each choice on a row of its own with what it changes, so that the
+  // window stays narrow enough for a small or scaled screen.
   auto* sorting = new QHBoxLayout;
-  sorting->addWidget(everyDay_);
-  sorting->addStretch(1);
   sorting->addWidget(sortLabel);
   sorting->addWidget(sortBy_);
   sorting->addWidget(reversed_);
+  sorting->addStretch(1);
 
   model_ = new ProgressTableModel(this);
   table_ = new QTableView(this);
@@ -157,16 +153,18 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Comman
   auto* forgetButton = new QPushButton(Tr("Progress", "&Forget History of This File..."), this);
   forgetButton->setObjectName(QStringLiteral("ProgressForget"));
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(gone_);
   buttons->addStretch(1);
   buttons->addWidget(exportButton);
   buttons->addWidget(forgetButton);
 
+  // The table has most of the height: the rows are what is looked up.
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
-  layout->addWidget(chart_, 2);
+  layout->addWidget(chart_, 1);
+  layout->addWidget(everyDay_);
   layout->addLayout(sorting);
-  layout->addWidget(table_, 3);
+  layout->addWidget(table_, 2);
+  layout->addWidget(gone_);
   layout->addLayout(buttons);
 
   table_->sortByColumn(-1, Qt::AscendingOrder);  // hardest first, as filled
@@ -230,11 +228,12 @@ void ProgressWindow::Fill() {
   } else {
     const DayHistory& today = report_.today;
     const std::int64_t minutes = (today.typingMs + 30000) / 60000;
+    // The count of correct answers is a plural of its own: "dont 1 juste".
     QString summary = Tr("Progress",
-                         "Today: %1, %2 correct, %3 typing. Best speed on this file: %4 keys "
-                         "per minute.")
+                         "Today: %1, %n correct, %2 typing. Best speed on this file: %3 keys "
+                         "per minute.",
+                         nullptr, Count(today.correct))
                           .arg(Tr("Progress", "%n answer(s)", nullptr, Count(today.answers)),
-                               QString::number(today.correct),
                                Tr("Progress", "%n minute(s)", nullptr, Count(minutes)),
                                QString::number(report_.bestSpeed));
     if (report_.byHeart) {
@@ -317,7 +316,12 @@ void ProgressWindow::ExportCsv() {
                        PathText(name.empty() ? "progress.csv" : name + "-progress.csv"),
                        Tr("Progress", "CSV files (*.csv)"));
   if (chosen.isEmpty()) return;
+  ExportCsvTo(chosen);
+}
+
+void ProgressWindow::ExportCsvTo(const QString& chosen) {
   const std::string path = PathBytes(chosen);
+  const std::string& sentenceFile = commands_.CurrentFile().path;
   const std::string& history = history_.Path();
   const std::vector<FileInUse> inUse{
       {sentenceFile, DRU_TR_NOOP("Export", "the sentence file open in dru")},

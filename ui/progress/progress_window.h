@@ -31,6 +31,9 @@ class ProgressWindow : public QWidget {
   void Refresh(TextEncoding encoding);
   // Brings the window up with the focus on the summary line.
   void Present();
+  // Export as CSV after its dialog: the table to the file chosen, unless
+  // it is one that dru uses, under any name.
+  void ExportCsvTo(const QString& chosen);
 
  private:
   void Fill();

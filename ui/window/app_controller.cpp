@@ -40,7 +40,7 @@ std::optional<int> AppController::StartUp(WindowActivator& activator, const std:
     if (SendToRunningInstance(InstanceChannelPath(runtime), request)) return 0;
     // The running dru is found by its caption all the same; but a file it
     // was not handed is not opened, and that must not pass for success.
-    activator.ActivateWindowByCaption(kWindowCaption);
+    activator.ActivateWindowByCaption(WindowCaption().toStdString());
     if (file.empty()) return 0;
     std::fprintf(
         stderr, "dru: %s\n",

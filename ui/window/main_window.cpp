@@ -11,6 +11,7 @@
 #include "ui/drill/status_line.h"
 #include "ui/platform/cue_player.h"
 #include "ui/platform/resources.h"
+#include "ui/platform/screen_fit.h"
 #include "ui/platform/text_codec.h"
 #include "ui/progress/progress_window.h"
 #include "ui/window/about_box.h"
@@ -27,7 +28,7 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
       controller_(std::make_unique<AppController>(*this, *this, *this, clock)) {
   InitResources();
   setObjectName(QStringLiteral("FormDruMain"));
-  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowTitle(WindowCaption());
   setWindowIcon(QIcon(QStringLiteral(":/icons/dru.png")));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -73,7 +74,9 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
   timer->start();
 
   setFixedSize(drillWindow_->width(), DrillWindow::kHeight + menu_->sizeHint().height());
-  move(214, 140);
+  // Where it has always opened, unless that runs off a small or scaled
+  // screen: then as near to it as the free area allows.
+  move(FitPosition(size(), QPoint(214, 140), QGuiApplication::primaryScreen()));
 }
 
 MainWindow::~MainWindow() {
