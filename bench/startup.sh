@@ -27,7 +27,7 @@ awk 'BEGIN {
   }
 }' >"$work/big/Default.dat"
 XDG_DATA_HOME="$work/data" "$build/bench/dru_make_history" --large "$work/review/Default.dat"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work/runtime" \

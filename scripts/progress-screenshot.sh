@@ -12,7 +12,7 @@ mkdir -m 700 "$work/runtime"
 export LANGUAGE=en  # the pictures in the README are English
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 "$root/build/bench/dru_make_history" "$work/Default.dat" 21
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"

@@ -10,7 +10,7 @@ trap 'kill "$dru" "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 # The same sentence twice: whichever is drawn, it is the one typed.
 printf 'The early bird catches the worm.\r\nThe early bird catches the worm.\r\n*Practice makes perfect.\r\n' >"$work/Default.dat"
 mkdir -m 700 "$work/runtime"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export LANGUAGE=en  # the pictures in the README are English

@@ -23,9 +23,14 @@ export XDG_DATA_HOME="$ROOT/data"
 # session always has a bus.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$ROOT/no-session-bus"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ROOT/display" 2>/dev/null &
+# One display for the whole run: -noreset keeps it from resetting each
+# time its last client goes, when a client connecting meanwhile would be
+# refused ("could not connect to display"). It is ready once it has
+# written its number; a loaded machine may take a while.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ROOT/display" 2>/dev/null &
 XVFB=$!
-for _ in $(seq 50); do [ -s "$ROOT/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$ROOT/display" ] && break; sleep 0.1; done
+[ -s "$ROOT/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat "$ROOT/display")"
 
 fail() { echo "  FAIL: $*"; return 1; }
@@ -89,9 +94,9 @@ start() {
   sleep 1.3  # the clock's first tick gives the input box the focus
 }
 
-# Waits up to 20 s for the process to end.
+# Waits up to 30 s for the process to end (ASan on a loaded machine).
 wait_gone() {
-  for _ in $(seq 200); do running "$PID" || return 0; sleep 0.1; done
+  for _ in $(seq 300); do running "$PID" || return 0; sleep 0.1; done
   fail "dru still runs, $(cut -d' ' -f3 "/proc/$PID/stat" 2>/dev/null) in $(cat "/proc/$PID/wchan" 2>/dev/null)"
 }
 
@@ -290,7 +295,8 @@ case_missing_file_argument_opens_the_remembered_one() {
   box=$(find_box Dru) || return 1
   focus "$box" || return 1
   xdotool key Return
-  WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" | head -n 1)
+  WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --pid "$PID" --name "^$CAPTION\$" | head -n 1)
+  [ -n "$WINDOW" ] || fail "no window after the box" || return 1
   focus "$WINDOW" || return 1
   sleep 1.3
   xdotool key F12

@@ -8,10 +8,13 @@ HERE=$(dirname "$(realpath "$0")")
 ROOT=$(mktemp -d /tmp/dru-a11y-XXXXXX)
 mkdir -m 700 "$ROOT/runtime"
 printf 'Hello world\r\nHello world\r\nGood night\r\n' >"$ROOT/Default.dat"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ROOT/display" 2>/dev/null &
+# One display for every phase (-noreset: no reset between them, when a
+# client would be refused), ready once it has written its number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ROOT/display" 2>/dev/null &
 XVFB=$!
 trap 'kill "$XVFB" 2>/dev/null; rm -rf "$ROOT"' EXIT
-for _ in $(seq 50); do [ -s "$ROOT/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$ROOT/display" ] && break; sleep 0.1; done
+[ -s "$ROOT/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat "$ROOT/display")" XDG_RUNTIME_DIR="$ROOT/runtime" HOME="$ROOT"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # English but where a phase says otherwise, whatever the machine's language.
