@@ -779,7 +779,7 @@ class WindowTest : public QObject {
         "abc\xE2\x80\xAC one two\tprompt";
     Load(overridden + "\n", overridden);
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(),
-             QString::fromUtf8("\u202Ea o t\u202C\u2028\u2068prompt\u2069"));
+             QString::fromUtf8("\u202Ea o t\u202C\u2028prompt"));
     Drill().SetRecall(dru::RecallOption::ShowWholeSentence);
 
     // A sentence longer than the box follows the typing by whole lines,

@@ -195,7 +195,9 @@ void TargetDisplay::SetBytes(std::string_view bytes) {
 
 void TargetDisplay::SetCue(std::string_view bytes, std::string_view prompt) {
   // A cue hides the end of an embedding or override with the word it
-  // closes: each piece is closed on its own, and the prompt isolated.
+  // closes: each piece is closed on its own, so that neither reaches into
+  // the other. (Only what is open gets a closing mark: a screen reader
+  // reads the text as it stands.)
   QString shown = ClosingDirections(DecodeText(bytes, encoding_));
   if (!prompt.empty()) {
     std::string_view start = prompt.substr(0, kRenderedBytes);
@@ -204,9 +206,7 @@ void TargetDisplay::SetCue(std::string_view bytes, std::string_view prompt) {
       start.remove_suffix(1);
     }
     shown += QChar(QChar::LineSeparator);
-    shown += QChar(kFirstStrongIsolate);
     shown += ClosingDirections(DecodeText(start, encoding_));
-    shown += QChar(kPopIsolate);
   }
   if (bytes_ == bytes && text() == shown) return;
   bytes_.assign(bytes);
