@@ -17,6 +17,18 @@ std::size_t CharacterSize(std::string_view text, std::size_t at, TextEncoding en
   return size;
 }
 
+// The marks that set the direction of text (LRM, RLM, ALM, the embeddings,
+// overrides and isolates and their ends): invisible, and kept in a cue
+// where the word around them is hidden, so that an override ends where
+// the sentence ends it.
+bool IsDirectionMark(std::string_view c) noexcept {
+  if (c == "\xD8\x9C") return true;  // U+061C
+  if (c.size() != 3 || c[0] != '\xE2') return false;
+  const auto third = static_cast<unsigned char>(c[2]);
+  if (c[1] == '\x80') return third == 0x8E || third == 0x8F || (third >= 0xAA && third <= 0xAE);
+  return c[1] == '\x81' && third >= 0xA6 && third <= 0xA9;
+}
+
 }  // namespace
 
 PromptedLine SplitPrompt(std::string_view line) noexcept {
@@ -72,8 +84,11 @@ std::string RecallCue::Walk(std::size_t matched, std::size_t maxBytes, bool spok
   for (std::size_t at = typed; at < part.size() && out.size() < maxBytes;) {
     const std::size_t size = CharacterSize(part, at, encoding_);
     const bool inWord = word != words_.end() && at >= word->begin;
+    const bool mark = encoding_ == TextEncoding::Utf8 && IsDirectionMark(part.substr(at, size));
     if (!inWord || Visible(static_cast<std::size_t>(word - words_.begin()))) {
       add(part.substr(at, size));
+    } else if (mark && level_ != CueLevel::PromptOnly) {
+      if (!spoken) out += part.substr(at, size);
     } else if (level_ == CueLevel::PromptOnly) {
       out += ellipsis;
       return out;

@@ -772,14 +772,17 @@ class WindowTest : public QObject {
     Drill().SetRecall(dru::RecallOption::FirstLettersOnly);
     QCOMPARE(Target(), std::string("\xD7\x90 \xD7\xAA?"));
     QVERIFY(inkColumns().second >= area.right() - 4);
-    // An override whose end is hidden with its word reaches neither the
-    // rest of the cue nor the prompt.
+    // An override ends in the cue where the sentence ends it, though the
+    // word around its end is hidden; nor does it reach the prompt.
     const std::string overridden =
         "\xE2\x80\xAE"
         "abc\xE2\x80\xAC one two\tprompt";
     Load(overridden + "\n", overridden);
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(),
-             QString::fromUtf8("\u202Ea o t\u202C\u2028prompt"));
+             QString::fromUtf8("\u202Ea\u202C o t\u2028prompt"));
+    Drill().SetRecall(dru::RecallOption::PromptOnly);  // the end goes with the rest
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(),
+             QString::fromUtf8("\u202E\u2026\u202C\u2028prompt"));
     Drill().SetRecall(dru::RecallOption::ShowWholeSentence);
 
     // A sentence longer than the box follows the typing by whole lines,
