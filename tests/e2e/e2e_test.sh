@@ -490,6 +490,27 @@ case_two_signals_at_once_lose_nothing() {
   done
 }
 
+# What a killed save left beside the file and the settings goes at the
+# next start, though nothing is saved: ours only, and only if older.
+case_leftovers_of_a_killed_save_go_at_the_next_start() {
+  local dir name
+  dir=$(folder leftovers)
+  printf 'a\r\nb\r\n' >"$dir/Default.dat"
+  for name in Default.dat dru.ini; do
+    # Named as a save names them: FNV-1a of the name, a unique part.
+    printf 'half' >"$dir/.dru-$(python3 -c 'import sys
+h = 2166136261
+for b in sys.argv[1].encode(): h = ((h ^ b) * 16777619) % 2**32
+print("%08x" % h)' "$name")-Ab12Cd.dru-save"
+  done
+  printf 'mine' >"$dir/.dru-notours.txt"
+  touch -d '1 hour ago' "$dir"/.dru-*
+  start "$dir" || return 1
+  [ -z "$(find "$dir" -name '.dru-*.dru-save')" ] || fail "left: $(ls -a "$dir")" || return 1
+  [ -f "$dir/.dru-notours.txt" ] || fail "a file not of ours went" || return 1
+  close_dru
+}
+
 # dru in the foreground of an interactive shell on a terminal that is
 # closed: the kernel and the shell each send a SIGHUP.
 case_closed_terminal_loses_nothing() {
