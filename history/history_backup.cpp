@@ -117,7 +117,9 @@ void RemoveUnfinished(const std::string& path) {
     const std::string name = entry.path().filename().string();
     const std::size_t at = name.find(kUnfinished);
     if (name.compare(0, prefix.size(), prefix) != 0 || at == std::string::npos) continue;
-    const long pid = std::strtol(name.c_str() + at + kUnfinished.size() + 1, nullptr, 10);
+    // ".partial-PID", or ".partial" alone from before copies had a PID.
+    const std::string rest = name.substr(at + kUnfinished.size());
+    const long pid = rest.starts_with('-') ? std::strtol(rest.c_str() + 1, nullptr, 10) : 0;
     struct stat info {};
     if (lstat(entry.path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_uid != geteuid()) {
