@@ -190,6 +190,12 @@ TEST(SafeFileWriter, SharedFolderFilesKeepOwnerGroupAndMode) {
     mode_t folderMode;
     mode_t fileMode;
   };
+  // A child process that is the member, in the owner's group.
+  const auto asMember = [] {
+    const gid_t groups[] = {kOwner};
+    const bool dropped = setgroups(1, groups) == 0 && setgid(kMember) == 0 && setuid(kMember) == 0;
+    return dropped ? std::string() : std::string("could not drop privileges");
+  };
   for (const Case& c : {Case{"sticky folder, file for everyone", 01777, 0666},
                         Case{"open folder, file for the group", 0777, 0664}}) {
     TempDir dir;
@@ -198,17 +204,10 @@ TEST(SafeFileWriter, SharedFolderFilesKeepOwnerGroupAndMode) {
     WriteBytes(path, "old\r\n");
     ASSERT_EQ(chown(path.c_str(), kOwner, kOwner), 0);
     ASSERT_EQ(chmod(path.c_str(), c.fileMode), 0);
-    const std::string outcome = testing::RunInChild(
-        [] {
-          const gid_t groups[] = {kOwner};
-          const bool dropped =
-              setgroups(1, groups) == 0 && setgid(kMember) == 0 && setuid(kMember) == 0;
-          return dropped ? std::string() : std::string("could not drop privileges");
-        },
-        [&] {
-          WriteFileSafely(path, "*old\r\n");
-          return std::string();
-        });
+    const std::string outcome = testing::RunInChild(asMember, [&] {
+      WriteFileSafely(path, "*old\r\n");
+      return std::string();
+    });
     EXPECT_EQ(outcome, "") << c.what;
     EXPECT_EQ(ReadBytes(path), "*old\r\n") << c.what;
     struct stat info {};
@@ -223,17 +222,10 @@ TEST(SafeFileWriter, SharedFolderFilesKeepOwnerGroupAndMode) {
     const std::string link = dir.File("mine.dat");
     ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
     ASSERT_EQ(lchown(link.c_str(), kMember, kMember), 0);
-    const std::string refused = testing::RunInChild(
-        [] {
-          const gid_t groups[] = {kOwner};
-          const bool dropped =
-              setgroups(1, groups) == 0 && setgid(kMember) == 0 && setuid(kMember) == 0;
-          return dropped ? std::string() : std::string("could not drop privileges");
-        },
-        [&] {
-          WriteFileSafely(link, "through the link\r\n");
-          return std::string("written");
-        });
+    const std::string refused = testing::RunInChild(asMember, [&] {
+      WriteFileSafely(link, "through the link\r\n");
+      return std::string("written");
+    });
     EXPECT_NE(refused.find("not the user's own"), std::string::npos) << c.what << ": " << refused;
     EXPECT_EQ(ReadBytes(path), "*old\r\n") << c.what;
   }
