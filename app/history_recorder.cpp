@@ -291,11 +291,10 @@ void HistoryRecorder::Forget() {
 }
 
 void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
-  const double elapsedDays =
-      static_cast<double>(clock_.UtcMilliseconds() - row.lastTimeMs) / review::kMillisecondsPerDay;
-  row.recall = review::Recall(stability, elapsedDays);
+  const MemoryModel& model = TheMemoryModel();
+  row.recall = model.Recall(stability, ElapsedDays(row.lastTimeMs, clock_.UtcMilliseconds()));
   row.nextReviewMs =
-      row.lastTimeMs + std::llround(review::Interval(stability) * review::kMillisecondsPerDay);
+      row.lastTimeMs + std::llround(model.DueAfterDays(stability) * review::kMillisecondsPerDay);
   row.known = stability > kKnownDays;
 }
 

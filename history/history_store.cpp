@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "core/drill/typing_speed.h"
+#include "core/review/answer_review.h"
 #include "history/statement.h"
 
 namespace dru {
@@ -21,14 +22,6 @@ namespace {
 using sql::Exec;
 using sql::Reason;
 using sql::Statement;
-
-// A right answer without a time to measure its speed by is Good, or Hard
-// with a hint.
-Grade GradeAnswer(const SpeedBook& speeds, bool correct, std::int64_t keys, std::int64_t typingMs,
-                  const AnswerCue& cue) {
-  if (correct && typingMs <= 0) return cue.hints > 0 ? Grade::Hard : Grade::Good;
-  return speeds.GradeOf(correct, keys, correct ? TypingSpeed(keys, typingMs) : 0, cue);
-}
 
 // An answer's level, Recall and hints from columns from, from + 1 and
 // from + 2 (only the level when there are no more); a level out of range
@@ -42,12 +35,6 @@ AnswerCue StoredCue(Statement& row, int from) {
     cue.hints = std::max<std::int64_t>(row.Integer(from + 2), 0);
   }
   return cue;
-}
-
-// A clock set back counts as no time passed.
-double ElapsedDays(std::int64_t fromMs, std::int64_t toMs) {
-  return static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 0)) /
-         review::kMillisecondsPerDay;
 }
 
 }  // namespace
@@ -119,9 +106,9 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
       addSentence.Reset();
       findSentence.Bind(1, file).Bind(2, key).Step();
       const std::int64_t sentence = findSentence.Integer(0);
-      const bool reviewed = findSentence.Integer(1) > 0;
-      const std::int64_t lastTime = findSentence.Integer(2);
-      const MemoryState before{findSentence.Real(3), findSentence.Real(4)};
+      const SentenceMemory before{{findSentence.Real(3), findSentence.Real(4)},
+                                  findSentence.Integer(2),
+                                  findSentence.Integer(1) > 0};
       findSentence.Reset();
       addAnswer.Bind(1, answer.timeMs)
           .Bind(2, sentence)
@@ -135,12 +122,11 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
           .Bind(10, answer.cue.hints)
           .Step();
       addAnswer.Reset();
-      const std::int64_t speed = answer.correct ? TypingSpeed(answer.keys, answer.typingMs) : 0;
-      const Grade grade =
-          GradeAnswer(speeds_, answer.correct, answer.keys, answer.typingMs, answer.cue);
-      const MemoryState after =
-          reviewed ? review::Next(before, ElapsedDays(lastTime, answer.timeMs), grade)
-                   : review::First(grade);
+      const AnswerOutcome outcome =
+          ReviewAnswer(model_, speeds_, before,
+                       {answer.timeMs, answer.correct, answer.keys, answer.typingMs, answer.cue});
+      const std::int64_t speed = outcome.speed;
+      const MemoryState& after = outcome.after.state;
       addToSentence.Bind(1, sentence)
           .Bind(2, answer.correct ? 1 : 0)
           .Bind(3, speed)
@@ -149,10 +135,12 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
           .Bind(6, after.difficulty)
           .Step();
       addToSentence.Reset();
-      last = ReviewHistory{key, std::max(lastTime, answer.timeMs), after.stability};
-      if (speed > 0) {
-        speeds_.Add(answer.keys, speed, answer.cue.level);
-        addSpeed.Bind(1, SpeedBook::Slot(answer.cue.level, answer.keys)).Bind(2, speed).Step();
+      last = ReviewHistory{key, outcome.after.lastTimeMs, after.stability};
+      if (outcome.bookSpeed) {
+        speeds_.Add(answer.keys, *outcome.bookSpeed, answer.cue.level);
+        addSpeed.Bind(1, SpeedBook::Slot(answer.cue.level, answer.keys))
+            .Bind(2, *outcome.bookSpeed)
+            .Step();
         addSpeed.Reset();
       }
       addToDay.Bind(1, file)
@@ -201,28 +189,17 @@ void HistoryStore::WriteSpeeds() {
 
 void HistoryStore::ReplayAnswers() {
   speeds_ = SpeedBook();
-  struct Replayed {
-    MemoryState state;
-    std::int64_t lastTime = 0;
-  };
-  std::unordered_map<std::int64_t, Replayed> sentences;
+  std::unordered_map<std::int64_t, SentenceMemory> sentences;
   Statement answers(db_,
                     "SELECT sentence, time, correct, typing_ms, keys, level, recall, hints "
                     "FROM answers ORDER BY time, rowid");
   while (answers.Step()) {
-    const std::int64_t time = answers.Integer(1);
-    const bool correct = answers.Integer(2) != 0;
-    const std::int64_t typingMs = answers.Integer(3);
-    const std::int64_t keys = answers.Integer(4);
-    const AnswerCue cue = StoredCue(answers, 5);
-    const Grade grade = GradeAnswer(speeds_, correct, keys, typingMs, cue);
-    auto [entry, first] = sentences.try_emplace(answers.Integer(0));
-    Replayed& sentence = entry->second;
-    sentence.state =
-        first ? review::First(grade)
-              : review::Next(sentence.state, ElapsedDays(sentence.lastTime, time), grade);
-    sentence.lastTime = std::max(sentence.lastTime, time);
-    if (correct && typingMs > 0) speeds_.Add(keys, TypingSpeed(keys, typingMs), cue.level);
+    const AnswerFacts answer{answers.Integer(1), answers.Integer(2) != 0, answers.Integer(4),
+                             answers.Integer(3), StoredCue(answers, 5)};
+    SentenceMemory& sentence = sentences[answers.Integer(0)];
+    const AnswerOutcome outcome = ReviewAnswer(model_, speeds_, sentence, answer);
+    sentence = outcome.after;
+    if (outcome.bookSpeed) speeds_.Add(answer.keys, *outcome.bookSpeed, answer.cue.level);
   }
   Exec(db_, "UPDATE sentences SET stability = 0, difficulty = 0");
   Statement update(db_, "UPDATE sentences SET stability = ?2, difficulty = ?3 WHERE id = ?1");
@@ -368,16 +345,9 @@ void HistoryStore::Forget(const std::string& file) {
           "DELETE FROM sessions WHERE file IN (SELECT id FROM files WHERE path = ?1)"}) {
       Statement(db_, sql).Bind(1, file).Step();
     }
-    // The speeds that grade answers are the user's over every file: counted
-    // again without the forgotten ones.
-    speeds_ = SpeedBook();
-    Statement speeds(db_,
-                     "SELECT keys, typing_ms, level FROM answers WHERE correct AND typing_ms > 0");
-    while (speeds.Step()) {
-      speeds_.Add(speeds.Integer(0), TypingSpeed(speeds.Integer(0), speeds.Integer(1)),
-                  StoredCue(speeds, 2).level);
-    }
-    WriteSpeeds();
+    // The speeds that grade answers are the user's over every file: worked
+    // out again without the forgotten ones, by the one rule of an answer.
+    ReplayAnswers();
   });
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/review/answer_grade.h"
-#include "core/review/review_model.h"
+#include "core/review/memory_model.h"
 #include "core/text/sentence_key.h"
 
 struct sqlite3;
@@ -153,6 +153,7 @@ class HistoryStore {
   void ReplayAnswers();
 
   sqlite3* db_;
+  const MemoryModel& model_ = TheMemoryModel();
   bool readOnly_;
   std::string movedAside_;
   SpeedBook speeds_;

@@ -5,12 +5,11 @@
 #include <limits>
 
 #include "core/file/sentence_file.h"
+#include "core/review/memory_model.h"
 #include "core/text/sentence_key.h"
 
 namespace dru {
 namespace {
-
-constexpr double kMillisecondsPerDay = 86'400'000.0;
 
 // Unmarked records are the pool.
 bool Pooled(std::string_view line) noexcept {
@@ -93,8 +92,7 @@ std::optional<SentenceReview> ReviewOrder::ReviewOf(std::int64_t key) const {
 
 double ReviewOrder::Overdue(std::size_t line, std::int64_t nowMs) const {
   const SentenceReview& review = *review_[line];
-  const double days = static_cast<double>(std::max<std::int64_t>(nowMs - review.lastTimeMs, 0)) /
-                      kMillisecondsPerDay;
+  const double days = ElapsedDays(review.lastTimeMs, nowMs);
   return days / std::max(review.stability, 0.001);
 }
 

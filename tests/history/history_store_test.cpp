@@ -252,6 +252,49 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   }
 }
 
+// The states kept as answers come equal those worked out again from the
+// answers alone: every grade, right answers too quick to time (speed 0),
+// and answers on the same day.
+TEST(HistoryStore, StatesKeptLiveEqualThoseWorkedOutAgain) {
+  constexpr std::int64_t kHour = 3'600'000;
+  TempDir dir;
+  auto store = HistoryStore::Open(dir.File("history.sqlite3"));
+  auto typed = [](const std::string& sentence, bool correct, std::int64_t keys,
+                  std::int64_t typingMs, std::int64_t timeMs) {
+    AnswerRecord answer = Answer(sentence, correct, timeMs);
+    answer.keys = keys;
+    answer.typingMs = typingMs;
+    return answer;
+  };
+  std::int64_t time = 0;
+  // Ten at 100 keys a minute, and ten right answers whose speed rounds to 0:
+  // only the first ten make the median of their length.
+  for (int i = 0; i < 10; ++i) {
+    store->Record(typed("hundred " + std::to_string(i), true, 10, 6000, time += kHour));
+    store->Record(typed("slow " + std::to_string(i), true, 1, 200'000, time += kHour));
+  }
+  // Again, Hard, Good and Easy against that median, each again the same day
+  // and days later.
+  const std::pair<const char*, std::int64_t> grades[] = {
+      {"again", 0}, {"hard", 8571}, {"good", 5455}, {"easy", 3000}};
+  for (int round = 0; round < 3; ++round) {
+    for (const auto& [sentence, typingMs] : grades)
+      store->Record(
+          typed(sentence, typingMs > 0, 10, typingMs, time += round == 1 ? kHour : 50 * kHour));
+  }
+  auto states = [&] {
+    std::vector<std::pair<std::int64_t, double>> all;
+    store->Reviews("/home/me/phrases.txt", [&](const ReviewHistory& review) {
+      all.emplace_back(review.key, review.stability);
+    });
+    return all;
+  };
+  const auto live = states();
+  ASSERT_EQ(live.size(), 24u);
+  store->RebuildReviews();
+  EXPECT_EQ(states(), live);
+}
+
 // Another program's database (a user's notes, say) at the history's path.
 TEST(HistoryStore, AnotherProgramsDatabaseIsLeftByteForByte) {
   TempDir dir;

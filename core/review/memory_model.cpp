@@ -1,0 +1,33 @@
+#include "core/review/memory_model.h"
+
+#include <algorithm>
+
+namespace dru {
+
+MemoryState Fsrs6Model::First(Grade grade) const {
+  return review::First(grade);
+}
+
+MemoryState Fsrs6Model::Next(const MemoryState& state, double elapsedDays, Grade grade) const {
+  return review::Next(state, elapsedDays, grade);
+}
+
+double Fsrs6Model::Recall(double stability, double elapsedDays) const {
+  return review::Recall(stability, elapsedDays);
+}
+
+double Fsrs6Model::DueAfterDays(double stability) const {
+  return review::Interval(stability);
+}
+
+const MemoryModel& TheMemoryModel() {
+  static const Fsrs6Model model;
+  return model;
+}
+
+double ElapsedDays(std::int64_t fromMs, std::int64_t toMs) {
+  return static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 0)) /
+         review::kMillisecondsPerDay;
+}
+
+}  // namespace dru

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/review/review_model.h"
+
+namespace dru {
+
+// How a sentence is remembered as its answers come. FSRS-6 is the one dru
+// uses; another (parameters fitted to the learner's own history, say) is
+// one more class of this kind.
+class MemoryModel {
+ public:
+  virtual ~MemoryModel() = default;
+  // The state after a sentence's first answer.
+  virtual MemoryState First(Grade grade) const = 0;
+  // The state after an answer elapsedDays after the one before.
+  virtual MemoryState Next(const MemoryState& state, double elapsedDays, Grade grade) const = 0;
+  // The probability of recalling it elapsedDays after its last answer.
+  virtual double Recall(double stability, double elapsedDays) const = 0;
+  // Days after an answer until it is due: recall falls to 90%.
+  virtual double DueAfterDays(double stability) const = 0;
+};
+
+// The free spaced repetition scheduler, version 6, with its published
+// default parameters (the formulas in review_model.h).
+class Fsrs6Model final : public MemoryModel {
+ public:
+  MemoryState First(Grade grade) const override;
+  MemoryState Next(const MemoryState& state, double elapsedDays, Grade grade) const override;
+  double Recall(double stability, double elapsedDays) const override;
+  double DueAfterDays(double stability) const override;
+};
+
+// The model the history and the drill use.
+const MemoryModel& TheMemoryModel();
+
+// Days from one moment to a later one, in UTC milliseconds; a clock set
+// back counts as no time passed.
+double ElapsedDays(std::int64_t fromMs, std::int64_t toMs);
+
+}  // namespace dru
