@@ -30,7 +30,7 @@ void HistoryRecorder::BackUpInBackground() {
     // The window has closed: answers that waited for another program's
     // lock may wait longer now.
     try {
-      store_->WaitForLocks(kCloseLockWaitMs);
+      store_->WaitForOthers(kCloseLockWaitMs);
       WritePending();
     } catch (const std::exception& error) {
       std::fprintf(stderr, "dru: %zu answer(s) could not be kept: %s\n", pending_.size(),
@@ -77,7 +77,7 @@ HistoryStore* HistoryRecorder::Store() {
   if (off_) return nullptr;
   if (!store_) {
     store_ = HistoryStore::Open(path_);
-    store_->WaitForLocks(kKeyLockWaitMs);
+    store_->WaitForOthers(kKeyLockWaitMs);
     if (!store_->MovedAside().empty()) SayMovedAside(store_->MovedAside());
     if (store_->ReadOnly()) {
       TurnOff(Args(Tr("History", "%1 was written by a newer dru and is only read"), {path_}));
@@ -145,7 +145,7 @@ bool HistoryRecorder::Recover(const HistoryError& error) {
   if (error.GetKind() != HistoryError::Kind::Damaged || !store_) return false;
   // Found damaged in use: moved aside with its journal, whole, and a new
   // history started, as opening does with a file damaged where it reads.
-  store_->KeepJournalOnClose();
+  store_->PrepareToMoveAside();
   store_.reset();
   session_ = 0;
   try {

@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "core/text/translation.h"
-#include "history/history_store.h"
+#include "history/sqlite_history_store.h"
 #include "history/statement.h"
 
 namespace dru {
@@ -111,7 +111,7 @@ HistoryFileKind KindOfHistoryFile(const std::string& path) {
   // A killed program's database may be in its WAL file alone: that says
   // whose it is before the main file does.
   if (const std::optional<std::uint32_t> id = ApplicationIdInWal(path + "-wal")) {
-    if (*id == HistoryStore::kApplicationId) return HistoryFileKind::Ours;
+    if (*id == SqliteHistoryStore::kApplicationId) return HistoryFileKind::Ours;
     return HistoryFileKind::Foreign;
   }
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
@@ -140,7 +140,7 @@ HistoryFileKind KindOfHistoryFile(const std::string& path) {
   const std::int64_t id = (std::int64_t{header[kApplicationIdAt]} << 24) |
                           (header[kApplicationIdAt + 1] << 16) |
                           (header[kApplicationIdAt + 2] << 8) | header[kApplicationIdAt + 3];
-  if (id == HistoryStore::kApplicationId) return HistoryFileKind::Ours;
+  if (id == SqliteHistoryStore::kApplicationId) return HistoryFileKind::Ours;
   return id == 0 ? HistoryFileKind::Unmarked : HistoryFileKind::Foreign;
 }
 

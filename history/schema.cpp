@@ -12,7 +12,7 @@
 
 #include "core/text/translation.h"
 #include "history/history_file.h"
-#include "history/history_store.h"
+#include "history/sqlite_history_store.h"
 #include "history/statement.h"
 
 namespace dru {
@@ -114,7 +114,7 @@ constexpr const char* kMigrations[] = {
 // The version whose memory model the stored states follow: a file before
 // it has them worked out again from its answers.
 constexpr int kReviewVersion = 4;
-static_assert(std::size(kMigrations) == HistoryStore::kSchemaVersion);
+static_assert(std::size(kMigrations) == SqliteHistoryStore::kSchemaVersion);
 
 sqlite3* OpenDatabase(const std::string& path, bool readOnly) {
   sqlite3* db = nullptr;
@@ -162,7 +162,7 @@ void KeepJournalOnClose(sqlite3* db, bool keep) {
   sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, keep ? 1 : 0, nullptr);
 }
 
-std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
+std::unique_ptr<SqliteHistoryStore> SqliteHistoryStore::Open(const std::string& path) {
   // Whose the file is, before any connection could recover its journal.
   std::string movedAside;
   const HistoryFileKind kind = KindOfHistoryFile(path);
@@ -183,23 +183,24 @@ std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
   return OpenOurs(path, movedAside);
 }
 
-std::unique_ptr<HistoryStore> HistoryStore::OpenOurs(const std::string& path,
-                                                     const std::string& movedAside) {
+std::unique_ptr<SqliteHistoryStore> SqliteHistoryStore::OpenOurs(const std::string& path,
+                                                                 const std::string& movedAside) {
   sqlite3* db = OpenDatabase(path, false);
   // Until the file is known to be whole, closing it must not fold a journal
   // that may hold all that is left into it, nor remove it.
   dru::KeepJournalOnClose(db, true);
-  std::unique_ptr<HistoryStore> store;
+  std::unique_ptr<SqliteHistoryStore> store;
   try {
     const int version = UserVersion(db);
     if (version < 0) throw HistoryError(Reason(db), HistoryError::Kind::Damaged);
     if (version > kSchemaVersion) {
       sqlite3_close(db);
       db = nullptr;
-      return std::unique_ptr<HistoryStore>(new HistoryStore(OpenDatabase(path, true), true, ""));
+      return std::unique_ptr<SqliteHistoryStore>(
+          new SqliteHistoryStore(OpenDatabase(path, true), true, ""));
     }
     dru::KeepJournalOnClose(db, false);
-    store.reset(new HistoryStore(db, false, movedAside));
+    store.reset(new SqliteHistoryStore(db, false, movedAside));
     db = nullptr;  // the store's now
     Exec(store->db_,
          "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");

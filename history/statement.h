@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "history/history_store.h"
+#include "history/history_error.h"
 
 namespace dru::sql {
 

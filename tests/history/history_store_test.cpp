@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "history/history_backup.h"
+#include "history/sqlite_history_store.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"
 
@@ -174,7 +175,7 @@ TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
   EXPECT_NEAR(migrated->Review("/home/me/phrases.txt", SentenceKey("one"))->stability,
               0.7750839828558983, 1e-9);
   migrated.reset();
-  EXPECT_EQ(PragmaOf(first, "application_id"), HistoryStore::kApplicationId);
+  EXPECT_EQ(PragmaOf(first, "application_id"), SqliteHistoryStore::kApplicationId);
 
   Sql(path, "PRAGMA user_version = 99");  // written by a newer dru
   const std::string before = ReadBytes(path);
@@ -349,7 +350,7 @@ TEST(HistoryStore, AnotherProgramsDatabaseIsLeftByteForByte) {
   HistoryStore::Open(path)->Record(Answer("one", true, 1));
   Sql(path, "PRAGMA application_id = 0");
   EXPECT_EQ(HistoryStore::Open(path)->Sentences("/home/me/phrases.txt").size(), 1u);
-  EXPECT_EQ(PragmaOf(path, "application_id"), HistoryStore::kApplicationId);
+  EXPECT_EQ(PragmaOf(path, "application_id"), SqliteHistoryStore::kApplicationId);
 }
 
 TEST(HistoryStore, ADamagedFileIsMovedAsideWithItsJournalAndANewOneStarted) {

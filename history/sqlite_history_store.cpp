@@ -1,5 +1,5 @@
 // Every statement on the history: answers in, totals and reviews out.
-#include "history/history_store.h"
+#include "history/sqlite_history_store.h"
 
 #include <sqlite3.h>
 
@@ -39,29 +39,33 @@ AnswerCue StoredCue(Statement& row, int from) {
 
 }  // namespace
 
-HistoryStore::HistoryStore(sqlite3* db, bool readOnly, std::string movedAside)
+std::unique_ptr<HistoryStore> HistoryStore::Open(const std::string& path) {
+  return SqliteHistoryStore::Open(path);
+}
+
+SqliteHistoryStore::SqliteHistoryStore(sqlite3* db, bool readOnly, std::string movedAside)
     : db_(db), readOnly_(readOnly), movedAside_(std::move(movedAside)) {}
 
-HistoryStore::~HistoryStore() {
+SqliteHistoryStore::~SqliteHistoryStore() {
   sqlite3_close(db_);
 }
 
-void HistoryStore::KeepJournalOnClose() {
+void SqliteHistoryStore::PrepareToMoveAside() {
   dru::KeepJournalOnClose(db_, true);
 }
 
-void HistoryStore::WaitForLocks(int milliseconds) {
+void SqliteHistoryStore::WaitForOthers(int milliseconds) {
   sqlite3_busy_timeout(db_, milliseconds);
 }
 
-std::int64_t HistoryStore::FileId(const std::string& file) {
+std::int64_t SqliteHistoryStore::FileId(const std::string& file) {
   Statement(db_, "INSERT OR IGNORE INTO files (path) VALUES (?1)").Bind(1, file).Step();
   Statement select(db_, "SELECT id FROM files WHERE path = ?1");
   select.Bind(1, file).Step();
   return select.Integer(0);
 }
 
-std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
+std::optional<ReviewHistory> SqliteHistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
   if (readOnly_) return std::nullopt;
   std::optional<ReviewHistory> last;
   InTransaction([&] {
@@ -155,7 +159,7 @@ std::optional<ReviewHistory> HistoryStore::RecordMany(std::span<const AnswerReco
   return last;
 }
 
-void HistoryStore::InTransaction(const std::function<void()>& work) {
+void SqliteHistoryStore::InTransaction(const std::function<void()>& work) {
   const SpeedBook speedsBefore = speeds_;
   Exec(db_, "BEGIN IMMEDIATE");
   try {
@@ -168,7 +172,7 @@ void HistoryStore::InTransaction(const std::function<void()>& work) {
   }
 }
 
-void HistoryStore::LoadSpeeds() {
+void SqliteHistoryStore::LoadSpeeds() {
   speeds_ = SpeedBook();
   Statement select(db_, "SELECT band, speed, answers FROM speeds");
   while (select.Step()) {
@@ -176,7 +180,7 @@ void HistoryStore::LoadSpeeds() {
   }
 }
 
-void HistoryStore::WriteSpeeds() {
+void SqliteHistoryStore::WriteSpeeds() {
   Exec(db_, "DELETE FROM speeds");
   Statement add(db_, "INSERT INTO speeds (band, speed, answers) VALUES (?1, ?2, ?3)");
   for (int slot = 0; slot < SpeedBook::kSlots; ++slot) {
@@ -187,7 +191,7 @@ void HistoryStore::WriteSpeeds() {
   }
 }
 
-void HistoryStore::ReplayAnswers() {
+void SqliteHistoryStore::ReplayAnswers() {
   speeds_ = SpeedBook();
   std::unordered_map<std::int64_t, SentenceMemory> sentences;
   Statement answers(db_,
@@ -210,13 +214,13 @@ void HistoryStore::ReplayAnswers() {
   WriteSpeeds();
 }
 
-void HistoryStore::RebuildReviews() {
+void SqliteHistoryStore::RebuildReviews() {
   if (readOnly_) return;
   InTransaction([this] { ReplayAnswers(); });
 }
 
-void HistoryStore::Reviews(const std::string& file,
-                           const std::function<void(const ReviewHistory&)>& each) const {
+void SqliteHistoryStore::Reviews(const std::string& file,
+                                 const std::function<void(const ReviewHistory&)>& each) const {
   // Every row has an answer; the index holds all that is read.
   Statement select(db_,
                    "SELECT key, last_time, stability FROM sentences INDEXED BY sentences_reviews "
@@ -226,7 +230,8 @@ void HistoryStore::Reviews(const std::string& file,
     each({select.Integer(0), select.Integer(1), select.Real(2)});
 }
 
-std::optional<ReviewHistory> HistoryStore::Review(const std::string& file, std::int64_t key) const {
+std::optional<ReviewHistory> SqliteHistoryStore::Review(const std::string& file,
+                                                        std::int64_t key) const {
   Statement select(db_,
                    "SELECT key, last_time, stability FROM sentences WHERE file = (SELECT id "
                    "FROM files WHERE path = ?1) AND key = ?2");
@@ -235,7 +240,7 @@ std::optional<ReviewHistory> HistoryStore::Review(const std::string& file, std::
   return ReviewHistory{select.Integer(0), select.Integer(1), select.Real(2)};
 }
 
-std::int64_t HistoryStore::StartSession(const std::string& file, std::int64_t timeMs) {
+std::int64_t SqliteHistoryStore::StartSession(const std::string& file, std::int64_t timeMs) {
   if (readOnly_) return 0;
   Statement(db_, "INSERT INTO sessions (file, started) VALUES (?1, ?2)")
       .Bind(1, FileId(file))
@@ -244,8 +249,8 @@ std::int64_t HistoryStore::StartSession(const std::string& file, std::int64_t ti
   return sqlite3_last_insert_rowid(db_);
 }
 
-void HistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
-                              std::int64_t drillSeconds) {
+void SqliteHistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
+                                    std::int64_t drillSeconds) {
   if (readOnly_ || session == 0) return;
   Statement(db_, "UPDATE sessions SET ended = ?2, drill_seconds = ?3 WHERE id = ?1")
       .Bind(1, session)
@@ -254,8 +259,8 @@ void HistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
       .Step();
 }
 
-std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file,
-                                                     bool withTexts) const {
+std::vector<SentenceHistory> SqliteHistoryStore::Sentences(const std::string& file,
+                                                           bool withTexts) const {
   Statement select(db_, withTexts
                             ? "SELECT key, text, typed, correct, last_time, "
                               "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
@@ -272,7 +277,7 @@ std::vector<SentenceHistory> HistoryStore::Sentences(const std::string& file,
   return sentences;
 }
 
-std::string HistoryStore::SentenceText(const std::string& file, std::int64_t key) const {
+std::string SqliteHistoryStore::SentenceText(const std::string& file, std::int64_t key) const {
   Statement select(db_,
                    "SELECT text FROM sentences WHERE file = (SELECT id FROM files WHERE path = ?1) "
                    "AND key = ?2");
@@ -280,7 +285,8 @@ std::string HistoryStore::SentenceText(const std::string& file, std::int64_t key
   return select.Step() ? select.Text(0) : std::string();
 }
 
-std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t sinceMs) const {
+std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
+                                                 std::int64_t sinceMs) const {
   Statement totals(db_,
                    "SELECT day, answers, correct, typing_ms, round(best_speed) FROM days "
                    "WHERE file = (SELECT id FROM files WHERE path = ?1) ORDER BY day");
@@ -334,7 +340,7 @@ std::vector<DayHistory> HistoryStore::Days(const std::string& file, std::int64_t
   return days;
 }
 
-void HistoryStore::Forget(const std::string& file) {
+void SqliteHistoryStore::Forget(const std::string& file) {
   if (readOnly_) return;
   InTransaction([&] {
     for (const char* sql :
