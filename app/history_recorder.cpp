@@ -87,7 +87,16 @@ HistoryStore* HistoryRecorder::Store() {
   return store_.get();
 }
 
-bool HistoryRecorder::Record(const DrillAnswer& answer) {
+KeptAnswer HistoryRecorder::Record(const DrillAnswer& answer) {
+  // Called while the drill finishes an Enter: what the history has to say
+  // waits until that is over (SayWhatWaits).
+  saying_ = Saying::Later;
+  const KeptAnswer kept = Keep(answer);
+  saying_ = Saying::Now;
+  return kept;
+}
+
+KeptAnswer HistoryRecorder::Keep(const DrillAnswer& answer) {
   AnswerRecord record;
   record.timeMs = clock_.UtcMilliseconds();
   record.file = commands_.CurrentFile().path;
@@ -98,32 +107,32 @@ bool HistoryRecorder::Record(const DrillAnswer& answer) {
   record.mistakes = answer.mistakes;
   record.caseSensitive = answer.caseSensitive;
   record.cue = answer.cue;
-  if (off_) return false;
+  if (off_) return {};
   pending_.push_back(std::move(record));
   for (bool retried = false;; retried = true) {
     try {
-      if (Store() == nullptr) return false;
+      if (Store() == nullptr) return {};
       if (session_ == 0 || pending_.back().file != sessionFile_) {
         EndSession();
         session_ = store_->StartSession(pending_.back().file, pending_.back().timeMs);
         sessionFile_ = pending_.back().file;
       }
-      const std::optional<ReviewHistory> review = WritePending();
-      if (review && drill_.NeedsReviews()) {
-        drill_.UpdateReview(review->key, {review->lastTimeMs, review->stability});
+      KeptAnswer kept{true, std::nullopt};
+      if (const std::optional<ReviewHistory> review = WritePending()) {
+        kept.state = KeyedReview{review->key, {review->lastTimeMs, review->stability}};
       }
-      return true;
+      return kept;
     } catch (const HistoryError& error) {
       // Another program holds the file for a moment: the answer waits in
       // memory and goes in with the next one, or at the close.
-      if (error.GetKind() == HistoryError::Kind::Busy) return true;
+      if (error.GetKind() == HistoryError::Kind::Busy) return {true, std::nullopt};
       if (!retried && Recover(error)) continue;
       TurnOff(error.what());
     } catch (const std::exception& error) {
       TurnOff(error.what());
     }
     pending_.clear();
-    return false;
+    return {};
   }
 }
 
@@ -136,9 +145,10 @@ std::optional<ReviewHistory> HistoryRecorder::WritePending() {
 }
 
 void HistoryRecorder::SayMovedAside(const std::string& aside) {
-  drill_.ShowNotice(Args(
+  const std::string notice = Args(
       Tr("History", "The history was damaged; it was moved aside as %1 and a new one started."),
-      {aside}));
+      {aside});
+  Say([this, notice] { drill_.ShowNotice(notice); });
 }
 
 bool HistoryRecorder::Recover(const HistoryError& error) {
@@ -303,8 +313,23 @@ void HistoryRecorder::TurnOff(const std::string& reason) {
   off_ = true;
   offReason_ = reason;
   const std::string notice = Args(Tr("History", "History is off: %1."), {reason});
-  drill_.ShowNotice(notice);
-  drill_.SetReviewUnavailable(notice);
+  Say([this, notice] {
+    drill_.ShowNotice(notice);
+    drill_.SetReviewUnavailable(notice);
+  });
+}
+
+void HistoryRecorder::Say(std::function<void()> saying) {
+  if (saying_ == Saying::Later) {
+    waiting_.push_back(std::move(saying));
+  } else {
+    saying();
+  }
+}
+
+void HistoryRecorder::SayWhatWaits() {
+  for (const auto& saying : std::exchange(waiting_, {}))
+    saying();
 }
 
 void HistoryRecorder::EndSession() noexcept {

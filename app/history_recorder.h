@@ -46,6 +46,12 @@ struct ProgressReport {
   std::optional<std::int64_t> byHeart;
 };
 
+// What keeping an answer came to.
+struct KeptAnswer {
+  bool kept = false;
+  std::optional<KeyedReview> state;
+};
+
 // Keeps judged Enters in the history, with the open file and the time.
 // The store is opened at the first answer, not at start-up. A fault never
 // stops the drill: the history is off from then on, and the status line
@@ -77,9 +83,13 @@ class HistoryRecorder : public ReviewSource {
   ProgressReport Report(bool everyDay = false);
   // Removes the open file's history; a failure turns the history off.
   void Forget();
-  // Keeps answer with the open file and the time; false when the history
-  // is off (a fault turns it off, and the status line says why).
-  bool Record(const DrillAnswer& answer);
+  // Keeps answer with the open file and the time: whether it was kept (or
+  // waits for another program's lock), and its sentence's state after it.
+  // Nothing when the history is off; a fault turns it off, and what the
+  // history then has to say waits for SayWhatWaits, since the drill is in
+  // the middle of an Enter.
+  KeptAnswer Record(const DrillAnswer& answer);
+  void SayWhatWaits();
 
  private:
   // How long an answer waits for another program's lock on the history:
@@ -96,6 +106,10 @@ class HistoryRecorder : public ReviewSource {
   // false when error is of another kind, or that failed.
   bool Recover(const HistoryError& error);
   void SayMovedAside(const std::string& aside);
+  KeptAnswer Keep(const DrillAnswer& answer);
+  // Says something on the drill's status line now, or once the Enter
+  // under way is over.
+  void Say(std::function<void()> saying);
   void TurnOff(const std::string& reason);
   // "History is off: REASON."
   std::string OffText() const;
@@ -116,6 +130,9 @@ class HistoryRecorder : public ReviewSource {
   // Answers not yet written: another program held the file.
   std::vector<AnswerRecord> pending_;
   bool answersKept_ = false;  // this run wrote answers: worth a backup
+  enum class Saying { Now, Later };
+  Saying saying_ = Saying::Now;
+  std::vector<std::function<void()>> waiting_;
 };
 
 }  // namespace dru

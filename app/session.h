@@ -36,12 +36,11 @@ class Session {
   std::function<void()> onHistoryChanged;
 
  private:
-  void Answered(const DrillAnswer& answer);
-
   Drill drill_;
   Commands commands_;
   Lifecycle lifecycle_;
   HistoryRecorder history_;
+  bool historyChanged_ = false;  // by the Enter under way
 };
 
 }  // namespace dru

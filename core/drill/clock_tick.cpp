@@ -4,6 +4,7 @@
 namespace dru {
 
 void Drill::Tick() {
+  Entered();
   // A box left disabled (a start-up message shut with its close button)
   // is enabled again, so that the open file can be typed.
   state_.InputEnabled = !state_.NoFileOpen;
@@ -17,6 +18,7 @@ void Drill::Tick() {
     ++state_.Hours;
   }
   Refresh();
+  const CallingOut out(*this);
   if (state_.InputEnabled) view_.FocusInput();
 }
 

@@ -1,6 +1,7 @@
 // The open file's lists and marks, and choosing the next target.
 #include "core/drill/drill.h"
 
+#include <cassert>
 #include <cstdint>
 #include <future>
 
@@ -38,7 +39,12 @@ DrillSnapshot Drill::Snapshot() const {
 
 void Drill::Refresh() {
   if (Reviewing()) CountReviews();
+  const CallingOut out(*this);
   view_.Show(Snapshot());
+}
+
+void Drill::Entered() const noexcept {
+  assert(!callingOut_ && "a drill operation entered from a call out of another");
 }
 
 void Drill::CountReviews() {
@@ -49,6 +55,7 @@ void Drill::CountReviews() {
 }
 
 void Drill::ResetForStartUp() {
+  Entered();
   state_.Modified = false;
   state_.RecordCount = 0;
   state_.Hours = state_.Minutes = state_.Seconds = 0;
@@ -60,6 +67,7 @@ void Drill::ResetForStartUp() {
 }
 
 void Drill::SetOptions(const DrillOptions& options) {
+  Entered();
   state_.Options = options;
   state_.ReviewWanted = options.reviewDue;
   if (!state_.ReviewUnavailable.empty()) state_.Options.reviewDue = false;
@@ -67,11 +75,13 @@ void Drill::SetOptions(const DrillOptions& options) {
 }
 
 void Drill::SetReviews(SentenceReviews reviews) {
+  Entered();
   reviewOrder_.Load(state_.FileLines, std::move(reviews));
   Refresh();
 }
 
 void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
+  Entered();
   std::future<SentenceReviews> reviews = std::async(std::launch::async, read);
   reviewOrder_.PrepareLines(state_.FileLines);
   reviewOrder_.AttachReviews(reviews.get());
@@ -79,10 +89,12 @@ void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
 }
 
 void Drill::UpdateReview(std::int64_t key, const SentenceReview& review) {
+  Entered();
   reviewOrder_.Update(key, review);
 }
 
 void Drill::SetReviewUnavailable(std::string reason) {
+  Entered();
   const RecallOption recall = ActiveRecall();
   state_.ReviewUnavailable = std::move(reason);
   if (!state_.ReviewUnavailable.empty()) {
@@ -108,6 +120,7 @@ bool Drill::NeedsReviews() const noexcept {
 }
 
 void Drill::SetRecall(RecallOption option) {
+  Entered();
   state_.Options.recall = option;
   if (!NeedsReviews()) reviewOrder_.Clear();
   static constexpr const char* kNames[kRecallOptions] = {
@@ -156,6 +169,7 @@ std::string_view Drill::TextToType() const noexcept {
 }
 
 void Drill::Hint() {
+  Entered();
   if (state_.NoFileOpen || !state_.Recall) return;
   const std::string& part = state_.Recall->Part();
   const MatchRule rule = MatchRuleFor(part, state_.Encoding, state_.Options.caseSensitive);
@@ -167,6 +181,7 @@ void Drill::Hint() {
 }
 
 void Drill::SetOption(Option option, bool on) {
+  Entered();
   DrillOptions& options = state_.Options;
   switch (option) {
     case Option::SoundEffect:
@@ -194,6 +209,7 @@ void Drill::SetOption(Option option, bool on) {
 }
 
 void Drill::InstallFile(SentenceFile& file) {
+  Entered();
   state_.RecordCount = static_cast<std::int32_t>(file.records);
   state_.ShownCounts = RecordCounts{file.records, file.marked};
   state_.Modified = false;
@@ -202,6 +218,7 @@ void Drill::InstallFile(SentenceFile& file) {
 }
 
 void Drill::TakeLines(SentenceFile& file) {
+  Entered();
   ForgetUndo();
   state_.Reading.clear();
   ClearStatus();
@@ -212,6 +229,7 @@ void Drill::TakeLines(SentenceFile& file) {
 }
 
 void Drill::CloseFile() {
+  Entered();
   ForgetUndo();
   state_.Reading.clear();
   ClearStatus();
@@ -235,6 +253,7 @@ void Drill::FreeLists() noexcept {
 }
 
 void Drill::Saved() {
+  Entered();
   state_.Modified = false;
   ForgetUndo();
   Refresh();
@@ -246,6 +265,7 @@ void Drill::ShowCounts() {
 }
 
 bool Drill::MarkReady() {
+  Entered();
   if (state_.NoFileOpen) return true;
   state_.NoPrevious = true;
   Play(Cue::Menu);
@@ -264,6 +284,7 @@ bool Drill::MarkReady() {
 }
 
 void Drill::ClearAllMarks(std::string_view command) {
+  Entered();
   RecordList& lines = state_.FileLines;
   RecordList& pool = state_.UnmarkedList;
   undo_.Clearing(command, lines, pool, state_.RecordCount);
@@ -282,6 +303,7 @@ void Drill::ClearAllMarks(std::string_view command) {
 }
 
 void Drill::MarkRecord(std::string_view target) {
+  Entered();
   // The record on screen itself first; one that differs only in letter
   // case only when the exact one is gone.
   const TextEncoding encoding = state_.Encoding;
@@ -313,6 +335,7 @@ void Drill::MarkRecord(std::string_view target) {
 }
 
 bool Drill::Undo() {
+  Entered();
   if (!undo_.Undo(state_.FileLines, state_.UnmarkedList, state_.RecordCount)) return false;
   ShowCounts();
   state_.Modified = true;
@@ -346,10 +369,12 @@ std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
 }
 
 void Drill::ShowNextSentence() {
+  Entered();
   ShowSentence(PickNext());
 }
 
 void Drill::ShowSentence(std::string_view text) {
+  Entered();
   PutSentence(text);
   Refresh();
 }
@@ -383,6 +408,7 @@ void Drill::Say(std::string_view words) {
 }
 
 void Drill::StartFile(std::string_view name) {
+  Entered();
   state_.InputEnabled = true;
   state_.NoPrevious = true;
   ClearInput();
@@ -397,6 +423,7 @@ void Drill::StartFile(std::string_view name) {
 }
 
 void Drill::RestorePrevious() {
+  Entered();
   if (state_.NoFileOpen || state_.NoPrevious) return;
   if (state_.Target == state_.PreviousStr) return;
   ClearInput();
@@ -409,11 +436,13 @@ bool Drill::AwaitsRetry(std::string_view sentence) const {
 }
 
 void Drill::ShowReading(std::string_view name) {
+  Entered();
   state_.Reading = name;
   Refresh();
 }
 
 void Drill::SetTyped(std::string text) {
+  Entered();
   state_.Typed = std::move(text);
 }
 
@@ -434,12 +463,15 @@ void Drill::SetStatus(StatusReport status) {
 }
 
 void Drill::ShowNotice(std::string_view text) {
+  Entered();
   SetStatus({StatusReport::Kind::Notice, std::string(text), {}, {}, {}});
   Refresh();
 }
 
 void Drill::Play(Cue cue) {
-  if (state_.Options.soundEffect) view_.PlayCue(cue);
+  if (!state_.Options.soundEffect) return;
+  const CallingOut out(*this);
+  view_.PlayCue(cue);
 }
 
 }  // namespace dru

@@ -155,13 +155,21 @@ class Drill {
   // of saying that no file is open; "" when none will be read.
   void ShowReading(std::string_view name);
 
-  // Called after each Enter is judged, before the next sentence is picked.
-  void SetAnswerListener(std::function<void(const DrillAnswer&)> listener) {
-    onAnswer_ = std::move(listener);
+  // Who keeps the answers: keep is handed each judged Enter once the drill
+  // has finished judging it, and returns the sentence's state after it for
+  // the review order (none when nothing was kept); the next sentence is
+  // picked from there; keep may not call an operation of the drill. shown
+  // is called once the next sentence is shown and the operation is over.
+  using AnswerKeeper = std::function<std::optional<KeyedReview>(const DrillAnswer&)>;
+  void SetAnswerKeeper(AnswerKeeper keep, std::function<void()> shown = {}) {
+    keepAnswer_ = std::move(keep);
+    answerShown_ = std::move(shown);
   }
 
  private:
-  void CompleteRecord();
+  // Judges the Enter and shows the next sentence; true when it was an
+  // answer (the box held text).
+  bool CompleteRecord();
   // The next sentence: in review order while ReviewDue is on, else at
   // random. lastKey: the sentence just answered.
   std::string PickNext(std::optional<std::int64_t> lastKey = std::nullopt);
@@ -187,13 +195,30 @@ class Drill {
   bool ClearStatus();
   void SetStatus(StatusReport status);
 
+  // While the drill calls out (the view, whoever keeps the answers), none
+  // of its operations may be entered: an operation runs one way, to its
+  // end. Checked by assertion in debug builds.
+  class CallingOut {
+   public:
+    explicit CallingOut(const Drill& drill) : drill_(drill) { drill_.callingOut_ = true; }
+    ~CallingOut() { drill_.callingOut_ = false; }
+    CallingOut(const CallingOut&) = delete;
+    CallingOut& operator=(const CallingOut&) = delete;
+
+   private:
+    const Drill& drill_;
+  };
+  void Entered() const noexcept;
+
   MarkUndo undo_;
   ReviewOrder reviewOrder_;
 
   DrillView& view_;
   const Clock& clock_;
   DrillState state_;
-  std::function<void(const DrillAnswer&)> onAnswer_;
+  AnswerKeeper keepAnswer_;
+  std::function<void()> answerShown_;
+  mutable bool callingOut_ = false;
 };
 
 }  // namespace dru

@@ -13,6 +13,7 @@
 namespace dru {
 
 void Drill::OnKeyPress(char32_t keyChar) {
+  Entered();
   if (state_.NoFileOpen) return;
   const TextEncoding encoding = state_.Encoding;
   // The key is not in the box yet: one character there means this is the
@@ -25,6 +26,7 @@ void Drill::OnKeyPress(char32_t keyChar) {
   if (typed == 0 && !editing) state_.FirstKeyTime = clock_.SteadyMilliseconds();
   // The last Enter's result goes.
   bool changed = keyChar != key::kEnter && ClearStatus();
+  bool answered = false;
 
   switch (keyChar) {
     case key::kBackspace:
@@ -32,7 +34,7 @@ void Drill::OnKeyPress(char32_t keyChar) {
       break;
     case key::kEnter:
       Play(Cue::Enter);
-      CompleteRecord();
+      answered = CompleteRecord();
       break;
     case key::kEscape:
       ClearInput();
@@ -48,9 +50,11 @@ void Drill::OnKeyPress(char32_t keyChar) {
       break;
   }
   if (changed) Refresh();
+  // The operation is over: whoever keeps the answers may now act on it.
+  if (answered && answerShown_) answerShown_();
 }
 
-void Drill::CompleteRecord() {
+bool Drill::CompleteRecord() {
   const std::string typedText = state_.Typed;
   const TextEncoding encoding = state_.Encoding;
   const DrillOptions& options = state_.Options;
@@ -116,17 +120,26 @@ void Drill::CompleteRecord() {
     }
   }
   // The answer is kept first, then the next sentence is picked: in review
-  // order, from the states after this answer.
-  if (anAnswer && onAnswer_) onAnswer_(answer);
+  // order, from the state after this answer, which the keeper hands back.
+  if (anAnswer && keepAnswer_) {
+    std::optional<KeyedReview> kept;
+    {
+      const CallingOut out(*this);
+      kept = keepAnswer_(answer);
+    }
+    if (kept && NeedsReviews()) reviewOrder_.Update(kept->key, kept->review);
+  }
   PutSentence(PickNext(answered));
   CountReviews();
   const std::string reviewLine =
       state_.ShownReviewCounts ? ReviewLine(*state_.ShownReviewCounts) + " " : "";
   Say(Args(Tr("Drill", "%1 %2Next: %3"), {result, reviewLine, SpokenSentence()}));
   Refresh();
+  return anAnswer;
 }
 
 void Drill::OnKeyDown(std::uint16_t virtualKey) {
+  Entered();
   if (state_.NoFileOpen) return;
   if (virtualKey == vk::kControl) RestorePrevious();
   const bool navigation = (virtualKey >= vk::kPageUp && virtualKey <= vk::kDown) ||

@@ -289,9 +289,10 @@ TEST_F(Keystrokes, CtrlRestoresPreviousRecordOnce) {
 TEST_F(Keystrokes, RecallJudgesThePartBeforeATabAndFadesByTheMemoryModel) {
   std::vector<DrillAnswer> answers;
   std::vector<std::string> sentences;
-  drill.SetAnswerListener([&](const DrillAnswer& answer) {
+  drill.SetAnswerKeeper([&](const DrillAnswer& answer) -> std::optional<KeyedReview> {
     answers.push_back(answer);
     sentences.emplace_back(answer.sentence);
+    return std::nullopt;
   });
   // Shown whole, a TAB line is typed whole, as ever.
   drill.ShowSentence("Big cat\tGrosse Katze");
@@ -407,6 +408,37 @@ TEST_F(Keystrokes, NothingHappensWithoutFile) {
   EXPECT_EQ(view.target, "");
   EXPECT_EQ(drill.TypingSeconds(), 9);
   EXPECT_TRUE(view.cues.empty());
+}
+
+// An operation runs one way: whoever the drill calls out to (the view, the
+// keeper of answers) cannot enter an operation of the drill meanwhile.
+TEST_F(Keystrokes, NoOperationIsEnteredWhileAnotherRuns) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "the guard is an assertion of debug builds";
+#else
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  struct FeedingBack : testing::FakeView {
+    Drill* drill = nullptr;
+    void Show(const DrillSnapshot& shown) override {
+      FakeView::Show(shown);
+      if (drill != nullptr) drill->SetTyped("");  // as a box emptied would
+    }
+  };
+  EXPECT_DEATH(
+      {
+        FeedingBack feeding;
+        Drill fed(feeding, clock);
+        feeding.drill = &fed;
+        fed.ShowSentence("Cat");
+      },
+      "entered from a call out");
+  drill.SetAnswerKeeper([&](const DrillAnswer& answer) -> std::optional<KeyedReview> {
+    drill.UpdateReview(SentenceKey(answer.sentence), {});
+    return std::nullopt;
+  });
+  EXPECT_DEATH(Finish("Cat", 1), "entered from a call out");
+  drill.SetAnswerKeeper({});
+#endif
 }
 
 // The one rule for how far typed text matches, which the marks while

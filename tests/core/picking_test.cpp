@@ -62,9 +62,9 @@ TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
                     {SentenceKey("c"), {99 * kDay, 10}},
                     {SentenceKey("m"), {0, 1}}});
   // The history keeps each answer before the next sentence is picked.
-  drill.SetAnswerListener([&](const DrillAnswer& answer) {
-    drill.UpdateReview(SentenceKey(answer.sentence),
-                       {clock.milliseconds, answer.correct ? 5.0 : 0.2});
+  drill.SetAnswerKeeper([&](const DrillAnswer& answer) -> std::optional<KeyedReview> {
+    return KeyedReview{SentenceKey(answer.sentence),
+                       {clock.milliseconds, answer.correct ? 5.0 : 0.2}};
   });
   clock.now = TimeOfDay{12, 0, 0, 0};
   drill.ShowNextSentence();

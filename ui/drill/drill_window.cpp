@@ -111,8 +111,9 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   targetDisplay_->setBuddy(inputBox_);
   inputBox_->setGeometry(9, 57, 348, 40);
   connect(inputBox_, &InputBox::textChanged, targetDisplay_, [this] {
-    // The drill keeps what is typed; the box tells it each change.
-    if (onTyped) onTyped(inputBox_->Bytes());
+    // The drill keeps what is typed; the box tells it each change, but for
+    // the drill's own emptying of it, which the drill knows.
+    if (onTyped && !clearing_) onTyped(inputBox_->Bytes());
     if (recall_ != nullptr) ShowCue();
     targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1);
     MarkTyping();
@@ -300,7 +301,9 @@ void DrillWindow::Show(const DrillSnapshot& snapshot) {
   }
   if (snapshot.inputClearCount != inputClearCount_) {
     inputClearCount_ = snapshot.inputClearCount;
+    clearing_ = true;
     inputBox_->clear();
+    clearing_ = false;
   }
   if (snapshot.statusCount != statusCount_ && snapshot.status != nullptr) {
     statusCount_ = snapshot.statusCount;

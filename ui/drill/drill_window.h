@@ -55,6 +55,7 @@ class DrillWindow : public QWidget {
   std::uint64_t statusCount_ = 0;
   std::uint64_t inputClearCount_ = 0;
   bool markWhileTyping_ = false;
+  bool clearing_ = false;  // the box is emptied as the drill asked
   MatchRule matchRule_;
   // The sentence on display, and its cue while Recall is on.
   std::string target_;
