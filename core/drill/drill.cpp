@@ -123,12 +123,7 @@ void Drill::SetRecall(RecallOption option) {
   Entered();
   state_.Options.recall = option;
   if (!NeedsReviews()) reviewOrder_.Clear();
-  static constexpr const char* kNames[kRecallOptions] = {
-      DRU_TR_NOOP("Drill", "Show Whole Sentence"), DRU_TR_NOOP("Drill", "Fade as You Learn"),
-      DRU_TR_NOOP("Drill", "Hide Every Other Word"), DRU_TR_NOOP("Drill", "First Letters Only"),
-      DRU_TR_NOOP("Drill", "Prompt Only")};
-  std::string line =
-      Args(Tr("Drill", "Recall: %1."), {Tr("Drill", kNames[static_cast<int>(option)])});
+  std::string line = Args(Tr("Drill", "Recall: %1."), {Tr("Drill", FactsOf(option).spokenName)});
   if (!state_.NoFileOpen) {
     BuildCue();
     line += " " + SpokenSentence();

@@ -14,19 +14,7 @@ CueLevel FadeLevel(std::optional<double> stability, bool answeredWrong) noexcept
 
 CueLevel LevelFor(RecallOption option, std::optional<double> stability,
                   bool answeredWrong) noexcept {
-  switch (option) {
-    case RecallOption::ShowWholeSentence:
-      return CueLevel::WholeSentence;
-    case RecallOption::FadeAsYouLearn:
-      return FadeLevel(stability, answeredWrong);
-    case RecallOption::HideEveryOtherWord:
-      return CueLevel::EveryOtherWord;
-    case RecallOption::FirstLettersOnly:
-      return CueLevel::FirstLetters;
-    case RecallOption::PromptOnly:
-      return CueLevel::PromptOnly;
-  }
-  return CueLevel::WholeSentence;
+  return FactsOf(option).level.value_or(FadeLevel(stability, answeredWrong));
 }
 
 std::string_view LevelName(CueLevel level) noexcept {

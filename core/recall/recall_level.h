@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
+
+#include "core/text/translation.h"
 
 namespace dru {
 
@@ -25,6 +28,42 @@ inline constexpr int kCueLevels = 4;
 // each level: under 1 day whole, from 1 every other word, from 7 first
 // letters, from 30 the prompt only.
 inline constexpr double kFadeFromDays[kCueLevels] = {0, 1, 7, 30};
+
+// Each option of Options › Recall, in one table: its dru.ini value (its
+// place here), the level it shows (none: Fade as You Learn asks the
+// memory model), the menu item's object name and label, and its name as a
+// screen reader says it.
+struct RecallOptionFacts {
+  RecallOption option;
+  std::optional<CueLevel> level;
+  const char* objectName;
+  const char* menuLabel;   // context "Menu"
+  const char* spokenName;  // context "Drill"
+};
+inline constexpr RecallOptionFacts kRecallOptionTable[] = {
+    {RecallOption::ShowWholeSentence, CueLevel::WholeSentence, "RecallWhole1",
+     DRU_TR_NOOP("Menu", "Show &Whole Sentence"), DRU_TR_NOOP("Drill", "Show Whole Sentence")},
+    {RecallOption::FadeAsYouLearn, std::nullopt, "RecallFade1",
+     DRU_TR_NOOP("Menu", "&Fade as You Learn"), DRU_TR_NOOP("Drill", "Fade as You Learn")},
+    {RecallOption::HideEveryOtherWord, CueLevel::EveryOtherWord, "RecallEveryOther1",
+     DRU_TR_NOOP("Menu", "Hide &Every Other Word"), DRU_TR_NOOP("Drill", "Hide Every Other Word")},
+    {RecallOption::FirstLettersOnly, CueLevel::FirstLetters, "RecallFirstLetters1",
+     DRU_TR_NOOP("Menu", "First &Letters Only"), DRU_TR_NOOP("Drill", "First Letters Only")},
+    {RecallOption::PromptOnly, CueLevel::PromptOnly, "RecallPromptOnly1",
+     DRU_TR_NOOP("Menu", "&Prompt Only"), DRU_TR_NOOP("Drill", "Prompt Only")},
+};
+static_assert(std::size(kRecallOptionTable) == kRecallOptions);
+static_assert(
+    [] {
+      for (int i = 0; i < kRecallOptions; ++i) {
+        if (static_cast<int>(kRecallOptionTable[i].option) != i) return false;
+      }
+      return true;
+    }(),
+    "each option stands at its own place, its dru.ini value");
+inline const RecallOptionFacts& FactsOf(RecallOption option) noexcept {
+  return kRecallOptionTable[static_cast<int>(option)];
+}
 
 // Fade as You Learn's level for a sentence: by its stability (none: never
 // answered), one level easier while it waits to be answered right again.

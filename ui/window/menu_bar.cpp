@@ -56,25 +56,19 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
   recall->setObjectName(QStringLiteral("Recall1"));
   recall->setToolTipsVisible(true);
   auto* recallGroup = new QActionGroup(recall);
-  static constexpr const char* kRecallItems[kRecallOptions][2] = {
-      {"RecallWhole1", DRU_TR_NOOP("Menu", "Show &Whole Sentence")},
-      {"RecallFade1", DRU_TR_NOOP("Menu", "&Fade as You Learn")},
-      {"RecallEveryOther1", DRU_TR_NOOP("Menu", "Hide &Every Other Word")},
-      {"RecallFirstLetters1", DRU_TR_NOOP("Menu", "First &Letters Only")},
-      {"RecallPromptOnly1", DRU_TR_NOOP("Menu", "&Prompt Only")}};
   for (int i = 0; i < kRecallOptions; ++i) {
-    QAction* item = recall->addAction(Tr("Menu", kRecallItems[i][1]));
-    item->setObjectName(QString::fromLatin1(kRecallItems[i][0]));
+    const RecallOptionFacts& facts = kRecallOptionTable[i];
+    QAction* item = recall->addAction(Tr("Menu", facts.menuLabel));
+    item->setObjectName(QString::fromLatin1(facts.objectName));
     item->setCheckable(true);
     recallGroup->addAction(item);
     recallItems_[i] = item;
-    connect(item, &QAction::triggered, this,
-            [this, recalled, option = static_cast<RecallOption>(i)] {
-              run_([option](Commands& commands) { commands.SetRecall(option); });
-              // The mark shows the drill's choice, also when it was refused.
-              recallItems_[static_cast<int>(recall_)]->setChecked(true);
-              recalled();
-            });
+    connect(item, &QAction::triggered, this, [this, recalled, option = facts.option] {
+      run_([option](Commands& commands) { commands.SetRecall(option); });
+      // The mark shows the drill's choice, also when it was refused.
+      recallItems_[static_cast<int>(recall_)]->setChecked(true);
+      recalled();
+    });
   }
   recallItems_[0]->setChecked(true);
   options->addSeparator()->setObjectName(QStringLiteral("N3"));
