@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 #include "core/recall/recall_level.h"
 #include "ui/platform/translation.h"
@@ -24,6 +25,48 @@ enum ProgressColumn {
   kLevel,  // only while Recall is on
   kColumns
 };
+
+// Each column of the table, in one table: its heading (shown, and the CSV
+// file's), its name as said aloud and in the sort box, the order it sorts
+// in as said after "Sentences, by", and whether its figures are shares,
+// said with "%". Its sort key is the row's value at its place.
+struct ProgressColumnFacts {
+  ProgressColumn column;
+  const char* heading;  // context "ProgressTable"
+  const char* name;     // context "ProgressTable"
+  const char* order;    // context "ProgressOrder"
+  bool percent;
+};
+inline constexpr ProgressColumnFacts kProgressColumnTable[] = {
+    {kSentence, DRU_TR_NOOP("ProgressTable", "Sentence"), DRU_TR_NOOP("ProgressTable", "Sentence"),
+     DRU_TR_NOOP("ProgressOrder", "sentence"), false},
+    {kTyped, DRU_TR_NOOP("ProgressTable", "Typed"), DRU_TR_NOOP("ProgressTable", "Typed"),
+     DRU_TR_NOOP("ProgressOrder", "typed"), false},
+    {kCorrect, DRU_TR_NOOP("ProgressTable", "Correct (%)"), DRU_TR_NOOP("ProgressTable", "Correct"),
+     DRU_TR_NOOP("ProgressOrder", "correct"), true},
+    {kBest, DRU_TR_NOOP("ProgressTable", "Best speed"), DRU_TR_NOOP("ProgressTable", "Best speed"),
+     DRU_TR_NOOP("ProgressOrder", "best speed"), false},
+    {kLast, DRU_TR_NOOP("ProgressTable", "Last typed"), DRU_TR_NOOP("ProgressTable", "Last typed"),
+     DRU_TR_NOOP("ProgressOrder", "last typed"), false},
+    {kMarked, DRU_TR_NOOP("ProgressTable", "Marked"), DRU_TR_NOOP("ProgressTable", "Marked"),
+     DRU_TR_NOOP("ProgressOrder", "marked"), false},
+    {kRecall, DRU_TR_NOOP("ProgressTable", "Recall (%)"), DRU_TR_NOOP("ProgressTable", "Recall"),
+     DRU_TR_NOOP("ProgressOrder", "recall"), true},
+    {kNext, DRU_TR_NOOP("ProgressTable", "Next review"),
+     DRU_TR_NOOP("ProgressTable", "Next review"), DRU_TR_NOOP("ProgressOrder", "next review"),
+     false},
+    {kLevel, DRU_TR_NOOP("ProgressTable", "Level"), DRU_TR_NOOP("ProgressTable", "Level"),
+     DRU_TR_NOOP("ProgressOrder", "level"), false},
+};
+static_assert(std::size(kProgressColumnTable) == kColumns);
+static_assert(
+    [] {
+      for (int i = 0; i < kColumns; ++i) {
+        if (kProgressColumnTable[i].column != i) return false;
+      }
+      return true;
+    }(),
+    "each column stands at its own place");
 
 // Dates in the table: short, and read the same in every language.
 inline const QString kProgressDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
@@ -65,37 +108,19 @@ class ProgressTableModel : public QAbstractTableModel {
     return {};
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kNames[kColumns] = {
-        DRU_TR_NOOP("ProgressTable", "Sentence"),    DRU_TR_NOOP("ProgressTable", "Typed"),
-        DRU_TR_NOOP("ProgressTable", "Correct (%)"), DRU_TR_NOOP("ProgressTable", "Best speed"),
-        DRU_TR_NOOP("ProgressTable", "Last typed"),  DRU_TR_NOOP("ProgressTable", "Marked"),
-        DRU_TR_NOOP("ProgressTable", "Recall (%)"),  DRU_TR_NOOP("ProgressTable", "Next review"),
-        DRU_TR_NOOP("ProgressTable", "Level")};
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::AccessibleTextRole) return ColumnName(section);  // "Correct", not "(%)"
     if (role != Qt::DisplayRole) return {};
-    return Tr("ProgressTable", kNames[section]);
+    return Tr("ProgressTable", kProgressColumnTable[section].heading);
   }
   // A column's name as said aloud and in the sort box: "Correct", not
   // "Correct (%)".
   static QString ColumnName(int column) {
-    static const char* const kNames[kColumns] = {
-        DRU_TR_NOOP("ProgressTable", "Sentence"),   DRU_TR_NOOP("ProgressTable", "Typed"),
-        DRU_TR_NOOP("ProgressTable", "Correct"),    DRU_TR_NOOP("ProgressTable", "Best speed"),
-        DRU_TR_NOOP("ProgressTable", "Last typed"), DRU_TR_NOOP("ProgressTable", "Marked"),
-        DRU_TR_NOOP("ProgressTable", "Recall"),     DRU_TR_NOOP("ProgressTable", "Next review"),
-        DRU_TR_NOOP("ProgressTable", "Level")};
-    return Tr("ProgressTable", kNames[column]);
+    return Tr("ProgressTable", kProgressColumnTable[column].name);
   }
   // The order the table is in, as said after "Sentences, by": "best speed".
   static QString OrderName(int column) {
-    static const char* const kNames[kColumns] = {
-        DRU_TR_NOOP("ProgressOrder", "sentence"),   DRU_TR_NOOP("ProgressOrder", "typed"),
-        DRU_TR_NOOP("ProgressOrder", "correct"),    DRU_TR_NOOP("ProgressOrder", "best speed"),
-        DRU_TR_NOOP("ProgressOrder", "last typed"), DRU_TR_NOOP("ProgressOrder", "marked"),
-        DRU_TR_NOOP("ProgressOrder", "recall"),     DRU_TR_NOOP("ProgressOrder", "next review"),
-        DRU_TR_NOOP("ProgressOrder", "level")};
-    return Tr("ProgressOrder", kNames[column]);
+    return Tr("ProgressOrder", kProgressColumnTable[column].order);
   }
   // What a screen reader reads for a cell: its text with its sign ("50%"),
   // and an empty cell says so ("none"). The column's name is the header's,
@@ -105,7 +130,7 @@ class ProgressTableModel : public QAbstractTableModel {
     QString text = Shown(row, column);
     if (text.isEmpty()) {
       text = column == kMarked ? Tr("ProgressTable", "no") : Tr("ProgressTable", "none");
-    } else if (column == kCorrect || (column == kRecall && !row.retry)) {
+    } else if (kProgressColumnTable[column].percent && !(column == kRecall && row.retry)) {
       text += QLatin1Char('%');
     }
     return text;
