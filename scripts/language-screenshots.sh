@@ -7,7 +7,8 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/${BUILD:-build}  # BUILD=build-ci for another build folder
 mkdir -p "$root/docs/languages"
-for language in ${LANGUAGES:-en de fr es pl he}; do
+# The languages as the build lists them (CMakeLists.txt, DRU_LANGUAGES).
+for language in ${LANGUAGES:-en $(cat "$build/languages.txt")}; do
   work=$(mktemp -d /tmp/dru-language-XXXXXX)
   dru= xvfb=
   trap 'kill $dru $xvfb 2>/dev/null; rm -rf "$work"' EXIT

@@ -31,6 +31,7 @@
 #include "core/recall/recall_cue.h"
 #include "core/text/display_texts.h"
 #include "core/version.h"
+#include "ui/languages.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/temp_dir.h"
 #include "ui/drill/mistake_text.h"
@@ -962,7 +963,7 @@ class WindowTest : public QObject {
   // and Hebrew mirrors the window but not an English sentence.
   void everyLanguageFitsItsWindow_data() {
     QTest::addColumn<QString>("language");
-    for (const char* language : {"de", "es", "fr", "he", "pl"})
+    for (const char* language : kTranslatedLanguages)
       QTest::newRow(language) << QString::fromLatin1(language);
   }
   void everyLanguageFitsItsWindow() {
