@@ -280,8 +280,12 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
     }
     return a.typed > b.typed;
   });
-  constexpr std::int64_t kThirtyDays = 30LL * 24 * 3600 * 1000;
-  report.days = store->Days(file, everyDay ? 0 : clock_.UtcMilliseconds() - kThirtyDays);
+  // The medians are worked out from a day before the first recent date on:
+  // enough for every recent day, whatever the time zone.
+  const std::int64_t now = clock_.UtcMilliseconds();
+  report.firstRecentDay = everyDay ? std::string() : LocalDate(now, kRecentDays - 1);
+  report.days = store->Days(
+      file, everyDay ? 0 : now - static_cast<std::int64_t>(kRecentDays + 1) * 86'400'000);
   const std::string today = LocalDate(clock_.UtcMilliseconds());
   for (const DayHistory& day : report.days) {
     report.bestSpeed = std::max(report.bestSpeed, day.bestSpeed);
@@ -312,7 +316,7 @@ void HistoryRecorder::TurnOff(const std::string& reason) {
   if (off_) return;  // said once
   off_ = true;
   offReason_ = reason;
-  const std::string notice = Args(Tr("History", "History is off: %1."), {reason});
+  const std::string notice = OffText();
   Say([this, notice] {
     drill_.ShowNotice(notice);
     drill_.SetReviewUnavailable(notice);

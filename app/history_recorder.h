@@ -33,12 +33,16 @@ struct ProgressRow {
   std::optional<CueLevel> level;
 };
 inline constexpr double kKnownDays = 90;
+// The chart's days unless every day is asked for: today and the 29 before.
+inline constexpr int kRecentDays = 30;
 
 // What the history knows of the open file.
 struct ProgressReport {
   std::string unavailable;        // why there is no history; "" when there is
   std::vector<ProgressRow> rows;  // hardest first: least share right, then most typed
   std::vector<DayHistory> days;   // every day with answers, oldest first
+  // The first of the kRecentDays local dates, "" when every day was asked.
+  std::string firstRecentDay;
   DayHistory today;
   std::int64_t bestSpeed = 0;  // of all time, on this file
   // While Recall is on: the sentences of the file known by heart, those

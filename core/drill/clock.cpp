@@ -31,10 +31,18 @@ std::int64_t SystemClock::SteadyMilliseconds() const {
   return Milliseconds(CLOCK_MONOTONIC);
 }
 
-std::string LocalDate(std::int64_t utcMilliseconds) {
+std::string LocalDate(std::int64_t utcMilliseconds, int daysBefore) {
   const auto seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
   std::tm local{};
   localtime_r(&seconds, &local);
+  if (daysBefore != 0) {
+    // Noon, so that no change of clocks moves it to another day.
+    local.tm_mday -= daysBefore;
+    local.tm_hour = 12;
+    local.tm_isdst = -1;
+    const std::time_t then = std::mktime(&local);
+    localtime_r(&then, &local);
+  }
   char date[16];
   std::strftime(date, sizeof date, "%Y-%m-%d", &local);
   return date;

@@ -30,7 +30,8 @@ class SystemClock final : public Clock {
   std::int64_t SteadyMilliseconds() const override;
 };
 
-// The local date of a moment, as YYYY-MM-DD.
-std::string LocalDate(std::int64_t utcMilliseconds);
+// The local date of a moment, as YYYY-MM-DD; or of the day days before it,
+// counted in local days.
+std::string LocalDate(std::int64_t utcMilliseconds, int daysBefore = 0);
 
 }  // namespace dru

@@ -244,10 +244,8 @@ void ProgressWindow::Fill() {
     summary_->setText(summary);
   }
   std::vector<DayHistory> days = report_.days;
-  if (!everyDay_->isChecked()) {
-    const QString since = QDate::currentDate().addDays(-29).toString(Qt::ISODate);
-    std::erase_if(days,
-                  [&](const DayHistory& day) { return QString::fromStdString(day.day) < since; });
+  if (!report_.firstRecentDay.empty()) {
+    std::erase_if(days, [&](const DayHistory& day) { return day.day < report_.firstRecentDay; });
   }
   chart_->SetDays(std::move(days));
 
