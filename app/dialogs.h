@@ -6,7 +6,9 @@
 
 namespace dru {
 
-enum class MessageKind { Information, Confirmation };
+// Irreversible: a confirmation of what cannot be taken back, with Cancel
+// as its default.
+enum class MessageKind { Information, Confirmation, Irreversible };
 enum class Answer { Ok, Cancel };
 
 // The boxes and dialogs the commands put before the user. The window
@@ -21,10 +23,12 @@ class Dialogs {
   // The open-file dialog, started in folder with no file name; the chosen
   // path, or nothing when cancelled.
   virtual std::optional<std::string> RunOpenDialog(const std::string& folder) = 0;
-  // The save-file dialog, started in folder with name filled in.
+  // The save-file dialog, started in folder with name filled in; filter
+  // ("CSV files (*.csv)") offered first when given.
   virtual std::optional<std::string> RunSaveDialog(std::string_view title,
                                                    const std::string& folder,
-                                                   const std::string& name) = 0;
+                                                   const std::string& name,
+                                                   std::string_view filter = {}) = 0;
   virtual void ShowAbout() = 0;
 };
 

@@ -4,8 +4,8 @@
 
 #include "app/commands.h"
 #include "core/drill/clock.h"
+#include "core/drill/display_texts.h"
 #include "core/file/io_error.h"
-#include "core/text/display_texts.h"
 #include "core/text/translation.h"
 
 namespace dru {

@@ -68,6 +68,8 @@ class HistoryRecorder : public ReviewSource {
   bool LoadReviews() override;
   // Where the history is kept.
   const std::string& Path() const noexcept { return path_; }
+  // A fault has turned the history off for this run.
+  bool IsOff() const noexcept { return off_; }
 
   // The end of the drill on the open file: its session is closed with the
   // drill's clock.

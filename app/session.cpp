@@ -10,7 +10,8 @@ Session::Session(DrillView& view, Dialogs& dialogs, const Clock& clock, std::str
     : drill_(view, clock),
       commands_(drill_, dialogs),
       lifecycle_(drill_, commands_),
-      history_(drill_, commands_, clock, std::move(historyPath)) {
+      history_(drill_, commands_, clock, std::move(historyPath)),
+      progress_(commands_, dialogs, history_) {
   commands_.SetReviewSource(&history_);
   // One way: the drill judges and hands the answer out, the history keeps
   // it and hands the state back, the drill picks the next sentence, and

@@ -6,6 +6,7 @@
 #include "app/commands.h"
 #include "app/history_recorder.h"
 #include "app/lifecycle.h"
+#include "app/progress_commands.h"
 #include "core/drill/clock.h"
 #include "core/drill/drill.h"
 
@@ -26,6 +27,7 @@ class Session {
   Commands& GetCommands() noexcept { return commands_; }
   Lifecycle& GetLifecycle() noexcept { return lifecycle_; }
   HistoryRecorder& History() noexcept { return history_; }
+  ProgressCommands& GetProgressCommands() noexcept { return progress_; }
 
   // The end of the program, after the settings were written: the history's
   // session is closed and the history backed up, the lists freed.
@@ -40,6 +42,7 @@ class Session {
   Commands commands_;
   Lifecycle lifecycle_;
   HistoryRecorder history_;
+  ProgressCommands progress_;
   bool historyChanged_ = false;  // by the Enter under way
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -34,6 +35,11 @@ std::string Tr(const char* context, const char* source, const char* disambiguati
 // Marks a text for translation where it is only named, in a table; Tr
 // translates it where it is shown.
 #define DRU_TR_NOOP(context, source) source
+
+// A count as the plural rules take it: 0 to the largest int.
+inline int PluralCount(std::int64_t count) noexcept {
+  return count < 0 ? 0 : count > INT32_MAX ? INT32_MAX : static_cast<int>(count);
+}
 
 // "%1 of %2" with each %k replaced by the k-th argument; a translation may
 // put them in any order.

@@ -5,7 +5,7 @@
 
 #include "core/drill/keys.h"
 #include "core/file/io_error.h"
-#include "core/text/display_texts.h"
+#include "core/drill/display_texts.h"
 #include "core/text/sentence_key.h"
 #include "core/text/translation.h"
 #include "core/text/typed_match.h"

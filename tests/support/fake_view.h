@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/dialogs.h"
+#include "core/drill/display_texts.h"
 #include "core/drill/drill.h"
-#include "core/text/display_texts.h"
 
 namespace dru::testing {
 
@@ -101,7 +101,8 @@ class FakeView : public DrillView, public Dialogs {
     return Pop(openChoices);
   }
   std::optional<std::string> RunSaveDialog(std::string_view, const std::string&,
-                                           const std::string& name) override {
+                                           const std::string& name,
+                                           std::string_view = {}) override {
     saveDialogName = name;
     return Pop(saveChoices);
   }

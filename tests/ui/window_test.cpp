@@ -29,7 +29,7 @@
 #include <optional>
 
 #include "core/recall/recall_cue.h"
-#include "core/text/display_texts.h"
+#include "core/drill/display_texts.h"
 #include "core/version.h"
 #include "ui/languages.h"
 #include "tests/support/fake_view.h"

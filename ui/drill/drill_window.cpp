@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "core/drill/drill_view.h"
-#include "core/text/display_texts.h"
+#include "core/drill/display_texts.h"
 #include "ui/drill/input_box.h"
 #include "ui/drill/status_line.h"
 #include "ui/drill/target_display.h"

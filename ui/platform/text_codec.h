@@ -18,4 +18,8 @@ std::string EncodeText(const QString& text, TextEncoding encoding);
 // as the file system spells them.
 QString MessageText(std::string_view bytes);
 
+// A path as the file system's bytes, and back.
+std::string PathBytes(const QString& path);
+QString PathText(std::string_view bytes);
+
 }  // namespace dru::ui

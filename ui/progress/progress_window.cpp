@@ -28,8 +28,6 @@
 #include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_chart.h"
 #include "ui/progress/progress_table_model.h"
-#include "ui/window/file_dialogs.h"
-#include "ui/window/message_boxes.h"
 
 namespace dru::ui {
 namespace {
@@ -64,11 +62,6 @@ class SentenceDelegate : public QStyledItemDelegate {
 
 namespace {
 
-// A count as the plural rules take it.
-int Count(std::int64_t count) {
-  return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT32_MAX));
-}
-
 std::int64_t InFile(const ProgressReport& report) {
   return std::count_if(report.rows.begin(), report.rows.end(),
                        [](const ProgressRow& row) { return row.inFile; });
@@ -89,8 +82,13 @@ std::string TableAsCsv(const QAbstractItemModel& model) {
   return csv;
 }
 
-ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, Commands& commands)
-    : QWidget(parent, Qt::Window), history_(history), commands_(commands) {
+ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, const Commands& commands,
+                               ProgressCommands& actions, Runner run)
+    : QWidget(parent, Qt::Window),
+      history_(history),
+      commands_(commands),
+      actions_(actions),
+      run_(std::move(run)) {
   setObjectName(QStringLiteral("ProgressWindow"));
   setWindowTitle(Tr("Progress", "Progress"));
   // As large as suits the table, but never past the screen, at any scale.
@@ -232,14 +230,14 @@ void ProgressWindow::Fill() {
     QString summary = Tr("Progress",
                          "Today: %1, %n correct, %2 typing. Best speed on this file: %3 keys "
                          "per minute.",
-                         nullptr, Count(today.correct))
-                          .arg(Tr("Progress", "%n answer(s)", nullptr, Count(today.answers)),
-                               Tr("Progress", "%n minute(s)", nullptr, Count(minutes)),
+                         nullptr, PluralCount(today.correct))
+                          .arg(Tr("Progress", "%n answer(s)", nullptr, PluralCount(today.answers)),
+                               Tr("Progress", "%n minute(s)", nullptr, PluralCount(minutes)),
                                QString::number(report_.bestSpeed));
     if (report_.byHeart) {
-      summary +=
-          Tr("Progress", " Known by heart: %1 of %n sentence(s).", nullptr, Count(InFile(report_)))
-              .arg(*report_.byHeart);
+      summary += Tr("Progress", " Known by heart: %1 of %n sentence(s).", nullptr,
+                    PluralCount(InFile(report_)))
+                     .arg(*report_.byHeart);
     }
     summary_->setText(summary);
   }
@@ -301,78 +299,22 @@ void ProgressWindow::Fill() {
 }
 
 void ProgressWindow::ExportCsv() {
-  // NAME-progress.csv beside the sentence file.
-  const std::string& sentenceFile = commands_.CurrentFile().path;
-  const std::size_t slash = sentenceFile.rfind('/');
-  std::string name = FileName(sentenceFile);
-  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
-    name.resize(dot);
-  const std::string folder =
-      slash == std::string::npos ? commands_.StartDir() : sentenceFile.substr(0, slash + 1);
-  const QString chosen =
-      ChooseFileToSave(this, Tr("Progress", "Export as CSV"), PathText(folder),
-                       PathText(name.empty() ? "progress.csv" : name + "-progress.csv"),
-                       Tr("Progress", "CSV files (*.csv)"));
-  if (chosen.isEmpty()) return;
-  ExportCsvTo(chosen);
+  run_([this] { actions_.ExportCsv(TableAsCsv(*model_), model_->rowCount({})); });
 }
 
 void ProgressWindow::ExportCsvTo(const QString& chosen) {
-  const std::string path = PathBytes(chosen);
-  const std::string& sentenceFile = commands_.CurrentFile().path;
-  const std::string& history = history_.Path();
-  const std::vector<FileInUse> inUse{
-      {sentenceFile, DRU_TR_NOOP("Export", "the sentence file open in dru")},
-      {commands_.StartDir() + kSettingsFileName, DRU_TR_NOOP("Export", "dru's settings file")},
-      {history, DRU_TR_NOOP("Export", "dru's history")},
-      {history + "-wal", DRU_TR_NOOP("Export", "dru's history")},
-      {history + "-shm", DRU_TR_NOOP("Export", "dru's history")}};
-  if (const std::string refusal = ExportRefusal(path, inUse); !refusal.empty()) {
-    ShowErrorReport(this, refusal);
-    return;
-  }
-  if (FileExists(path) &&
-      AskUser(this, MessageKind::Confirmation,
-              Tr("Commands", "File %1 exists. Overwrite?").arg(chosen)) != Answer::Ok) {
-    return;
-  }
-  // As Save writes a sentence file: the old file stays whole until the new
-  // one is complete.
-  try {
-    WriteFileSafely(path, TableAsCsv(*model_));
-  } catch (const std::exception& error) {
-    const std::string failure =
-        Args(dru::Tr("Progress", "%1 was not exported: %2"), {path, error.what()});
-    commands_.Notify(WithFullStop(failure));
-    ShowErrorReport(this, failure);
-    return;
-  }
-  const int rows = model_->rowCount({});
-  commands_.Notify(
-      Args(dru::Tr("Progress", "%n sentence(s) exported to %1.", nullptr, rows), {path}));
+  run_([this, &chosen] {
+    actions_.ExportCsvTo(PathBytes(chosen), TableAsCsv(*model_), model_->rowCount({}));
+  });
 }
 
 void ProgressWindow::ForgetHistory() {
   std::int64_t answers = 0;
   for (const ProgressRow& row : report_.rows)
     answers += row.typed;
-  const std::string& file = commands_.CurrentFile().path;
-  const std::string name = FileName(file);
-  // It cannot be taken back: Cancel is the default.
-  if (AskUser(this, MessageKind::Confirmation,
-              MessageText(Args(dru::Tr("Progress", "Forget the %n answer(s) given on %1?", nullptr,
-                                       Count(answers)),
-                               {name})),
-              true) != Answer::Ok) {
-    return;
-  }
-  history_.Forget();  // a failure turns the history off, and the summary says so
-  Refresh(encoding_);
-  if (report_.unavailable.empty()) {
-    commands_.Notify(Args(
-        dru::Tr("Progress", "Forgotten: the %n answer(s) given on %1.", nullptr, Count(answers)),
-        {name}));
-  }
+  run_([this, answers] {
+    if (actions_.ForgetHistory(answers)) Refresh(encoding_);
+  });
 }
 
 }  // namespace dru::ui

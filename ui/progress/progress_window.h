@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/history_recorder.h"
+#include "app/progress_commands.h"
 #include "core/text/text_encoding.h"
 
 class QCheckBox;
@@ -25,7 +26,11 @@ class ProgressTableModel;
 // forgetting the file's history. It stays open beside the drill.
 class ProgressWindow : public QWidget {
  public:
-  ProgressWindow(QWidget* parent, HistoryRecorder& history, Commands& commands);
+  // run: runs a command as the window's handlers do, an error shown in the
+  // error report.
+  using Runner = std::function<void(const std::function<void()>&)>;
+  ProgressWindow(QWidget* parent, HistoryRecorder& history, const Commands& commands,
+                 ProgressCommands& actions, Runner run);
 
   // Reads the history again; the encoding is the open file's.
   void Refresh(TextEncoding encoding);
@@ -43,7 +48,9 @@ class ProgressWindow : public QWidget {
   void ForgetHistory();
 
   HistoryRecorder& history_;
-  Commands& commands_;
+  const Commands& commands_;
+  ProgressCommands& actions_;
+  Runner run_;
   ProgressReport report_;
   TextEncoding encoding_ = TextEncoding::Windows1252;
   QLabel* summary_ = nullptr;

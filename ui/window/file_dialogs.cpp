@@ -63,12 +63,4 @@ QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& f
   return Run(dialog, parent);
 }
 
-std::string PathBytes(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
-
-QString PathText(std::string_view bytes) {
-  return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
 }  // namespace dru::ui

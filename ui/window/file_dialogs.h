@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <string>
-#include <string_view>
+
+#include "ui/platform/text_codec.h"  // PathBytes, PathText
 
 class QWidget;
 
@@ -17,9 +17,5 @@ QString ChooseFileToOpen(QWidget* parent, const QString& folder);
 // ("CSV files (*.csv)") is offered before all files.
 QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& folder,
                          const QString& fileName, const QString& filter = {});
-
-// A path as the file system's bytes, and back.
-std::string PathBytes(const QString& path);
-QString PathText(std::string_view bytes);
 
 }  // namespace dru::ui

@@ -85,7 +85,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::ShowProgress() {
   if (progress_ == nullptr)
-    progress_ = new ProgressWindow(this, controller_->History(), controller_->GetCommands());
+    progress_ = new ProgressWindow(
+        this, controller_->History(), controller_->GetCommands(),
+        controller_->GetSession().GetProgressCommands(),
+        [this](const std::function<void()>& command) { controller_->RunHandler(command); });
   controller_->RunHandler([this] { progress_->Refresh(controller_->GetDrill().Encoding()); });
   progress_->Present();
 }
@@ -132,7 +135,9 @@ void MainWindow::FocusInput() {
 }
 
 Answer MainWindow::ShowMessage(MessageKind kind, std::string_view text) {
-  const Answer answer = AskUser(this, kind, MessageText(text));
+  const bool irreversible = kind == MessageKind::Irreversible;
+  const Answer answer = AskUser(this, irreversible ? MessageKind::Confirmation : kind,
+                                MessageText(text), irreversible);
   controller_->EndHandlerOnSignal();
   return answer;
 }
@@ -146,9 +151,10 @@ std::optional<std::string> MainWindow::RunOpenDialog(const std::string& folder) 
 
 std::optional<std::string> MainWindow::RunSaveDialog(std::string_view title,
                                                      const std::string& folder,
-                                                     const std::string& name) {
-  const QString chosen =
-      ChooseFileToSave(this, MessageText(title), PathText(folder), PathText(name));
+                                                     const std::string& name,
+                                                     std::string_view filter) {
+  const QString chosen = ChooseFileToSave(this, MessageText(title), PathText(folder),
+                                          PathText(name), MessageText(filter));
   controller_->EndHandlerOnSignal();
   if (chosen.isEmpty()) return std::nullopt;
   return PathBytes(chosen);

@@ -40,7 +40,8 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   Answer ShowMessage(MessageKind kind, std::string_view text) override;
   std::optional<std::string> RunOpenDialog(const std::string& folder) override;
   std::optional<std::string> RunSaveDialog(std::string_view title, const std::string& folder,
-                                           const std::string& name) override;
+                                           const std::string& name,
+                                           std::string_view filter = {}) override;
   void ShowAbout() override;
   void PlayCue(Cue cue) override;
 

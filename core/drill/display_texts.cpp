@@ -1,4 +1,4 @@
-#include "core/text/display_texts.h"
+#include "core/drill/display_texts.h"
 
 #include "core/drill/drill_snapshot.h"
 
