@@ -7,19 +7,19 @@ void Drill::Tick() {
   Entered();
   // A box left disabled (a start-up message shut with its close button)
   // is enabled again, so that the open file can be typed.
-  state_.InputEnabled = !state_.NoFileOpen;
-  ++state_.TypingSeconds;
-  if (++state_.Seconds == 60) {
-    state_.Seconds = 0;
-    ++state_.Minutes;
+  state_.inputEnabled = state_.fileOpen;
+  ++state_.typingSeconds;
+  if (++state_.seconds == 60) {
+    state_.seconds = 0;
+    ++state_.minutes;
   }
-  if (state_.Minutes == 60) {
-    state_.Minutes = 0;
-    ++state_.Hours;
+  if (state_.minutes == 60) {
+    state_.minutes = 0;
+    ++state_.hours;
   }
   Refresh();
   const CallingOut out(*this);
-  if (state_.InputEnabled) view_.FocusInput();
+  if (state_.inputEnabled) view_.FocusInput();
 }
 
 }  // namespace dru

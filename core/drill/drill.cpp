@@ -13,27 +13,27 @@ namespace dru {
 
 DrillSnapshot Drill::Snapshot() const {
   DrillSnapshot snapshot;
-  snapshot.target = state_.Target;
-  snapshot.recall = state_.Recall ? &*state_.Recall : nullptr;
-  snapshot.cueCount = state_.CueCount;
-  snapshot.encoding = state_.Encoding;
-  snapshot.inputEnabled = state_.InputEnabled;
-  snapshot.currentSpeed = state_.CurrentSpeed;
-  snapshot.bestSpeed = state_.BestSpeed;
-  snapshot.counts = state_.ShownCounts;
-  snapshot.hours = state_.Hours;
-  snapshot.minutes = state_.Minutes;
-  snapshot.seconds = state_.Seconds;
-  snapshot.options = state_.Options;
-  snapshot.reviewCounts = state_.ShownReviewCounts;
-  snapshot.reviewUnavailable = state_.ReviewUnavailable;
+  snapshot.target = state_.target;
+  snapshot.recall = state_.recall ? &*state_.recall : nullptr;
+  snapshot.cueCount = state_.cueCount;
+  snapshot.encoding = state_.encoding;
+  snapshot.inputEnabled = state_.inputEnabled;
+  snapshot.currentSpeed = state_.currentSpeed;
+  snapshot.bestSpeed = state_.bestSpeed;
+  snapshot.counts = state_.shownCounts;
+  snapshot.hours = state_.hours;
+  snapshot.minutes = state_.minutes;
+  snapshot.seconds = state_.seconds;
+  snapshot.options = state_.options;
+  snapshot.reviewCounts = state_.shownReviewCounts;
+  snapshot.reviewUnavailable = state_.reviewUnavailable;
   snapshot.undoCommand = undo_.NextCommand();
-  snapshot.spoken = state_.Spoken;
-  snapshot.spokenCount = state_.SpokenCount;
-  snapshot.reading = state_.Reading;
-  snapshot.status = &state_.Status;
-  snapshot.statusCount = state_.StatusCount;
-  snapshot.inputClearCount = state_.InputClears;
+  snapshot.spoken = state_.spoken;
+  snapshot.spokenCount = state_.spokenCount;
+  snapshot.reading = state_.reading;
+  snapshot.status = &state_.status;
+  snapshot.statusCount = state_.statusCount;
+  snapshot.inputClearCount = state_.inputClears;
   return snapshot;
 }
 
@@ -48,19 +48,19 @@ void Drill::Entered() const noexcept {
 }
 
 void Drill::CountReviews() {
-  state_.ShownReviewCounts.reset();
-  if (Reviewing() && !state_.NoFileOpen) {
-    state_.ShownReviewCounts = reviewOrder_.Count(state_.FileLines, clock_.UtcMilliseconds());
+  state_.shownReviewCounts.reset();
+  if (Reviewing() && state_.fileOpen) {
+    state_.shownReviewCounts = reviewOrder_.Count(state_.fileLines, clock_.UtcMilliseconds());
   }
 }
 
 void Drill::ResetForStartUp() {
   Entered();
-  state_.Modified = false;
-  state_.RecordCount = 0;
-  state_.Hours = state_.Minutes = state_.Seconds = 0;
-  state_.NoPrevious = true;
-  state_.NoFileOpen = true;
+  state_.modified = false;
+  state_.recordCount = 0;
+  state_.hours = state_.minutes = state_.seconds = 0;
+  state_.previousAllowed = false;
+  state_.fileOpen = false;
   FreeLists();
   ClearInput();
   Refresh();
@@ -68,22 +68,22 @@ void Drill::ResetForStartUp() {
 
 void Drill::SetOptions(const DrillOptions& options) {
   Entered();
-  state_.Options = options;
-  state_.ReviewWanted = options.reviewDue;
-  if (!state_.ReviewUnavailable.empty()) state_.Options.reviewDue = false;
+  state_.options = options;
+  state_.reviewWanted = options.reviewDue;
+  if (!state_.reviewUnavailable.empty()) state_.options.reviewDue = false;
   Refresh();
 }
 
 void Drill::SetReviews(SentenceReviews reviews) {
   Entered();
-  reviewOrder_.Load(state_.FileLines, std::move(reviews));
+  reviewOrder_.Load(state_.fileLines, std::move(reviews));
   Refresh();
 }
 
 void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
   Entered();
   std::future<SentenceReviews> reviews = std::async(std::launch::async, read);
-  reviewOrder_.PrepareLines(state_.FileLines);
+  reviewOrder_.PrepareLines(state_.fileLines);
   reviewOrder_.AttachReviews(reviews.get());
   Refresh();
 }
@@ -96,35 +96,35 @@ void Drill::UpdateReview(std::int64_t key, const SentenceReview& review) {
 void Drill::SetReviewUnavailable(std::string reason) {
   Entered();
   const RecallOption recall = ActiveRecall();
-  state_.ReviewUnavailable = std::move(reason);
-  if (!state_.ReviewUnavailable.empty()) {
-    state_.Options.reviewDue = false;
+  state_.reviewUnavailable = std::move(reason);
+  if (!state_.reviewUnavailable.empty()) {
+    state_.options.reviewDue = false;
     reviewOrder_.Clear();
-    state_.ShownReviewCounts.reset();
+    state_.shownReviewCounts.reset();
   }
   // Fading stops or starts with the history.
-  if (ActiveRecall() != recall && !state_.NoFileOpen) BuildCue();
+  if (ActiveRecall() != recall && state_.fileOpen) BuildCue();
   Refresh();
 }
 
 RecallOption Drill::ActiveRecall() const noexcept {
-  const RecallOption chosen = state_.Options.recall;
-  if (chosen == RecallOption::FadeAsYouLearn && !state_.ReviewUnavailable.empty()) {
+  const RecallOption chosen = state_.options.recall;
+  if (chosen == RecallOption::FadeAsYouLearn && !state_.reviewUnavailable.empty()) {
     return RecallOption::ShowWholeSentence;
   }
   return chosen;
 }
 
 bool Drill::NeedsReviews() const noexcept {
-  return state_.Options.reviewDue || ActiveRecall() == RecallOption::FadeAsYouLearn;
+  return state_.options.reviewDue || ActiveRecall() == RecallOption::FadeAsYouLearn;
 }
 
 void Drill::SetRecall(RecallOption option) {
   Entered();
-  state_.Options.recall = option;
+  state_.options.recall = option;
   if (!NeedsReviews()) reviewOrder_.Clear();
   std::string line = Args(Tr("Drill", "Recall: %1."), {Tr("Drill", FactsOf(option).spokenName)});
-  if (!state_.NoFileOpen) {
+  if (state_.fileOpen) {
     BuildCue();
     line += " " + SpokenSentence();
   }
@@ -134,50 +134,50 @@ void Drill::SetRecall(RecallOption option) {
 
 void Drill::BuildCue() {
   const RecallOption recall = ActiveRecall();
-  if (recall == RecallOption::ShowWholeSentence || state_.NoFileOpen) {
-    if (state_.Recall) ++state_.CueCount;
-    state_.Recall.reset();
+  if (recall == RecallOption::ShowWholeSentence || !state_.fileOpen) {
+    if (state_.recall) ++state_.cueCount;
+    state_.recall.reset();
     return;
   }
-  const std::int64_t key = SentenceKey(state_.Target);
+  const std::int64_t key = SentenceKey(state_.target);
   std::optional<double> stability;
   if (recall == RecallOption::FadeAsYouLearn) {
     if (const std::optional<SentenceReview> review = reviewOrder_.ReviewOf(key)) {
       stability = review->stability;
     }
   }
-  const CueLevel level = LevelFor(recall, stability, state_.AnsweredWrong.contains(key));
-  state_.Recall.emplace(state_.Target, level, state_.Encoding);
-  ++state_.CueCount;
+  const CueLevel level = LevelFor(recall, stability, state_.answeredWrong.contains(key));
+  state_.recall.emplace(state_.target, level, state_.encoding);
+  ++state_.cueCount;
 }
 
 std::optional<CueLevel> Drill::NextLevel(std::string_view sentence,
                                          std::optional<double> stability) const {
   const RecallOption recall = ActiveRecall();
   if (recall == RecallOption::ShowWholeSentence) return std::nullopt;
-  return LevelFor(recall, stability, state_.AnsweredWrong.contains(SentenceKey(sentence)));
+  return LevelFor(recall, stability, state_.answeredWrong.contains(SentenceKey(sentence)));
 }
 
 std::string_view Drill::TextToType() const noexcept {
-  if (state_.Recall) return state_.Recall->Part();
-  return state_.Target;
+  if (state_.recall) return state_.recall->Part();
+  return state_.target;
 }
 
 void Drill::Hint() {
   Entered();
-  if (state_.NoFileOpen || !state_.Recall) return;
-  const std::string& part = state_.Recall->Part();
-  const MatchRule rule = MatchRuleFor(part, state_.Encoding, state_.Options.caseSensitive);
-  const std::string word = state_.Recall->Hint(MatchTyped(state_.Typed, part, rule).matched);
+  if (!state_.fileOpen || !state_.recall) return;
+  const std::string& part = state_.recall->Part();
+  const MatchRule rule = MatchRuleFor(part, state_.encoding, state_.options.caseSensitive);
+  const std::string word = state_.recall->Hint(MatchTyped(state_.typed, part, rule).matched);
   Say(word.empty() ? Tr("Drill", "No word is hidden.")
-                   : Args(Tr("Drill", "Hint: %1"), {AsUtf8(word, state_.Encoding)}));
-  ++state_.CueCount;
+                   : Args(Tr("Drill", "Hint: %1"), {AsUtf8(word, state_.encoding)}));
+  ++state_.cueCount;
   Refresh();
 }
 
 void Drill::SetOption(Option option, bool on) {
   Entered();
-  DrillOptions& options = state_.Options;
+  DrillOptions& options = state_.options;
   switch (option) {
     case Option::SoundEffect:
       options.soundEffect = on;
@@ -190,8 +190,8 @@ void Drill::SetOption(Option option, bool on) {
       if (!on) ClearStatus();
       break;
     case Option::ReviewDue:
-      options.reviewDue = on && state_.ReviewUnavailable.empty();
-      state_.ReviewWanted = options.reviewDue;
+      options.reviewDue = on && state_.reviewUnavailable.empty();
+      state_.reviewWanted = options.reviewDue;
       if (!NeedsReviews()) reviewOrder_.Clear();
       CountReviews();
       break;
@@ -205,51 +205,51 @@ void Drill::SetOption(Option option, bool on) {
 
 void Drill::InstallFile(SentenceFile& file) {
   Entered();
-  state_.RecordCount = static_cast<std::int32_t>(file.records);
-  state_.ShownCounts = RecordCounts{file.records, file.marked};
-  state_.Modified = false;
-  state_.NoFileOpen = false;
+  state_.recordCount = static_cast<std::int32_t>(file.records);
+  state_.shownCounts = RecordCounts{file.records, file.marked};
+  state_.modified = false;
+  state_.fileOpen = true;
   TakeLines(file);
 }
 
 void Drill::TakeLines(SentenceFile& file) {
   Entered();
   ForgetUndo();
-  state_.Reading.clear();
+  state_.reading.clear();
   ClearStatus();
-  state_.Encoding = file.format.encoding;
-  state_.FileLines = std::move(file.fileLines);
-  state_.UnmarkedList = std::move(file.unmarkedList);
+  state_.encoding = file.format.encoding;
+  state_.fileLines = std::move(file.fileLines);
+  state_.unmarkedList = std::move(file.unmarkedList);
   Refresh();
 }
 
 void Drill::CloseFile() {
   Entered();
   ForgetUndo();
-  state_.Reading.clear();
+  state_.reading.clear();
   ClearStatus();
-  state_.InputEnabled = false;
+  state_.inputEnabled = false;
   FreeLists();
-  state_.Target.clear();
+  state_.target.clear();
   BuildCue();  // none without a file
-  state_.CurrentSpeed = 0;
-  state_.NoFileOpen = true;
-  state_.Modified = false;
-  state_.ShownCounts.reset();
+  state_.currentSpeed = 0;
+  state_.fileOpen = false;
+  state_.modified = false;
+  state_.shownCounts.reset();
   Say(DisplayText(kNoFileText));
   Refresh();
 }
 
 void Drill::FreeLists() noexcept {
-  state_.FileLines.Clear();
-  state_.UnmarkedList.Clear();
+  state_.fileLines.Clear();
+  state_.unmarkedList.Clear();
   reviewOrder_.Clear();
-  state_.ShownReviewCounts.reset();
+  state_.shownReviewCounts.reset();
 }
 
 void Drill::Saved() {
   Entered();
-  state_.Modified = false;
+  state_.modified = false;
   ForgetUndo();
   Refresh();
 }
@@ -264,18 +264,18 @@ std::size_t Drill::RandomIndex(std::size_t count) const {
 }
 
 std::string Drill::GetRandomStr(const RecordList& list) const {
-  if (state_.NoFileOpen || list.Count() == 0) return {};
+  if (!state_.fileOpen || list.Count() == 0) return {};
   return std::string(list.Get(RandomIndex(list.Count())));
 }
 
 std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
-  if (Reviewing() && !state_.NoFileOpen) {
+  if (Reviewing() && state_.fileOpen) {
     const std::optional<std::size_t> line =
-        reviewOrder_.Pick(state_.FileLines, clock_.UtcMilliseconds(), lastKey,
+        reviewOrder_.Pick(state_.fileLines, clock_.UtcMilliseconds(), lastKey,
                           [this](std::size_t count) { return RandomIndex(count); });
-    if (line) return std::string(state_.FileLines.Get(*line));
+    if (line) return std::string(state_.fileLines.Get(*line));
   }
-  return GetRandomStr(state_.UnmarkedList);
+  return GetRandomStr(state_.unmarkedList);
 }
 
 void Drill::ShowNextSentence() {
@@ -290,7 +290,7 @@ void Drill::ShowSentence(std::string_view text) {
 }
 
 void Drill::PutSentence(std::string_view text) {
-  state_.Target = text;
+  state_.target = text;
   BuildCue();
   Say(SpokenSentence());
 }
@@ -298,34 +298,34 @@ void Drill::PutSentence(std::string_view text) {
 std::string Drill::SpokenSentence() const {
   // Nobody listens to a whole huge record; its start is enough.
   constexpr std::size_t kMostCharacters = 1000;
-  const TextEncoding encoding = state_.Encoding;
+  const TextEncoding encoding = state_.encoding;
   const auto start = [](std::string_view text, TextEncoding in) {
     const Span span = QuotedSpan(text, 0, in, kMostCharacters);
     return AsUtf8(text.substr(0, span.size), in) + (span.cutAfter ? "..." : "");
   };
-  if (!state_.Recall) return start(state_.Target, encoding);
+  if (!state_.recall) return start(state_.target, encoding);
   // A cue is said in UTF-8, with its blanks in the reader's language.
-  std::string spoken = start(state_.Recall->Spoken(0, 4 * kMostCharacters), TextEncoding::Utf8);
-  if (!state_.Recall->Prompt().empty()) {
-    spoken = Args(Tr("Drill", "%1 Prompt: %2"), {spoken, start(state_.Recall->Prompt(), encoding)});
+  std::string spoken = start(state_.recall->Spoken(0, 4 * kMostCharacters), TextEncoding::Utf8);
+  if (!state_.recall->Prompt().empty()) {
+    spoken = Args(Tr("Drill", "%1 Prompt: %2"), {spoken, start(state_.recall->Prompt(), encoding)});
   }
   return spoken;
 }
 
 void Drill::Say(std::string_view words) {
-  state_.Spoken = words;
-  ++state_.SpokenCount;
+  state_.spoken = words;
+  ++state_.spokenCount;
 }
 
 void Drill::StartFile(std::string_view name) {
   Entered();
-  state_.InputEnabled = true;
-  state_.NoPrevious = true;
+  state_.inputEnabled = true;
+  state_.previousAllowed = false;
   ClearInput();
   PutSentence(PickNext());
   // A screen reader hears which file came, when one came by name.
   if (!name.empty()) {
-    const std::int32_t records = state_.RecordCount;
+    const std::int32_t records = state_.recordCount;
     Say(Args(Tr("Drill", "Opened %1: %n sentence(s). Next: %2", nullptr, records),
              {name, SpokenSentence()}));
   }
@@ -334,10 +334,10 @@ void Drill::StartFile(std::string_view name) {
 
 void Drill::RestorePrevious() {
   Entered();
-  if (state_.NoFileOpen || state_.NoPrevious) return;
-  if (state_.Target == state_.PreviousStr) return;
+  if (!state_.fileOpen || !state_.previousAllowed) return;
+  if (state_.target == state_.previous) return;
   ClearInput();
-  ShowSentence(state_.PreviousStr);
+  ShowSentence(state_.previous);
   Play(Cue::Restore);
 }
 
@@ -347,29 +347,29 @@ bool Drill::AwaitsRetry(std::string_view sentence) const {
 
 void Drill::ShowReading(std::string_view name) {
   Entered();
-  state_.Reading = name;
+  state_.reading = name;
   Refresh();
 }
 
 void Drill::SetTyped(std::string text) {
   Entered();
-  state_.Typed = std::move(text);
+  state_.typed = std::move(text);
 }
 
 void Drill::ClearInput() {
-  state_.Typed.clear();
-  ++state_.InputClears;
+  state_.typed.clear();
+  ++state_.inputClears;
 }
 
 bool Drill::ClearStatus() {
-  if (state_.Status.kind == StatusReport::Kind::Empty) return false;
+  if (state_.status.kind == StatusReport::Kind::Empty) return false;
   SetStatus({});
   return true;
 }
 
 void Drill::SetStatus(StatusReport status) {
-  state_.Status = std::move(status);
-  ++state_.StatusCount;
+  state_.status = std::move(status);
+  ++state_.statusCount;
 }
 
 void Drill::ShowNotice(std::string_view text) {
@@ -379,7 +379,7 @@ void Drill::ShowNotice(std::string_view text) {
 }
 
 void Drill::Play(Cue cue) {
-  if (!state_.Options.soundEffect) return;
+  if (!state_.options.soundEffect) return;
   const CallingOut out(*this);
   view_.PlayCue(cue);
 }

@@ -38,24 +38,24 @@ class Drill {
   Drill(DrillView& view, const Clock& clock) : view_(view), clock_(clock) {}
 
   // What the drill holds.
-  bool HasOpenFile() const noexcept { return !state_.NoFileOpen; }
-  bool HasPrevious() const noexcept { return !state_.NoPrevious; }
-  bool Modified() const noexcept { return state_.Modified; }
-  const DrillOptions& Options() const noexcept { return state_.Options; }
+  bool HasOpenFile() const noexcept { return state_.fileOpen; }
+  bool HasPrevious() const noexcept { return state_.previousAllowed; }
+  bool Modified() const noexcept { return state_.modified; }
+  const DrillOptions& Options() const noexcept { return state_.options; }
   // The options as the user chose them, to be remembered: ReviewDue stays
   // chosen while a missing history keeps it off.
   DrillOptions ChosenOptions() const noexcept {
-    DrillOptions options = state_.Options;
-    options.reviewDue = state_.ReviewWanted;
+    DrillOptions options = state_.options;
+    options.reviewDue = state_.reviewWanted;
     return options;
   }
-  TextEncoding Encoding() const noexcept { return state_.Encoding; }
-  const std::string& Target() const noexcept { return state_.Target; }
-  const std::string& PreviousSentence() const noexcept { return state_.PreviousStr; }
-  const RecordList& FileLines() const noexcept { return state_.FileLines; }
-  const RecordList& UnmarkedList() const noexcept { return state_.UnmarkedList; }
-  std::int32_t RecordCount() const noexcept { return state_.RecordCount; }
-  std::int32_t TypingSeconds() const noexcept { return state_.TypingSeconds; }
+  TextEncoding Encoding() const noexcept { return state_.encoding; }
+  const std::string& Target() const noexcept { return state_.target; }
+  const std::string& PreviousSentence() const noexcept { return state_.previous; }
+  const RecordList& FileLines() const noexcept { return state_.fileLines; }
+  const RecordList& UnmarkedList() const noexcept { return state_.unmarkedList; }
+  std::int32_t RecordCount() const noexcept { return state_.recordCount; }
+  std::int32_t TypingSeconds() const noexcept { return state_.typingSeconds; }
   DrillSnapshot Snapshot() const;
 
   // The state of a fresh start: no file, no previous record, clock at zero,
@@ -131,7 +131,7 @@ class Drill {
   // hears "Opened NAME: 30 sentences. Next: …".
   void StartFile(std::string_view name = {});
   // Brings back the sentence shown before the current one, once, unless
-  // Mark Ready or Open blocked it (GetPreviousStr).
+  // Mark Ready or Open blocked it (HasPrevious).
   void RestorePrevious();
 
   // Keystrokes of the input box and the one-second tick.
@@ -148,7 +148,7 @@ class Drill {
   void Play(Cue cue);
   // What the input box holds now, in Encoding: the box tells each change.
   void SetTyped(std::string text);
-  const std::string& Typed() const noexcept { return state_.Typed; }
+  const std::string& Typed() const noexcept { return state_.typed; }
   // A word about the program itself on the status line, until the next key.
   void ShowNotice(std::string_view text);
   // Before start-up reads a file: the information line names it instead
@@ -174,7 +174,7 @@ class Drill {
   // random. lastKey: the sentence just answered.
   std::string PickNext(std::optional<std::int64_t> lastKey = std::nullopt);
   std::size_t RandomIndex(std::size_t count) const;
-  bool Reviewing() const noexcept { return state_.Options.reviewDue && reviewOrder_.Loaded(); }
+  bool Reviewing() const noexcept { return state_.options.reviewDue && reviewOrder_.Loaded(); }
   void CountReviews();
   // Puts text on display and has a screen reader say it; the caller shows.
   void PutSentence(std::string_view text);

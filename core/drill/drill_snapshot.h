@@ -58,8 +58,9 @@ struct StatusReport {
 };
 
 // Everything the window shows of the drill, as one value: the view draws
-// each display from it and keeps nothing of its own but the typed text.
-// The views into the drill's text stay valid until the drill next changes.
+// each display from it. It keeps the typed text (which it tells the drill)
+// and what it last drew, to draw only what changed; the views into the
+// drill's text stay valid until the drill next changes.
 struct DrillSnapshot {
   std::string_view target;  // the sentence to type, in encoding
   // While Recall is on: what shows of the sentence, and its part to type;

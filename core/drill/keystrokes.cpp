@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/drill/display_texts.h"
 #include "core/drill/drill.h"
 #include "core/drill/keys.h"
 #include "core/drill/typing_speed.h"
-#include "core/drill/display_texts.h"
 #include "core/text/mistakes.h"
 #include "core/text/sentence_key.h"
 #include "core/text/typed_match.h"
@@ -14,16 +14,16 @@ namespace dru {
 
 void Drill::OnKeyPress(char32_t keyChar) {
   Entered();
-  if (state_.NoFileOpen) return;
-  const TextEncoding encoding = state_.Encoding;
+  if (!state_.fileOpen) return;
+  const TextEncoding encoding = state_.encoding;
   // The key is not in the box yet: one character there means this is the
   // second key of a record, where the speed measurement starts; none, the
   // first key, where the history's exact time starts.
-  const std::size_t typed = CharacterCount(state_.Typed, encoding);
-  if (typed == 1) state_.TypingSeconds = 0;
+  const std::size_t typed = CharacterCount(state_.typed, encoding);
+  if (typed == 1) state_.typingSeconds = 0;
   const bool editing =
       keyChar == key::kEnter || keyChar == key::kEscape || keyChar == key::kBackspace;
-  if (typed == 0 && !editing) state_.FirstKeyTime = clock_.SteadyMilliseconds();
+  if (typed == 0 && !editing) state_.firstKeyTime = clock_.SteadyMilliseconds();
   // The last Enter's result goes.
   bool changed = keyChar != key::kEnter && ClearStatus();
   bool answered = false;
@@ -55,16 +55,16 @@ void Drill::OnKeyPress(char32_t keyChar) {
 }
 
 bool Drill::CompleteRecord() {
-  const std::string typedText = state_.Typed;
-  const TextEncoding encoding = state_.Encoding;
-  const DrillOptions& options = state_.Options;
+  const std::string typedText = state_.typed;
+  const TextEncoding encoding = state_.encoding;
+  const DrillOptions& options = state_.options;
   // Against the part to type of a cue: a prompt after a TAB is never typed.
   const std::string_view toType = TextToType();
   const MatchRule rule = MatchRuleFor(toType, encoding, options.caseSensitive);
   const bool correct = MatchTyped(typedText, toType, rule).whole;
   const auto keys = static_cast<std::int64_t>(CharacterCount(typedText, encoding));
   const std::int64_t typingMs =
-      state_.FirstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.FirstKeyTime : 0;
+      state_.firstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.firstKeyTime : 0;
   std::int64_t speed = 0;
   std::int64_t mistakes = 0;
   std::string result;
@@ -92,31 +92,30 @@ bool Drill::CompleteRecord() {
           {StatusReport::Kind::Mistakes, {}, std::string(typed), std::string(target), comparison});
     }
   }
-  state_.CurrentSpeed = speed;
-  state_.BestSpeed = std::max(state_.BestSpeed, speed);
+  state_.currentSpeed = speed;
+  state_.bestSpeed = std::max(state_.bestSpeed, speed);
   ClearInput();
-  state_.PreviousStr = std::move(state_.Target);
-  state_.NoPrevious = false;
-  DrillAnswer answer{state_.PreviousStr,    correct, typingMs, keys, mistakes,
-                     options.caseSensitive, {}};
-  if (state_.Recall) answer.cue = {state_.Recall->Level(), true, state_.Recall->Hints()};
-  state_.FirstKeyTime = -1;
+  state_.previous = std::move(state_.target);
+  state_.previousAllowed = true;
+  DrillAnswer answer{state_.previous, correct, typingMs, keys, mistakes, options.caseSensitive, {}};
+  if (state_.recall) answer.cue = {state_.recall->Level(), true, state_.recall->Hints()};
+  state_.firstKeyTime = -1;
   // An Enter on an empty box moves on, but is no answer: nothing is kept,
   // graded or counted.
   const bool anAnswer = !typedText.empty();
   std::optional<std::int64_t> answered;
   if (anAnswer && Reviewing()) {
-    answered = SentenceKey(state_.PreviousStr);
-    reviewOrder_.Answered(*answered, correct, state_.UnmarkedList.Count());
+    answered = SentenceKey(state_.previous);
+    reviewOrder_.Answered(*answered, correct, state_.unmarkedList.Count());
   }
   // Fading shows a sentence answered wrong a level easier until it is
   // answered right.
-  if (anAnswer && state_.Recall) {
-    const std::int64_t key = SentenceKey(state_.PreviousStr);
+  if (anAnswer && state_.recall) {
+    const std::int64_t key = SentenceKey(state_.previous);
     if (correct) {
-      state_.AnsweredWrong.erase(key);
+      state_.answeredWrong.erase(key);
     } else {
-      state_.AnsweredWrong.insert(key);
+      state_.answeredWrong.insert(key);
     }
   }
   // The answer is kept first, then the next sentence is picked: in review
@@ -132,7 +131,7 @@ bool Drill::CompleteRecord() {
   PutSentence(PickNext(answered));
   CountReviews();
   const std::string reviewLine =
-      state_.ShownReviewCounts ? ReviewLine(*state_.ShownReviewCounts) + " " : "";
+      state_.shownReviewCounts ? ReviewLine(*state_.shownReviewCounts) + " " : "";
   Say(Args(Tr("Drill", "%1 %2Next: %3"), {result, reviewLine, SpokenSentence()}));
   Refresh();
   return anAnswer;
@@ -140,7 +139,7 @@ bool Drill::CompleteRecord() {
 
 void Drill::OnKeyDown(std::uint16_t virtualKey) {
   Entered();
-  if (state_.NoFileOpen) return;
+  if (!state_.fileOpen) return;
   if (virtualKey == vk::kControl) RestorePrevious();
   const bool navigation = (virtualKey >= vk::kPageUp && virtualKey <= vk::kDown) ||
                           virtualKey == vk::kInsert || virtualKey == vk::kDelete;
