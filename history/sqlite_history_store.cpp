@@ -12,7 +12,7 @@
 #include <ctime>
 #include <unordered_map>
 
-#include "core/drill/typing_speed.h"
+#include "core/review/typing_speed.h"
 #include "core/review/answer_review.h"
 #include "history/statement.h"
 

@@ -2,7 +2,7 @@
 # Fails when an include runs upward: core includes nothing of history,
 # app or ui; history nothing of app or ui; app nothing of ui. Inside the
 # layers too: core/text and core/file know nothing of the drill, review or
-# recall; the drill's and the Progress window's widgets nothing of the main
+# recall, and review and recall nothing of the drill; the drill's and the Progress window's widgets nothing of the main
 # window; history's statements nothing of the store they serve. Includes
 # are written from the repository's root, so the folder is in every line.
 cd "$(dirname "$0")/.."
@@ -19,6 +19,7 @@ check core 'history/|app/|ui/'
 check history 'app/|ui/'
 check app 'ui/'
 check "core/text core/file" 'core/drill/|core/review/|core/recall/'
+check "core/review core/recall" 'core/drill/'
 check "ui/drill ui/progress" 'ui/window/'
 check history/statement.h 'history/history_store.h|history/sqlite_history_store.h'
 exit $status

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/recall/recall_cue.h"
+#include "core/review/review_order.h"
 #include "core/text/mistakes.h"
 #include "core/text/text_encoding.h"
 
@@ -27,14 +28,6 @@ struct DrillOptions {
 };
 
 enum class Option { SoundEffect, CaseSensitive, ShowMistakes, ReviewDue, MarkWhileTyping };
-
-// How many unmarked sentences are due for review, and how many were never
-// answered.
-struct ReviewCounts {
-  std::int64_t due = 0;
-  std::int64_t fresh = 0;
-  friend bool operator==(const ReviewCounts&, const ReviewCounts&) = default;
-};
 
 // How many records the information line counts.
 struct RecordCounts {

@@ -5,7 +5,7 @@
 #include "core/drill/display_texts.h"
 #include "core/drill/drill.h"
 #include "core/drill/keys.h"
-#include "core/drill/typing_speed.h"
+#include "core/review/typing_speed.h"
 #include "core/text/mistakes.h"
 #include "core/text/sentence_key.h"
 #include "core/text/typed_match.h"

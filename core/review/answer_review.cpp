@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/drill/typing_speed.h"
+#include "core/review/typing_speed.h"
 
 namespace dru {
 

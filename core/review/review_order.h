@@ -7,10 +7,17 @@
 #include <utility>
 #include <vector>
 
-#include "core/drill/drill_snapshot.h"
 #include "core/file/record_list.h"
 
 namespace dru {
+
+// How many unmarked sentences are due for review, and how many were never
+// answered.
+struct ReviewCounts {
+  std::int64_t due = 0;
+  std::int64_t fresh = 0;
+  friend bool operator==(const ReviewCounts&, const ReviewCounts&) = default;
+};
 
 // What the history knows of a sentence for picking: its last answer and
 // the days it stays remembered. The recall probability is 90% after
