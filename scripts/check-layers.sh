@@ -2,9 +2,10 @@
 # Fails when an include runs upward: core includes nothing of history,
 # app or ui; history nothing of app or ui; app nothing of ui. Inside the
 # layers too: core/text and core/file know nothing of the drill, review or
-# recall, and review and recall nothing of the drill; the drill's and the Progress window's widgets nothing of the main
-# window; history's statements nothing of the store they serve. Includes
-# are written from the repository's root, so the folder is in every line.
+# recall, and review and recall nothing of the drill; the drill's and the
+# Progress window's widgets nothing of the main window; history's
+# statements nothing of the store they serve. Includes are written from
+# the repository's root, so the folder is in every line.
 cd "$(dirname "$0")/.."
 status=0
 check() {
