@@ -14,8 +14,8 @@ namespace dru {
 DrillSnapshot Drill::Snapshot() const {
   DrillSnapshot snapshot;
   snapshot.target = state_.target;
-  snapshot.recall = state_.recall ? &*state_.recall : nullptr;
-  snapshot.cueCount = state_.cueCount;
+  snapshot.recall = state_.recall.Cue();
+  snapshot.cueCount = state_.recall.CueCount();
   snapshot.encoding = state_.encoding;
   snapshot.inputEnabled = state_.inputEnabled;
   snapshot.currentSpeed = state_.currentSpeed;
@@ -135,8 +135,7 @@ void Drill::SetRecall(RecallOption option) {
 void Drill::BuildCue() {
   const RecallOption recall = ActiveRecall();
   if (recall == RecallOption::ShowWholeSentence || !state_.fileOpen) {
-    if (state_.recall) ++state_.cueCount;
-    state_.recall.reset();
+    state_.recall.Hide();
     return;
   }
   const std::int64_t key = SentenceKey(state_.target);
@@ -146,32 +145,30 @@ void Drill::BuildCue() {
       stability = review->stability;
     }
   }
-  const CueLevel level = LevelFor(recall, stability, state_.answeredWrong.contains(key));
-  state_.recall.emplace(state_.target, level, state_.encoding);
-  ++state_.cueCount;
+  state_.recall.Show(state_.target, key, recall, stability, state_.encoding);
 }
 
 std::optional<CueLevel> Drill::NextLevel(std::string_view sentence,
                                          std::optional<double> stability) const {
   const RecallOption recall = ActiveRecall();
   if (recall == RecallOption::ShowWholeSentence) return std::nullopt;
-  return LevelFor(recall, stability, state_.answeredWrong.contains(SentenceKey(sentence)));
+  return state_.recall.LevelOf(recall, SentenceKey(sentence), stability);
 }
 
 std::string_view Drill::TextToType() const noexcept {
-  if (state_.recall) return state_.recall->Part();
+  if (const RecallCue* cue = state_.recall.Cue()) return cue->Part();
   return state_.target;
 }
 
 void Drill::Hint() {
   Entered();
-  if (!state_.fileOpen || !state_.recall) return;
-  const std::string& part = state_.recall->Part();
+  const RecallCue* cue = state_.recall.Cue();
+  if (!state_.fileOpen || cue == nullptr) return;
+  const std::string& part = cue->Part();
   const MatchRule rule = MatchRuleFor(part, state_.encoding, state_.options.caseSensitive);
-  const std::string word = state_.recall->Hint(MatchTyped(state_.typed, part, rule).matched);
+  const std::string word = state_.recall.Hint(MatchTyped(state_.typed, part, rule).matched);
   Say(word.empty() ? Tr("Drill", "No word is hidden.")
                    : Args(Tr("Drill", "Hint: %1"), {AsUtf8(word, state_.encoding)}));
-  ++state_.cueCount;
   Refresh();
 }
 
@@ -303,11 +300,12 @@ std::string Drill::SpokenSentence() const {
     const Span span = QuotedSpan(text, 0, in, kMostCharacters);
     return AsUtf8(text.substr(0, span.size), in) + (span.cutAfter ? "..." : "");
   };
-  if (!state_.recall) return start(state_.target, encoding);
+  const RecallCue* cue = state_.recall.Cue();
+  if (cue == nullptr) return start(state_.target, encoding);
   // A cue is said in UTF-8, with its blanks in the reader's language.
-  std::string spoken = start(state_.recall->Spoken(0, 4 * kMostCharacters), TextEncoding::Utf8);
-  if (!state_.recall->Prompt().empty()) {
-    spoken = Args(Tr("Drill", "%1 Prompt: %2"), {spoken, start(state_.recall->Prompt(), encoding)});
+  std::string spoken = start(cue->Spoken(0, 4 * kMostCharacters), TextEncoding::Utf8);
+  if (!cue->Prompt().empty()) {
+    spoken = Args(Tr("Drill", "%1 Prompt: %2"), {spoken, start(cue->Prompt(), encoding)});
   }
   return spoken;
 }

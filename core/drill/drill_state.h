@@ -7,6 +7,7 @@
 
 #include "core/drill/drill_snapshot.h"
 #include "core/file/record_list.h"
+#include "core/recall/recall_session.h"
 #include "core/text/text_encoding.h"
 
 namespace dru {
@@ -22,11 +23,7 @@ struct DrillState {
   RecordList unmarkedList;                            // the pool of candidate records
   RecordList fileLines;                               // every line of the file, in file order
   std::string target;                                 // the sentence on display
-  std::optional<RecallCue> recall;                    // while Recall is on
-  std::uint64_t cueCount = 0;
-  // Sentences answered wrong in this run and not right since: Fade as You
-  // Learn shows them a level easier.
-  std::unordered_set<std::int64_t> answeredWrong;
+  RecallSession recall;  // the cue, while Recall is on, and the wrong answers
   std::string previous;
   std::int32_t hours = 0;
   std::int32_t minutes = 0;

@@ -98,7 +98,7 @@ bool Drill::CompleteRecord() {
   state_.previous = std::move(state_.target);
   state_.previousAllowed = true;
   DrillAnswer answer{state_.previous, correct, typingMs, keys, mistakes, options.caseSensitive, {}};
-  if (state_.recall) answer.cue = {state_.recall->Level(), true, state_.recall->Hints()};
+  if (const RecallCue* cue = state_.recall.Cue()) answer.cue = {cue->Level(), true, cue->Hints()};
   state_.firstKeyTime = -1;
   // An Enter on an empty box moves on, but is no answer: nothing is kept,
   // graded or counted.
@@ -110,13 +110,8 @@ bool Drill::CompleteRecord() {
   }
   // Fading shows a sentence answered wrong a level easier until it is
   // answered right.
-  if (anAnswer && state_.recall) {
-    const std::int64_t key = SentenceKey(state_.previous);
-    if (correct) {
-      state_.answeredWrong.erase(key);
-    } else {
-      state_.answeredWrong.insert(key);
-    }
+  if (anAnswer && state_.recall.Cue() != nullptr) {
+    state_.recall.Answered(SentenceKey(state_.previous), correct);
   }
   // The answer is kept first, then the next sentence is picked: in review
   // order, from the state after this answer, which the keeper hands back.
