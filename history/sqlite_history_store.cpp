@@ -12,8 +12,8 @@
 #include <ctime>
 #include <unordered_map>
 
-#include "core/review/typing_speed.h"
 #include "core/review/answer_review.h"
+#include "core/review/typing_speed.h"
 #include "history/statement.h"
 
 namespace dru {
@@ -65,33 +65,59 @@ std::int64_t SqliteHistoryStore::FileId(const std::string& file) {
   return select.Integer(0);
 }
 
+namespace {
+
+// The start of a sentence the history keeps, cut between characters should
+// the cut fall in a UTF-8 sequence.
+std::string_view KeptText(const std::string& sentence) {
+  std::string_view kept = std::string_view(sentence).substr(0, kKeptBytes);
+  while (kept.size() < sentence.size() && !kept.empty() &&
+         (static_cast<unsigned char>(sentence[kept.size()]) & 0xC0) == 0x80) {
+    kept.remove_suffix(1);
+  }
+  return kept;
+}
+
+}  // namespace
+
+// The statements that keep an answer, prepared once for many.
+struct SqliteHistoryStore::AnswerStatements {
+  explicit AnswerStatements(sqlite3* db)
+      : addSentence(db, "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)"),
+        findSentence(db,
+                     "SELECT id, typed, last_time, stability, difficulty FROM sentences "
+                     "WHERE file = ?1 AND key = ?2"),
+        addAnswer(db,
+                  "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
+                  "case_sensitive, level, recall, hints) "
+                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"),
+        addToSentence(db,
+                      "UPDATE sentences SET typed = typed + 1, correct = correct + ?2, "
+                      "best_speed = max(best_speed, ?3), last_time = max(last_time, ?4), "
+                      "stability = ?5, difficulty = ?6 WHERE id = ?1"),
+        addSpeed(db,
+                 "INSERT INTO speeds (band, speed, answers) VALUES (?1, ?2, 1) "
+                 "ON CONFLICT (band, speed) DO UPDATE SET answers = answers + 1"),
+        addToDay(db,
+                 "INSERT INTO days (file, day, answers, correct, typing_ms, best_speed) "
+                 "VALUES (?1, date(?2 / 1000, 'unixepoch', 'localtime'), 1, ?3, ?4, ?5) "
+                 "ON CONFLICT (file, day) DO UPDATE SET answers = answers + 1, "
+                 "correct = correct + excluded.correct, "
+                 "typing_ms = typing_ms + excluded.typing_ms, "
+                 "best_speed = max(best_speed, excluded.best_speed)") {}
+  Statement addSentence;
+  Statement findSentence;
+  Statement addAnswer;
+  Statement addToSentence;
+  Statement addSpeed;
+  Statement addToDay;
+};
+
 std::optional<ReviewHistory> SqliteHistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
   if (readOnly_) return std::nullopt;
   std::optional<ReviewHistory> last;
   InTransaction([&] {
-    Statement addSentence(db_,
-                          "INSERT OR IGNORE INTO sentences (file, key, text) VALUES (?1, ?2, ?3)");
-    Statement findSentence(db_,
-                           "SELECT id, typed, last_time, stability, difficulty FROM sentences "
-                           "WHERE file = ?1 AND key = ?2");
-    Statement addAnswer(db_,
-                        "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
-                        "case_sensitive, level, recall, hints) "
-                        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
-    Statement addToSentence(db_,
-                            "UPDATE sentences SET typed = typed + 1, correct = correct + ?2, "
-                            "best_speed = max(best_speed, ?3), last_time = max(last_time, ?4), "
-                            "stability = ?5, difficulty = ?6 WHERE id = ?1");
-    Statement addSpeed(db_,
-                       "INSERT INTO speeds (band, speed, answers) VALUES (?1, ?2, 1) "
-                       "ON CONFLICT (band, speed) DO UPDATE SET answers = answers + 1");
-    Statement addToDay(db_,
-                       "INSERT INTO days (file, day, answers, correct, typing_ms, best_speed) "
-                       "VALUES (?1, date(?2 / 1000, 'unixepoch', 'localtime'), 1, ?3, ?4, ?5) "
-                       "ON CONFLICT (file, day) DO UPDATE SET answers = answers + 1, "
-                       "correct = correct + excluded.correct, "
-                       "typing_ms = typing_ms + excluded.typing_ms, "
-                       "best_speed = max(best_speed, excluded.best_speed)");
+    AnswerStatements statements(db_);
     std::string lastFile;
     std::int64_t file = 0;
     for (const AnswerRecord& answer : answers) {
@@ -99,64 +125,62 @@ std::optional<ReviewHistory> SqliteHistoryStore::RecordMany(std::span<const Answ
         file = FileId(answer.file);
         lastFile = answer.file;
       }
-      const std::int64_t key = SentenceKey(answer.sentence);
-      std::string_view kept = std::string_view(answer.sentence).substr(0, kKeptBytes);
-      // Cut between characters, should the cut fall in a UTF-8 sequence.
-      while (kept.size() < answer.sentence.size() && !kept.empty() &&
-             (static_cast<unsigned char>(answer.sentence[kept.size()]) & 0xC0) == 0x80) {
-        kept.remove_suffix(1);
-      }
-      addSentence.Bind(1, file).Bind(2, key).Bind(3, kept).Step();
-      addSentence.Reset();
-      findSentence.Bind(1, file).Bind(2, key).Step();
-      const std::int64_t sentence = findSentence.Integer(0);
-      const SentenceMemory before{{findSentence.Real(3), findSentence.Real(4)},
-                                  findSentence.Integer(2),
-                                  findSentence.Integer(1) > 0};
-      findSentence.Reset();
-      addAnswer.Bind(1, answer.timeMs)
-          .Bind(2, sentence)
-          .Bind(3, answer.correct ? 1 : 0)
-          .Bind(4, answer.typingMs)
-          .Bind(5, answer.keys)
-          .Bind(6, answer.mistakes)
-          .Bind(7, answer.caseSensitive ? 1 : 0)
-          .Bind(8, static_cast<std::int64_t>(answer.cue.level))
-          .Bind(9, answer.cue.recall ? 1 : 0)
-          .Bind(10, answer.cue.hints)
-          .Step();
-      addAnswer.Reset();
-      const AnswerOutcome outcome =
-          ReviewAnswer(model_, speeds_, before,
-                       {answer.timeMs, answer.correct, answer.keys, answer.typingMs, answer.cue});
-      const std::int64_t speed = outcome.speed;
-      const MemoryState& after = outcome.after.state;
-      addToSentence.Bind(1, sentence)
-          .Bind(2, answer.correct ? 1 : 0)
-          .Bind(3, speed)
-          .Bind(4, answer.timeMs)
-          .Bind(5, after.stability)
-          .Bind(6, after.difficulty)
-          .Step();
-      addToSentence.Reset();
-      last = ReviewHistory{key, outcome.after.lastTimeMs, after.stability};
-      if (outcome.bookSpeed) {
-        speeds_.Add(answer.keys, *outcome.bookSpeed, answer.cue.level);
-        addSpeed.Bind(1, SpeedBook::Slot(answer.cue.level, answer.keys))
-            .Bind(2, *outcome.bookSpeed)
-            .Step();
-        addSpeed.Reset();
-      }
-      addToDay.Bind(1, file)
-          .Bind(2, answer.timeMs)
-          .Bind(3, answer.correct ? 1 : 0)
-          .Bind(4, answer.typingMs)
-          .Bind(5, speed)
-          .Step();
-      addToDay.Reset();
+      last = RecordOne(statements, file, answer);
     }
   });
   return last;
+}
+
+ReviewHistory SqliteHistoryStore::RecordOne(AnswerStatements& statements, std::int64_t file,
+                                            const AnswerRecord& answer) {
+  const std::int64_t key = SentenceKey(answer.sentence);
+  statements.addSentence.Bind(1, file).Bind(2, key).Bind(3, KeptText(answer.sentence)).Step();
+  statements.addSentence.Reset();
+  Statement& found = statements.findSentence;
+  found.Bind(1, file).Bind(2, key).Step();
+  const std::int64_t sentence = found.Integer(0);
+  const SentenceMemory before{
+      {found.Real(3), found.Real(4)}, found.Integer(2), found.Integer(1) > 0};
+  found.Reset();
+  statements.addAnswer.Bind(1, answer.timeMs)
+      .Bind(2, sentence)
+      .Bind(3, answer.correct ? 1 : 0)
+      .Bind(4, answer.typingMs)
+      .Bind(5, answer.keys)
+      .Bind(6, answer.mistakes)
+      .Bind(7, answer.caseSensitive ? 1 : 0)
+      .Bind(8, static_cast<std::int64_t>(answer.cue.level))
+      .Bind(9, answer.cue.recall ? 1 : 0)
+      .Bind(10, answer.cue.hints)
+      .Step();
+  statements.addAnswer.Reset();
+  const AnswerOutcome outcome =
+      ReviewAnswer(model_, speeds_, before,
+                   {answer.timeMs, answer.correct, answer.keys, answer.typingMs, answer.cue});
+  const MemoryState& after = outcome.after.state;
+  statements.addToSentence.Bind(1, sentence)
+      .Bind(2, answer.correct ? 1 : 0)
+      .Bind(3, outcome.speed)
+      .Bind(4, answer.timeMs)
+      .Bind(5, after.stability)
+      .Bind(6, after.difficulty)
+      .Step();
+  statements.addToSentence.Reset();
+  if (outcome.bookSpeed) {
+    speeds_.Add(answer.keys, *outcome.bookSpeed, answer.cue.level);
+    statements.addSpeed.Bind(1, SpeedBook::Slot(answer.cue.level, answer.keys))
+        .Bind(2, *outcome.bookSpeed)
+        .Step();
+    statements.addSpeed.Reset();
+  }
+  statements.addToDay.Bind(1, file)
+      .Bind(2, answer.timeMs)
+      .Bind(3, answer.correct ? 1 : 0)
+      .Bind(4, answer.typingMs)
+      .Bind(5, outcome.speed)
+      .Step();
+  statements.addToDay.Reset();
+  return ReviewHistory{key, outcome.after.lastTimeMs, after.stability};
 }
 
 void SqliteHistoryStore::InTransaction(const std::function<void()>& work) {

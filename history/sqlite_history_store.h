@@ -55,6 +55,11 @@ class SqliteHistoryStore final : public HistoryStore {
   static std::unique_ptr<SqliteHistoryStore> OpenOurs(const std::string& path,
                                                       const std::string& movedAside);
   std::int64_t FileId(const std::string& file);
+  struct AnswerStatements;
+  // Keeps one answer of file with the statements prepared; its sentence's
+  // state after it.
+  ReviewHistory RecordOne(AnswerStatements& statements, std::int64_t file,
+                          const AnswerRecord& answer);
   // Runs work in one write transaction: all of it, or, when it throws,
   // none of it, the speeds in memory too.
   void InTransaction(const std::function<void()>& work);
