@@ -108,16 +108,31 @@ void ProgressChart::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), colours.color(QPalette::Base));
   DrawFocusFrame(*this, painter);
   const QFontMetrics metrics = fontMetrics();
-  const int line = metrics.height();
-  const QRect plot =
-      rect().adjusted(metrics.horizontalAdvance(QStringLiteral("00000")) + 8, line + 10,
-                      -metrics.horizontalAdvance(QStringLiteral("100%")) - 8, -line - 8);
-  const QColor text = colours.color(QPalette::Text);
-  const QColor median = colours.color(QPalette::Highlight);
-  const QColor bars = ShareBarColour(colours);
+  Frame frame;
+  frame.line = metrics.height();
+  frame.plot =
+      rect().adjusted(metrics.horizontalAdvance(QStringLiteral("00000")) + 8, frame.line + 10,
+                      -metrics.horizontalAdvance(QStringLiteral("100%")) - 8, -frame.line - 8);
+  frame.text = colours.color(QPalette::Text);
+  frame.median = colours.color(QPalette::Highlight);
+  frame.bars = ShareBarColour(colours);
+  std::int64_t most = 0;
+  for (const DayHistory& day : days_)
+    most = std::max(most, day.bestSpeed);
+  frame.top = AxisTop(most);
+  DrawLegend(painter, frame);
+  DrawAxes(painter, frame);
+  if (days_.empty()) {
+    painter.drawText(frame.plot, Qt::AlignCenter, Tr("Chart", "No answers yet"));
+    return;
+  }
+  DrawDays(painter, frame);
+}
 
-  // Legend along the top.
-  int x = plot.left();
+void ProgressChart::DrawLegend(QPainter& painter, const Frame& frame) const {
+  const QFontMetrics metrics = fontMetrics();
+  const int line = frame.line;
+  int x = frame.plot.left();
   auto legend = [&](const QString& name, const QPen& pen, const QBrush& brush) {
     painter.setPen(pen);
     painter.setBrush(brush);
@@ -126,20 +141,21 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     } else {
       painter.drawRect(x, 3, 12, line - 4);
     }
-    painter.setPen(text);
+    painter.setPen(frame.text);
     painter.drawText(x + 20, line, name);
     x += 28 + metrics.horizontalAdvance(name);
   };
-  legend(Tr("Chart", "Median speed"), QPen(median, 2), Qt::NoBrush);
-  legend(Tr("Chart", "Best speed"), QPen(text, 1, Qt::DashLine), Qt::NoBrush);
-  legend(Tr("Chart", "Correct"), QPen(Qt::NoPen), bars);
+  legend(Tr("Chart", "Median speed"), QPen(frame.median, 2), Qt::NoBrush);
+  legend(Tr("Chart", "Best speed"), QPen(frame.text, 1, Qt::DashLine), Qt::NoBrush);
+  legend(Tr("Chart", "Correct"), QPen(Qt::NoPen), frame.bars);
+}
 
-  // Axes: keys per minute on the left, per cent correct on the right.
-  std::int64_t most = 0;
-  for (const DayHistory& day : days_)
-    most = std::max(most, day.bestSpeed);
-  const std::int64_t top = AxisTop(most);
-  painter.setPen(text);
+// Keys per minute on the left, per cent correct on the right; the first
+// and last day below (one day, once, in the middle).
+void ProgressChart::DrawAxes(QPainter& painter, const Frame& frame) const {
+  const QRect& plot = frame.plot;
+  const int line = frame.line;
+  painter.setPen(frame.text);
   painter.setBrush(Qt::NoBrush);
   painter.drawLine(plot.bottomLeft(), plot.bottomRight());
   painter.drawLine(plot.bottomLeft(), plot.topLeft());
@@ -147,15 +163,11 @@ void ProgressChart::paintEvent(QPaintEvent*) {
   for (int tick = 0; tick <= 4; ++tick) {
     const int y = plot.bottom() - plot.height() * tick / 4;
     painter.drawText(QRect(0, y - line / 2, plot.left() - 4, line), Qt::AlignRight,
-                     QString::number(top * tick / 4));
+                     QString::number(frame.top * tick / 4));
     painter.drawText(QRect(plot.right() + 4, y - line / 2, width(), line), Qt::AlignLeft,
                      QStringLiteral("%1%").arg(tick * 25));
   }
-  if (days_.empty()) {
-    painter.drawText(plot, Qt::AlignCenter, Tr("Chart", "No answers yet"));
-    return;
-  }
-  // The first and last day below the axis; one day, once, in the middle.
+  if (days_.empty()) return;
   const QRect dates(plot.left(), plot.bottom() + 4, plot.width(), line);
   if (days_.size() == 1) {
     painter.drawText(dates, Qt::AlignHCenter, QString::fromStdString(days_.front().day));
@@ -163,12 +175,16 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     painter.drawText(dates, Qt::AlignLeft, QString::fromStdString(days_.front().day));
     painter.drawText(dates, Qt::AlignRight, QString::fromStdString(days_.back().day));
   }
+}
 
-  // One slot a day: a bar for the share correct, points joined for speeds.
+// One slot a day: a bar for the share correct, points joined for speeds.
+void ProgressChart::DrawDays(QPainter& painter, const Frame& frame) const {
+  const QRect& plot = frame.plot;
+  const int line = frame.line;
   const double slot = static_cast<double>(plot.width()) / static_cast<double>(days_.size());
   auto speedY = [&](std::int64_t speed) {
     return plot.bottom() - static_cast<double>(plot.height()) * static_cast<double>(speed) /
-                               static_cast<double>(top);
+                               static_cast<double>(frame.top);
   };
   QPainterPath medianPath;
   QPainterPath bestPath;
@@ -178,7 +194,7 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     const double share = day.answers > 0 ? static_cast<double>(day.correct) / day.answers : 0;
     painter.fillRect(QRectF(left + slot * 0.2, plot.bottom() - plot.height() * share, slot * 0.6,
                             plot.height() * share),
-                     bars);
+                     frame.bars);
     if (day.medianSpeed == 0) continue;
     const QPointF m(left + slot / 2, speedY(day.medianSpeed));
     const QPointF b(left + slot / 2, speedY(day.bestSpeed));
@@ -189,14 +205,14 @@ void ProgressChart::paintEvent(QPaintEvent*) {
       medianPath.lineTo(m);
       bestPath.lineTo(b);
     }
-    painter.setPen(QPen(median, 2));
+    painter.setPen(QPen(frame.median, 2));
     painter.drawEllipse(m, 2.5, 2.5);
     // The best speed as a point too, so that a single day shows it.
-    painter.setPen(QPen(text, 1.5));
+    painter.setPen(QPen(frame.text, 1.5));
     painter.drawLine(b + QPointF(-4, 0), b + QPointF(4, 0));
     if (days_.size() == 1) {
       // One day: its figures written beside its points and bar.
-      painter.setPen(text);
+      painter.setPen(frame.text);
       painter.drawText(b + QPointF(8, line / 3.0), Tr("Chart", "best %1").arg(day.bestSpeed));
       painter.drawText(m + QPointF(8, line / 3.0 + (b.y() - m.y() > -line ? line : 0)),
                        Tr("Chart", "median %1").arg(day.medianSpeed));
@@ -204,15 +220,15 @@ void ProgressChart::paintEvent(QPaintEvent*) {
   }
   if (days_.size() == 1) {
     const DayHistory& day = days_.front();
-    painter.setPen(text);
+    painter.setPen(frame.text);
     painter.drawText(
         QRect(plot.left(), plot.bottom() - line - 4, plot.width(), line), Qt::AlignHCenter,
         Tr("Chart", "%1% correct").arg(day.answers > 0 ? day.correct * 100 / day.answers : 0));
   }
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(text, 1, Qt::DashLine));
+  painter.setPen(QPen(frame.text, 1, Qt::DashLine));
   painter.drawPath(bestPath);
-  painter.setPen(QPen(median, 2));
+  painter.setPen(QPen(frame.median, 2));
   painter.drawPath(medianPath);
 }
 

@@ -5,6 +5,8 @@
 
 #include "history/history_store.h"
 
+class QPainter;
+
 namespace dru::ui {
 
 // ProgressChart: per day, the median and best speed of correct answers as
@@ -21,6 +23,19 @@ class ProgressChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Where the chart is drawn, in what colours, up to which speed.
+  struct Frame {
+    QRect plot;
+    int line = 0;  // a line of text's height
+    QColor text;
+    QColor median;
+    QColor bars;
+    std::int64_t top = 1;
+  };
+  void DrawLegend(QPainter& painter, const Frame& frame) const;
+  void DrawAxes(QPainter& painter, const Frame& frame) const;
+  void DrawDays(QPainter& painter, const Frame& frame) const;
+
   std::vector<DayHistory> days_;
 };
 
