@@ -9,8 +9,8 @@
 #include <QTextOption>
 #include <algorithm>
 
-#include "core/drill/drill_view.h"
 #include "core/drill/display_texts.h"
+#include "core/drill/drill_view.h"
 #include "ui/drill/input_box.h"
 #include "ui/drill/status_line.h"
 #include "ui/drill/target_display.h"
@@ -95,7 +95,21 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   bevel->setObjectName(QStringLiteral("Bevel1"));
   bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   bevel->setGeometry(8, 56, 350, 42);
+  MakeSentenceAndBox();
+  const Statistics statistics = MakeStatistics();
+  MakeStatusLine();
 
+  // A translation's longer words widen the window rather than be cut; the
+  // English window keeps its fixed layout.
+  if (Translated()) {
+    FitTexts(statistics.captions, statistics.units,
+             {bevel, targetDisplay_, inputBox_, statistics.box, statusLine_});
+  }
+  MirrorChildren(*this);
+  MirrorChildren(*statistics.box);
+}
+
+void DrillWindow::MakeSentenceAndBox() {
   targetDisplay_ = new TargetDisplay(this);
   targetDisplay_->setObjectName(QStringLiteral("StaticTextTXD"));
   // Assistive tools read a label's text as its name: the sentence itself,
@@ -118,7 +132,9 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
     targetDisplay_->FollowTyping(inputBox_->document()->characterCount() - 1);
     MarkTyping();
   });
+}
 
+DrillWindow::Statistics DrillWindow::MakeStatistics() {
   auto* statistics = new QGroupBox(Tr("DrillWindow", "Statistics"), this);
   statistics->setObjectName(QStringLiteral("Statistics"));
   statistics->setGeometry(8, 101, 350, 100);
@@ -147,13 +163,15 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   for (QLabel* label : {infoLabel_, timeLabel_}) {
     label->resize(std::max(label->sizeHint().width(), 1), label->height());
   }
-
   // The bars lie over the group box, level with their labels.
   bestSpeedBar_ =
       MakeBar(this, "ProgressBarMS", Tr("DrillWindow", "Best speed"), {112, 124, 140, 10});
   currentSpeedBar_ =
       MakeBar(this, "ProgressBarCS", Tr("DrillWindow", "Current speed"), {112, 140, 140, 10});
+  return {statistics, {bestCaption, currentCaption}, {bestUnit, currentUnit}};
+}
 
+void DrillWindow::MakeStatusLine() {
   announcer_ = new Announcer(this);
   statusLine_ = new StatusLine(this);
   statusLine_->setGeometry(0, 213, 368, 19);
@@ -164,21 +182,11 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   reviewLabel_->setAccessibleDescription(Tr("DrillWindow", "Sentences due for review, and new"));
   statusLine_->addPermanentWidget(reviewLabel_);
   reviewLabel_->hide();
-
-  // A translation's longer words widen the window rather than be cut; the
-  // English window keeps its fixed layout.
-  if (Translated()) {
-    FitTexts({bestCaption, currentCaption}, {bestUnit, currentUnit},
-             {bevel, targetDisplay_, inputBox_, statistics, statusLine_});
-  }
-  MirrorChildren(*this);
-  MirrorChildren(*statistics);
 }
 
-void DrillWindow::FitTexts(std::initializer_list<QLabel*> captions,
-                           std::initializer_list<QLabel*> units,
+void DrillWindow::FitTexts(const std::vector<QLabel*>& captions, const std::vector<QLabel*>& units,
                            std::initializer_list<QWidget*> wide) {
-  const auto widest = [](std::initializer_list<QLabel*> labels) {
+  const auto widest = [](const std::vector<QLabel*>& labels) {
     int width = 0;
     for (const QLabel* label : labels)
       width = std::max({width, label->width(), label->sizeHint().width()});

@@ -5,12 +5,15 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/drill/drill_snapshot.h"
 #include "core/text/typed_match.h"
 
 class QLabel;
 class QProgressBar;
+
+class QGroupBox;
 
 namespace dru::ui {
 
@@ -68,8 +71,18 @@ class DrillWindow : public QWidget {
   void MarkTyping();
   void ShowStatus(const StatusReport& status);
   // Widens the captions, and the window if it must, to the translated texts.
-  void FitTexts(std::initializer_list<QLabel*> captions, std::initializer_list<QLabel*> units,
+  void FitTexts(const std::vector<QLabel*>& captions, const std::vector<QLabel*>& units,
                 std::initializer_list<QWidget*> wide);
+  // The parts of the constructor: the sentence over the box it is typed
+  // into, the statistics with their speed bars, the status line.
+  struct Statistics {
+    QGroupBox* box;
+    std::vector<QLabel*> captions;
+    std::vector<QLabel*> units;
+  };
+  void MakeSentenceAndBox();
+  Statistics MakeStatistics();
+  void MakeStatusLine();
 };
 
 }  // namespace dru::ui
