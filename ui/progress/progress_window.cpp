@@ -95,65 +95,11 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, const 
   resize(FitSize(QSize(960, 560),
                  parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()));
 
-  summary_ = new SummaryLabel(this);
-  summary_->setObjectName(QStringLiteral("ProgressSummary"));
-  summary_->setWordWrap(true);
-  summary_->setTextFormat(Qt::PlainText);
-  // First in the Tab order and focused on opening, so that a screen reader
-  // reads the day's figures before anything else.
-  summary_->setFocusPolicy(Qt::TabFocus);
-  summary_->setMargin(2);  // room for the focus frame
-  chart_ = new ProgressChart(this);
-  // Time runs left to right on the chart in every language.
-  chart_->setLayoutDirection(Qt::LeftToRight);
-  everyDay_ = new QCheckBox(Tr("Progress", "&Every day, not only the last 30"), this);
-  everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
-
-  // Sorting from the keyboard: the same choice as a click on a column's
-  // header, and it follows those clicks.
-  sortBy_ = new QComboBox(this);
-  sortBy_->setObjectName(QStringLiteral("ProgressSortBy"));
-  sortBy_->addItem(Tr("Progress", "Hardest first"));
-  for (int column = 0; column < kColumns; ++column)
-    sortBy_->addItem(ProgressTableModel::ColumnName(column));
-  auto* sortLabel = new QLabel(Tr("Progress", "Sort &by:"), this);
-  sortLabel->setBuddy(sortBy_);
-  reversed_ = new QCheckBox(Tr("Progress", "&Reverse order"), this);
-  reversed_->setObjectName(QStringLiteral("ProgressReversed"));
-  // Each choice on a row of its own with what it changes, so that the
-  // window stays narrow enough for a small or scaled screen.
-  auto* sorting = new QHBoxLayout;
-  sorting->addWidget(sortLabel);
-  sorting->addWidget(sortBy_);
-  sorting->addWidget(reversed_);
-  sorting->addStretch(1);
-
-  model_ = new ProgressTableModel(this);
-  table_ = new QTableView(this);
-  table_->setObjectName(QStringLiteral("ProgressTable"));
-  table_->setModel(model_);
-  table_->setItemDelegateForColumn(kSentence, new SentenceDelegate(table_));
-  table_->setSortingEnabled(true);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setTabKeyNavigation(false);
-  table_->setWordWrap(false);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  table_->horizontalHeader()->setSectionResizeMode(kSentence, QHeaderView::Stretch);
-  table_->verticalHeader()->setVisible(false);
-  gone_ = new QCheckBox(Tr("Progress", "&Sentences no longer in the file"), this);
-  gone_->setObjectName(QStringLiteral("ProgressGone"));
-
+  MakeSummaryAndChart();
+  QLayout* sorting = MakeSorting();
+  MakeTable();
+  QLayout* buttons = MakeButtons();
   announcer_ = new Announcer(this);
-
-  auto* exportButton = new QPushButton(Tr("Progress", "E&xport as CSV..."), this);
-  exportButton->setObjectName(QStringLiteral("ProgressExport"));
-  auto* forgetButton = new QPushButton(Tr("Progress", "&Forget History of This File..."), this);
-  forgetButton->setObjectName(QStringLiteral("ProgressForget"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(exportButton);
-  buttons->addWidget(forgetButton);
 
   // The table has most of the height: the rows are what is looked up.
   auto* layout = new QVBoxLayout(this);
@@ -176,11 +122,78 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, const 
   connect(reversed_, &QCheckBox::toggled, this, sortChosen);
   connect(header, &QHeaderView::sortIndicatorChanged, this,
           [this](int column, Qt::SortOrder order) { ShowSort(column, order, true); });
-
   connect(everyDay_, &QCheckBox::toggled, this, [this] { Refresh(encoding_); });
   connect(gone_, &QCheckBox::toggled, this, [this] { Fill(); });
+}
+
+void ProgressWindow::MakeSummaryAndChart() {
+  summary_ = new SummaryLabel(this);
+  summary_->setObjectName(QStringLiteral("ProgressSummary"));
+  summary_->setWordWrap(true);
+  summary_->setTextFormat(Qt::PlainText);
+  // First in the Tab order and focused on opening, so that a screen reader
+  // reads the day's figures before anything else.
+  summary_->setFocusPolicy(Qt::TabFocus);
+  summary_->setMargin(2);  // room for the focus frame
+  chart_ = new ProgressChart(this);
+  // Time runs left to right on the chart in every language.
+  chart_->setLayoutDirection(Qt::LeftToRight);
+  everyDay_ = new QCheckBox(Tr("Progress", "&Every day, not only the last 30"), this);
+  everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
+}
+
+// Sorting from the keyboard: the same choice as a click on a column's
+// header, and it follows those clicks. Each choice stands on a row of its
+// own with what it changes, so that the window stays narrow enough for a
+// small or scaled screen.
+QLayout* ProgressWindow::MakeSorting() {
+  sortBy_ = new QComboBox(this);
+  sortBy_->setObjectName(QStringLiteral("ProgressSortBy"));
+  sortBy_->addItem(Tr("Progress", "Hardest first"));
+  for (int column = 0; column < kColumns; ++column)
+    sortBy_->addItem(ProgressTableModel::ColumnName(column));
+  auto* sortLabel = new QLabel(Tr("Progress", "Sort &by:"), this);
+  sortLabel->setBuddy(sortBy_);
+  reversed_ = new QCheckBox(Tr("Progress", "&Reverse order"), this);
+  reversed_->setObjectName(QStringLiteral("ProgressReversed"));
+  auto* sorting = new QHBoxLayout;
+  sorting->addWidget(sortLabel);
+  sorting->addWidget(sortBy_);
+  sorting->addWidget(reversed_);
+  sorting->addStretch(1);
+  return sorting;
+}
+
+void ProgressWindow::MakeTable() {
+  model_ = new ProgressTableModel(this);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("ProgressTable"));
+  table_->setModel(model_);
+  table_->setItemDelegateForColumn(kSentence, new SentenceDelegate(table_));
+  table_->setSortingEnabled(true);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setTabKeyNavigation(false);
+  table_->setWordWrap(false);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->horizontalHeader()->setSectionResizeMode(kSentence, QHeaderView::Stretch);
+  table_->verticalHeader()->setVisible(false);
+  gone_ = new QCheckBox(Tr("Progress", "&Sentences no longer in the file"), this);
+  gone_->setObjectName(QStringLiteral("ProgressGone"));
+}
+
+QLayout* ProgressWindow::MakeButtons() {
+  auto* exportButton = new QPushButton(Tr("Progress", "E&xport as CSV..."), this);
+  exportButton->setObjectName(QStringLiteral("ProgressExport"));
+  auto* forgetButton = new QPushButton(Tr("Progress", "&Forget History of This File..."), this);
+  forgetButton->setObjectName(QStringLiteral("ProgressForget"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(exportButton);
+  buttons->addWidget(forgetButton);
   connect(exportButton, &QPushButton::clicked, this, [this] { ExportCsv(); });
   connect(forgetButton, &QPushButton::clicked, this, [this] { ForgetHistory(); });
+  return buttons;
 }
 
 void ProgressWindow::Present() {

@@ -14,6 +14,8 @@ class QLabel;
 class QAbstractItemModel;
 class QTableView;
 
+class QLayout;
+
 namespace dru::ui {
 
 class Announcer;
@@ -41,6 +43,11 @@ class ProgressWindow : public QWidget {
   void ExportCsvTo(const QString& chosen);
 
  private:
+  // The parts of the constructor.
+  void MakeSummaryAndChart();
+  QLayout* MakeSorting();
+  void MakeTable();
+  QLayout* MakeButtons();
   void Fill();
   // The sort box, the reverse box and the table's name follow the order.
   void ShowSort(int column, Qt::SortOrder order, bool announce);
