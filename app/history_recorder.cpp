@@ -222,12 +222,40 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
     store = store_.get();
   }
   const std::string& file = commands_.CurrentFile().path;
-  std::vector<SentenceHistory> sentences = store->Sentences(file, false);
+  ListRows(*store, file, report);
+  // Hardest first: the least share right (never typed last), then the most
+  // typed.
+  std::stable_sort(report.rows.begin(), report.rows.end(), [](const auto& a, const auto& b) {
+    if ((a.typed == 0) != (b.typed == 0)) return b.typed == 0;
+    if (a.typed != 0 && a.correct * b.typed != b.correct * a.typed) {
+      return a.correct * b.typed < b.correct * a.typed;
+    }
+    return a.typed > b.typed;
+  });
+  // The medians are worked out from a day before the first recent date on:
+  // enough for every recent day, whatever the time zone.
+  const std::int64_t now = clock_.UtcMilliseconds();
+  report.firstRecentDay = everyDay ? std::string() : LocalDate(now, kRecentDays - 1);
+  report.days = store->Days(
+      file, everyDay ? 0 : now - static_cast<std::int64_t>(kRecentDays + 1) * 86'400'000);
+  const std::string today = LocalDate(clock_.UtcMilliseconds());
+  for (const DayHistory& day : report.days) {
+    report.bestSpeed = std::max(report.bestSpeed, day.bestSpeed);
+    if (day.day == today) report.today = day;
+  }
+  report.today.day = today;
+  return report;
+}
+
+// Every record of the file, each text once, with what the history knows;
+// then the sentences that only the history has.
+void HistoryRecorder::ListRows(const HistoryStore& store, const std::string& file,
+                               ProgressReport& report) const {
+  std::vector<SentenceHistory> sentences = store.Sentences(file, false);
   std::unordered_map<std::int64_t, SentenceHistory*> known;
   known.reserve(sentences.size());
   for (SentenceHistory& sentence : sentences)
     known.emplace(sentence.key, &sentence);
-  // Every record of the file, each text once, with what the history knows.
   const RecordList& lines = drill_.FileLines();
   std::unordered_set<std::int64_t> listed;
   listed.reserve(lines.Count());
@@ -263,7 +291,7 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
   }
   for (const auto& [key, sentence] : known) {
     ProgressRow& gone = report.rows.emplace_back();
-    gone.sentence = store->SentenceText(file, key);
+    gone.sentence = store.SentenceText(file, key);
     gone.inFile = false;
     gone.typed = sentence->typed;
     gone.correct = sentence->correct;
@@ -271,28 +299,6 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
     gone.lastTimeMs = sentence->lastTimeMs;
     Foresee(gone, sentence->stability);
   }
-  // Hardest first: the least share right (never typed last), then the most
-  // typed.
-  std::stable_sort(report.rows.begin(), report.rows.end(), [](const auto& a, const auto& b) {
-    if ((a.typed == 0) != (b.typed == 0)) return b.typed == 0;
-    if (a.typed != 0 && a.correct * b.typed != b.correct * a.typed) {
-      return a.correct * b.typed < b.correct * a.typed;
-    }
-    return a.typed > b.typed;
-  });
-  // The medians are worked out from a day before the first recent date on:
-  // enough for every recent day, whatever the time zone.
-  const std::int64_t now = clock_.UtcMilliseconds();
-  report.firstRecentDay = everyDay ? std::string() : LocalDate(now, kRecentDays - 1);
-  report.days = store->Days(
-      file, everyDay ? 0 : now - static_cast<std::int64_t>(kRecentDays + 1) * 86'400'000);
-  const std::string today = LocalDate(clock_.UtcMilliseconds());
-  for (const DayHistory& day : report.days) {
-    report.bestSpeed = std::max(report.bestSpeed, day.bestSpeed);
-    if (day.day == today) report.today = day;
-  }
-  report.today.day = today;
-  return report;
 }
 
 void HistoryRecorder::Forget() {

@@ -120,6 +120,7 @@ class HistoryRecorder : public ReviewSource {
   // "History is off: REASON."
   std::string OffText() const;
   ProgressReport ReadReport(bool everyDay);
+  void ListRows(const HistoryStore& store, const std::string& file, ProgressReport& report) const;
   // The memory model's figures of a typed row.
   void Foresee(ProgressRow& row, double stability) const;
 
