@@ -229,25 +229,16 @@ bool IsValidUtf8(std::string_view bytes) noexcept {
   return true;
 }
 
-SentenceFile ReadSentenceFile(const std::string& path) {
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.Get() < 0) throw IoError::FromErrno(errno);
-  struct stat info {};
-  if (fstat(file.Get(), &info) != 0) throw IoError::FromErrno(errno);
-  if (S_ISDIR(info.st_mode)) throw IoError::FromErrno(EISDIR);
-  if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile(path);
+namespace {
 
-  // The whole file goes into one block that its records then share. One
-  // byte more than its size lets the last read see the end of the file.
-  const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
-  RecordBlock block(fileSize + 1);
-  LineEndFinder finder;
+// Reads the open file into block, finding its line ends on the way; the
+// bytes read.
+std::size_t ReadInto(int fd, RecordBlock& block, LineEndFinder& finder, std::size_t fileSize) {
   std::size_t used = 0;
   for (;;) {
     if (used == block.Capacity()) block.Grow(block.Capacity() * 2);  // it grew meanwhile
     const std::size_t want = std::min(kReadChunk, block.Capacity() - used);
-    const ssize_t got = read(file.Get(), block.Data() + used, want);
+    const ssize_t got = read(fd, block.Data() + used, want);
     if (got < 0) {
       if (errno == EINTR) continue;
       throw IoError::FromErrno(errno);
@@ -258,22 +249,16 @@ SentenceFile ReadSentenceFile(const std::string& path) {
     if (used == 0) finder.Expect(static_cast<std::size_t>(got), fileSize);
     used += static_cast<std::size_t>(got);
   }
+  return used;
+}
 
-  const std::string_view whole(block.Data(), used);
-  const std::string_view data = whole.substr(0, finder.EndOfData(used));
-  RefuseWideText(data, path);
-  SentenceFile result;
-  result.stamp = FileStamp::Of(info);
+// The lines of data, records shared from block, into result: the line ends
+// in file order, merged from both lists. An LF right after a CR belongs to
+// it. The last line needs no line end, and a line end at the very end adds
+// no empty line.
+void AddLines(std::string_view data, RecordBlock& block, const LineEndFinder& finder,
+              SentenceFile& result) {
   FileFormat& format = result.format;
-  if (data.starts_with(kUtf8ByteOrderMark)) {
-    format.encoding = TextEncoding::Utf8;
-    format.byteOrderMark = true;
-  } else if (finder.AnyHighByte() && IsValidUtf8(data)) {
-    format.encoding = TextEncoding::Utf8;
-  }
-  format.lineEnd = finder.MainKind();
-  if (data.size() < whole.size()) format.endOfData = block.Share(whole.substr(data.size()));
-
   const Positions& returns = finder.CarriageReturns();
   const Positions& feeds = finder.LoneLineFeeds();
   result.fileLines.Reserve(returns.size() + feeds.size() + 1);
@@ -290,9 +275,6 @@ SentenceFile ReadSentenceFile(const std::string& path) {
       result.unmarkedList.Add(record);
     }
   };
-  // The line ends in file order, merged from both lists. An LF right
-  // after a CR belongs to it. The last line needs no line end, and a line
-  // end at the very end adds no empty line.
   std::size_t start = format.byteOrderMark ? kUtf8ByteOrderMark.size() : 0;
   std::size_t r = 0;
   std::size_t f = 0;
@@ -310,6 +292,41 @@ SentenceFile ReadSentenceFile(const std::string& path) {
     addLine(start, data.size());
     format.lastLineEnded = false;
   }
+}
+
+}  // namespace
+
+SentenceFile ReadSentenceFile(const std::string& path) {
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
+  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.Get() < 0) throw IoError::FromErrno(errno);
+  struct stat info {};
+  if (fstat(file.Get(), &info) != 0) throw IoError::FromErrno(errno);
+  if (S_ISDIR(info.st_mode)) throw IoError::FromErrno(EISDIR);
+  if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile(path);
+
+  // The whole file goes into one block that its records then share. One
+  // byte more than its size lets the last read see the end of the file.
+  const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
+  RecordBlock block(fileSize + 1);
+  LineEndFinder finder;
+  const std::size_t used = ReadInto(file.Get(), block, finder, fileSize);
+
+  const std::string_view whole(block.Data(), used);
+  const std::string_view data = whole.substr(0, finder.EndOfData(used));
+  RefuseWideText(data, path);
+  SentenceFile result;
+  result.stamp = FileStamp::Of(info);
+  FileFormat& format = result.format;
+  if (data.starts_with(kUtf8ByteOrderMark)) {
+    format.encoding = TextEncoding::Utf8;
+    format.byteOrderMark = true;
+  } else if (finder.AnyHighByte() && IsValidUtf8(data)) {
+    format.encoding = TextEncoding::Utf8;
+  }
+  format.lineEnd = finder.MainKind();
+  if (data.size() < whole.size()) format.endOfData = block.Share(whole.substr(data.size()));
+  AddLines(data, block, finder, result);
   return result;
 }
 
