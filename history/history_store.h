@@ -109,9 +109,6 @@ class HistoryStore {
   virtual void Reviews(const std::string& file,
                        const std::function<void(const ReviewHistory&)>& each) const = 0;
   virtual std::optional<ReviewHistory> Review(const std::string& file, std::int64_t key) const = 0;
-  // Works out every sentence's state and the speeds that grade answers
-  // again, from the answers alone.
-  virtual void RebuildReviews() = 0;
 };
 
 // The history keeps only the start of a huge sentence.

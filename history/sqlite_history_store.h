@@ -47,7 +47,10 @@ class SqliteHistoryStore final : public HistoryStore {
   void Reviews(const std::string& file,
                const std::function<void(const ReviewHistory&)>& each) const override;
   std::optional<ReviewHistory> Review(const std::string& file, std::int64_t key) const override;
-  void RebuildReviews() override;
+  // Works out every sentence's state and the speeds that grade answers
+  // again from the answers alone, as opening a history from before the
+  // memory model does (there, inside its migration).
+  void RebuildReviews();
 
  private:
   SqliteHistoryStore(sqlite3* db, bool readOnly, std::string movedAside);

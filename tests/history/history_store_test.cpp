@@ -216,7 +216,7 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   check(*store);
   Sql(path, "UPDATE sentences SET stability = 99; DELETE FROM speeds");
   store = HistoryStore::Open(path);
-  store->RebuildReviews();
+  static_cast<SqliteHistoryStore&>(*store).RebuildReviews();
   check(*store);
 
   // Ten answers at 600 keys a minute make speeds to grade by: a slow one
@@ -249,7 +249,7 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   for (int pass = 0; pass < 2; ++pass) {
     EXPECT_NEAR(stability("Recalled.."), review::First(Grade::Good).stability, 1e-9);
     EXPECT_NEAR(stability("Hinted...."), review::First(Grade::Hard).stability, 1e-9);
-    store->RebuildReviews();
+    static_cast<SqliteHistoryStore&>(*store).RebuildReviews();
   }
 }
 
@@ -292,7 +292,7 @@ TEST(HistoryStore, StatesKeptLiveEqualThoseWorkedOutAgain) {
   };
   const auto live = states();
   ASSERT_EQ(live.size(), 24u);
-  store->RebuildReviews();
+  static_cast<SqliteHistoryStore&>(*store).RebuildReviews();
   EXPECT_EQ(states(), live);
 }
 

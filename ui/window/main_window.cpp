@@ -118,10 +118,6 @@ void MainWindow::Show(const DrillSnapshot& snapshot) {
   menu_->Show(snapshot);
 }
 
-std::string MainWindow::InputText() const {
-  return drillWindow_->Input().Bytes();
-}
-
 void MainWindow::FocusInput() {
   // Only within our own active window, and never from a box, a menu or a
   // menu bar the user is in.

@@ -31,8 +31,6 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   void CloseOnSignal() { controller_->CloseOnSignal(); }
   bool ClosingOnSignal() const noexcept { return controller_->ClosingOnSignal(); }
   AppController& Controller() noexcept { return *controller_; }
-  // The input box's text, in the open file's encoding.
-  std::string InputText() const;
 
   // DrillView and Dialogs.
   void Show(const DrillSnapshot& snapshot) override;
