@@ -6,7 +6,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 
-#include "ui/drill/drill_window.h"
+#include "ui/drill/drill_panel.h"
 #include "ui/drill/input_box.h"
 #include "ui/drill/status_line.h"
 #include "ui/platform/cue_player.h"
@@ -36,11 +36,11 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
   ApplyWindowStyle(*this);
   cues_ = new CuePlayer(this);
 
-  drillWindow_ = new DrillWindow(this);
-  setCentralWidget(drillWindow_);
+  drillPanel_ = new DrillPanel(this);
+  setCentralWidget(drillPanel_);
   Drill& drill = controller_->GetDrill();
-  drillWindow_->onTyped = [&drill](std::string bytes) { drill.SetTyped(std::move(bytes)); };
-  InputBox& input = drillWindow_->Input();
+  drillPanel_->onTyped = [&drill](std::string bytes) { drill.SetTyped(std::move(bytes)); };
+  InputBox& input = drillPanel_->Input();
   input.onKeyDown = [this, &drill](std::uint16_t key) {
     controller_->RunHandler([&drill, key] { drill.OnKeyDown(key); });
   };
@@ -73,7 +73,7 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
           [this, &drill] { controller_->RunHandler([&drill] { drill.Tick(); }); });
   timer->start();
 
-  setFixedSize(drillWindow_->width(), DrillWindow::kHeight + menu_->sizeHint().height());
+  setFixedSize(drillPanel_->width(), DrillPanel::kHeight + menu_->sizeHint().height());
   // Where it has always opened, unless that runs off a small or scaled
   // screen: then as near to it as the free area allows.
   move(FitPosition(size(), QPoint(214, 140), QGuiApplication::primaryScreen()));
@@ -114,14 +114,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::Show(const DrillSnapshot& snapshot) {
-  drillWindow_->Show(snapshot);
+  drillPanel_->Show(snapshot);
   menu_->Show(snapshot);
 }
 
 void MainWindow::FocusInput() {
   // Only within our own active window, and never from a box, a menu or a
   // menu bar the user is in.
-  InputBox& input = drillWindow_->Input();
+  InputBox& input = drillPanel_->Input();
   const bool userElsewhere = QApplication::activeModalWidget() != nullptr ||
                              QApplication::activePopupWidget() != nullptr ||
                              QApplication::focusWidget() == menu_;

@@ -10,7 +10,7 @@ namespace dru::ui {
 
 class AboutBox;
 class CuePlayer;
-class DrillWindow;
+class DrillPanel;
 class MenuBar;
 class ProgressWindow;
 
@@ -52,7 +52,7 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   void ShowProgress();
 
   std::unique_ptr<AppController> controller_;
-  DrillWindow* drillWindow_ = nullptr;
+  DrillPanel* drillPanel_ = nullptr;
   MenuBar* menu_ = nullptr;
   AboutBox* aboutBox_ = nullptr;
   CuePlayer* cues_ = nullptr;

@@ -24,12 +24,12 @@ class TargetDisplay;
 
 // ClientArea: the drill's displays in their fixed layout: the sentence, the
 // input box, the statistics group and the status line.
-class DrillWindow : public QWidget {
+class DrillPanel : public QWidget {
  public:
   static constexpr int kWidth = 368;
   static constexpr int kHeight = 232;
 
-  explicit DrillWindow(QWidget* parent);
+  explicit DrillPanel(QWidget* parent);
 
   // Draws what changed since the last snapshot.
   void Show(const DrillSnapshot& snapshot);

@@ -1,5 +1,5 @@
 // The drill's widgets, laid out at fixed places, drawn from the drill.
-#include "ui/drill/drill_window.h"
+#include "ui/drill/drill_panel.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -86,7 +86,7 @@ void SetSpeed(QLabel* label, QProgressBar* bar, std::int64_t speed, std::string_
 
 }  // namespace
 
-DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
+DrillPanel::DrillPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ClientArea"));
   setFixedSize(kWidth, kHeight);
   numberRight_ = kNumberRight;
@@ -109,7 +109,7 @@ DrillWindow::DrillWindow(QWidget* parent) : QWidget(parent) {
   MirrorChildren(*statistics.box);
 }
 
-void DrillWindow::MakeSentenceAndBox() {
+void DrillPanel::MakeSentenceAndBox() {
   targetDisplay_ = new TargetDisplay(this);
   targetDisplay_->setObjectName(QStringLiteral("StaticTextTXD"));
   // Assistive tools read a label's text as its name: the sentence itself,
@@ -134,7 +134,7 @@ void DrillWindow::MakeSentenceAndBox() {
   });
 }
 
-DrillWindow::Statistics DrillWindow::MakeStatistics() {
+DrillPanel::Statistics DrillPanel::MakeStatistics() {
   auto* statistics = new QGroupBox(Tr("DrillWindow", "Statistics"), this);
   statistics->setObjectName(QStringLiteral("Statistics"));
   statistics->setGeometry(8, 101, 350, 100);
@@ -171,7 +171,7 @@ DrillWindow::Statistics DrillWindow::MakeStatistics() {
   return {statistics, {bestCaption, currentCaption}, {bestUnit, currentUnit}};
 }
 
-void DrillWindow::MakeStatusLine() {
+void DrillPanel::MakeStatusLine() {
   announcer_ = new Announcer(this);
   statusLine_ = new StatusLine(this);
   statusLine_->setGeometry(0, 213, 368, 19);
@@ -184,7 +184,7 @@ void DrillWindow::MakeStatusLine() {
   reviewLabel_->hide();
 }
 
-void DrillWindow::FitTexts(const std::vector<QLabel*>& captions, const std::vector<QLabel*>& units,
+void DrillPanel::FitTexts(const std::vector<QLabel*>& captions, const std::vector<QLabel*>& units,
                            std::initializer_list<QWidget*> wide) {
   const auto widest = [](const std::vector<QLabel*>& labels) {
     int width = 0;
@@ -216,12 +216,12 @@ void DrillWindow::FitTexts(const std::vector<QLabel*>& captions, const std::vect
   setFixedSize(width() + extra, height());
 }
 
-std::string_view DrillWindow::ToType() const noexcept {
+std::string_view DrillPanel::ToType() const noexcept {
   if (recall_ != nullptr) return recall_->Part();
   return target_;
 }
 
-void DrillWindow::ShowCue() {
+void DrillPanel::ShowCue() {
   // The characters typed right show in place of their cue; the drill's
   // own rule says how many they are.
   const TypedMatch match = MatchTyped(inputBox_->Bytes(), recall_->Part(), matchRule_);
@@ -229,7 +229,7 @@ void DrillWindow::ShowCue() {
                          recall_->Prompt());
 }
 
-void DrillWindow::MarkTyping() {
+void DrillPanel::MarkTyping() {
   if (!markWhileTyping_) {
     targetDisplay_->ShowMatch(0, 0);
     return;
@@ -239,7 +239,7 @@ void DrillWindow::MarkTyping() {
   targetDisplay_->ShowMatchedCharacters(match.matched, match.wrong);
 }
 
-void DrillWindow::ShowStatus(const StatusReport& status) {
+void DrillPanel::ShowStatus(const StatusReport& status) {
   switch (status.kind) {
     case StatusReport::Kind::Empty:
       statusLine_->Clear();
@@ -256,7 +256,7 @@ void DrillWindow::ShowStatus(const StatusReport& status) {
   }
 }
 
-void DrillWindow::Show(const DrillSnapshot& snapshot) {
+void DrillPanel::Show(const DrillSnapshot& snapshot) {
   if (snapshot.encoding != encoding_) {
     encoding_ = snapshot.encoding;
     targetDisplay_->SetEncoding(encoding_);
