@@ -37,6 +37,7 @@
 #include "ui/drill/mistake_text.h"
 #include "ui/drill/target_display.h"
 #include "ui/languages.h"
+#include "ui/platform/colours.h"
 #include "ui/platform/cue_player.h"
 #include "ui/platform/translation.h"
 #include "ui/progress/progress_chart.h"

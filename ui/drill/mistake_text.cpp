@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/platform/colours.h"
 #include "ui/platform/text_codec.h"
 #include "ui/platform/translation.h"
 
@@ -20,14 +21,6 @@ QString Marked(const QString& text, const QString& style) {
 QString Style(const QColor& colour, const char* decoration) {
   return QStringLiteral("color:%1;text-decoration:%2")
       .arg(colour.name(), QLatin1String(decoration));
-}
-
-double RelativeLuminance(const QColor& colour) {
-  auto linear = [](double channel) {
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-  };
-  const QColor rgb = colour.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
 // hue made darker on a light background, lighter on a dark one, until it
@@ -57,12 +50,6 @@ QString Around(std::string_view text, std::size_t index, TextEncoding encoding) 
 }
 
 }  // namespace
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-  const double one = RelativeLuminance(a);
-  const double other = RelativeLuminance(b);
-  return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
-}
 
 MarkColours ReadableMarkColours(const QColor& background) {
   return {Readable(QColor(0xc0, 0x00, 0x00), background),

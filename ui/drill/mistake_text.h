@@ -18,9 +18,6 @@ struct MarkColours {
   QColor missing;
 };
 MarkColours ReadableMarkColours(const QColor& background);
-// The contrast of two colours as the web's accessibility guidelines
-// measure it: 1 (none) to 21 (black on white).
-double ContrastRatio(const QColor& a, const QColor& b);
 
 // How the status bar shows a wrong answer.
 struct MistakeText {

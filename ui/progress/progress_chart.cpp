@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/drill/mistake_text.h"
+#include "ui/platform/colours.h"
 #include "ui/platform/translation.h"
 #include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_window.h"
