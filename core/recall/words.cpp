@@ -2,7 +2,9 @@
 #include "core/recall/words.h"
 
 #include <unicode/ubrk.h>
+#include <unicode/uchar.h>
 #include <unicode/utext.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <memory>
@@ -24,6 +26,18 @@ std::string AsUtf8(std::string_view text, std::vector<std::size_t>& starts) {
   return utf8;
 }
 
+// The code point at at in UTF-8 text, moving at past it; below 0 where the
+// bytes are no UTF-8.
+UChar32 NextCodePoint(std::string_view text, std::int32_t& at, std::int32_t end) {
+  UChar32 c = 0;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wconversion"
+  U8_NEXT(bytes, at, end, c);
+#pragma GCC diagnostic pop
+  return c;
+}
+
 std::vector<WordSpan> Utf8Words(std::string_view text) {
   std::vector<WordSpan> words;
   UErrorCode status = U_ZERO_ERROR;
@@ -32,20 +46,42 @@ std::vector<WordSpan> Utf8Words(std::string_view text) {
       &utext_close);
   std::unique_ptr<UBreakIterator, decltype(&ubrk_close)> breaks(
       ubrk_open(UBRK_WORD, "", nullptr, 0, &status), &ubrk_close);
-  std::unique_ptr<UBreakIterator, decltype(&ubrk_close)> graphemes(
-      ubrk_open(UBRK_CHARACTER, "", nullptr, 0, &status), &ubrk_close);
   if (U_FAILURE(status)) return words;
   ubrk_setUText(breaks.get(), utext.get(), &status);
-  ubrk_setUText(graphemes.get(), utext.get(), &status);
   if (U_FAILURE(status)) return words;
+  // Where a word's first letter ends: after its first code point, unless
+  // that or the next one joins a longer grapheme (an accent, a Hangul
+  // syllable in parts, a flag), which ICU's character breaks then find.
+  std::unique_ptr<UBreakIterator, decltype(&ubrk_close)> graphemes(nullptr, &ubrk_close);
+  const auto firstEnd = [&](std::int32_t begin, std::int32_t end) -> std::int32_t {
+    std::int32_t at = begin;
+    const UChar32 first = NextCodePoint(text, at, end);
+    if (at >= end) return end;
+    std::int32_t after = at;
+    const UChar32 next = NextCodePoint(text, after, end);
+    const auto plain = [](UChar32 c) {
+      return c >= 0 && u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK) == U_GCB_OTHER;
+    };
+    if (plain(first) && plain(next)) return at;
+    UErrorCode opened = U_ZERO_ERROR;
+    if (!graphemes) {
+      graphemes.reset(ubrk_open(UBRK_CHARACTER, "", nullptr, 0, &opened));
+      if (U_SUCCESS(opened)) ubrk_setUText(graphemes.get(), utext.get(), &opened);
+      if (U_FAILURE(opened)) {
+        graphemes.reset();
+        return at;
+      }
+    }
+    const std::int32_t found = ubrk_following(graphemes.get(), begin);
+    return found > begin ? std::min(found, end) : end;
+  };
   // UTF-8 UText indices are byte offsets.
   std::int32_t begin = ubrk_first(breaks.get());
   for (std::int32_t end = ubrk_next(breaks.get()); end != UBRK_DONE;
        begin = end, end = ubrk_next(breaks.get())) {
     if (ubrk_getRuleStatus(breaks.get()) >= UBRK_WORD_NONE_LIMIT) {
-      const std::int32_t first = std::min(ubrk_following(graphemes.get(), begin), end);
       words.push_back({static_cast<std::size_t>(begin), static_cast<std::size_t>(end),
-                       static_cast<std::size_t>(first > begin ? first : end)});
+                       static_cast<std::size_t>(firstEnd(begin, end))});
     }
   }
   return words;
