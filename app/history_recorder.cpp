@@ -117,11 +117,7 @@ KeptAnswer HistoryRecorder::Keep(const DrillAnswer& answer) {
         session_ = store_->StartSession(pending_.back().file, pending_.back().timeMs);
         sessionFile_ = pending_.back().file;
       }
-      KeptAnswer kept{true, std::nullopt};
-      if (const std::optional<ReviewHistory> review = WritePending()) {
-        kept.state = KeyedReview{review->key, {review->lastTimeMs, review->stability}};
-      }
-      return kept;
+      return KeptAnswer{true, WritePending()};
     } catch (const HistoryError& error) {
       // Another program holds the file for a moment: the answer waits in
       // memory and goes in with the next one, or at the close.
@@ -136,9 +132,9 @@ KeptAnswer HistoryRecorder::Keep(const DrillAnswer& answer) {
   }
 }
 
-std::optional<ReviewHistory> HistoryRecorder::WritePending() {
+std::optional<KeyedReview> HistoryRecorder::WritePending() {
   if (pending_.empty() || !store_) return std::nullopt;
-  const std::optional<ReviewHistory> review = store_->RecordMany(pending_);
+  const std::optional<KeyedReview> review = store_->RecordMany(pending_);
   pending_.clear();
   answersKept_ = true;
   return review;
@@ -175,9 +171,7 @@ bool HistoryRecorder::LoadReviews() {
     // used by that thread alone until it is done.
     drill_.SetReviews([store, file = commands_.CurrentFile().path] {
       SentenceReviews reviews;
-      store->Reviews(file, [&](const ReviewHistory& review) {
-        reviews.push_back({review.key, {review.lastTimeMs, review.stability}});
-      });
+      store->Reviews(file, [&](const KeyedReview& review) { reviews.push_back(review); });
       return reviews;
     });
     return true;

@@ -107,7 +107,7 @@ class HistoryRecorder : public ReviewSource {
   HistoryStore* Store();
   // Writes the answers that wait, all or none; the state of the last one's
   // sentence.
-  std::optional<ReviewHistory> WritePending();
+  std::optional<KeyedReview> WritePending();
   // A store found damaged in use is moved aside and a new one started;
   // false when error is of another kind, or that failed.
   bool Recover(const HistoryError& error);

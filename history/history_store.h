@@ -11,6 +11,7 @@
 
 #include "core/review/answer_grade.h"
 #include "core/review/memory_model.h"
+#include "core/review/review_order.h"  // KeyedReview: a sentence's state as of its last answer
 #include "core/text/sentence_key.h"
 #include "history/history_error.h"
 
@@ -40,13 +41,6 @@ struct SentenceHistory {
   // 0 before the first.
   std::int64_t bestSpeed = 0;
   double stability = 0;  // days, see MemoryState
-};
-
-// The memory model's view of one sentence of a file, as of its last answer.
-struct ReviewHistory {
-  std::int64_t key = 0;         // SentenceKey of the whole sentence
-  std::int64_t lastTimeMs = 0;  // its last answer, UTC
-  double stability = 0;         // days, see MemoryState
 };
 
 // One day of a file's answers, the day in local time ("2026-12-08").
@@ -82,12 +76,10 @@ class HistoryStore {
 
   // Keeps answer; returns its sentence's memory state after it (nothing
   // for a history only read).
-  std::optional<ReviewHistory> Record(const AnswerRecord& answer) {
-    return RecordMany({&answer, 1});
-  }
+  std::optional<KeyedReview> Record(const AnswerRecord& answer) { return RecordMany({&answer, 1}); }
   // Keeps all or none of answers; returns the state of the last one's
   // sentence.
-  virtual std::optional<ReviewHistory> RecordMany(std::span<const AnswerRecord> answers) = 0;
+  virtual std::optional<KeyedReview> RecordMany(std::span<const AnswerRecord> answers) = 0;
   // A run of the drill on a file: its start, and its end with the drill's
   // clock in seconds.
   virtual std::int64_t StartSession(const std::string& file, std::int64_t timeMs) = 0;
@@ -107,8 +99,8 @@ class HistoryStore {
   // The memory model's state of each answered sentence of file, handed
   // to each in the order of their keys; of one of them.
   virtual void Reviews(const std::string& file,
-                       const std::function<void(const ReviewHistory&)>& each) const = 0;
-  virtual std::optional<ReviewHistory> Review(const std::string& file, std::int64_t key) const = 0;
+                       const std::function<void(const KeyedReview&)>& each) const = 0;
+  virtual std::optional<KeyedReview> Review(const std::string& file, std::int64_t key) const = 0;
 };
 
 // The history keeps only the start of a huge sentence.

@@ -113,9 +113,9 @@ struct SqliteHistoryStore::AnswerStatements {
   Statement addToDay;
 };
 
-std::optional<ReviewHistory> SqliteHistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
+std::optional<KeyedReview> SqliteHistoryStore::RecordMany(std::span<const AnswerRecord> answers) {
   if (readOnly_) return std::nullopt;
-  std::optional<ReviewHistory> last;
+  std::optional<KeyedReview> last;
   InTransaction([&] {
     AnswerStatements statements(db_);
     std::string lastFile;
@@ -131,8 +131,8 @@ std::optional<ReviewHistory> SqliteHistoryStore::RecordMany(std::span<const Answ
   return last;
 }
 
-ReviewHistory SqliteHistoryStore::RecordOne(AnswerStatements& statements, std::int64_t file,
-                                            const AnswerRecord& answer) {
+KeyedReview SqliteHistoryStore::RecordOne(AnswerStatements& statements, std::int64_t file,
+                                          const AnswerRecord& answer) {
   const std::int64_t key = SentenceKey(answer.sentence);
   statements.addSentence.Bind(1, file).Bind(2, key).Bind(3, KeptText(answer.sentence)).Step();
   statements.addSentence.Reset();
@@ -180,7 +180,7 @@ ReviewHistory SqliteHistoryStore::RecordOne(AnswerStatements& statements, std::i
       .Bind(5, outcome.speed)
       .Step();
   statements.addToDay.Reset();
-  return ReviewHistory{key, outcome.after.lastTimeMs, after.stability};
+  return KeyedReview{key, {outcome.after.lastTimeMs, after.stability}};
 }
 
 void SqliteHistoryStore::InTransaction(const std::function<void()>& work) {
@@ -244,24 +244,24 @@ void SqliteHistoryStore::RebuildReviews() {
 }
 
 void SqliteHistoryStore::Reviews(const std::string& file,
-                                 const std::function<void(const ReviewHistory&)>& each) const {
+                                 const std::function<void(const KeyedReview&)>& each) const {
   // Every row has an answer; the index holds all that is read.
   Statement select(db_,
                    "SELECT key, last_time, stability FROM sentences INDEXED BY sentences_reviews "
                    "WHERE file = (SELECT id FROM files WHERE path = ?1) ORDER BY key");
   select.Bind(1, file);
   while (select.Step())
-    each({select.Integer(0), select.Integer(1), select.Real(2)});
+    each({select.Integer(0), {select.Integer(1), select.Real(2)}});
 }
 
-std::optional<ReviewHistory> SqliteHistoryStore::Review(const std::string& file,
-                                                        std::int64_t key) const {
+std::optional<KeyedReview> SqliteHistoryStore::Review(const std::string& file,
+                                                      std::int64_t key) const {
   Statement select(db_,
                    "SELECT key, last_time, stability FROM sentences WHERE file = (SELECT id "
                    "FROM files WHERE path = ?1) AND key = ?2");
   select.Bind(1, file).Bind(2, key);
   if (!select.Step()) return std::nullopt;
-  return ReviewHistory{select.Integer(0), select.Integer(1), select.Real(2)};
+  return KeyedReview{select.Integer(0), {select.Integer(1), select.Real(2)}};
 }
 
 std::int64_t SqliteHistoryStore::StartSession(const std::string& file, std::int64_t timeMs) {

@@ -36,7 +36,7 @@ class SqliteHistoryStore final : public HistoryStore {
   void WaitForOthers(int milliseconds) override;  // SQLite's busy timeout
 
   // In one transaction.
-  std::optional<ReviewHistory> RecordMany(std::span<const AnswerRecord> answers) override;
+  std::optional<KeyedReview> RecordMany(std::span<const AnswerRecord> answers) override;
   std::int64_t StartSession(const std::string& file, std::int64_t timeMs) override;
   void EndSession(std::int64_t session, std::int64_t timeMs, std::int64_t drillSeconds) override;
   std::vector<SentenceHistory> Sentences(const std::string& file,
@@ -45,8 +45,8 @@ class SqliteHistoryStore final : public HistoryStore {
   std::vector<DayHistory> Days(const std::string& file, std::int64_t sinceMs) const override;
   void Forget(const std::string& file) override;
   void Reviews(const std::string& file,
-               const std::function<void(const ReviewHistory&)>& each) const override;
-  std::optional<ReviewHistory> Review(const std::string& file, std::int64_t key) const override;
+               const std::function<void(const KeyedReview&)>& each) const override;
+  std::optional<KeyedReview> Review(const std::string& file, std::int64_t key) const override;
   // Works out every sentence's state and the speeds that grade answers
   // again from the answers alone, as opening a history from before the
   // memory model does (there, inside its migration).
@@ -61,8 +61,8 @@ class SqliteHistoryStore final : public HistoryStore {
   struct AnswerStatements;
   // Keeps one answer of file with the statements prepared; its sentence's
   // state after it.
-  ReviewHistory RecordOne(AnswerStatements& statements, std::int64_t file,
-                          const AnswerRecord& answer);
+  KeyedReview RecordOne(AnswerStatements& statements, std::int64_t file,
+                        const AnswerRecord& answer);
   // Runs work in one write transaction: all of it, or, when it throws,
   // none of it, the speeds in memory too.
   void InTransaction(const std::function<void()>& work);

@@ -172,7 +172,7 @@ TEST(HistoryStore, OlderFilesMigrateNewerOnesAreOnlyRead) {
   EXPECT_EQ(sentences[0].lastTimeMs, 2000);
   EXPECT_EQ(migrated->Days("/home/me/phrases.txt", 0).at(0).answers, 2);
   // The memory model replays them: Good, then Again within the day.
-  EXPECT_NEAR(migrated->Review("/home/me/phrases.txt", SentenceKey("one"))->stability,
+  EXPECT_NEAR(migrated->Review("/home/me/phrases.txt", SentenceKey("one"))->review.stability,
               0.7750839828558983, 1e-9);
   migrated.reset();
   EXPECT_EQ(PragmaOf(first, "application_id"), SqliteHistoryStore::kApplicationId);
@@ -204,11 +204,11 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   auto check = [&](const HistoryStore& history) {
     const auto review = history.Review("/home/me/phrases.txt", SentenceKey("Hello world"));
     ASSERT_TRUE(review.has_value());
-    EXPECT_NEAR(review->stability, 1.6438451729666652, 1e-9);
-    EXPECT_EQ(review->lastTimeMs, start + 10 * kDay + kDay / 24);
+    EXPECT_NEAR(review->review.stability, 1.6438451729666652, 1e-9);
+    EXPECT_EQ(review->review.lastTimeMs, start + 10 * kDay + kDay / 24);
     std::vector<std::int64_t> keys;
     history.Reviews("/home/me/phrases.txt",
-                    [&](const ReviewHistory& each) { keys.push_back(each.key); });
+                    [&](const KeyedReview& each) { keys.push_back(each.key); });
     EXPECT_EQ(keys.size(), 2u);
     EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
     EXPECT_FALSE(history.Review("/home/me/phrases.txt", SentenceKey("never typed")));
@@ -231,7 +231,7 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   store->Record(slow);
   slow.timeMs = start + 3 * kDay;
   store->Record(slow);
-  EXPECT_NEAR(store->Review("/home/me/phrases.txt", SentenceKey("Slow one.."))->stability,
+  EXPECT_NEAR(store->Review("/home/me/phrases.txt", SentenceKey("Slow one.."))->review.stability,
               review::Next(review::First(Grade::Hard), 3, Grade::Hard).stability, 1e-9);
   // Typed from memory at 600 a minute: Good at first letters, Hard with a
   // hint; the same after the states are rebuilt from the answers.
@@ -244,7 +244,7 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   recalled.cue.hints = 1;
   store->Record(recalled);
   const auto stability = [&](const char* sentence) {
-    return store->Review("/home/me/phrases.txt", SentenceKey(sentence))->stability;
+    return store->Review("/home/me/phrases.txt", SentenceKey(sentence))->review.stability;
   };
   for (int pass = 0; pass < 2; ++pass) {
     EXPECT_NEAR(stability("Recalled.."), review::First(Grade::Good).stability, 1e-9);
@@ -285,8 +285,8 @@ TEST(HistoryStore, StatesKeptLiveEqualThoseWorkedOutAgain) {
   }
   auto states = [&] {
     std::vector<std::pair<std::int64_t, double>> all;
-    store->Reviews("/home/me/phrases.txt", [&](const ReviewHistory& review) {
-      all.emplace_back(review.key, review.stability);
+    store->Reviews("/home/me/phrases.txt", [&](const KeyedReview& review) {
+      all.emplace_back(review.key, review.review.stability);
     });
     return all;
   };
@@ -445,7 +445,7 @@ TEST(HistoryStore, FailedWritesAndEarlierTimesKeepTheStateRight) {
   // 190 a minute: Easy against 150, but only Good against the 200 that the
   // failed answer would have made the median.
   store->Record(timed("graded", 3158, 2 * kDay));
-  EXPECT_NEAR(store->Review("/home/me/phrases.txt", SentenceKey("graded"))->stability,
+  EXPECT_NEAR(store->Review("/home/me/phrases.txt", SentenceKey("graded"))->review.stability,
               review::First(Grade::Easy).stability, 1e-9);
 
   // An answer timed before the last one kept (the clock was set back):
@@ -453,8 +453,8 @@ TEST(HistoryStore, FailedWritesAndEarlierTimesKeepTheStateRight) {
   store->Record(Answer("late", false, 10 * kDay));
   store->Record(Answer("late", false, 5 * kDay));
   const auto review = store->Review("/home/me/phrases.txt", SentenceKey("late"));
-  EXPECT_EQ(review->lastTimeMs, 10 * kDay);
-  EXPECT_NEAR(review->stability,
+  EXPECT_EQ(review->review.lastTimeMs, 10 * kDay);
+  EXPECT_NEAR(review->review.stability,
               review::Next(review::First(Grade::Again), 0, Grade::Again).stability, 1e-9);
 }
 
