@@ -306,7 +306,8 @@ void HistoryRecorder::Forget() {
 
 void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
   const MemoryModel& model = TheMemoryModel();
-  row.recall = model.Recall(stability, ElapsedDays(row.lastTimeMs, clock_.UtcMilliseconds()));
+  row.retrievability =
+      model.Retrievability(stability, ElapsedDays(row.lastTimeMs, clock_.UtcMilliseconds()));
   row.nextReviewMs =
       row.lastTimeMs + std::llround(model.DueAfterDays(stability) * review::kMillisecondsPerDay);
   row.known = stability > kKnownDays;

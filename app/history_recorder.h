@@ -24,7 +24,7 @@ struct ProgressRow {
   // The memory model's view, for sentences typed: the probability of
   // recalling it now, when that falls to 90%, and whether it stays
   // remembered for over kKnownDays.
-  double recall = 0;
+  double retrievability = 0;
   std::int64_t nextReviewMs = 0;
   bool known = false;
   // Answered wrong in this run, it waits in review order for its retry.

@@ -12,8 +12,8 @@ MemoryState Fsrs6Model::Next(const MemoryState& state, double elapsedDays, Grade
   return review::Next(state, elapsedDays, grade);
 }
 
-double Fsrs6Model::Recall(double stability, double elapsedDays) const {
-  return review::Recall(stability, elapsedDays);
+double Fsrs6Model::Retrievability(double stability, double elapsedDays) const {
+  return review::Retrievability(stability, elapsedDays);
 }
 
 double Fsrs6Model::DueAfterDays(double stability) const {

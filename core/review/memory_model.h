@@ -16,8 +16,9 @@ class MemoryModel {
   virtual MemoryState First(Grade grade) const = 0;
   // The state after an answer elapsedDays after the one before.
   virtual MemoryState Next(const MemoryState& state, double elapsedDays, Grade grade) const = 0;
-  // The probability of recalling it elapsedDays after its last answer.
-  virtual double Recall(double stability, double elapsedDays) const = 0;
+  // The probability of recalling it elapsedDays after its last answer
+  // (its retrievability, as the model's authors call it).
+  virtual double Retrievability(double stability, double elapsedDays) const = 0;
   // Days after an answer until it is due: recall falls to 90%.
   virtual double DueAfterDays(double stability) const = 0;
 };
@@ -28,7 +29,7 @@ class Fsrs6Model final : public MemoryModel {
  public:
   MemoryState First(Grade grade) const override;
   MemoryState Next(const MemoryState& state, double elapsedDays, Grade grade) const override;
-  double Recall(double stability, double elapsedDays) const override;
+  double Retrievability(double stability, double elapsedDays) const override;
   double DueAfterDays(double stability) const override;
 };
 

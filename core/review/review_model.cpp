@@ -46,7 +46,7 @@ MemoryState First(Grade grade) {
   return {InitialStability(grade), InitialDifficulty(grade)};
 }
 
-double Recall(double stability, double elapsedDays) {
+double Retrievability(double stability, double elapsedDays) {
   const double days = std::max(elapsedDays, 0.0);
   return std::pow(1.0 + Factor() * days / std::max(stability, kMinStability), Decay());
 }
@@ -92,7 +92,7 @@ MemoryState Next(const MemoryState& state, double elapsedDays, Grade grade) {
   if (elapsedDays < 1.0) {
     stability = ShortTermStability(state.stability, grade);
   } else {
-    const double recall = Recall(state.stability, elapsedDays);
+    const double recall = Retrievability(state.stability, elapsedDays);
     stability = grade == Grade::Again ? StabilityAfterLapse(state, recall)
                                       : StabilityAfterSuccess(state, recall, grade);
   }

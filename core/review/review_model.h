@@ -28,7 +28,7 @@ inline constexpr double kMillisecondsPerDay = 86'400'000.0;
 MemoryState First(Grade grade);
 // The probability of recalling a sentence elapsedDays after its last
 // review.
-double Recall(double stability, double elapsedDays);
+double Retrievability(double stability, double elapsedDays);
 // The state after a review elapsedDays after the last one: within a day
 // the short-term update, else a success or a lapse.
 MemoryState Next(const MemoryState& state, double elapsedDays, Grade grade);

@@ -29,11 +29,11 @@ TEST(ReviewModel, FormulasGiveTheWorkedValues) {
   // The forgetting curve passes 90% after stability days, whatever it is;
   // and the interval for 90% is the stability.
   for (const double stability : {0.212, 2.3065, 100.0}) {
-    EXPECT_NEAR(Recall(stability, stability), 0.9, kTolerance);
+    EXPECT_NEAR(Retrievability(stability, stability), 0.9, kTolerance);
     EXPECT_NEAR(Interval(stability), stability, kTolerance);
   }
-  EXPECT_NEAR(Recall(2.3065, 0), 1.0, kTolerance);
-  EXPECT_NEAR(Recall(2.3065, 10), 0.7743669167614039, kTolerance);
+  EXPECT_NEAR(Retrievability(2.3065, 0), 1.0, kTolerance);
+  EXPECT_NEAR(Retrievability(2.3065, 10), 0.7743669167614039, kTolerance);
   EXPECT_NEAR(Interval(2.3065, 0.8), 7.64826124694176, kTolerance);
 
   const MemoryState good = review::First(Grade::Good);
@@ -42,7 +42,8 @@ TEST(ReviewModel, FormulasGiveTheWorkedValues) {
   EXPECT_NEAR(StabilityAfterSuccess(good, 0.9, Grade::Easy), 20.29125206679316, kTolerance);
   // A lapse: the long-term formula, unless the same-day Again is lower.
   EXPECT_NEAR(StabilityAfterLapse({10, 5}, 0.9), 1.3919869729546932, kTolerance);
-  EXPECT_NEAR(StabilityAfterLapse({0.5, 5}, Recall(0.5, 3)), 0.2310163684337347, kTolerance);
+  EXPECT_NEAR(StabilityAfterLapse({0.5, 5}, Retrievability(0.5, 3)), 0.2310163684337347,
+              kTolerance);
   // Same day: Good never shortens the stability; Again does; Easy grows it.
   EXPECT_NEAR(ShortTermStability(2.3065, Grade::Good), 2.3065, kTolerance);
   EXPECT_NEAR(ShortTermStability(2.3065, Grade::Hard), 2.3065, kTolerance);  // never lowered

@@ -20,7 +20,7 @@ enum ProgressColumn {
   kBest,
   kLast,
   kMarked,
-  kRecall,
+  kRetrievability,
   kNext,
   kLevel,  // only while Recall is on
   kColumns
@@ -50,8 +50,8 @@ inline constexpr ProgressColumnFacts kProgressColumnTable[] = {
      DRU_TR_NOOP("ProgressOrder", "last typed"), false},
     {kMarked, DRU_TR_NOOP("ProgressTable", "Marked"), DRU_TR_NOOP("ProgressTable", "Marked"),
      DRU_TR_NOOP("ProgressOrder", "marked"), false},
-    {kRecall, DRU_TR_NOOP("ProgressTable", "Recall (%)"), DRU_TR_NOOP("ProgressTable", "Recall"),
-     DRU_TR_NOOP("ProgressOrder", "recall"), true},
+    {kRetrievability, DRU_TR_NOOP("ProgressTable", "Recall (%)"),
+     DRU_TR_NOOP("ProgressTable", "Recall"), DRU_TR_NOOP("ProgressOrder", "recall"), true},
     {kNext, DRU_TR_NOOP("ProgressTable", "Next review"),
      DRU_TR_NOOP("ProgressTable", "Next review"), DRU_TR_NOOP("ProgressOrder", "next review"),
      false},
@@ -130,7 +130,7 @@ class ProgressTableModel : public QAbstractTableModel {
     QString text = Shown(row, column);
     if (text.isEmpty()) {
       text = column == kMarked ? Tr("ProgressTable", "no") : Tr("ProgressTable", "none");
-    } else if (kProgressColumnTable[column].percent && !(column == kRecall && row.retry)) {
+    } else if (kProgressColumnTable[column].percent && !(column == kRetrievability && row.retry)) {
       text += QLatin1Char('%');
     }
     return text;
@@ -144,7 +144,7 @@ class ProgressTableModel : public QAbstractTableModel {
         return row.sentence;
       case kTyped:
         return QString::number(value);
-      case kRecall:
+      case kRetrievability:
         if (row.retry) return Tr("ProgressTable", "retry");
         [[fallthrough]];
       case kCorrect:  // -1: never typed

@@ -268,7 +268,8 @@ void ProgressWindow::Fill() {
     row.sentence = DecodeText(progress.sentence, encoding_);
     row.rank = static_cast<std::int64_t>(rows.size());
     const std::int64_t share = progress.typed > 0 ? progress.correct * 100 / progress.typed : -1;
-    const std::int64_t recall = progress.typed > 0 ? std::llround(progress.recall * 100) : -1;
+    const std::int64_t recall =
+        progress.typed > 0 ? std::llround(progress.retrievability * 100) : -1;
     const std::int64_t values[kColumns] = {
         0,
         progress.typed,
