@@ -56,12 +56,85 @@ MarkColours ReadableMarkColours(const QColor& background) {
           Readable(QColor(0x00, 0x70, 0x00), background)};
 }
 
-MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
-                             const Comparison& comparison, TextEncoding encoding,
-                             const MarkColours& colours, const QFontMetrics& metrics, int width) {
+namespace {
+
+// Each step of a comparison as plain text (for measuring) and marked up,
+// in the line and in the tooltip's two rows, and the plain rows.
+struct MarkedSteps {
+  QStringList plain;
+  QStringList marked;
+  QString typedRow;
+  QString expectedRow;
+  QString typedPlain;
+  QString expectedPlain;
+  int firstMistake = -1;
+};
+
+MarkedSteps MarkSteps(std::string_view typed, std::string_view expected,
+                      const Comparison& comparison, TextEncoding encoding,
+                      const MarkColours& colours) {
   const QString wrongStyle = Style(colours.wrong, "underline");
   const QString extraStyle = Style(colours.wrong, "line-through");
   const QString missingStyle = Style(colours.missing, "overline");
+  MarkedSteps steps;
+  for (const Step& step : comparison.steps) {
+    const QString got = DecodeText(step.typed.In(typed), encoding);
+    const QString want = DecodeText(step.expected.In(expected), encoding);
+    steps.typedPlain += got;
+    steps.expectedPlain += want;
+    switch (step.kind) {
+      case Step::Kind::Same:
+        steps.plain << got;
+        steps.marked << got.toHtmlEscaped();
+        steps.typedRow += got.toHtmlEscaped();
+        steps.expectedRow += want.toHtmlEscaped();
+        break;
+      case Step::Kind::Wrong:
+        steps.plain << got;
+        steps.marked << Marked(got, wrongStyle);
+        steps.typedRow += Marked(got, wrongStyle);
+        steps.expectedRow += Marked(want, missingStyle);
+        break;
+      case Step::Kind::Extra:
+        steps.plain << got;
+        steps.marked << Marked(got, extraStyle);
+        steps.typedRow += Marked(got, extraStyle);
+        break;
+      case Step::Kind::Missing:
+        steps.plain << want;
+        steps.marked << Marked(want, missingStyle);
+        steps.expectedRow += Marked(want, missingStyle);
+        break;
+    }
+    if (steps.firstMistake < 0 && step.kind != Step::Kind::Same) {
+      steps.firstMistake = int(steps.plain.size()) - 1;
+    }
+  }
+  return steps;
+}
+
+// As many steps as fit width, from a little before the first mistake.
+QString FittingLine(const MarkedSteps& steps, const QFontMetrics& metrics, int width) {
+  const QString ellipsis(QChar(0x2026));
+  const int first = std::max(0, steps.firstMistake - kContextBefore);
+  int used = first > 0 ? metrics.horizontalAdvance(ellipsis) : 0;
+  int last = first;
+  while (last < steps.plain.size()) {
+    const int advance = metrics.horizontalAdvance(steps.plain[last]);
+    if (used + advance > width - metrics.horizontalAdvance(ellipsis)) break;
+    used += advance;
+    ++last;
+  }
+  return (first > 0 ? ellipsis : QString()) +
+         steps.marked.mid(first, last - first).join(QString()) +
+         (last < steps.plain.size() ? ellipsis : QString());
+}
+
+}  // namespace
+
+MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
+                             const Comparison& comparison, TextEncoding encoding,
+                             const MarkColours& colours, const QFontMetrics& metrics, int width) {
   MistakeText result;
   const std::size_t prefix = comparison.commonPrefix;
   const QString quotes = Tr("Mistakes", ": typed “%1” expected “%2”");
@@ -75,67 +148,13 @@ MistakeText DescribeMistakes(std::string_view typed, std::string_view expected,
     result.description = result.summary;
     return result;
   }
-
-  // Each step as plain text (for measuring) and marked up, in the line and
-  // in the tooltip's two rows.
-  QStringList plain;
-  QStringList marked;
-  QString typedRow;
-  QString expectedRow;
-  QString typedPlain;
-  QString expectedPlain;
-  int firstMistake = -1;
-  for (const Step& step : comparison.steps) {
-    const QString got = DecodeText(step.typed.In(typed), encoding);
-    const QString want = DecodeText(step.expected.In(expected), encoding);
-    typedPlain += got;
-    expectedPlain += want;
-    switch (step.kind) {
-      case Step::Kind::Same:
-        plain << got;
-        marked << got.toHtmlEscaped();
-        typedRow += got.toHtmlEscaped();
-        expectedRow += want.toHtmlEscaped();
-        break;
-      case Step::Kind::Wrong:
-        plain << got;
-        marked << Marked(got, wrongStyle);
-        typedRow += Marked(got, wrongStyle);
-        expectedRow += Marked(want, missingStyle);
-        break;
-      case Step::Kind::Extra:
-        plain << got;
-        marked << Marked(got, extraStyle);
-        typedRow += Marked(got, extraStyle);
-        break;
-      case Step::Kind::Missing:
-        plain << want;
-        marked << Marked(want, missingStyle);
-        expectedRow += Marked(want, missingStyle);
-        break;
-    }
-    if (firstMistake < 0 && step.kind != Step::Kind::Same) firstMistake = int(plain.size()) - 1;
-  }
-
-  // As many steps as fit, from a little before the first mistake.
-  const QString ellipsis(QChar(0x2026));
-  int first = std::max(0, firstMistake - kContextBefore);
-  int used = first > 0 ? metrics.horizontalAdvance(ellipsis) : 0;
-  int last = first;
-  while (last < plain.size()) {
-    const int advance = metrics.horizontalAdvance(plain[last]);
-    if (used + advance > width - metrics.horizontalAdvance(ellipsis)) break;
-    used += advance;
-    ++last;
-  }
-  result.line = (first > 0 ? ellipsis : QString()) +
-                marked.mid(first, last - first).join(QString()) +
-                (last < plain.size() ? ellipsis : QString());
+  const MarkedSteps steps = MarkSteps(typed, expected, comparison, encoding, colours);
+  result.line = FittingLine(steps, metrics, width);
   const QString rows = Tr("Mistakes", "Typed: %1<br>Expected: %2");
-  result.toolTip = rows.arg(typedRow, expectedRow);
+  result.toolTip = rows.arg(steps.typedRow, steps.expectedRow);
   result.description = QString(rows)
                            .replace(QLatin1String("<br>"), QLatin1String("\n"))
-                           .arg(typedPlain, expectedPlain);
+                           .arg(steps.typedPlain, steps.expectedPlain);
   const auto mistakes = static_cast<int>(comparison.mistakes);
   result.summary = Tr("Display", "%n mistake(s)", nullptr, mistakes) +
                    quotes.arg(Around(typed, prefix, encoding), Around(expected, prefix, encoding));
