@@ -231,7 +231,8 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
   const std::int64_t now = clock_.UtcMilliseconds();
   report.firstRecentDay = everyDay ? std::string() : LocalDate(now, kRecentDays - 1);
   report.days = store->Days(
-      file, everyDay ? 0 : now - static_cast<std::int64_t>(kRecentDays + 1) * 86'400'000);
+      file,
+      everyDay ? 0 : now - static_cast<std::int64_t>((kRecentDays + 1) * kMillisecondsPerDay));
   const std::string today = LocalDate(clock_.UtcMilliseconds());
   for (const DayHistory& day : report.days) {
     report.bestSpeed = std::max(report.bestSpeed, day.bestSpeed);
@@ -309,7 +310,7 @@ void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
   row.retrievability =
       model.Retrievability(stability, ElapsedDays(row.lastTimeMs, clock_.UtcMilliseconds()));
   row.nextReviewMs =
-      row.lastTimeMs + std::llround(model.DueAfterDays(stability) * review::kMillisecondsPerDay);
+      row.lastTimeMs + std::llround(model.DueAfterDays(stability) * kMillisecondsPerDay);
   row.known = stability > kKnownDays;
 }
 

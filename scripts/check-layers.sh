@@ -4,7 +4,8 @@
 # layers too: core/text and core/file know nothing of the drill, review or
 # recall, and review and recall nothing of the drill; the drill's and the
 # Progress window's widgets nothing of the main window; history's
-# statements nothing of the store they serve. Includes are written from
+# statements nothing of the store they serve; the store and the app
+# nothing of the memory model's formulas, only of its interface. Includes are written from
 # the repository's root, so the folder is in every line.
 cd "$(dirname "$0")/.."
 status=0
@@ -23,4 +24,5 @@ check "core/text core/file" 'core/drill/|core/review/|core/recall/'
 check "core/review core/recall" 'core/drill/'
 check "ui/drill ui/progress" 'ui/window/'
 check history/statement.h 'history/history_store.h|history/sqlite_history_store.h'
+check "history app" 'core/review/review_model.h'
 exit $status

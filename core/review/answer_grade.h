@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/recall/recall_level.h"
-#include "core/review/review_model.h"
+#include "core/review/memory_state.h"
 
 namespace dru {
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/review/review_model.h"
+
 namespace dru {
 
 MemoryState Fsrs6Model::First(Grade grade) const {
@@ -26,8 +28,7 @@ const MemoryModel& TheMemoryModel() {
 }
 
 double ElapsedDays(std::int64_t fromMs, std::int64_t toMs) {
-  return static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 0)) /
-         review::kMillisecondsPerDay;
+  return static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 0)) / kMillisecondsPerDay;
 }
 
 }  // namespace dru

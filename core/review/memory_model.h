@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/review/review_model.h"
+#include "core/review/memory_state.h"
 
 namespace dru {
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "core/review/review_model.h"
 #include "history/history_backup.h"
 #include "history/sqlite_history_store.h"
 #include "tests/support/temp_dir.h"
