@@ -319,10 +319,7 @@ void HistoryRecorder::TurnOff(const std::string& reason) {
   off_ = true;
   offReason_ = reason;
   const std::string notice = OffText();
-  Say([this, notice] {
-    drill_.ShowNotice(notice);
-    drill_.SetReviewUnavailable(notice);
-  });
+  Say([this, notice] { drill_.HistoryTurnedOff(notice); });
 }
 
 void HistoryRecorder::Say(std::function<void()> saying) {

@@ -95,6 +95,18 @@ void Drill::UpdateReview(std::int64_t key, const SentenceReview& review) {
 
 void Drill::SetReviewUnavailable(std::string reason) {
   Entered();
+  MakeReviewUnavailable(std::move(reason));
+  Refresh();
+}
+
+void Drill::HistoryTurnedOff(std::string notice) {
+  Entered();
+  SetStatus({StatusReport::Kind::Notice, notice, {}, {}, {}});
+  MakeReviewUnavailable(std::move(notice));
+  Refresh();  // once, for both
+}
+
+void Drill::MakeReviewUnavailable(std::string reason) {
   const RecallOption recall = ActiveRecall();
   state_.reviewUnavailable = std::move(reason);
   if (!state_.reviewUnavailable.empty()) {
@@ -104,7 +116,6 @@ void Drill::SetReviewUnavailable(std::string reason) {
   }
   // Fading stops or starts with the history.
   if (ActiveRecall() != recall && state_.fileOpen) BuildCue();
-  Refresh();
 }
 
 RecallOption Drill::ActiveRecall() const noexcept {

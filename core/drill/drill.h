@@ -124,6 +124,9 @@ class Drill {
   // There is no history to review by: ReviewDue goes off and cannot be
   // switched on; reason says why. "" makes it possible again.
   void SetReviewUnavailable(std::string reason);
+  // The history went off: notice on the status line, and review
+  // unavailable for that reason, shown once.
+  void HistoryTurnedOff(std::string notice);
   // Shows text as the sentence to type.
   void ShowSentence(std::string_view text);
   // A file was opened: the first sentence, in an empty input box that takes
@@ -194,6 +197,8 @@ class Drill {
   // Empties the status line; true when it said something. The caller shows.
   bool ClearStatus();
   void SetStatus(StatusReport status);
+  // SetReviewUnavailable's change of state; the caller shows.
+  void MakeReviewUnavailable(std::string reason);
 
   // While the drill calls out (the view, whoever keeps the answers), none
   // of its operations may be entered: an operation runs one way, to its
