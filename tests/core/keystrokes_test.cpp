@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "core/drill/display_texts.h"
 #include "core/drill/keys.h"
 #include "core/file/io_error.h"
-#include "core/drill/display_texts.h"
 #include "core/text/sentence_key.h"
 #include "core/text/translation.h"
 #include "core/text/typed_match.h"

@@ -185,7 +185,7 @@ void DrillPanel::MakeStatusLine() {
 }
 
 void DrillPanel::FitTexts(const std::vector<QLabel*>& captions, const std::vector<QLabel*>& units,
-                           std::initializer_list<QWidget*> wide) {
+                          std::initializer_list<QWidget*> wide) {
   const auto widest = [](const std::vector<QLabel*>& labels) {
     int width = 0;
     for (const QLabel* label : labels)
