@@ -27,7 +27,7 @@ DrillSnapshot Drill::Snapshot() const {
   snapshot.options = state_.options;
   snapshot.reviewCounts = state_.shownReviewCounts;
   snapshot.reviewUnavailable = state_.reviewUnavailable;
-  snapshot.undoCommand = undo_.NextCommand();
+  snapshot.undoCommand = state_.marks.NextUndo();
   snapshot.spoken = state_.spoken;
   snapshot.spokenCount = state_.spokenCount;
   snapshot.reading = state_.reading;
@@ -50,14 +50,14 @@ void Drill::Entered() const noexcept {
 void Drill::CountReviews() {
   state_.shownReviewCounts.reset();
   if (Reviewing() && state_.fileOpen) {
-    state_.shownReviewCounts = reviewOrder_.Count(state_.fileLines, clock_.UtcMilliseconds());
+    state_.shownReviewCounts = reviewOrder_.Count(state_.marks.Lines(), clock_.UtcMilliseconds());
   }
 }
 
 void Drill::ResetForStartUp() {
   Entered();
   state_.modified = false;
-  state_.recordCount = 0;
+  state_.marks.SetRecordCount(0);
   state_.hours = state_.minutes = state_.seconds = 0;
   state_.previousAllowed = false;
   state_.fileOpen = false;
@@ -76,14 +76,14 @@ void Drill::SetOptions(const DrillOptions& options) {
 
 void Drill::SetReviews(SentenceReviews reviews) {
   Entered();
-  reviewOrder_.Load(state_.fileLines, std::move(reviews));
+  reviewOrder_.Load(state_.marks.Lines(), std::move(reviews));
   Refresh();
 }
 
 void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
   Entered();
   std::future<SentenceReviews> reviews = std::async(std::launch::async, read);
-  reviewOrder_.PrepareLines(state_.fileLines);
+  reviewOrder_.PrepareLines(state_.marks.Lines());
   reviewOrder_.AttachReviews(reviews.get());
   Refresh();
 }
@@ -213,7 +213,7 @@ void Drill::SetOption(Option option, bool on) {
 
 void Drill::InstallFile(SentenceFile& file) {
   Entered();
-  state_.recordCount = static_cast<std::int32_t>(file.records);
+  state_.marks.SetRecordCount(static_cast<std::int32_t>(file.records));
   state_.shownCounts = RecordCounts{file.records, file.marked};
   state_.modified = false;
   state_.fileOpen = true;
@@ -226,8 +226,7 @@ void Drill::TakeLines(SentenceFile& file) {
   state_.reading.clear();
   ClearStatus();
   state_.encoding = file.format.encoding;
-  state_.fileLines = std::move(file.fileLines);
-  state_.unmarkedList = std::move(file.unmarkedList);
+  state_.marks.TakeLines(std::move(file.fileLines), std::move(file.unmarkedList));
   Refresh();
 }
 
@@ -249,8 +248,7 @@ void Drill::CloseFile() {
 }
 
 void Drill::FreeLists() noexcept {
-  state_.fileLines.Clear();
-  state_.unmarkedList.Clear();
+  state_.marks.Free();
   reviewOrder_.Clear();
   state_.shownReviewCounts.reset();
 }
@@ -279,11 +277,11 @@ std::string Drill::GetRandomStr(const RecordList& list) const {
 std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
   if (Reviewing() && state_.fileOpen) {
     const std::optional<std::size_t> line =
-        reviewOrder_.Pick(state_.fileLines, clock_.UtcMilliseconds(), lastKey,
+        reviewOrder_.Pick(state_.marks.Lines(), clock_.UtcMilliseconds(), lastKey,
                           [this](std::size_t count) { return RandomIndex(count); });
-    if (line) return std::string(state_.fileLines.Get(*line));
+    if (line) return std::string(state_.marks.Lines().Get(*line));
   }
-  return GetRandomStr(state_.unmarkedList);
+  return GetRandomStr(state_.marks.Pool());
 }
 
 void Drill::ShowNextSentence() {
@@ -334,7 +332,7 @@ void Drill::StartFile(std::string_view name) {
   PutSentence(PickNext());
   // A screen reader hears which file came, when one came by name.
   if (!name.empty()) {
-    const std::int32_t records = state_.recordCount;
+    const std::int32_t records = state_.marks.RecordCount();
     Say(Args(Tr("Drill", "Opened %1: %n sentence(s). Next: %2", nullptr, records),
              {name, SpokenSentence()}));
   }

@@ -52,9 +52,9 @@ class Drill {
   TextEncoding Encoding() const noexcept { return state_.encoding; }
   const std::string& Target() const noexcept { return state_.target; }
   const std::string& PreviousSentence() const noexcept { return state_.previous; }
-  const RecordList& FileLines() const noexcept { return state_.fileLines; }
-  const RecordList& UnmarkedList() const noexcept { return state_.unmarkedList; }
-  std::int32_t RecordCount() const noexcept { return state_.recordCount; }
+  const RecordList& FileLines() const noexcept { return state_.marks.Lines(); }
+  const RecordList& UnmarkedList() const noexcept { return state_.marks.Pool(); }
+  std::int32_t RecordCount() const noexcept { return state_.marks.RecordCount(); }
   std::int32_t TypingSeconds() const noexcept { return state_.typingSeconds; }
   DrillSnapshot Snapshot() const;
 
@@ -191,7 +191,7 @@ class Drill {
   std::string SpokenSentence() const;
   void ShowCounts();
   void Refresh();
-  void ForgetUndo() noexcept { undo_.Forget(); }
+  void ForgetUndo() noexcept { state_.marks.ForgetUndo(); }
   // Empties the input box; the caller shows.
   void ClearInput();
   // Empties the status line; true when it said something. The caller shows.
@@ -215,7 +215,6 @@ class Drill {
   };
   void Entered() const noexcept;
 
-  MarkUndo undo_;
   ReviewOrder reviewOrder_;
 
   DrillView& view_;

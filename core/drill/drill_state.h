@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "core/drill/drill_snapshot.h"
+#include "core/drill/mark_list.h"
 #include "core/file/record_list.h"
 #include "core/recall/recall_session.h"
 #include "core/text/text_encoding.h"
@@ -20,9 +21,8 @@ struct DrillState {
   bool modified = false;                              // the lists differ from the file on disk
   DrillOptions options;                               // the Options menu's check marks
   TextEncoding encoding = TextEncoding::Windows1252;  // of the open file's bytes
-  RecordList unmarkedList;                            // the pool of candidate records
-  RecordList fileLines;                               // every line of the file, in file order
-  std::string target;                                 // the sentence on display
+  MarkList marks;        // the file's lines in file order, the pool of unmarked records, and undo
+  std::string target;    // the sentence on display
   RecallSession recall;  // the cue, while Recall is on, and the wrong answers
   std::string previous;
   std::int32_t hours = 0;
@@ -32,7 +32,6 @@ struct DrillState {
   // When the first key of the typed text was pressed, on the steady clock
   // in milliseconds; -1 before it.
   std::int64_t firstKeyTime = -1;
-  std::int32_t recordCount = 0;
   std::optional<std::int64_t> currentSpeed;  // none until the first speed is shown
   // The best speed since start-up, in keys per minute; its bar stands full
   // from 600, this goes on.

@@ -106,7 +106,7 @@ bool Drill::CompleteRecord() {
   std::optional<std::int64_t> answered;
   if (anAnswer && Reviewing()) {
     answered = SentenceKey(state_.previous);
-    reviewOrder_.Answered(*answered, correct, state_.unmarkedList.Count());
+    reviewOrder_.Answered(*answered, correct, state_.marks.Pool().Count());
   }
   // Fading shows a sentence answered wrong a level easier until it is
   // answered right.
