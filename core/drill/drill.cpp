@@ -88,11 +88,6 @@ void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
   Refresh();
 }
 
-void Drill::UpdateReview(std::int64_t key, const SentenceReview& review) {
-  Entered();
-  reviewOrder_.Update(key, review);
-}
-
 void Drill::SetReviewUnavailable(std::string reason) {
   Entered();
   MakeReviewUnavailable(std::move(reason));

@@ -119,8 +119,6 @@ class Drill {
   // The same, with the reviews read by read on another thread while the
   // drill works out the keys of its lines; read's exception is rethrown.
   void SetReviews(const std::function<SentenceReviews()>& read);
-  // One sentence's state after its answer was kept.
-  void UpdateReview(std::int64_t key, const SentenceReview& review);
   // There is no history to review by: ReviewDue goes off and cannot be
   // switched on; reason says why. "" makes it possible again.
   void SetReviewUnavailable(std::string reason);

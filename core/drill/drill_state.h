@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_set>
 
 #include "core/drill/drill_snapshot.h"
 #include "core/drill/mark_list.h"

@@ -433,7 +433,7 @@ TEST_F(Keystrokes, NoOperationIsEnteredWhileAnotherRuns) {
       },
       "entered from a call out");
   drill.SetAnswerKeeper([&](const DrillAnswer& answer) -> std::optional<KeyedReview> {
-    drill.UpdateReview(SentenceKey(answer.sentence), {});
+    drill.ShowNotice(answer.sentence);  // any operation of the drill
     return std::nullopt;
   });
   EXPECT_DEATH(Finish("Cat", 1), "entered from a call out");
