@@ -48,7 +48,9 @@ class Commands {
   void ToggleCaseSensitive();
   void ToggleShowMistakes();
   // Review needs the history: switching it on loads what it knows.
+  // F2: Review Due Sentences, or back to At Random.
   void ToggleReviewDue();
+  void SetOrder(SentenceOrder order);
   void ToggleMarkWhileTyping();
   // Options › Recall; Edit › Hint.
   void SetRecall(RecallOption option);

@@ -40,16 +40,24 @@ void Commands::ToggleShowMistakes() {
 }
 
 void Commands::ToggleReviewDue() {
-  const bool on = !drill_.Options().reviewDue;
-  if (on && (reviews_ == nullptr || !reviews_->LoadReviews())) return;
-  drill_.SetOption(Option::ReviewDue, on);
+  SetOrder(drill_.Options().order == SentenceOrder::ReviewDue ? SentenceOrder::AtRandom
+                                                               : SentenceOrder::ReviewDue);
+}
+
+void Commands::SetOrder(SentenceOrder order) {
+  // Review order needs the memory model's states; without them it stays
+  // off. Text order goes on from the sentence on display.
+  if (order == SentenceOrder::ReviewDue && (reviews_ == nullptr || !reviews_->LoadReviews())) {
+    return;
+  }
+  drill_.SetOrder(order);
 }
 
 void Commands::SetRecall(RecallOption option) {
-  // Fading needs the memory model's states; without them it stays off.
-  if (option == RecallOption::FadeAsYouLearn && drill_.HasOpenFile() &&
-      (reviews_ == nullptr || !reviews_->LoadReviews())) {
-    return;
+  // The states and today's steps, when there is a history: without one,
+  // the steps last for this run.
+  if (option != RecallOption::ShowWholeSentence && reviews_ != nullptr && drill_.HasOpenFile()) {
+    reviews_->LoadReviews();
   }
   drill_.SetRecall(option);
 }

@@ -107,6 +107,7 @@ KeptAnswer HistoryRecorder::Keep(const DrillAnswer& answer) {
   record.mistakes = answer.mistakes;
   record.caseSensitive = answer.caseSensitive;
   record.cue = answer.cue;
+  record.slip = answer.slip;
   if (off_) return {};
   pending_.push_back(std::move(record));
   for (bool retried = false;; retried = true) {
@@ -169,9 +170,12 @@ bool HistoryRecorder::LoadReviews() {
     if (store == nullptr) return false;
     // Read on another thread while the drill keys its lines; the store is
     // used by that thread alone until it is done.
-    drill_.SetReviews([store, file = commands_.CurrentFile().path] {
+    const std::int64_t now = clock_.UtcMilliseconds();
+    const DaySpan today{LocalMidnight(now), LocalMidnight(now, 1)};
+    drill_.SetReviews([store, file = commands_.CurrentFile().path, today] {
       SentenceReviews reviews;
-      store->Reviews(file, [&](const KeyedReview& review) { reviews.push_back(review); });
+      store->Reviews(
+          file, [&](const KeyedReview& review) { reviews.push_back(review); }, today);
       return reviews;
     });
     return true;
@@ -271,6 +275,7 @@ void HistoryRecorder::ListRows(const HistoryStore& store, const std::string& fil
       row.correct = found->second->correct;
       row.bestSpeed = found->second->bestSpeed;
       row.lastTimeMs = found->second->lastTimeMs;
+      row.lastGrade = found->second->lastGrade;
       stability = found->second->stability;
       Foresee(row, *stability);
       row.retry = drill_.AwaitsRetry(line);
@@ -280,7 +285,7 @@ void HistoryRecorder::ListRows(const HistoryStore& store, const std::string& fil
     if (row.level) {
       // Known by heart: remembered long enough for the prompt alone.
       if (!report.byHeart) report.byHeart = 0;
-      if (FadeLevel(stability, false) == CueLevel::PromptOnly) ++*report.byHeart;
+      if (FadeLevel(stability) == CueLevel::PromptOnly) ++*report.byHeart;
     }
     report.rows.push_back(std::move(row));
   }
@@ -292,6 +297,7 @@ void HistoryRecorder::ListRows(const HistoryStore& store, const std::string& fil
     gone.correct = sentence->correct;
     gone.bestSpeed = sentence->bestSpeed;
     gone.lastTimeMs = sentence->lastTimeMs;
+    gone.lastGrade = sentence->lastGrade;
     Foresee(gone, sentence->stability);
   }
 }

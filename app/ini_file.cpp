@@ -167,6 +167,14 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{entry, ending});
 }
 
+void IniFile::Remove(std::string_view section, std::string_view key) {
+  const auto span = FindSection(section);
+  if (!span) return;
+  if (const auto index = FindKey(*span, key)) {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*index));
+  }
+}
+
 std::string IniFile::Text() const {
   std::string text;
   for (const Line& line : lines_)

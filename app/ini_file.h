@@ -31,6 +31,8 @@ class IniFile {
   // Replaces the key's line, adds a missing key at the end of its section,
   // or a missing section at the end of the file.
   void Write(std::string_view section, std::string_view key, std::string_view value);
+  // Takes the key's line out, when there is one.
+  void Remove(std::string_view section, std::string_view key);
 
   std::string Text() const;
 

@@ -23,6 +23,11 @@ constexpr Key kLastOpenFile{"Files", "LastOpenFile"};
 constexpr Key kMarksCopy{"Files", "MarksCopy"};
 // 0 to 4, as Options › Recall lists them; written once it is not 0.
 constexpr Key kRecall{"Options", "Recall"};
+// 0 to 2, as Options › Order lists them; written once it is not 0. It
+// takes the place of the flag an earlier dru kept for review order, which
+// is read while it is missing.
+constexpr Key kOrder{"Options", "Order"};
+constexpr Key kReviewDue{"Options", "ReviewDue"};
 // Any name that can be opened comes back whole, also past the 2047
 // characters of other values.
 constexpr std::size_t kMaxNameLength = PATH_MAX;
@@ -39,9 +44,32 @@ constexpr OptionKey kOptionKeys[] = {
     {{"Options", "SoundEffect"}, &DrillOptions::soundEffect},
     {{"Options", "CaseSensitive"}, &DrillOptions::caseSensitive},
     {{"Options", "ShowMistakes"}, &DrillOptions::showMistakes},
-    {{"Options", "ReviewDue"}, &DrillOptions::reviewDue, false},
     {{"Options", "MarkWhileTyping"}, &DrillOptions::markWhileTyping, false},
 };
+
+// A choice stored as its place in a menu's list, 0 to count - 1; none when
+// missing or anything else.
+std::optional<int> ReadChoice(const IniFile& file, const Key& key, int count) {
+  const std::optional<std::string> stored = file.Read(key.section, key.name);
+  if (!stored) return std::nullopt;
+  std::string_view text = *stored;
+  text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+  text.remove_suffix(text.size() - std::min(text.find_last_not_of(" \t") + 1, text.size()));
+  int value = -1;
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || stop != text.data() + text.size() || value < 0 || value >= count) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Written once it is not the first, or once the key is there (or must
+// replace an earlier one).
+void WriteChoice(IniFile& file, const Key& key, int value, bool replacing = false) {
+  if (value != 0 || replacing || file.Read(key.section, key.name)) {
+    file.Write(key.section, key.name, std::string(1, static_cast<char>('0' + value)));
+  }
+}
 
 }  // namespace
 
@@ -57,16 +85,14 @@ Settings Settings::Load(const std::string& path) {
         ReadFlag(file.Read(option.key.section, option.key.name), settings.options.*option.value);
   }
   // Anything but a number from 0 to 4 leaves the whole sentence shown.
-  if (const std::optional<std::string> recall = file.Read(kRecall.section, kRecall.name)) {
-    std::string_view text = *recall;
-    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
-    text.remove_suffix(text.size() - std::min(text.find_last_not_of(" \t") + 1, text.size()));
-    int value = -1;
-    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc() && stop == text.data() + text.size() && value >= 0 &&
-        value < kRecallOptions) {
-      settings.options.recall = static_cast<RecallOption>(value);
-    }
+  if (const std::optional<int> recall = ReadChoice(file, kRecall, kRecallOptions)) {
+    settings.options.recall = static_cast<RecallOption>(*recall);
+  }
+  if (const std::optional<int> order = ReadChoice(file, kOrder, kSentenceOrders)) {
+    settings.options.order = static_cast<SentenceOrder>(*order);
+  } else if (!file.Read(kOrder.section, kOrder.name) &&
+             ReadFlag(file.Read(kReviewDue.section, kReviewDue.name), false)) {
+    settings.options.order = SentenceOrder::ReviewDue;
   }
   return settings;
 }
@@ -94,10 +120,10 @@ void Settings::Save(const std::string& path) const {
     }
     file->Write(option.key.section, option.key.name, on ? "1" : "0");
   }
-  const int recall = static_cast<int>(options.recall);
-  if (recall != 0 || file->Read(kRecall.section, kRecall.name)) {
-    file->Write(kRecall.section, kRecall.name, std::string(1, static_cast<char>('0' + recall)));
-  }
+  WriteChoice(*file, kRecall, static_cast<int>(options.recall));
+  const bool earlierOrder = file->Read(kReviewDue.section, kReviewDue.name).has_value();
+  WriteChoice(*file, kOrder, static_cast<int>(options.order), earlierOrder);
+  file->Remove(kReviewDue.section, kReviewDue.name);
   try {
     WriteFileSafely(path, file->Text());
   } catch (const IoError&) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,6 +29,7 @@ struct AnswerRecord {
   std::int64_t mistakes = 0;  // from the mistakes comparison
   bool caseSensitive = true;
   AnswerCue cue;  // typed from memory: its level, Recall on, hints
+  bool slip = false;  // wrong by a typo (IsSlip)
 };
 
 // What the history knows of one sentence of a file.
@@ -41,6 +43,8 @@ struct SentenceHistory {
   // 0 before the first.
   std::int64_t bestSpeed = 0;
   double stability = 0;  // days, see MemoryState
+  // The grade of its last answer, 1 (Again) to 4 (Easy).
+  Grade lastGrade = Grade::Again;
 };
 
 // One day of a file's answers, the day in local time ("2026-12-08").
@@ -52,6 +56,16 @@ struct DayHistory {
   // Keys per minute of the correct answers, from their exact times.
   std::int64_t medianSpeed = 0;
   std::int64_t bestSpeed = 0;
+  // The sentences at each learning step at the day's end, each at the step
+  // its last answer left it, and those learned that day (LearnedBy).
+  std::array<std::int64_t, kCueLevels> atStep{};
+  std::int64_t learned = 0;
+};
+
+// A local day, [fromMs, toMs) in UTC.
+struct DaySpan {
+  std::int64_t fromMs = 0;
+  std::int64_t toMs = 0;
 };
 
 // The history of answers as the app uses it: answers in, what the history
@@ -97,9 +111,11 @@ class HistoryStore {
   virtual void Forget(const std::string& file) = 0;
 
   // The memory model's state of each answered sentence of file, handed
-  // to each in the order of their keys; of one of them.
+  // to each in the order of their keys, with its learning step after the
+  // answers of today, if any; of one of them.
   virtual void Reviews(const std::string& file,
-                       const std::function<void(const KeyedReview&)>& each) const = 0;
+                       const std::function<void(const KeyedReview&)>& each,
+                       DaySpan today = {}) const = 0;
   virtual std::optional<KeyedReview> Review(const std::string& file, std::int64_t key) const = 0;
 };
 

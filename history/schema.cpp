@@ -110,10 +110,20 @@ constexpr const char* kMigrations[] = {
       ALTER TABLE answers ADD COLUMN recall INTEGER NOT NULL DEFAULT 0;
       ALTER TABLE answers ADD COLUMN hints INTEGER NOT NULL DEFAULT 0;
     )sql",
+    // Each answer's grade, 1 (Again) to 4 (Easy), and each sentence's last,
+    // worked out for the earlier answers by replaying them, since a slip is
+    // no longer Again; whether a sentence was ever answered right, read
+    // with its state.
+    R"sql(
+      ALTER TABLE answers ADD COLUMN grade INTEGER NOT NULL DEFAULT 0;
+      ALTER TABLE sentences ADD COLUMN last_grade INTEGER NOT NULL DEFAULT 0;
+      DROP INDEX sentences_reviews;
+      CREATE INDEX sentences_reviews ON sentences (file, key, last_time, stability, correct);
+    )sql",
 };
 // The version whose memory model the stored states follow: a file before
 // it has them worked out again from its answers.
-constexpr int kReviewVersion = 4;
+constexpr int kReviewVersion = 6;
 static_assert(std::size(kMigrations) == SqliteHistoryStore::kSchemaVersion);
 
 sqlite3* OpenDatabase(const std::string& path, bool readOnly) {

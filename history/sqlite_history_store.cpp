@@ -13,7 +13,9 @@
 #include <unordered_map>
 
 #include "core/review/answer_review.h"
+#include "core/file/sentence_file.h"
 #include "core/review/typing_speed.h"
+#include "core/text/text_encoding.h"
 #include "history/statement.h"
 
 namespace dru {
@@ -23,19 +25,70 @@ using sql::Exec;
 using sql::Reason;
 using sql::Statement;
 
+// How an answer went, from its columns correct, hints and grade at from,
+// from + 1 and from + 2: a wrong answer graded Hard was a slip.
+AnswerResult StoredResult(Statement& row, int from) {
+  const bool correct = row.Integer(from) != 0;
+  const bool slip = !correct && row.Integer(from + 2) == static_cast<std::int64_t>(Grade::Hard);
+  return ResultOf(correct, row.Integer(from + 1), slip);
+}
+
+// The characters of a kept sentence's part to type, the part before a TAB:
+// UTF-8 when it is valid UTF-8, else one byte a character.
+std::int64_t PartLength(std::string_view sentence) {
+  sentence = sentence.substr(0, sentence.find('\t'));
+  const TextEncoding encoding =
+      IsValidUtf8(sentence) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+  return static_cast<std::int64_t>(CharacterCount(sentence, encoding));
+}
+
+// A stored level; one out of range reads as the whole sentence.
+CueLevel StoredLevel(Statement& row, int column) {
+  const std::int64_t level = row.Integer(column);
+  return level > 0 && level < kCueLevels ? static_cast<CueLevel>(level) : CueLevel::WholeSentence;
+}
+
 // An answer's level, Recall and hints from columns from, from + 1 and
 // from + 2 (only the level when there are no more); a level out of range
 // reads as the whole sentence.
 AnswerCue StoredCue(Statement& row, int from) {
   AnswerCue cue;
-  const std::int64_t level = row.Integer(from);
-  if (level > 0 && level < kCueLevels) cue.level = static_cast<CueLevel>(level);
+  cue.level = StoredLevel(row, from);
   if (row.Columns() > from + 1) {
     cue.recall = row.Integer(from + 1) != 0;
     cue.hints = std::max<std::int64_t>(row.Integer(from + 2), 0);
   }
   return cue;
 }
+
+// Local days since 1970 at today's distance from UTC, for every answer:
+// converting each answer's time to local time on its own would cost more
+// than all the rest.
+class LocalDays {
+ public:
+  LocalDays() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    offset_ = local.tm_gmtoff;
+  }
+  std::int64_t Of(std::int64_t utcMs) const {
+    const std::int64_t seconds = utcMs / 1000 + offset_;
+    return seconds >= 0 ? seconds / 86400 : (seconds - 86399) / 86400;
+  }
+  // "2026-12-08"
+  static std::string Name(std::int64_t day) {
+    const auto noon = static_cast<std::time_t>(day * 86400 + 43200);
+    std::tm date{};
+    gmtime_r(&noon, &date);
+    char name[16];
+    std::strftime(name, sizeof name, "%Y-%m-%d", &date);
+    return name;
+  }
+
+ private:
+  std::int64_t offset_ = 0;
+};
 
 }  // namespace
 
@@ -89,12 +142,12 @@ struct SqliteHistoryStore::AnswerStatements {
                      "WHERE file = ?1 AND key = ?2"),
         addAnswer(db,
                   "INSERT INTO answers (time, sentence, correct, typing_ms, keys, mistakes, "
-                  "case_sensitive, level, recall, hints) "
-                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"),
+                  "case_sensitive, level, recall, hints, grade) "
+                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)"),
         addToSentence(db,
                       "UPDATE sentences SET typed = typed + 1, correct = correct + ?2, "
                       "best_speed = max(best_speed, ?3), last_time = max(last_time, ?4), "
-                      "stability = ?5, difficulty = ?6 WHERE id = ?1"),
+                      "stability = ?5, difficulty = ?6, last_grade = ?7 WHERE id = ?1"),
         addSpeed(db,
                  "INSERT INTO speeds (band, speed, answers) VALUES (?1, ?2, 1) "
                  "ON CONFLICT (band, speed) DO UPDATE SET answers = answers + 1"),
@@ -142,6 +195,10 @@ KeyedReview SqliteHistoryStore::RecordOne(AnswerStatements& statements, std::int
   const SentenceMemory before{
       {found.Real(3), found.Real(4)}, found.Integer(2), found.Integer(1) > 0};
   found.Reset();
+  const AnswerOutcome outcome = ReviewAnswer(
+      model_, speeds_, before,
+      {answer.timeMs, answer.correct, answer.keys, answer.typingMs, answer.cue, answer.slip});
+  const auto grade = static_cast<std::int64_t>(outcome.grade);
   statements.addAnswer.Bind(1, answer.timeMs)
       .Bind(2, sentence)
       .Bind(3, answer.correct ? 1 : 0)
@@ -152,11 +209,9 @@ KeyedReview SqliteHistoryStore::RecordOne(AnswerStatements& statements, std::int
       .Bind(8, static_cast<std::int64_t>(answer.cue.level))
       .Bind(9, answer.cue.recall ? 1 : 0)
       .Bind(10, answer.cue.hints)
+      .Bind(11, grade)
       .Step();
   statements.addAnswer.Reset();
-  const AnswerOutcome outcome =
-      ReviewAnswer(model_, speeds_, before,
-                   {answer.timeMs, answer.correct, answer.keys, answer.typingMs, answer.cue});
   const MemoryState& after = outcome.after.state;
   statements.addToSentence.Bind(1, sentence)
       .Bind(2, answer.correct ? 1 : 0)
@@ -164,6 +219,7 @@ KeyedReview SqliteHistoryStore::RecordOne(AnswerStatements& statements, std::int
       .Bind(4, answer.timeMs)
       .Bind(5, after.stability)
       .Bind(6, after.difficulty)
+      .Bind(7, grade)
       .Step();
   statements.addToSentence.Reset();
   if (outcome.bookSpeed) {
@@ -217,22 +273,57 @@ void SqliteHistoryStore::WriteSpeeds() {
 
 void SqliteHistoryStore::ReplayAnswers() {
   speeds_ = SpeedBook();
-  std::unordered_map<std::int64_t, SentenceMemory> sentences;
+  struct Replayed {
+    SentenceMemory memory;
+    Grade lastGrade = Grade::Again;
+  };
+  std::unordered_map<std::int64_t, Replayed> sentences;
+  // The length a slip is measured by, of each sentence's text: for the
+  // answers from before grades were kept, which alone need it.
+  std::unordered_map<std::int64_t, std::int64_t> lengths;
   Statement answers(db_,
-                    "SELECT sentence, time, correct, typing_ms, keys, level, recall, hints "
-                    "FROM answers ORDER BY time, rowid");
+                    "SELECT sentence, time, correct, typing_ms, keys, level, recall, hints, grade, "
+                    "mistakes, rowid FROM answers ORDER BY time, rowid");
+  Statement text(db_, "SELECT text FROM sentences WHERE id = ?1");
+  Statement keepGrade(db_, "UPDATE answers SET grade = ?2 WHERE rowid = ?1");
   while (answers.Step()) {
-    const AnswerFacts answer{answers.Integer(1), answers.Integer(2) != 0, answers.Integer(4),
-                             answers.Integer(3), StoredCue(answers, 5)};
-    SentenceMemory& sentence = sentences[answers.Integer(0)];
-    const AnswerOutcome outcome = ReviewAnswer(model_, speeds_, sentence, answer);
-    sentence = outcome.after;
+    const std::int64_t id = answers.Integer(0);
+    AnswerFacts answer{answers.Integer(1), answers.Integer(2) != 0, answers.Integer(4),
+                       answers.Integer(3), StoredCue(answers, 5)};
+    const std::int64_t stored = answers.Integer(8);
+    if (!answer.correct && stored != 0) {
+      answer.slip = stored == static_cast<std::int64_t>(Grade::Hard);
+    } else if (!answer.correct) {
+      auto length = lengths.find(id);
+      if (length == lengths.end()) {
+        text.Bind(1, id);
+        length = lengths.emplace(id, text.Step() ? PartLength(text.Text(0)) : 0).first;
+        text.Reset();
+      }
+      answer.slip = IsSlip(answers.Integer(9), length->second);
+    }
+    Replayed& sentence = sentences[id];
+    const AnswerOutcome outcome = ReviewAnswer(model_, speeds_, sentence.memory, answer);
+    sentence.memory = outcome.after;
+    sentence.lastGrade = outcome.grade;
     if (outcome.bookSpeed) speeds_.Add(answer.keys, *outcome.bookSpeed, answer.cue.level);
+    if (stored != static_cast<std::int64_t>(outcome.grade)) {
+      keepGrade.Bind(1, answers.Integer(10)).Bind(2, static_cast<std::int64_t>(outcome.grade));
+      keepGrade.Step();
+      keepGrade.Reset();
+    }
   }
-  Exec(db_, "UPDATE sentences SET stability = 0, difficulty = 0");
-  Statement update(db_, "UPDATE sentences SET stability = ?2, difficulty = ?3 WHERE id = ?1");
+  Exec(db_, "UPDATE sentences SET stability = 0, difficulty = 0, last_grade = 0");
+  Statement update(db_,
+                   "UPDATE sentences SET stability = ?2, difficulty = ?3, last_grade = ?4 "
+                   "WHERE id = ?1");
   for (const auto& [id, sentence] : sentences) {
-    update.Bind(1, id).Bind(2, sentence.state.stability).Bind(3, sentence.state.difficulty).Step();
+    const MemoryState& state = sentence.memory.state;
+    update.Bind(1, id)
+        .Bind(2, state.stability)
+        .Bind(3, state.difficulty)
+        .Bind(4, static_cast<std::int64_t>(sentence.lastGrade))
+        .Step();
     update.Reset();
   }
   WriteSpeeds();
@@ -244,14 +335,32 @@ void SqliteHistoryStore::RebuildReviews() {
 }
 
 void SqliteHistoryStore::Reviews(const std::string& file,
-                                 const std::function<void(const KeyedReview&)>& each) const {
+                                 const std::function<void(const KeyedReview&)>& each,
+                                 DaySpan today) const {
+  // Today's answers, in time order: each sentence's step after the last.
+  std::unordered_map<std::int64_t, CueLevel> steps;
+  Statement answers(db_,
+                    "SELECT s.key, a.level, a.correct, a.hints, a.grade FROM answers a "
+                    "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
+                    "WHERE s.file = (SELECT id FROM files WHERE path = ?1) AND a.time >= ?2 "
+                    "AND a.time < ?3 ORDER BY a.time, a.rowid");
+  answers.Bind(1, file).Bind(2, today.fromMs).Bind(3, today.toMs);
+  while (answers.Step())
+    steps[answers.Integer(0)] = StepAfter(StoredLevel(answers, 1), StoredResult(answers, 2));
   // Every row has an answer; the index holds all that is read.
   Statement select(db_,
-                   "SELECT key, last_time, stability FROM sentences INDEXED BY sentences_reviews "
-                   "WHERE file = (SELECT id FROM files WHERE path = ?1) ORDER BY key");
+                   "SELECT key, last_time, stability, correct > 0 FROM sentences "
+                   "INDEXED BY sentences_reviews WHERE file = (SELECT id FROM files WHERE path = ?1) "
+                   "ORDER BY key");
   select.Bind(1, file);
-  while (select.Step())
-    each({select.Integer(0), {select.Integer(1), select.Real(2)}});
+  while (select.Step()) {
+    KeyedReview review{select.Integer(0), {select.Integer(1), select.Real(2)}};
+    review.review.answeredRight = select.Integer(3) != 0;
+    if (const auto step = steps.find(review.key); step != steps.end()) {
+      review.review.stepToday = step->second;
+    }
+    each(review);
+  }
 }
 
 std::optional<KeyedReview> SqliteHistoryStore::Review(const std::string& file,
@@ -287,16 +396,18 @@ std::vector<SentenceHistory> SqliteHistoryStore::Sentences(const std::string& fi
                                                            bool withTexts) const {
   Statement select(db_, withTexts
                             ? "SELECT key, text, typed, correct, last_time, "
-                              "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
-                              "FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
+                              "round(best_speed), stability, last_grade FROM sentences WHERE file = "
+                              "(SELECT id FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
                             : "SELECT key, NULL, typed, correct, last_time, "
-                              "round(best_speed), stability FROM sentences WHERE file = (SELECT id "
-                              "FROM files WHERE path = ?1) AND typed > 0");
+                              "round(best_speed), stability, last_grade FROM sentences WHERE file = "
+                              "(SELECT id FROM files WHERE path = ?1) AND typed > 0");
   select.Bind(1, file);
   std::vector<SentenceHistory> sentences;
   while (select.Step()) {
+    const std::int64_t grade = std::clamp<std::int64_t>(select.Integer(7), 1, 4);
     sentences.push_back({select.Integer(0), select.Text(1), select.Integer(2), select.Integer(3),
-                         select.Integer(4), select.Integer(5), select.Real(6)});
+                         select.Integer(4), select.Integer(5), select.Real(6),
+                         static_cast<Grade>(grade)});
   }
   return sentences;
 }
@@ -321,11 +432,6 @@ std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
                     totals.Integer(4)});
   }
   // The medians need every speed of a day: only for the days asked for.
-  // Today's distance from UTC for every day: converting each answer's time
-  // to local time on its own would cost more than all the rest.
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
   // Answers come in time order; each day's speeds are sorted here.
   Statement speeds(db_,
                    "SELECT a.time, a.keys, a.typing_ms FROM answers a "
@@ -333,7 +439,7 @@ std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
                    "WHERE s.file = (SELECT id FROM files WHERE path = ?1) AND a.time >= ?2 "
                    "AND a.correct AND a.typing_ms > 0 ORDER BY a.time");
   speeds.Bind(1, file).Bind(2, sinceMs);
-  const std::int64_t offset = local.tm_gmtoff;
+  const LocalDays local;
   std::vector<double> day;
   std::int64_t current = -1;  // days since 1970, local
   auto finish = [&] {
@@ -341,19 +447,14 @@ std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
     std::sort(day.begin(), day.end());
     const std::size_t middle = day.size() / 2;
     const double median = day.size() % 2 == 1 ? day[middle] : (day[middle - 1] + day[middle]) / 2;
-    const std::time_t noon = static_cast<std::time_t>(current * 86400 + 43200);
-    std::tm date{};
-    gmtime_r(&noon, &date);
-    char name[16];
-    std::strftime(name, sizeof name, "%Y-%m-%d", &date);
+    const std::string name = LocalDays::Name(current);
     for (DayHistory& total : days) {
       if (total.day == name) total.medianSpeed = std::llround(median);
     }
     day.clear();
   };
   while (speeds.Step()) {
-    const std::int64_t seconds = speeds.Integer(0) / 1000 + offset;
-    const std::int64_t index = seconds >= 0 ? seconds / 86400 : (seconds - 86399) / 86400;
+    const std::int64_t index = local.Of(speeds.Integer(0));
     if (index != current) {
       finish();
       current = index;
@@ -361,7 +462,46 @@ std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
     day.push_back(static_cast<double>(TypingSpeed(speeds.Integer(1), speeds.Integer(2))));
   }
   finish();
+  CountSteps(file, days);
   return days;
+}
+
+void SqliteHistoryStore::CountSteps(const std::string& file, std::vector<DayHistory>& days) const {
+  Statement answers(db_,
+                    "SELECT a.time, a.sentence, a.level, a.correct, a.hints, a.grade FROM answers a "
+                    "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
+                    "WHERE s.file = (SELECT id FROM files WHERE path = ?1) ORDER BY a.time, a.rowid");
+  answers.Bind(1, file);
+  const LocalDays local;
+  std::unordered_map<std::int64_t, CueLevel> steps;        // by sentence, as of the day's end
+  std::unordered_map<std::int64_t, std::int64_t> learned;  // by sentence, the day learned last
+  std::int64_t current = -1;
+  std::size_t next = 0;  // the first of days not yet counted
+  // A day's counts once its last answer is in: into its row, if listed.
+  auto finish = [&] {
+    if (current < 0) return;
+    const std::string name = LocalDays::Name(current);
+    while (next < days.size() && days[next].day < name)
+      ++next;
+    if (next == days.size() || days[next].day != name) return;
+    DayHistory& day = days[next];
+    for (const auto& [sentence, step] : steps)
+      ++day.atStep[static_cast<int>(step)];
+    for (const auto& [sentence, on] : learned)
+      day.learned += on == current ? 1 : 0;
+  };
+  while (answers.Step()) {
+    const std::int64_t index = local.Of(answers.Integer(0));
+    if (index != current) {
+      finish();
+      current = index;
+    }
+    const CueLevel shown = StoredLevel(answers, 2);
+    const AnswerResult result = StoredResult(answers, 3);
+    steps[answers.Integer(1)] = StepAfter(shown, result);
+    if (LearnedBy(shown, result)) learned[answers.Integer(1)] = current;
+  }
+  finish();
 }
 
 void SqliteHistoryStore::Forget(const std::string& file) {

@@ -21,7 +21,7 @@ namespace dru {
 // PATH.corrupt-DATE and a new one started.
 class SqliteHistoryStore final : public HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 5;
+  static constexpr int kSchemaVersion = 6;
   static constexpr std::int64_t kApplicationId = 0x64727548;  // "druH"
 
   static std::unique_ptr<SqliteHistoryStore> Open(const std::string& path);
@@ -44,8 +44,8 @@ class SqliteHistoryStore final : public HistoryStore {
   std::string SentenceText(const std::string& file, std::int64_t key) const override;
   std::vector<DayHistory> Days(const std::string& file, std::int64_t sinceMs) const override;
   void Forget(const std::string& file) override;
-  void Reviews(const std::string& file,
-               const std::function<void(const KeyedReview&)>& each) const override;
+  void Reviews(const std::string& file, const std::function<void(const KeyedReview&)>& each,
+               DaySpan today = {}) const override;
   std::optional<KeyedReview> Review(const std::string& file, std::int64_t key) const override;
   // Works out every sentence's state and the speeds that grade answers
   // again from the answers alone, as opening a history from before the
@@ -68,8 +68,12 @@ class SqliteHistoryStore final : public HistoryStore {
   void InTransaction(const std::function<void()>& work);
   void LoadSpeeds();
   void WriteSpeeds();
-  // Replays every answer in time order, inside the caller's transaction.
+  // Replays every answer in time order, inside the caller's transaction:
+  // the sentences' states, the speeds and each answer's grade.
   void ReplayAnswers();
+  // The learning steps of file's sentences by local day, from the answers
+  // in time order, into the days listed.
+  void CountSteps(const std::string& file, std::vector<DayHistory>& days) const;
 
   sqlite3* db_;
   const MemoryModel& model_ = TheMemoryModel();

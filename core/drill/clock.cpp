@@ -48,4 +48,14 @@ std::string LocalDate(std::int64_t utcMilliseconds, int daysBefore) {
   return date;
 }
 
+std::int64_t LocalMidnight(std::int64_t utcMilliseconds, int daysAfter) {
+  const auto seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  local.tm_mday += daysAfter;
+  local.tm_hour = local.tm_min = local.tm_sec = 0;
+  local.tm_isdst = -1;
+  return static_cast<std::int64_t>(std::mktime(&local)) * 1000;
+}
+
 }  // namespace dru

@@ -33,5 +33,9 @@ class SystemClock final : public Clock {
 // The local date of a moment, as YYYY-MM-DD; or of the day days before it,
 // counted in local days.
 std::string LocalDate(std::int64_t utcMilliseconds, int daysBefore = 0);
+// The local midnight that starts the day of a moment, or the day daysAfter
+// it, in milliseconds since 1970, UTC: a local day is [LocalMidnight(t),
+// LocalMidnight(t, 1)).
+std::int64_t LocalMidnight(std::int64_t utcMilliseconds, int daysAfter = 0);
 
 }  // namespace dru

@@ -55,9 +55,6 @@ std::string OptionLine(Option option, bool on) {
       return on ? Tr("Display", "Case sensitive on") : Tr("Display", "Case sensitive off");
     case Option::ShowMistakes:
       return on ? Tr("Display", "Show mistakes on") : Tr("Display", "Show mistakes off");
-    case Option::ReviewDue:
-      return on ? Tr("Display", "Review due sentences on")
-                : Tr("Display", "Review due sentences off");
     case Option::MarkWhileTyping:
       return on ? Tr("Display", "Mark while typing on") : Tr("Display", "Mark while typing off");
   }

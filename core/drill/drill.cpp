@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstdint>
 #include <future>
+#include <utility>
 
 #include "core/drill/display_texts.h"
 #include "core/text/sentence_key.h"
@@ -69,22 +70,30 @@ void Drill::ResetForStartUp() {
 void Drill::SetOptions(const DrillOptions& options) {
   Entered();
   state_.options = options;
-  state_.reviewWanted = options.reviewDue;
-  if (!state_.reviewUnavailable.empty()) state_.options.reviewDue = false;
+  state_.orderWanted = options.order;
+  if (!state_.reviewUnavailable.empty() && options.order == SentenceOrder::ReviewDue) {
+    state_.options.order = SentenceOrder::AtRandom;
+  }
   Refresh();
 }
 
 void Drill::SetReviews(SentenceReviews reviews) {
-  Entered();
-  reviewOrder_.Load(state_.marks.Lines(), std::move(reviews));
-  Refresh();
+  SetReviews([&reviews] { return std::move(reviews); });
 }
 
 void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
   Entered();
-  std::future<SentenceReviews> reviews = std::async(std::launch::async, read);
+  std::future<SentenceReviews> reading = std::async(std::launch::async, read);
   reviewOrder_.PrepareLines(state_.marks.Lines());
-  reviewOrder_.AttachReviews(reviews.get());
+  SentenceReviews reviews = reading.get();
+  const std::int64_t today = Today();
+  for (const KeyedReview& sentence : reviews) {
+    const SentenceReview& review = sentence.review;
+    if (review.stepToday || review.answeredRight) {
+      state_.recall.Remember(sentence.key, review.stepToday, review.answeredRight, today);
+    }
+  }
+  reviewOrder_.AttachReviews(std::move(reviews));
   Refresh();
 }
 
@@ -102,33 +111,40 @@ void Drill::HistoryTurnedOff(std::string notice) {
 }
 
 void Drill::MakeReviewUnavailable(std::string reason) {
-  const RecallOption recall = ActiveRecall();
   state_.reviewUnavailable = std::move(reason);
   if (!state_.reviewUnavailable.empty()) {
-    state_.options.reviewDue = false;
+    if (state_.options.order == SentenceOrder::ReviewDue) {
+      state_.options.order = SentenceOrder::AtRandom;
+    }
     reviewOrder_.Clear();
     state_.shownReviewCounts.reset();
+    SayStepsForThisRun();
   }
-  // Fading stops or starts with the history.
-  if (ActiveRecall() != recall && state_.fileOpen) BuildCue();
 }
 
-RecallOption Drill::ActiveRecall() const noexcept {
-  const RecallOption chosen = state_.options.recall;
-  if (chosen == RecallOption::FadeAsYouLearn && !state_.reviewUnavailable.empty()) {
-    return RecallOption::ShowWholeSentence;
+void Drill::SayStepsForThisRun() {
+  if (state_.options.recall != RecallOption::FadeAsYouLearn || state_.reviewUnavailable.empty() ||
+      state_.stepsForThisRunSaid) {
+    return;
   }
-  return chosen;
+  state_.stepsForThisRunSaid = true;
+  SetStatus({StatusReport::Kind::Notice,
+             state_.reviewUnavailable + " " + Tr("Drill", "Learning steps last for this run only."),
+             {},
+             {},
+             {}});
 }
 
 bool Drill::NeedsReviews() const noexcept {
-  return state_.options.reviewDue || ActiveRecall() == RecallOption::FadeAsYouLearn;
+  return state_.options.order != SentenceOrder::AtRandom ||
+         state_.options.recall != RecallOption::ShowWholeSentence;
 }
 
 void Drill::SetRecall(RecallOption option) {
   Entered();
   state_.options.recall = option;
   if (!NeedsReviews()) reviewOrder_.Clear();
+  SayStepsForThisRun();
   std::string line = Args(Tr("Drill", "Recall: %1."), {Tr("Drill", FactsOf(option).spokenName)});
   if (state_.fileOpen) {
     BuildCue();
@@ -138,27 +154,46 @@ void Drill::SetRecall(RecallOption option) {
   Refresh();
 }
 
+void Drill::SetOrder(SentenceOrder order) {
+  Entered();
+  if (order == SentenceOrder::ReviewDue && !state_.reviewUnavailable.empty()) return;
+  state_.options.order = state_.orderWanted = order;
+  if (!NeedsReviews()) reviewOrder_.Clear();
+  // Text order goes on from the sentence on display.
+  state_.textLine.reset();
+  if (order == SentenceOrder::InTextOrder && state_.fileOpen) {
+    const std::ptrdiff_t line = state_.marks.Lines().Find(state_.target);
+    if (line >= 0) state_.textLine = static_cast<std::size_t>(line);
+  }
+  CountReviews();
+  Say(Args(Tr("Drill", "Order: %1."), {Tr("Drill", FactsOf(order).spokenName)}));
+  Refresh();
+}
+
+std::int64_t Drill::Today() const {
+  return LocalMidnight(clock_.UtcMilliseconds());
+}
+
 void Drill::BuildCue() {
-  const RecallOption recall = ActiveRecall();
+  const RecallOption recall = state_.options.recall;
   if (recall == RecallOption::ShowWholeSentence || !state_.fileOpen) {
     state_.recall.Hide();
+    state_.shownStep.reset();
     return;
   }
   const std::int64_t key = SentenceKey(state_.target);
   std::optional<double> stability;
-  if (recall == RecallOption::FadeAsYouLearn) {
-    if (const std::optional<SentenceReview> review = reviewOrder_.ReviewOf(key)) {
-      stability = review->stability;
-    }
+  if (const std::optional<SentenceReview> review = reviewOrder_.ReviewOf(key)) {
+    stability = review->stability;
   }
-  state_.recall.Show(state_.target, key, recall, stability, state_.encoding);
+  state_.recall.Show(state_.target, key, recall, stability, Today(), state_.encoding);
 }
 
 std::optional<CueLevel> Drill::NextLevel(std::string_view sentence,
                                          std::optional<double> stability) const {
-  const RecallOption recall = ActiveRecall();
+  const RecallOption recall = state_.options.recall;
   if (recall == RecallOption::ShowWholeSentence) return std::nullopt;
-  return state_.recall.LevelOf(recall, SentenceKey(sentence), stability);
+  return state_.recall.LevelOf(recall, SentenceKey(sentence), stability, Today());
 }
 
 std::string_view Drill::TextToType() const noexcept {
@@ -191,12 +226,6 @@ void Drill::SetOption(Option option, bool on) {
     case Option::ShowMistakes:
       options.showMistakes = on;
       if (!on) ClearStatus();
-      break;
-    case Option::ReviewDue:
-      options.reviewDue = on && state_.reviewUnavailable.empty();
-      state_.reviewWanted = options.reviewDue;
-      if (!NeedsReviews()) reviewOrder_.Clear();
-      CountReviews();
       break;
     case Option::MarkWhileTyping:
       options.markWhileTyping = on;
@@ -244,6 +273,8 @@ void Drill::CloseFile() {
 
 void Drill::FreeLists() noexcept {
   state_.marks.Free();
+  state_.textLine.reset();
+  state_.previousTextLine.reset();
   reviewOrder_.Clear();
   state_.shownReviewCounts.reset();
 }
@@ -270,6 +301,9 @@ std::string Drill::GetRandomStr(const RecordList& list) const {
 }
 
 std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
+  if (state_.options.order == SentenceOrder::InTextOrder && state_.fileOpen) {
+    return NextInTextOrder();
+  }
   if (Reviewing() && state_.fileOpen) {
     const std::optional<std::size_t> line =
         reviewOrder_.Pick(state_.marks.Lines(), clock_.UtcMilliseconds(), lastKey,
@@ -277,6 +311,20 @@ std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
     if (line) return std::string(state_.marks.Lines().Get(*line));
   }
   return GetRandomStr(state_.marks.Pool());
+}
+
+std::string Drill::NextInTextOrder() {
+  const RecordList& lines = state_.marks.Lines();
+  const std::size_t count = lines.Count();
+  const std::size_t from = state_.textLine ? *state_.textLine + 1 : 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t line = (from + i) % count;
+    if (IsPooled(lines.Get(line))) {
+      state_.textLine = line;
+      return std::string(lines.Get(line));
+    }
+  }
+  return {};
 }
 
 void Drill::ShowNextSentence() {
@@ -293,7 +341,20 @@ void Drill::ShowSentence(std::string_view text) {
 void Drill::PutSentence(std::string_view text) {
   state_.target = text;
   BuildCue();
-  Say(SpokenSentence());
+  // Fading says its step when it changes, not with every sentence.
+  state_.stepLine.clear();
+  const RecallCue* cue = state_.recall.Cue();
+  if (state_.options.recall == RecallOption::FadeAsYouLearn && cue != nullptr) {
+    const std::optional<CueLevel> before = std::exchange(state_.shownStep, cue->Level());
+    if (before && *before != cue->Level()) {
+      state_.stepLine = Tr("Drill", StepLine(cue->Level()).data()) + " ";
+    }
+  }
+  Say(NextSpoken());
+}
+
+std::string Drill::NextSpoken() const {
+  return state_.stepLine + SpokenSentence();
 }
 
 std::string Drill::SpokenSentence() const {
@@ -324,6 +385,9 @@ void Drill::StartFile(std::string_view name) {
   state_.inputEnabled = true;
   state_.previousAllowed = false;
   ClearInput();
+  // Text order goes on after the line answered last.
+  state_.textLine = state_.previousTextLine = reviewOrder_.LastAnsweredLine();
+  state_.shownStep.reset();
   PutSentence(PickNext());
   // A screen reader hears which file came, when one came by name.
   if (!name.empty()) {
@@ -339,6 +403,7 @@ void Drill::RestorePrevious() {
   if (!state_.fileOpen || !state_.previousAllowed) return;
   if (state_.target == state_.previous) return;
   ClearInput();
+  state_.textLine = state_.previousTextLine;
   ShowSentence(state_.previous);
   Play(Cue::Restore);
 }

@@ -28,6 +28,7 @@ struct DrillAnswer {
   std::int64_t mistakes = 0;  // -1: too long or too unlike to count
   bool caseSensitive = true;
   AnswerCue cue;  // typed from memory: its level, Recall on, hints
+  bool slip = false;  // wrong by a typo (IsSlip)
 };
 
 // The drill: the open file's lists and marks, the sentence on display,
@@ -42,11 +43,11 @@ class Drill {
   bool HasPrevious() const noexcept { return state_.previousAllowed; }
   bool Modified() const noexcept { return state_.modified; }
   const DrillOptions& Options() const noexcept { return state_.options; }
-  // The options as the user chose them, to be remembered: ReviewDue stays
-  // chosen while a missing history keeps it off.
+  // The options as the user chose them, to be remembered: Review Due
+  // Sentences stays chosen while a missing history keeps it off.
   DrillOptions ChosenOptions() const noexcept {
     DrillOptions options = state_.options;
-    options.reviewDue = state_.reviewWanted;
+    options.order = state_.orderWanted;
     return options;
   }
   TextEncoding Encoding() const noexcept { return state_.encoding; }
@@ -68,10 +69,11 @@ class Drill {
   void SetOption(Option option, bool on);
   // Options › Recall: the sentence on display is shown anew at its level.
   void SetRecall(RecallOption option);
-  // Recall as it works now: Fade as You Learn needs the history, and shows
-  // the whole sentence without it.
-  RecallOption ActiveRecall() const noexcept;
-  // The memory model's states are wanted: for review order, or for fading.
+  // Options › Order: Review Due Sentences needs the history and stays off
+  // without it; In Text Order goes on from the sentence on display.
+  void SetOrder(SentenceOrder order);
+  // What the history knows is wanted: the states for review order and
+  // fading, today's steps and the last line answered.
   bool NeedsReviews() const noexcept;
   // Edit › Hint: shows the next hidden word of the cue and says it.
   void Hint();
@@ -113,14 +115,14 @@ class Drill {
   // Shows a sentence picked from the pool.
   void ShowNextSentence();
 
-  // Review order. The open file's sentences as the history knows them;
-  // switching ReviewDue on needs them.
+  // The open file's sentences as the history knows them, for review
+  // order, the learning steps and where text order goes on.
   void SetReviews(SentenceReviews reviews);
   // The same, with the reviews read by read on another thread while the
   // drill works out the keys of its lines; read's exception is rethrown.
   void SetReviews(const std::function<SentenceReviews()>& read);
-  // There is no history to review by: ReviewDue goes off and cannot be
-  // switched on; reason says why. "" makes it possible again.
+  // There is no history to review by: Review Due Sentences goes off and
+  // cannot be chosen; reason says why. "" makes it possible again.
   void SetReviewUnavailable(std::string reason);
   // The history went off: notice on the status line, and review
   // unavailable for that reason, shown once.
@@ -171,11 +173,19 @@ class Drill {
   // Judges the Enter and shows the next sentence; true when it was an
   // answer (the box held text).
   bool CompleteRecord();
-  // The next sentence: in review order while ReviewDue is on, else at
-  // random. lastKey: the sentence just answered.
+  // The next sentence: in review order, in text order, or at random.
+  // lastKey: the sentence just answered.
   std::string PickNext(std::optional<std::int64_t> lastKey = std::nullopt);
+  // The next unmarked line after the one on display, from the top after
+  // the last; "" when every line is marked.
+  std::string NextInTextOrder();
+  // The local midnight that starts today, to which the learning steps
+  // belong.
+  std::int64_t Today() const;
   std::size_t RandomIndex(std::size_t count) const;
-  bool Reviewing() const noexcept { return state_.options.reviewDue && reviewOrder_.Loaded(); }
+  bool Reviewing() const noexcept {
+    return state_.options.order == SentenceOrder::ReviewDue && reviewOrder_.Loaded();
+  }
   void CountReviews();
   // Puts text on display and has a screen reader say it; the caller shows.
   void PutSentence(std::string_view text);
@@ -187,6 +197,8 @@ class Drill {
   void Say(std::string_view words);
   // The sentence on display as a screen reader says it.
   std::string SpokenSentence() const;
+  // The same after a new one came: with fading's step when it changed.
+  std::string NextSpoken() const;
   void ShowCounts();
   void Refresh();
   void ForgetUndo() noexcept { state_.marks.ForgetUndo(); }
@@ -197,6 +209,9 @@ class Drill {
   void SetStatus(StatusReport status);
   // SetReviewUnavailable's change of state; the caller shows.
   void MakeReviewUnavailable(std::string reason);
+  // Fading without a history: the status line says once that the steps
+  // last for this run only.
+  void SayStepsForThisRun();
 
   // While the drill calls out (the view, whoever keeps the answers), none
   // of its operations may be entered: an operation runs one way, to its

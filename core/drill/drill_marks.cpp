@@ -23,7 +23,7 @@ bool Drill::MarkReady() {
   ShowCounts();
   PutSentence(PickNext());
   Say(Args(Tr("Drill", "Marked. %1 Next: %2"),
-           {MarkedLine(*state_.shownCounts), SpokenSentence()}));
+           {MarkedLine(*state_.shownCounts), NextSpoken()}));
   Refresh();
   return true;
 }

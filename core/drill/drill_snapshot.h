@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/drill/sentence_order.h"
 #include "core/recall/recall_cue.h"
 #include "core/review/review_order.h"
 #include "core/text/mistakes.h"
@@ -17,9 +18,8 @@ struct DrillOptions {
   bool soundEffect = true;    // cues are played
   bool caseSensitive = true;  // typed text must match letter case too
   bool showMistakes = true;   // a wrong Enter shows what was wrong
-  // Sentences come in the order of review that the history gives, instead
-  // of at random.
-  bool reviewDue = false;
+  // How the next sentence is picked.
+  SentenceOrder order = SentenceOrder::AtRandom;
   // The sentence shows how much of it the typed text matches.
   bool markWhileTyping = false;
   // How much of the sentence shows while it is typed from memory.
@@ -27,7 +27,7 @@ struct DrillOptions {
   friend bool operator==(const DrillOptions&, const DrillOptions&) = default;
 };
 
-enum class Option { SoundEffect, CaseSensitive, ShowMistakes, ReviewDue, MarkWhileTyping };
+enum class Option { SoundEffect, CaseSensitive, ShowMistakes, MarkWhileTyping };
 
 // How many records the information line counts.
 struct RecordCounts {

@@ -39,7 +39,16 @@ struct DrillState {
   std::optional<ReviewCounts> shownReviewCounts;  // while sentences come in review order
   std::string reviewUnavailable;                  // why review is off; "": it can be on
   std::string reading;        // the file start-up is about to read; "" otherwise
-  bool reviewWanted = false;  // the user's choice, kept while there is no history
+  // The user's choice of order, kept while there is no history.
+  SentenceOrder orderWanted = SentenceOrder::AtRandom;
+  // In text order: the line of the sentence on display, and of the one
+  // before it; none before the first.
+  std::optional<std::size_t> textLine;
+  std::optional<std::size_t> previousTextLine;
+  // Fade as You Learn's step last shown, said when it changes.
+  std::optional<CueLevel> shownStep;
+  std::string stepLine;  // "Every other word hidden. " when it changed; "" otherwise
+  bool stepsForThisRunSaid = false;
   bool inputEnabled = true;
   // What a screen reader says of the last step, and how many steps have
   // been said, so that the same words twice are said twice.

@@ -5,6 +5,7 @@
 #include "core/drill/display_texts.h"
 #include "core/drill/drill.h"
 #include "core/drill/keys.h"
+#include "core/review/answer_grade.h"
 #include "core/review/typing_speed.h"
 #include "core/text/mistakes.h"
 #include "core/text/sentence_key.h"
@@ -67,6 +68,7 @@ bool Drill::CompleteRecord() {
       state_.firstKeyTime >= 0 ? clock_.SteadyMilliseconds() - state_.firstKeyTime : 0;
   std::int64_t speed = 0;
   std::int64_t mistakes = 0;
+  bool slip = false;
   std::string result;
   if (correct) {
     speed = TypingSpeed(keys, typingMs);
@@ -87,6 +89,7 @@ bool Drill::CompleteRecord() {
         CompareTexts(typed, target, encoding, options.caseSensitive, rule.folding);
     result = MistakesLine(typed, target, comparison, encoding);
     mistakes = comparison.aligned ? static_cast<std::int64_t>(comparison.mistakes) : -1;
+    slip = IsSlip(mistakes, static_cast<std::int64_t>(CharacterCount(target, encoding)));
     if (options.showMistakes) {
       SetStatus(
           {StatusReport::Kind::Mistakes, {}, std::string(typed), std::string(target), comparison});
@@ -97,7 +100,9 @@ bool Drill::CompleteRecord() {
   ClearInput();
   state_.previous = std::move(state_.target);
   state_.previousAllowed = true;
-  DrillAnswer answer{state_.previous, correct, typingMs, keys, mistakes, options.caseSensitive, {}};
+  state_.previousTextLine = state_.textLine;
+  DrillAnswer answer{
+      state_.previous, correct, typingMs, keys, mistakes, options.caseSensitive, {}, slip};
   if (const RecallCue* cue = state_.recall.Cue()) answer.cue = {cue->Level(), true, cue->Hints()};
   state_.firstKeyTime = -1;
   // An Enter on an empty box moves on, but is no answer: nothing is kept,
@@ -108,10 +113,12 @@ bool Drill::CompleteRecord() {
     answered = SentenceKey(state_.previous);
     reviewOrder_.Answered(*answered, correct, state_.marks.Pool().Count());
   }
-  // Fading shows a sentence answered wrong a level easier until it is
-  // answered right.
-  if (anAnswer && state_.recall.Cue() != nullptr) {
-    state_.recall.Answered(SentenceKey(state_.previous), correct);
+  // The learning step after it, at every level: Fade as You Learn shows
+  // the sentence at it next, and the fixed levels once it was answered
+  // right.
+  if (anAnswer) {
+    state_.recall.Answered(SentenceKey(state_.previous), answer.cue.level,
+                           ResultOf(correct, answer.cue.hints, slip), Today());
   }
   // The answer is kept first, then the next sentence is picked: in review
   // order, from the state after this answer, which the keeper hands back.
@@ -123,11 +130,13 @@ bool Drill::CompleteRecord() {
     }
     if (kept && NeedsReviews()) reviewOrder_.Update(kept->key, kept->review);
   }
-  PutSentence(PickNext(answered));
+  // In text order a sentence answered wrong comes again at once.
+  const bool again = anAnswer && !correct && options.order == SentenceOrder::InTextOrder;
+  PutSentence(again ? state_.previous : PickNext(answered));
   CountReviews();
   const std::string reviewLine =
       state_.shownReviewCounts ? ReviewLine(*state_.shownReviewCounts) + " " : "";
-  Say(Args(Tr("Drill", "%1 %2Next: %3"), {result, reviewLine, SpokenSentence()}));
+  Say(Args(Tr("Drill", "%1 %2Next: %3"), {result, reviewLine, NextSpoken()}));
   Refresh();
   return anAnswer;
 }

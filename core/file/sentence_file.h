@@ -21,6 +21,11 @@ inline bool IsMarked(std::string_view line) noexcept {
   return !line.empty() && line.front() == kMark;
 }
 
+// A record still to be learned: a non-empty line without the mark.
+inline bool IsPooled(std::string_view line) noexcept {
+  return !line.empty() && !IsMarked(line);
+}
+
 enum class LineEnd {
   CrLf,  // written as CR LF; a lone CR is read as this kind too
   Lf,    // written as LF

@@ -1,20 +1,35 @@
 #include "core/recall/recall_level.h"
 
+#include <algorithm>
+
 #include "core/text/translation.h"
 
 namespace dru {
 
-CueLevel FadeLevel(std::optional<double> stability, bool answeredWrong) noexcept {
+CueLevel FadeLevel(std::optional<double> stability) noexcept {
   int level = 0;
   for (int next = 1; next < kCueLevels && stability && *stability >= kFadeFromDays[next]; ++next)
     level = next;
-  if (answeredWrong && level > 0) --level;
   return static_cast<CueLevel>(level);
 }
 
-CueLevel LevelFor(RecallOption option, std::optional<double> stability,
-                  bool answeredWrong) noexcept {
-  return FactsOf(option).level.value_or(FadeLevel(stability, answeredWrong));
+AnswerResult ResultOf(bool correct, std::int64_t hints, bool slip) noexcept {
+  if (correct) return hints > 0 ? AnswerResult::RightWithHint : AnswerResult::Right;
+  return slip ? AnswerResult::Slip : AnswerResult::Wrong;
+}
+
+CueLevel StepAfter(CueLevel step, AnswerResult result) noexcept {
+  int next = static_cast<int>(step);
+  if (result == AnswerResult::Right) next = std::min(next + 1, kCueLevels - 1);
+  if (result == AnswerResult::Wrong) next = std::max(next - 1, 0);
+  return static_cast<CueLevel>(next);
+}
+
+std::string_view StepLine(CueLevel step) noexcept {
+  static constexpr std::string_view kLines[kCueLevels] = {
+      DRU_TR_NOOP("Drill", "Whole sentence shown."), DRU_TR_NOOP("Drill", "Every other word hidden."),
+      DRU_TR_NOOP("Drill", "First letters only."), DRU_TR_NOOP("Drill", "From memory.")};
+  return kLines[static_cast<int>(step)];
 }
 
 std::string_view LevelName(CueLevel level) noexcept {

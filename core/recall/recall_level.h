@@ -65,14 +65,34 @@ inline const RecallOptionFacts& FactsOf(RecallOption option) noexcept {
   return kRecallOptionTable[static_cast<int>(option)];
 }
 
-// Fade as You Learn's level for a sentence: by its stability (none: never
-// answered), one level easier while it waits to be answered right again.
-CueLevel FadeLevel(std::optional<double> stability, bool answeredWrong) noexcept;
+// Fade as You Learn's first step of a day for a sentence: by its
+// stability (none: never answered).
+CueLevel FadeLevel(std::optional<double> stability) noexcept;
 
-// The level an option shows a sentence at; Fade as You Learn asks the
-// memory model (see FadeLevel).
-CueLevel LevelFor(RecallOption option, std::optional<double> stability,
-                  bool answeredWrong) noexcept;
+// How an answer went, for the learning steps.
+enum class AnswerResult : std::uint8_t {
+  Right,          // without a hint
+  RightWithHint,  // the words hinted were not recalled
+  Slip,           // wrong by a character or so: a typo, not forgetting
+  Wrong,
+};
+AnswerResult ResultOf(bool correct, std::int64_t hints, bool slip) noexcept;
+
+// Fade as You Learn's learning steps within a day, 0 (whole) to 3 (prompt
+// only): an answer shown at step leaves its sentence one step harder when
+// right without a hint, one easier when wrong, and where it stood after a
+// hint or a slip.
+CueLevel StepAfter(CueLevel step, AnswerResult result) noexcept;
+
+// A sentence answered right from the prompt alone without a hint is
+// learned for the day.
+constexpr bool LearnedBy(CueLevel shown, AnswerResult result) noexcept {
+  return shown == CueLevel::PromptOnly && result == AnswerResult::Right;
+}
+
+// What a screen reader hears when Fade as You Learn's step changes:
+// "Every other word hidden.", "From memory.".
+std::string_view StepLine(CueLevel step) noexcept;
 
 // "whole sentence", "every other word", "first letters", "prompt only".
 std::string_view LevelName(CueLevel level) noexcept;

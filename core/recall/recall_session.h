@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/recall/recall_cue.h"
@@ -11,16 +12,15 @@
 
 namespace dru {
 
-// What typing from memory keeps for a run: the cue of the sentence on
-// display, with its hints, and the sentences answered wrong since, which
-// Fade as You Learn shows a level easier until they are answered right.
+// What typing from memory keeps: the cue of the sentence on display, with
+// its hints; each sentence's learning step for today; and the sentences
+// ever answered right, which the fixed levels hide words of.
 class RecallSession {
  public:
-  // The cue of sentence at the level option gives it (Fade as You Learn:
-  // from its stability; none: never answered); no cue at Show Whole
-  // Sentence.
+  // The cue of sentence at the level option gives it (see LevelOf); no
+  // cue at Show Whole Sentence.
   void Show(std::string_view sentence, std::int64_t key, RecallOption option,
-            std::optional<double> stability, TextEncoding encoding);
+            std::optional<double> stability, std::int64_t today, TextEncoding encoding);
   // No cue: Recall is off, or no file is open.
   void Hide();
   const RecallCue* Cue() const noexcept { return cue_ ? &*cue_ : nullptr; }
@@ -29,15 +29,29 @@ class RecallSession {
   // Shows the first hidden word after the first matched characters of
   // the part typed, and returns it; "" when none is hidden.
   std::string Hint(std::size_t matched);
-  // An answer to the sentence with key, typed from memory.
-  void Answered(std::int64_t key, bool correct);
-  // The level option shows the sentence with key at next.
-  CueLevel LevelOf(RecallOption option, std::int64_t key, std::optional<double> stability) const;
+
+  // What the history knows of a sentence: its step after today's answers
+  // (none: not answered today), and whether it was ever answered right.
+  // today is the local midnight the steps belong to.
+  void Remember(std::int64_t key, std::optional<CueLevel> step, bool answeredRight,
+                std::int64_t today);
+  // An answer to the sentence with key, shown at level.
+  void Answered(std::int64_t key, CueLevel shown, AnswerResult result, std::int64_t today);
+  // The level option shows the sentence with key at next: Fade as You
+  // Learn at today's step, or the step its stability gives; a fixed level
+  // shows the whole sentence until it was answered right once.
+  CueLevel LevelOf(RecallOption option, std::int64_t key, std::optional<double> stability,
+                   std::int64_t today) const;
 
  private:
+  // A new day starts every sentence again from its stability.
+  void StartDay(std::int64_t today);
+
   std::optional<RecallCue> cue_;
   std::uint64_t cueCount_ = 0;
-  std::unordered_set<std::int64_t> answeredWrong_;
+  std::int64_t today_ = 0;
+  std::unordered_map<std::int64_t, CueLevel> steps_;
+  std::unordered_set<std::int64_t> answeredRight_;
 };
 
 }  // namespace dru

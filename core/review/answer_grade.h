@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -18,8 +19,16 @@ struct AnswerCue {
   std::int64_t hints = 0;
 };
 
+// A wrong answer off by at most one character in 20 of the sentence, and
+// by one in any sentence: a typo, not forgetting. mistakes is the edit
+// distance the mistakes line counts (-1: too unlike to count).
+constexpr bool IsSlip(std::int64_t mistakes, std::int64_t characters) noexcept {
+  return mistakes >= 1 && mistakes <= std::max<std::int64_t>(1, characters / 20);
+}
+
 // The user's speeds on correct answers, by level of recall and sentence
-// length, for grading an answer from the typing itself: wrong is Again;
+// length, for grading an answer from the typing itself: wrong is Again
+// (a slip ReviewAnswer makes Hard);
 // right is Hard below 80% of the median speed of sentences of its level and
 // length, Easy above 125%, else Good. While a length has fewer than
 // kEnoughAnswers speeds the median of all lengths of the level is used;

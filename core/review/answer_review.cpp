@@ -14,6 +14,9 @@ AnswerOutcome ReviewAnswer(const MemoryModel& model, const SpeedBook& speeds,
   // with a hint.
   if (answer.correct && answer.typingMs <= 0) {
     outcome.grade = answer.cue.hints > 0 ? Grade::Hard : Grade::Good;
+  } else if (!answer.correct && answer.slip) {
+    // The model measures memory, not typing: a slip was remembered.
+    outcome.grade = Grade::Hard;
   } else {
     outcome.grade = speeds.GradeOf(answer.correct, answer.keys, outcome.speed, answer.cue);
   }

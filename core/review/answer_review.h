@@ -22,6 +22,7 @@ struct AnswerFacts {
   std::int64_t keys = 0;      // characters typed
   std::int64_t typingMs = 0;  // from the first key to Enter
   AnswerCue cue;
+  bool slip = false;  // wrong by a typo (IsSlip): Hard, not Again
 };
 
 // What an answer does to its sentence and to the speed book.

@@ -11,11 +11,6 @@
 namespace dru {
 namespace {
 
-// Unmarked records are the pool.
-bool Pooled(std::string_view line) noexcept {
-  return !line.empty() && !IsMarked(line);
-}
-
 std::string_view Unmarked(std::string_view line) noexcept {
   if (IsMarked(line)) line.remove_prefix(1);
   return line;
@@ -90,6 +85,14 @@ std::optional<SentenceReview> ReviewOrder::ReviewOf(std::int64_t key) const {
   return review_[static_cast<std::size_t>(line - keys_.begin())];
 }
 
+std::optional<std::size_t> ReviewOrder::LastAnsweredLine() const {
+  std::optional<std::size_t> last;
+  for (std::size_t i = 0; i < review_.size(); ++i) {
+    if (review_[i] && (!last || review_[i]->lastTimeMs > review_[*last]->lastTimeMs)) last = i;
+  }
+  return last;
+}
+
 double ReviewOrder::Overdue(std::size_t line, std::int64_t nowMs) const {
   const SentenceReview& review = *review_[line];
   const double days = ElapsedDays(review.lastTimeMs, nowMs);
@@ -108,7 +111,7 @@ std::optional<std::size_t> ReviewOrder::Pick(
       continue;
     }
     for (std::size_t i = 0; i < keys_.size() && !picked; ++i) {
-      if (keys_[i] == retry->key && Pooled(lines.Get(i))) picked = i;
+      if (keys_[i] == retry->key && IsPooled(lines.Get(i))) picked = i;
     }
     if (!picked) {
       retry = retries_.erase(retry);
@@ -126,7 +129,7 @@ std::optional<std::size_t> ReviewOrder::Pick(
     int soonest = std::numeric_limits<int>::max();
     std::vector<std::size_t> fresh;
     for (std::size_t i = 0; i < keys_.size(); ++i) {
-      if (!Pooled(lines.Get(i))) continue;
+      if (!IsPooled(lines.Get(i))) continue;
       const auto retry = std::find_if(retries_.begin(), retries_.end(),
                                       [&](const Retry& r) { return r.key == keys_[i]; });
       if (keys_[i] == lastKey) {
@@ -163,7 +166,7 @@ ReviewCounts ReviewOrder::Count(const RecordList& lines, std::int64_t nowMs) con
   ReviewCounts counts;
   if (keys_.size() != lines.Count()) return counts;
   for (std::size_t i = 0; i < keys_.size(); ++i) {
-    if (!Pooled(lines.Get(i))) continue;
+    if (!IsPooled(lines.Get(i))) continue;
     if (!review_[i]) {
       ++counts.fresh;
     } else if (Overdue(i, nowMs) > 1.0 || AwaitsRetry(keys_[i])) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/file/record_list.h"
+#include "core/recall/recall_level.h"
 
 namespace dru {
 
@@ -24,8 +25,15 @@ struct ReviewCounts {
 // stability days and falls as the time since over stability grows, so
 // that ratio alone orders sentences by recall.
 struct SentenceReview {
+  SentenceReview(std::int64_t last = 0, double days = 0, std::optional<CueLevel> step = {},
+                 bool right = false)
+      : lastTimeMs(last), stability(days), stepToday(step), answeredRight(right) {}
   std::int64_t lastTimeMs = 0;  // UTC
   double stability = 0;         // days
+  // Its learning step after today's answers (none: not answered today),
+  // and whether it was ever answered right.
+  std::optional<CueLevel> stepToday;
+  bool answeredRight = false;
   friend bool operator==(const SentenceReview&, const SentenceReview&) = default;
 };
 
@@ -71,6 +79,8 @@ class ReviewOrder {
   bool AwaitsRetry(std::int64_t key) const;
   // What the history knows of a sentence; none when it was never answered.
   std::optional<SentenceReview> ReviewOf(std::int64_t key) const;
+  // The line of the sentence answered last; none when none was.
+  std::optional<std::size_t> LastAnsweredLine() const;
 
  private:
   // Time since the last answer over stability: above 1 the sentence is due.

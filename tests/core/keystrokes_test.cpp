@@ -302,7 +302,11 @@ TEST_F(Keystrokes, RecallJudgesThePartBeforeATabAndFadesByTheMemoryModel) {
   EXPECT_EQ(answers.back().cue.recall, false);
 
   // First letters: the prompt is said, a hint is Hard, the part is typed.
+  // Never answered right, it is shown whole first.
   drill.SetRecall(RecallOption::FirstLettersOnly);
+  drill.ShowSentence("Big cat\tGrosse Katze");
+  EXPECT_EQ(view.spoken, "Big cat Prompt: Grosse Katze");
+  Finish("Big cat", 2);
   drill.ShowSentence("Big cat\tGrosse Katze");
   EXPECT_EQ(view.spoken, "B c Prompt: Grosse Katze");
   drill.Hint();
@@ -313,25 +317,26 @@ TEST_F(Keystrokes, RecallJudgesThePartBeforeATabAndFadesByTheMemoryModel) {
   EXPECT_EQ(answers.back().cue.level, CueLevel::FirstLetters);
   EXPECT_EQ(answers.back().cue.hints, 1);
 
-  // Fading: ten days remembered shows first letters; a wrong answer, every
-  // other word, until it is answered right.
+  // Fading: ten days remembered shows first letters; a wrong answer steps
+  // back to every other word, a right one on again, a slip stays.
   SentenceFile file = testing::MakeFile({"Big cat\tGrosse Katze", "Next"}, TextEncoding::Utf8);
   drill.InstallFile(file);
   drill.SetReviews(SentenceReviews{{SentenceKey("Big cat\tGrosse Katze"), {1, 10.0}}});
   drill.SetRecall(RecallOption::FadeAsYouLearn);
-  for (const auto& [typed, next] : {std::pair{"Bog cat", "Big blank Prompt: Grosse Katze"},
-                                    {"Big cat", "B c Prompt: Grosse Katze"}}) {
+  for (const auto& [typed, next] : {std::pair{"Bog cut", "Big blank Prompt: Grosse Katze"},
+                                    {"Big cat", "B c Prompt: Grosse Katze"},
+                                    {"Big cap", "B c Prompt: Grosse Katze"}}) {
     drill.ShowSentence("Big cat\tGrosse Katze");
     Finish(typed, 2);
     drill.ShowSentence("Big cat\tGrosse Katze");
     EXPECT_EQ(view.spoken, next) << typed;
   }
-  // Without a history, fading shows the whole sentence.
+  // Without a history, fading goes on with the steps of this run, and
+  // says so once.
   drill.SetReviewUnavailable("History is off.");
-  EXPECT_EQ(drill.ActiveRecall(), RecallOption::ShowWholeSentence);
-  EXPECT_EQ(view.spoken, "B c Prompt: Grosse Katze");
+  EXPECT_EQ(view.status, "History is off. Learning steps last for this run only.");
   drill.ShowSentence("Big cat\tGrosse Katze");
-  EXPECT_EQ(view.spoken, "Big cat\tGrosse Katze");
+  EXPECT_EQ(view.spoken, "B c Prompt: Grosse Katze");
 }
 
 // A translation in use: the drill's lines come from it, in UTF-8 beside a
@@ -374,6 +379,8 @@ TEST_F(Keystrokes, SpokenLinesComeFromTheTranslation) {
   // file's Windows-1252.
   drill.SetRecall(RecallOption::HideEveryOtherWord);
   drill.ShowSentence("Big cat sat");
+  Finish("Big cat sat", 6);
+  drill.ShowSentence("Big cat sat");
   EXPECT_EQ(view.spoken,
             "Big L\xC3\xBC"
             "cke sat");
@@ -382,7 +389,7 @@ TEST_F(Keystrokes, SpokenLinesComeFromTheTranslation) {
   const Comparison aligned =
       CompareTexts("Cot", "Cat", TextEncoding::Windows1252, true, CaseFolding::Default);
   for (const std::string& line :
-       {InfoLine(3, 1), TimeLine(0, 0, 1), CorrectLine(30), OptionLine(Option::ReviewDue, true),
+       {InfoLine(3, 1), TimeLine(0, 0, 1), CorrectLine(30), OptionLine(Option::CaseSensitive, true),
         OptionLine(Option::SoundEffect, false), MarkedLine({3, 1}), ReviewLine({2, 1}),
         IoErrorText(io_code::kDiskFull), DisplayText(kNoFileText),
         std::string(IoError::NotRegularFile("/tmp").what())}) {

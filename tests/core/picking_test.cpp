@@ -69,7 +69,7 @@ TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
   clock.now = TimeOfDay{12, 0, 0, 0};
   drill.ShowNextSentence();
   EXPECT_EQ(view.target, "b");  // off: at random, as ever
-  drill.SetOption(Option::ReviewDue, true);
+  drill.SetOrder(SentenceOrder::ReviewDue);
   EXPECT_EQ(view.reviewText, "2 due \xC2\xB7 2 new");
   drill.ShowNextSentence();
   EXPECT_EQ(view.target, "a");  // the most overdue first
@@ -122,11 +122,11 @@ TEST_F(Picking, ReviewOrderRetriesThenDueThenNewThenAhead) {
 
   // Without a history the option goes off and says why.
   drill.SetReviewUnavailable("History is off: disk full.");
-  EXPECT_FALSE(drill.Options().reviewDue);
+  EXPECT_EQ(drill.Options().order, SentenceOrder::AtRandom);
   EXPECT_EQ(view.reviewUnavailable, "History is off: disk full.");
   EXPECT_EQ(view.reviewText, "");
-  drill.SetOption(Option::ReviewDue, true);
-  EXPECT_FALSE(drill.Options().reviewDue);
+  drill.SetOrder(SentenceOrder::ReviewDue);
+  EXPECT_EQ(drill.Options().order, SentenceOrder::AtRandom);
 }
 
 TEST_F(Picking, PreviousRecordRestoredOnceWhenAllowed) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/recall/recall_cue.h"
+#include "core/recall/recall_session.h"
 
 namespace dru {
 namespace {
@@ -112,25 +113,48 @@ TEST(RecallCue, SpeaksHiddenWordsAsBlankAndHintsTheNextOne) {
   EXPECT_EQ(RecallCue("Hello there", CueLevel::WholeSentence, TextEncoding::Utf8).Hint(0), "");
 }
 
-TEST(RecallLevel, FadesWithStabilityAndStepsBackAfterAWrongAnswer) {
-  const std::tuple<std::optional<double>, bool, CueLevel> cases[] = {
-      {std::nullopt, false, CueLevel::WholeSentence},
-      {0.5, false, CueLevel::WholeSentence},
-      {1.0, false, CueLevel::EveryOtherWord},
-      {6.9, false, CueLevel::EveryOtherWord},
-      {7.0, false, CueLevel::FirstLetters},
-      {29.9, false, CueLevel::FirstLetters},
-      {30.0, false, CueLevel::PromptOnly},
-      {400.0, false, CueLevel::PromptOnly},
-      {400.0, true, CueLevel::FirstLetters},
-      {1.5, true, CueLevel::WholeSentence},
-      {std::nullopt, true, CueLevel::WholeSentence},
+TEST(RecallLevel, StartsTheDayByStabilityAndStepsWithEachAnswer) {
+  const std::tuple<std::optional<double>, CueLevel> starts[] = {
+      {std::nullopt, CueLevel::WholeSentence}, {0.5, CueLevel::WholeSentence},
+      {1.0, CueLevel::EveryOtherWord},         {6.9, CueLevel::EveryOtherWord},
+      {7.0, CueLevel::FirstLetters},           {29.9, CueLevel::FirstLetters},
+      {30.0, CueLevel::PromptOnly},            {400.0, CueLevel::PromptOnly},
   };
-  for (const auto& [stability, wrong, level] : cases) {
-    EXPECT_EQ(FadeLevel(stability, wrong), level) << stability.value_or(-1) << " " << wrong;
-  }
-  EXPECT_EQ(LevelFor(RecallOption::FirstLettersOnly, 400.0, true), CueLevel::FirstLetters);
-  EXPECT_EQ(LevelFor(RecallOption::ShowWholeSentence, 400.0, false), CueLevel::WholeSentence);
+  for (const auto& [stability, level] : starts)
+    EXPECT_EQ(FadeLevel(stability), level) << stability.value_or(-1);
+  // A slip (a typo) and a hint keep the step; a wrong answer lowers it.
+  using R = AnswerResult;
+  using L = CueLevel;
+  const std::tuple<L, R, L> steps[] = {
+      {L::WholeSentence, R::Right, L::EveryOtherWord},  {L::FirstLetters, R::Right, L::PromptOnly},
+      {L::PromptOnly, R::Right, L::PromptOnly},         {L::FirstLetters, R::RightWithHint, L::FirstLetters},
+      {L::FirstLetters, R::Slip, L::FirstLetters},      {L::FirstLetters, R::Wrong, L::EveryOtherWord},
+      {L::WholeSentence, R::Wrong, L::WholeSentence},
+  };
+  for (const auto& [shown, result, next] : steps)
+    EXPECT_EQ(StepAfter(shown, result), next) << int(shown) << " " << int(result);
+  EXPECT_EQ(ResultOf(false, 0, true), R::Slip);
+  EXPECT_EQ(ResultOf(true, 2, false), R::RightWithHint);
+
+  // Today's steps win over stability; the next day starts from it again.
+  // The fixed levels show a sentence whole until it was answered right.
+  RecallSession session;
+  const std::int64_t today = 1000;
+  const auto fade = [&](std::int64_t day) {
+    return session.LevelOf(RecallOption::FadeAsYouLearn, 7, 10.0, day);
+  };
+  EXPECT_EQ(fade(today), L::FirstLetters);
+  EXPECT_EQ(session.LevelOf(RecallOption::PromptOnly, 7, 10.0, today), L::WholeSentence);
+  session.Answered(7, L::FirstLetters, R::Right, today);
+  EXPECT_EQ(fade(today), L::PromptOnly);
+  EXPECT_EQ(session.LevelOf(RecallOption::PromptOnly, 7, 10.0, today), L::PromptOnly);
+  session.Answered(7, L::PromptOnly, R::Wrong, today);
+  EXPECT_EQ(fade(today), L::FirstLetters);
+  EXPECT_EQ(fade(today + 1), L::FirstLetters);  // from stability, and the steps are gone
+  session.Remember(8, L::EveryOtherWord, false, today + 1);
+  EXPECT_EQ(session.LevelOf(RecallOption::FadeAsYouLearn, 8, std::nullopt, today + 1),
+            L::EveryOtherWord);
+  EXPECT_EQ(session.LevelOf(RecallOption::FirstLettersOnly, 8, 3.0, today + 1), L::WholeSentence);
 }
 
 }  // namespace

@@ -30,6 +30,7 @@
 
 #include "core/drill/display_texts.h"
 #include "core/recall/recall_cue.h"
+#include "core/text/sentence_key.h"
 #include "core/version.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/temp_dir.h"
@@ -268,7 +269,9 @@ class WindowTest : public QObject {
         {"PreviousSentence1", "Previous Sentence", QKeySequence(Qt::Key_F9)},
         {"SoundEffect1", "&Sound Effect", QKeySequence(Qt::Key_F4)},
         {"CaseSensitive1", "&Case Sensitive", QKeySequence(Qt::Key_F5)},
+        {"OrderRandom1", "At &Random", {}},
         {"ReviewDue1", "&Review Due Sentences", QKeySequence(Qt::Key_F2)},
+        {"OrderText1", "In &Text Order", {}},
         {"MarkWhileTyping1", "Mark &While Typing", QKeySequence(Qt::Key_F11)},
         {"RecallWhole1", "Show &Whole Sentence", {}},
         {"RecallFade1", "&Fade as You Learn", {}},
@@ -304,6 +307,11 @@ class WindowTest : public QObject {
     Child<QAction>("RecallFirstLetters1")->trigger();
     QVERIFY(Child<QAction>("RecallFirstLetters1")->isChecked());
     QVERIFY(!Child<QAction>("RecallWhole1")->isChecked());
+    // Never answered right, the sentence is shown whole first.
+    QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("Alpha beta"));
+    QTest::keyClicks(Memo(), QStringLiteral("Alpha beta"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    Drill().ShowSentence("Alpha beta");
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("A b"));
     // Typed right by the case rule in force, shown in place; F5 makes case
     // count, and it is not right any more.
@@ -561,7 +569,12 @@ class WindowTest : public QObject {
     // off: neither.
     window->findChild<QAction*>(QStringLiteral("RecallFirstLetters1"))->trigger();
     QCOMPARE(rows->columnCount(), int{dru::ui::kColumns});
-    QCOMPARE(rows->index(0, dru::ui::kLevel).data().toString(), QStringLiteral("first letters"));
+    // At the chosen level once answered right, whole before.
+    for (int row = 0; row < rows->rowCount(); ++row) {
+      const bool right = rows->index(row, 2).data().toInt() > 0;
+      QCOMPARE(rows->index(row, dru::ui::kLevel).data().toString(),
+               right ? QStringLiteral("first letters") : QStringLiteral("whole sentence"));
+    }
     QVERIFY(window->findChild<QAction*>(QStringLiteral("Hint1"))->isEnabled());
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
@@ -773,7 +786,12 @@ class WindowTest : public QObject {
     // The input box types from the right edge too.
     QVERIFY(Memo()->cursorRect().left() > Memo()->viewport()->width() / 2);
     // And its cue, typed from memory.
-    Drill().SetRecall(dru::RecallOption::FirstLettersOnly);
+    // Answered right before, as the history would say.
+    const auto answeredRight = [this](const std::string& sentence) {
+      Drill().SetReviews(dru::SentenceReviews{{dru::SentenceKey(sentence), {1, 1.0, {}, true}}});
+      Drill().SetRecall(dru::RecallOption::FirstLettersOnly);
+    };
+    answeredRight(hebrew);
     QCOMPARE(Target(), std::string("\xD7\x90 \xD7\xAA?"));
     QVERIFY(inkColumns().second >= area.right() - 4);
     // An override ends in the cue where the sentence ends it, though the
@@ -782,6 +800,7 @@ class WindowTest : public QObject {
         "\xE2\x80\xAE"
         "abc\xE2\x80\xAC one two\tprompt";
     Load(overridden + "\n", overridden);
+    answeredRight(overridden);
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(),
              QString::fromUtf8("\u202Ea\u202C o t\u2028prompt"));
     Drill().SetRecall(dru::RecallOption::PromptOnly);  // the end goes with the rest

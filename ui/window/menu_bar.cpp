@@ -8,7 +8,7 @@
 namespace dru::ui {
 
 MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
-                 std::function<void()> progress, std::function<void()> recalled)
+                 std::function<void()> progress, std::function<void()> chosen)
     : QMenuBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("MenuDruMain"));
   QMenu* file = addMenu(Tr("Menu", "&File"));
@@ -46,31 +46,32 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
   showMistakesItem_ = AddItem(options, "ShowMistakes1", Tr("Menu", "Show &Mistakes"), Qt::Key_F6,
                               &Commands::ToggleShowMistakes, true);
   options->addSeparator()->setObjectName(QStringLiteral("N4"));
-  reviewDueItem_ = AddItem(options, "ReviewDue1", Tr("Menu", "&Review Due Sentences"), Qt::Key_F2,
-                           &Commands::ToggleReviewDue, true);
   markWhileTypingItem_ = AddItem(options, "MarkWhileTyping1", Tr("Menu", "Mark &While Typing"),
                                  Qt::Key_F11, &Commands::ToggleMarkWhileTyping, true);
   // A disabled item says why in its tooltip.
   options->setToolTipsVisible(true);
+  QMenu* order = options->addMenu(Tr("Menu", "Or&der"));
+  order->setObjectName(QStringLiteral("Order1"));
+  order->setToolTipsVisible(true);
+  AddChoices(order, kSentenceOrderTable, kSentenceOrders, orderItems_, [this, chosen](int i) {
+    // F2 switches between review and random order; the item does as F2.
+    if (i == static_cast<int>(SentenceOrder::ReviewDue)) {
+      run_([](Commands& commands) { commands.ToggleReviewDue(); });
+    } else {
+      run_([i](Commands& commands) { commands.SetOrder(static_cast<SentenceOrder>(i)); });
+    }
+    chosen();
+  });
+  QAction* reviewDue = orderItems_[static_cast<int>(SentenceOrder::ReviewDue)];
+  reviewDue->setShortcut(QKeySequence(Qt::Key_F2));
+  reviewDue->setShortcutContext(Qt::WindowShortcut);
   QMenu* recall = options->addMenu(Tr("Menu", "Rec&all"));
   recall->setObjectName(QStringLiteral("Recall1"));
   recall->setToolTipsVisible(true);
-  auto* recallGroup = new QActionGroup(recall);
-  for (int i = 0; i < kRecallOptions; ++i) {
-    const RecallOptionFacts& facts = kRecallOptionTable[i];
-    QAction* item = recall->addAction(Tr("Menu", facts.menuLabel));
-    item->setObjectName(QString::fromLatin1(facts.objectName));
-    item->setCheckable(true);
-    recallGroup->addAction(item);
-    recallItems_[i] = item;
-    connect(item, &QAction::triggered, this, [this, recalled, option = facts.option] {
-      run_([option](Commands& commands) { commands.SetRecall(option); });
-      // The mark shows the drill's choice, also when it was refused.
-      recallItems_[static_cast<int>(recall_)]->setChecked(true);
-      recalled();
-    });
-  }
-  recallItems_[0]->setChecked(true);
+  AddChoices(recall, kRecallOptionTable, kRecallOptions, recallItems_, [this, chosen](int i) {
+    run_([i](Commands& commands) { commands.SetRecall(static_cast<RecallOption>(i)); });
+    chosen();
+  });
   options->addSeparator()->setObjectName(QStringLiteral("N3"));
   QAction* progressItem = options->addAction(Tr("Menu", "&Progress..."));
   progressItem->setObjectName(QStringLiteral("Progress1"));
@@ -82,6 +83,23 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
   QMenu* help = addMenu(Tr("Menu", "&Help"));
   help->setObjectName(QStringLiteral("Help1"));
   AddItem(help, "About1", Tr("Menu", "&About..."), 0, &Commands::About);
+}
+
+template <typename Facts>
+void MenuBar::AddChoices(QMenu* menu, const Facts* facts, int count, QAction** items,
+                         const std::function<void(int)>& choose) {
+  auto* group = new QActionGroup(menu);
+  for (int i = 0; i < count; ++i) {
+    QAction* item = menu->addAction(Tr("Menu", facts[i].menuLabel));
+    item->setObjectName(QString::fromLatin1(facts[i].objectName));
+    item->setCheckable(true);
+    group->addAction(item);
+    items[i] = item;
+    // The mark shows the drill's choice, also when it was refused: Show
+    // sets it again once the command has run.
+    connect(item, &QAction::triggered, this, [choose, i] { choose(i); });
+  }
+  items[0]->setChecked(true);
 }
 
 QAction* MenuBar::AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
@@ -109,25 +127,17 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   soundEffectItem_->setChecked(snapshot.options.soundEffect);
   caseSensitiveItem_->setChecked(snapshot.options.caseSensitive);
   showMistakesItem_->setChecked(snapshot.options.showMistakes);
-  reviewDueItem_->setChecked(snapshot.options.reviewDue);
   markWhileTypingItem_->setChecked(snapshot.options.markWhileTyping);
   const bool reviewPossible = snapshot.reviewUnavailable.empty();
   // The menu shows only tooltips that differ from the item's text.
   const QString why = reviewPossible ? QString()
                                      : QString::fromUtf8(snapshot.reviewUnavailable.data(),
                                                          snapshot.reviewUnavailable.size());
-  reviewDueItem_->setEnabled(reviewPossible);
-  reviewDueItem_->setToolTip(why);
-  // Fading needs the history as review order does.
-  QAction* fade = recallItems_[static_cast<int>(RecallOption::FadeAsYouLearn)];
-  fade->setEnabled(reviewPossible);
-  fade->setToolTip(why);
-  // Without the history, fading shows the whole sentence, and so does the
-  // mark.
-  recall_ = snapshot.options.recall == RecallOption::FadeAsYouLearn && !reviewPossible
-                ? RecallOption::ShowWholeSentence
-                : snapshot.options.recall;
-  recallItems_[static_cast<int>(recall_)]->setChecked(true);
+  QAction* reviewDue = orderItems_[static_cast<int>(SentenceOrder::ReviewDue)];
+  reviewDue->setEnabled(reviewPossible);
+  reviewDue->setToolTip(why);
+  orderItems_[static_cast<int>(snapshot.options.order)]->setChecked(true);
+  recallItems_[static_cast<int>(snapshot.options.recall)]->setChecked(true);
   hintItem_->setEnabled(snapshot.recall != nullptr &&
                         snapshot.recall->Level() != CueLevel::WholeSentence);
   const std::string undo = UndoText(snapshot);

@@ -17,24 +17,28 @@ class MenuBar : public QMenuBar {
   using Command = void (Commands::*)();
   // run calls a command of its own on the program's commands.
   using Run = std::function<void(const std::function<void(Commands&)>&)>;
-  // recalled: after a choice in Options › Recall.
+  // chosen: after a choice in Options › Order or Options › Recall.
   MenuBar(QWidget* parent, Run run, std::function<void()> exit, std::function<void()> progress,
-          std::function<void()> recalled);
+          std::function<void()> chosen);
 
   void Show(const DrillSnapshot& snapshot);
 
  private:
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
                    Command command, bool checkable = false);
+  // A group of count items of which one is checked, each named and
+  // labelled as its facts say; choose(i) runs item i's command.
+  template <typename Facts>
+  void AddChoices(QMenu* menu, const Facts* facts, int count, QAction** items,
+                  const std::function<void(int)>& choose);
 
   Run run_;
   QAction* recallItems_[kRecallOptions] = {};
   QAction* hintItem_ = nullptr;
-  RecallOption recall_ = RecallOption::ShowWholeSentence;
+  QAction* orderItems_[kSentenceOrders] = {};
   QAction* soundEffectItem_ = nullptr;
   QAction* caseSensitiveItem_ = nullptr;
   QAction* showMistakesItem_ = nullptr;
-  QAction* reviewDueItem_ = nullptr;
   QAction* markWhileTypingItem_ = nullptr;
   QAction* undoItem_ = nullptr;
 };
