@@ -95,6 +95,32 @@
         <source>%1% correct</source>
         <translation>%1 % richtig</translation>
     </message>
+    <message>
+        <source>At the end of %1: %2</source>
+        <translation>Am Ende des %1: %2</translation>
+    </message>
+    <message>
+        <source>No learning steps yet.</source>
+        <translation>Noch keine Lernstufen.</translation>
+    </message>
+    <message>
+        <source>Learning steps chart</source>
+        <translation>Diagramm der Lernstufen</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n Satz an diesem Tag gelernt</numerusform>
+            <numerusform>; %n Sätze an diesem Tag gelernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n Satz an diesem Tag gelernt</numerusform>
+            <numerusform>; %n Sätze an diesem Tag gelernt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -179,14 +205,6 @@
     <message>
         <source>Show mistakes off</source>
         <translation>Fehler anzeigen aus</translation>
-    </message>
-    <message>
-        <source>Review due sentences on</source>
-        <translation>Fällige Sätze wiederholen an</translation>
-    </message>
-    <message>
-        <source>Review due sentences off</source>
-        <translation>Fällige Sätze wiederholen aus</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
@@ -292,6 +310,42 @@
     <message>
         <source>%1 %2Next: %3</source>
         <translation>%1 %2Weiter: %3</translation>
+    </message>
+    <message>
+        <source>At Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Review Due Sentences</source>
+        <translation>Fällige Sätze wiederholen</translation>
+    </message>
+    <message>
+        <source>In Text Order</source>
+        <translation>In Textreihenfolge</translation>
+    </message>
+    <message>
+        <source>Order: %1.</source>
+        <translation>Reihenfolge: %1.</translation>
+    </message>
+    <message>
+        <source>Whole sentence shown.</source>
+        <translation>Ganzer Satz sichtbar.</translation>
+    </message>
+    <message>
+        <source>Every other word hidden.</source>
+        <translation>Jedes zweite Wort verborgen.</translation>
+    </message>
+    <message>
+        <source>First letters only.</source>
+        <translation>Nur Anfangsbuchstaben.</translation>
+    </message>
+    <message>
+        <source>From memory.</source>
+        <translation>Aus dem Gedächtnis.</translation>
+    </message>
+    <message>
+        <source>Learning steps last for this run only.</source>
+        <translation>Die Lernstufen gelten nur für diesen Lauf.</translation>
     </message>
 </context>
 <context>
@@ -629,6 +683,18 @@
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
     </message>
+    <message>
+        <source>Or&amp;der</source>
+        <translation>Rei&amp;henfolge</translation>
+    </message>
+    <message>
+        <source>At &amp;Random</source>
+        <translation>&amp;Zufällig</translation>
+    </message>
+    <message>
+        <source>In &amp;Text Order</source>
+        <translation>In &amp;Textreihenfolge</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -775,6 +841,13 @@
             <numerusform>Heute: %1, davon %n richtig, %2 Tippen. Bestes Tempo in dieser Datei: %3 Anschläge pro Minute.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> Learned today: %1 of %n sentence(s).</source>
+        <translation>
+            <numerusform> Heute gelernt: %1 von %n Satz.</numerusform>
+            <numerusform> Heute gelernt: %1 von %n Sätzen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressOrder</name>
@@ -813,6 +886,10 @@
     <message>
         <source>level</source>
         <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>last grade</source>
+        <translation>letzter Bewertung</translation>
     </message>
 </context>
 <context>
@@ -884,6 +961,26 @@
     <message>
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Last grade</source>
+        <translation>Letzte Bewertung</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Nochmal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
     </message>
 </context>
 <context>

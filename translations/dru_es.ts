@@ -95,6 +95,32 @@
         <source>%1% correct</source>
         <translation>%1 % correctas</translation>
     </message>
+    <message>
+        <source>At the end of %1: %2</source>
+        <translation>Al final del %1: %2</translation>
+    </message>
+    <message>
+        <source>No learning steps yet.</source>
+        <translation>Aún no hay pasos de aprendizaje.</translation>
+    </message>
+    <message>
+        <source>Learning steps chart</source>
+        <translation>Gráfico de pasos de aprendizaje</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n frase aprendida ese día</numerusform>
+            <numerusform>; %n frases aprendidas ese día</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n frase aprendida ese día</numerusform>
+            <numerusform>; %n frases aprendidas ese día</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -179,14 +205,6 @@
     <message>
         <source>Show mistakes off</source>
         <translation>Mostrar errores desactivado</translation>
-    </message>
-    <message>
-        <source>Review due sentences on</source>
-        <translation>Repasar frases pendientes activado</translation>
-    </message>
-    <message>
-        <source>Review due sentences off</source>
-        <translation>Repasar frases pendientes desactivado</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
@@ -292,6 +310,42 @@
     <message>
         <source>%1 %2Next: %3</source>
         <translation>%1 %2Siguiente: %3</translation>
+    </message>
+    <message>
+        <source>At Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Review Due Sentences</source>
+        <translation>Repasar frases pendientes</translation>
+    </message>
+    <message>
+        <source>In Text Order</source>
+        <translation>En el orden del texto</translation>
+    </message>
+    <message>
+        <source>Order: %1.</source>
+        <translation>Orden: %1.</translation>
+    </message>
+    <message>
+        <source>Whole sentence shown.</source>
+        <translation>Frase entera visible.</translation>
+    </message>
+    <message>
+        <source>Every other word hidden.</source>
+        <translation>Una de cada dos palabras oculta.</translation>
+    </message>
+    <message>
+        <source>First letters only.</source>
+        <translation>Solo las iniciales.</translation>
+    </message>
+    <message>
+        <source>From memory.</source>
+        <translation>De memoria.</translation>
+    </message>
+    <message>
+        <source>Learning steps last for this run only.</source>
+        <translation>Los pasos de aprendizaje solo duran esta sesión.</translation>
     </message>
 </context>
 <context>
@@ -629,6 +683,18 @@
         <source>&amp;About...</source>
         <translation>&amp;Acerca de...</translation>
     </message>
+    <message>
+        <source>Or&amp;der</source>
+        <translation>&amp;Orden</translation>
+    </message>
+    <message>
+        <source>At &amp;Random</source>
+        <translation>Al &amp;azar</translation>
+    </message>
+    <message>
+        <source>In &amp;Text Order</source>
+        <translation>En el orden del &amp;texto</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -775,6 +841,13 @@
             <numerusform>Hoy: %1, %n correctas, %2 de escritura. Mejor velocidad en este archivo: %3 pulsaciones por minuto.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> Learned today: %1 of %n sentence(s).</source>
+        <translation>
+            <numerusform> Aprendidas hoy: %1 de %n frase.</numerusform>
+            <numerusform> Aprendidas hoy: %1 de %n frases.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressOrder</name>
@@ -813,6 +886,10 @@
     <message>
         <source>level</source>
         <translation>nivel</translation>
+    </message>
+    <message>
+        <source>last grade</source>
+        <translation>última calificación</translation>
     </message>
 </context>
 <context>
@@ -884,6 +961,26 @@
     <message>
         <source>Yes</source>
         <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Last grade</source>
+        <translation>Última calificación</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Otra vez</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,32 @@
         <source>%1% correct</source>
         <translation>%1 % justes</translation>
     </message>
+    <message>
+        <source>At the end of %1: %2</source>
+        <translation>À la fin du %1 : %2</translation>
+    </message>
+    <message>
+        <source>No learning steps yet.</source>
+        <translation>Pas encore d'étapes d'apprentissage.</translation>
+    </message>
+    <message>
+        <source>Learning steps chart</source>
+        <translation>Graphique des étapes d'apprentissage</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n phrase apprise ce jour-là</numerusform>
+            <numerusform>; %n phrases apprises ce jour-là</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n phrase apprise ce jour-là</numerusform>
+            <numerusform>; %n phrases apprises ce jour-là</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -179,14 +205,6 @@
     <message>
         <source>Show mistakes off</source>
         <translation>Affichage des fautes désactivé</translation>
-    </message>
-    <message>
-        <source>Review due sentences on</source>
-        <translation>Révision des phrases dues activée</translation>
-    </message>
-    <message>
-        <source>Review due sentences off</source>
-        <translation>Révision des phrases dues désactivée</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
@@ -292,6 +310,42 @@
     <message>
         <source>%1 %2Next: %3</source>
         <translation>%1 %2Suivante : %3</translation>
+    </message>
+    <message>
+        <source>At Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Review Due Sentences</source>
+        <translation>Réviser les phrases dues</translation>
+    </message>
+    <message>
+        <source>In Text Order</source>
+        <translation>Dans l'ordre du texte</translation>
+    </message>
+    <message>
+        <source>Order: %1.</source>
+        <translation>Ordre : %1.</translation>
+    </message>
+    <message>
+        <source>Whole sentence shown.</source>
+        <translation>Phrase entière affichée.</translation>
+    </message>
+    <message>
+        <source>Every other word hidden.</source>
+        <translation>Un mot sur deux caché.</translation>
+    </message>
+    <message>
+        <source>First letters only.</source>
+        <translation>Initiales seulement.</translation>
+    </message>
+    <message>
+        <source>From memory.</source>
+        <translation>De mémoire.</translation>
+    </message>
+    <message>
+        <source>Learning steps last for this run only.</source>
+        <translation>Les étapes d'apprentissage ne valent que pour cette session.</translation>
     </message>
 </context>
 <context>
@@ -629,6 +683,18 @@
         <source>&amp;About...</source>
         <translation>À &amp;propos...</translation>
     </message>
+    <message>
+        <source>Or&amp;der</source>
+        <translation>&amp;Ordre</translation>
+    </message>
+    <message>
+        <source>At &amp;Random</source>
+        <translation>Au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>In &amp;Text Order</source>
+        <translation>Dans l'ordre du &amp;texte</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -775,6 +841,13 @@
             <numerusform>Aujourd’hui : %1, dont %n justes, %2 de frappe. Meilleure vitesse sur ce fichier : %3 frappes par minute.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> Learned today: %1 of %n sentence(s).</source>
+        <translation>
+            <numerusform> Apprises aujourd'hui : %1 sur %n phrase.</numerusform>
+            <numerusform> Apprises aujourd'hui : %1 sur %n phrases.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressOrder</name>
@@ -813,6 +886,10 @@
     <message>
         <source>level</source>
         <translation>niveau</translation>
+    </message>
+    <message>
+        <source>last grade</source>
+        <translation>dernière note</translation>
     </message>
 </context>
 <context>
@@ -884,6 +961,26 @@
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Last grade</source>
+        <translation>Dernière note</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,32 @@
         <source>%1% correct</source>
         <translation>%1% נכונות</translation>
     </message>
+    <message>
+        <source>At the end of %1: %2</source>
+        <translation>בסוף %1: %2</translation>
+    </message>
+    <message>
+        <source>No learning steps yet.</source>
+        <translation>עדיין אין שלבי למידה.</translation>
+    </message>
+    <message>
+        <source>Learning steps chart</source>
+        <translation>תרשים שלבי למידה</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; משפט אחד נלמד באותו יום</numerusform>
+            <numerusform>; %n משפטים נלמדו באותו יום</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; משפט אחד נלמד באותו יום</numerusform>
+            <numerusform>; %n משפטים נלמדו באותו יום</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -179,14 +205,6 @@
     <message>
         <source>Show mistakes off</source>
         <translation>הצגת שגיאות כבויה</translation>
-    </message>
-    <message>
-        <source>Review due sentences on</source>
-        <translation>חזרה על משפטים שהגיע זמנם מופעלת</translation>
-    </message>
-    <message>
-        <source>Review due sentences off</source>
-        <translation>חזרה על משפטים שהגיע זמנם כבויה</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
@@ -292,6 +310,42 @@
     <message>
         <source>%1 %2Next: %3</source>
         <translation>%1 %2הבא: %3</translation>
+    </message>
+    <message>
+        <source>At Random</source>
+        <translation>אקראי</translation>
+    </message>
+    <message>
+        <source>Review Due Sentences</source>
+        <translation>חזרה על משפטים שהגיע זמנם</translation>
+    </message>
+    <message>
+        <source>In Text Order</source>
+        <translation>לפי סדר הטקסט</translation>
+    </message>
+    <message>
+        <source>Order: %1.</source>
+        <translation>סדר: %1.</translation>
+    </message>
+    <message>
+        <source>Whole sentence shown.</source>
+        <translation>המשפט כולו מוצג.</translation>
+    </message>
+    <message>
+        <source>Every other word hidden.</source>
+        <translation>כל מילה שנייה מוסתרת.</translation>
+    </message>
+    <message>
+        <source>First letters only.</source>
+        <translation>אותיות ראשונות בלבד.</translation>
+    </message>
+    <message>
+        <source>From memory.</source>
+        <translation>מהזיכרון.</translation>
+    </message>
+    <message>
+        <source>Learning steps last for this run only.</source>
+        <translation>שלבי הלמידה נשמרים רק בהרצה זו.</translation>
     </message>
 </context>
 <context>
@@ -629,6 +683,18 @@
         <source>&amp;About...</source>
         <translation>&amp;אודות...</translation>
     </message>
+    <message>
+        <source>Or&amp;der</source>
+        <translation>&amp;סדר</translation>
+    </message>
+    <message>
+        <source>At &amp;Random</source>
+        <translation>&amp;אקראי</translation>
+    </message>
+    <message>
+        <source>In &amp;Text Order</source>
+        <translation>לפי סדר ה&amp;טקסט</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -775,6 +841,13 @@
             <numerusform>היום: %1, %n נכונות, %2 הקלדה. המהירות הטובה ביותר בקובץ זה: %3 הקשות לדקה.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> Learned today: %1 of %n sentence(s).</source>
+        <translation>
+            <numerusform> נלמדו היום: %1 ממשפט אחד.</numerusform>
+            <numerusform> נלמדו היום: %1 מתוך %n משפטים.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressOrder</name>
@@ -813,6 +886,10 @@
     <message>
         <source>level</source>
         <translation>רמה</translation>
+    </message>
+    <message>
+        <source>last grade</source>
+        <translation>ציון אחרון</translation>
     </message>
 </context>
 <context>
@@ -884,6 +961,26 @@
     <message>
         <source>Yes</source>
         <translation>כן</translation>
+    </message>
+    <message>
+        <source>Last grade</source>
+        <translation>ציון אחרון</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>שוב</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>קשה</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>טוב</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>קל</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,34 @@
         <source>%1% correct</source>
         <translation>%1% poprawnych</translation>
     </message>
+    <message>
+        <source>At the end of %1: %2</source>
+        <translation>Na koniec dnia %1: %2</translation>
+    </message>
+    <message>
+        <source>No learning steps yet.</source>
+        <translation>Brak jeszcze etapów nauki.</translation>
+    </message>
+    <message>
+        <source>Learning steps chart</source>
+        <translation>Wykres etapów nauki</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n zdanie nauczone tego dnia</numerusform>
+            <numerusform>; %n zdania nauczone tego dnia</numerusform>
+            <numerusform>; %n zdań nauczonych tego dnia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n sentence(s) learned that day</source>
+        <translation>
+            <numerusform>; %n zdanie nauczone tego dnia</numerusform>
+            <numerusform>; %n zdania nauczone tego dnia</numerusform>
+            <numerusform>; %n zdań nauczonych tego dnia</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -182,14 +210,6 @@
     <message>
         <source>Show mistakes off</source>
         <translation>Pokazywanie błędów wyłączone</translation>
-    </message>
-    <message>
-        <source>Review due sentences on</source>
-        <translation>Powtarzanie zaległych zdań włączone</translation>
-    </message>
-    <message>
-        <source>Review due sentences off</source>
-        <translation>Powtarzanie zaległych zdań wyłączone</translation>
     </message>
     <message>
         <source>Mark while typing on</source>
@@ -297,6 +317,42 @@
     <message>
         <source>%1 %2Next: %3</source>
         <translation>%1 %2Następne: %3</translation>
+    </message>
+    <message>
+        <source>At Random</source>
+        <translation>Losowo</translation>
+    </message>
+    <message>
+        <source>Review Due Sentences</source>
+        <translation>Powtarzaj zaległe zdania</translation>
+    </message>
+    <message>
+        <source>In Text Order</source>
+        <translation>W kolejności tekstu</translation>
+    </message>
+    <message>
+        <source>Order: %1.</source>
+        <translation>Kolejność: %1.</translation>
+    </message>
+    <message>
+        <source>Whole sentence shown.</source>
+        <translation>Całe zdanie widoczne.</translation>
+    </message>
+    <message>
+        <source>Every other word hidden.</source>
+        <translation>Co drugie słowo ukryte.</translation>
+    </message>
+    <message>
+        <source>First letters only.</source>
+        <translation>Tylko pierwsze litery.</translation>
+    </message>
+    <message>
+        <source>From memory.</source>
+        <translation>Z pamięci.</translation>
+    </message>
+    <message>
+        <source>Learning steps last for this run only.</source>
+        <translation>Etapy nauki obowiązują tylko w tym uruchomieniu.</translation>
     </message>
 </context>
 <context>
@@ -634,6 +690,18 @@
         <source>&amp;About...</source>
         <translation>&amp;O programie...</translation>
     </message>
+    <message>
+        <source>Or&amp;der</source>
+        <translation>&amp;Kolejność</translation>
+    </message>
+    <message>
+        <source>At &amp;Random</source>
+        <translation>&amp;Losowo</translation>
+    </message>
+    <message>
+        <source>In &amp;Text Order</source>
+        <translation>W kolejności &amp;tekstu</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -787,6 +855,14 @@
             <numerusform>Dziś: %1, poprawnych: %n, pisanie: %2. Najlepsze tempo w tym pliku (znaki na minutę): %3.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> Learned today: %1 of %n sentence(s).</source>
+        <translation>
+            <numerusform> Nauczone dziś: %1 z %n zdania.</numerusform>
+            <numerusform> Nauczone dziś: %1 z %n zdań.</numerusform>
+            <numerusform> Nauczone dziś: %1 z %n zdań.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressOrder</name>
@@ -825,6 +901,10 @@
     <message>
         <source>level</source>
         <translation>poziom</translation>
+    </message>
+    <message>
+        <source>last grade</source>
+        <translation>ostatniej ocenie</translation>
     </message>
 </context>
 <context>
@@ -896,6 +976,26 @@
     <message>
         <source>Yes</source>
         <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Last grade</source>
+        <translation>Ostatnia ocena</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Ponownie</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Trudne</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Łatwe</translation>
     </message>
 </context>
 <context>

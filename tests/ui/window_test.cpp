@@ -514,8 +514,9 @@ class WindowTest : public QObject {
     // As CSV: a header, then fields quoted where they must be.
     const std::string csv = dru::ui::TableAsCsv(*rows);
     QVERIFY(csv.starts_with(
-        "Sentence,Typed,Correct (%),Best speed,Last typed,Marked,Recall (%),Next review\r\n"));
-    QVERIFY(csv.find("\r\n\"Yes, \"\"no\"\"\",0,,,,,,\r\n") != std::string::npos);
+        "Sentence,Typed,Correct (%),Best speed,Last typed,Marked,Recall (%),Next review,"
+        "Last grade\r\n"));
+    QVERIFY(csv.find("\r\n\"Yes, \"\"no\"\"\",0,,,,,,,\r\n") != std::string::npos);
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
                 .startsWith(QStringLiteral("Today: 2 answers, 1 correct, 0 minutes typing")));
@@ -575,10 +576,12 @@ class WindowTest : public QObject {
       QCOMPARE(rows->index(row, dru::ui::kLevel).data().toString(),
                right ? QStringLiteral("first letters") : QStringLiteral("whole sentence"));
     }
+    Drill().ShowSentence("Good night");
     QVERIFY(window->findChild<QAction*>(QStringLiteral("Hint1"))->isEnabled());
     QVERIFY(progress->findChild<QLabel*>(QStringLiteral("ProgressSummary"))
                 ->text()
-                .endsWith(QStringLiteral(" Known by heart: 0 of 4 sentences.")));
+                .endsWith(QStringLiteral(" Learned today: 0 of 4 sentences. Known by heart: 0 of "
+                                         "4 sentences.")));
     window->findChild<QAction*>(QStringLiteral("RecallWhole1"))->trigger();
     QCOMPARE(rows->columnCount(), dru::ui::kColumns - 1);
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("Hint1"))->isEnabled());

@@ -22,6 +22,7 @@ enum ProgressColumn {
   kMarked,
   kRetrievability,
   kNext,
+  kGrade,  // of the last answer
   kLevel,  // only while Recall is on
   kColumns
 };
@@ -54,6 +55,9 @@ inline constexpr ProgressColumnFacts kProgressColumnTable[] = {
      DRU_TR_NOOP("ProgressTable", "Recall"), DRU_TR_NOOP("ProgressOrder", "recall"), true},
     {kNext, DRU_TR_NOOP("ProgressTable", "Next review"),
      DRU_TR_NOOP("ProgressTable", "Next review"), DRU_TR_NOOP("ProgressOrder", "next review"),
+     false},
+    {kGrade, DRU_TR_NOOP("ProgressTable", "Last grade"),
+     DRU_TR_NOOP("ProgressTable", "Last grade"), DRU_TR_NOOP("ProgressOrder", "last grade"),
      false},
     {kLevel, DRU_TR_NOOP("ProgressTable", "Level"), DRU_TR_NOOP("ProgressTable", "Level"),
      DRU_TR_NOOP("ProgressOrder", "level"), false},
@@ -161,6 +165,12 @@ class ProgressTableModel : public QAbstractTableModel {
                          : QString();
       case kMarked:
         return value != 0 ? Tr("ProgressTable", "Yes") : QString();
+      case kGrade: {  // 0: never typed
+        static constexpr const char* kGrades[] = {
+            DRU_TR_NOOP("ProgressTable", "Again"), DRU_TR_NOOP("ProgressTable", "Hard"),
+            DRU_TR_NOOP("ProgressTable", "Good"), DRU_TR_NOOP("ProgressTable", "Easy")};
+        return value >= 1 && value <= 4 ? Tr("ProgressTable", kGrades[value - 1]) : QString();
+      }
       case kLevel:  // -1: Recall is off
         return value >= 0 ? Tr("Recall", LevelName(static_cast<CueLevel>(value)).data())
                           : QString();

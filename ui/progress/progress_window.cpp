@@ -27,6 +27,7 @@
 #include "ui/platform/translation.h"
 #include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_chart.h"
+#include "ui/progress/step_chart.h"
 #include "ui/progress/progress_table_model.h"
 
 namespace dru::ui {
@@ -105,6 +106,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, HistoryRecorder& history, const 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
   layout->addWidget(chart_, 1);
+  layout->addWidget(steps_, 1);
   layout->addWidget(everyDay_);
   layout->addLayout(sorting);
   layout->addWidget(table_, 2);
@@ -136,8 +138,10 @@ void ProgressWindow::MakeSummaryAndChart() {
   summary_->setFocusPolicy(Qt::TabFocus);
   summary_->setMargin(2);  // room for the focus frame
   chart_ = new ProgressChart(this);
-  // Time runs left to right on the chart in every language.
+  // Time runs left to right on the charts in every language.
   chart_->setLayoutDirection(Qt::LeftToRight);
+  steps_ = new StepChart(this);
+  steps_->setLayoutDirection(Qt::LeftToRight);
   everyDay_ = new QCheckBox(Tr("Progress", "&Every day, not only the last 30"), this);
   everyDay_->setObjectName(QStringLiteral("ProgressEveryDay"));
 }
@@ -248,8 +252,10 @@ void ProgressWindow::Fill() {
                                Tr("Progress", "%n minute(s)", nullptr, PluralCount(minutes)),
                                QString::number(report_.bestSpeed));
     if (report_.byHeart) {
-      summary += Tr("Progress", " Known by heart: %1 of %n sentence(s).", nullptr,
-                    PluralCount(InFile(report_)))
+      const int sentences = PluralCount(InFile(report_));
+      summary += Tr("Progress", " Learned today: %1 of %n sentence(s).", nullptr, sentences)
+                     .arg(today.learned);
+      summary += Tr("Progress", " Known by heart: %1 of %n sentence(s).", nullptr, sentences)
                      .arg(*report_.byHeart);
     }
     summary_->setText(summary);
@@ -258,6 +264,9 @@ void ProgressWindow::Fill() {
   if (!report_.firstRecentDay.empty()) {
     std::erase_if(days, [&](const DayHistory& day) { return day.day < report_.firstRecentDay; });
   }
+  // The steps while Recall is on, when there are any.
+  steps_->setVisible(report_.byHeart.has_value());
+  steps_->SetDays(days);
   chart_->SetDays(std::move(days));
 
   std::vector<ProgressTableModel::Row> rows;
@@ -279,6 +288,7 @@ void ProgressWindow::Fill() {
         progress.marked ? 1 : 0,
         recall,
         progress.nextReviewMs,
+        progress.lastGrade ? static_cast<std::int64_t>(*progress.lastGrade) : 0,
         progress.level ? static_cast<std::int64_t>(*progress.level) : -1};
     std::copy(std::begin(values), std::end(values), row.values);
     row.known = progress.known;

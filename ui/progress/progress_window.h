@@ -20,6 +20,7 @@ namespace dru::ui {
 
 class Announcer;
 class ProgressChart;
+class StepChart;
 class ProgressTableModel;
 
 // ProgressWindow: how the learner does on the open file. A summary line,
@@ -62,6 +63,7 @@ class ProgressWindow : public QWidget {
   TextEncoding encoding_ = TextEncoding::Windows1252;
   QLabel* summary_ = nullptr;
   ProgressChart* chart_ = nullptr;
+  StepChart* steps_ = nullptr;
   QCheckBox* everyDay_ = nullptr;
   QCheckBox* gone_ = nullptr;
   QComboBox* sortBy_ = nullptr;
