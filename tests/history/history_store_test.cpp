@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 #include "core/review/review_model.h"
@@ -244,13 +245,38 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   recalled.sentence = "Hinted....";
   recalled.cue.hints = 1;
   store->Record(recalled);
+  // A slip, one character in ten: Hard, not Again; the steps of its day
+  // follow it (kept where they stood), and its grade is kept.
+  AnswerRecord slip = Answer("Slipped...", false, start + 20 * kDay);
+  slip.mistakes = 1;
+  slip.slip = true;
+  slip.cue = {CueLevel::FirstLetters, true, 0};
+  store->Record(slip);
   const auto stability = [&](const char* sentence) {
     return store->Review("/home/me/phrases.txt", SentenceKey(sentence))->review.stability;
   };
-  for (int pass = 0; pass < 2; ++pass) {
-    EXPECT_NEAR(stability("Recalled.."), review::First(Grade::Good).stability, 1e-9);
-    EXPECT_NEAR(stability("Hinted...."), review::First(Grade::Hard).stability, 1e-9);
+  // Passes: as kept, rebuilt, and rebuilt from answers kept before grades.
+  for (int pass = 0; pass < 3; ++pass) {
+    EXPECT_NEAR(stability("Recalled.."), review::First(Grade::Good).stability, 1e-9) << pass;
+    EXPECT_NEAR(stability("Hinted...."), review::First(Grade::Hard).stability, 1e-9) << pass;
+    EXPECT_NEAR(stability("Slipped..."), review::First(Grade::Hard).stability, 1e-9) << pass;
+    if (pass == 1) Sql(path, "UPDATE answers SET grade = 0");
     static_cast<SqliteHistoryStore&>(*store).RebuildReviews();
+  }
+  std::map<std::int64_t, SentenceReview> today;
+  store->Reviews(
+      "/home/me/phrases.txt", [&](const KeyedReview& each) { today[each.key] = each.review; },
+      {start + 20 * kDay, start + 21 * kDay});
+  EXPECT_EQ(today[SentenceKey("Slipped...")].stepToday, CueLevel::FirstLetters);
+  EXPECT_FALSE(today[SentenceKey("Slipped...")].answeredRight);
+  EXPECT_EQ(today[SentenceKey("Recalled..")].stepToday, CueLevel::PromptOnly);
+  EXPECT_EQ(today[SentenceKey("Hinted....")].stepToday, CueLevel::FirstLetters);
+  EXPECT_EQ(today[SentenceKey("Slow one..")].stepToday, std::nullopt);  // not answered that day
+  EXPECT_TRUE(today[SentenceKey("Slow one..")].answeredRight);
+  for (const SentenceHistory& sentence : store->Sentences("/home/me/phrases.txt")) {
+    if (sentence.sentence == "Slipped...") {
+      EXPECT_EQ(sentence.lastGrade, Grade::Hard);
+    }
   }
 }
 

@@ -327,6 +327,42 @@ class WindowTest : public QObject {
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("Alpha beta"));
   }
 
+  // In text order with Fade as You Learn a poem comes in passes, each a
+  // step harder, the step said once; a line typed wrong comes again at
+  // once, a step easier, and a slip keeps its step.
+  void aPoemIsLearnedInPassesInTextOrder() {
+    Load("One fish\nTwo fish\n*Red fish\nBlue fish\n", "One fish");
+    Child<QAction>("RecallFade1")->trigger();
+    Child<QAction>("OrderText1")->trigger();
+    QVERIFY(Child<QAction>("OrderText1")->isChecked());
+    QCOMPARE(Drill().ChosenOptions().order, dru::SentenceOrder::InTextOrder);
+    const auto answer = [this](const char* typed) {
+      QTest::keyClicks(Memo(), QString::fromLatin1(typed));
+      QTest::keyClick(Memo(), Qt::Key_Return);
+      return Child<QLabel>("StaticTextTXD")->text();
+    };
+    const auto said = [this](const char* words) {
+      return Drill().Snapshot().spoken.find(words) != std::string_view::npos;
+    };
+    QCOMPARE(answer("One fish"), QStringLiteral("Two fish"));
+    QCOMPARE(answer("Two fish"), QStringLiteral("Blue fish"));  // the marked line skipped
+    QCOMPARE(answer("Blue fish"), QStringLiteral("One ____"));
+    QVERIFY(said("Every other word hidden."));
+    QCOMPARE(answer("One fish"), QStringLiteral("Two ____"));
+    QVERIFY(!said("hidden"));
+    QCOMPARE(answer("Tw cat"), QStringLiteral("Two fish"));  // again, a step easier
+    QCOMPARE(answer("Two fish"), QStringLiteral("Blue ____"));
+    QCOMPARE(answer("Blue fisj"), QStringLiteral("Blue ____"));  // a slip: the same step
+    QCOMPARE(answer("Blue fish"), QStringLiteral("O f"));
+    QVERIFY(said("First letters only."));
+    // Previous Sentence brings the line back, and the order goes on after it.
+    QTest::keyClick(Memo(), Qt::Key_F9);
+    QCOMPARE(Drill().Target(), std::string("Blue fish"));
+    QCOMPARE(answer("Blue fish"), QStringLiteral("O f"));
+    Child<QAction>("OrderRandom1")->trigger();
+    Child<QAction>("RecallWhole1")->trigger();
+  }
+
   void typingARecordScoresItAndMovesOn() {
     Load("Hello world\r\nNext one\r\n", "Hello world");
     QTest::keyClicks(Memo(), QStringLiteral("Hello world"));
