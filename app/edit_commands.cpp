@@ -41,7 +41,7 @@ void Commands::ToggleShowMistakes() {
 
 void Commands::ToggleReviewDue() {
   SetOrder(drill_.Options().order == SentenceOrder::ReviewDue ? SentenceOrder::AtRandom
-                                                               : SentenceOrder::ReviewDue);
+                                                              : SentenceOrder::ReviewDue);
 }
 
 void Commands::SetOrder(SentenceOrder order) {

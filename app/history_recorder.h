@@ -20,7 +20,7 @@ struct ProgressRow {
   std::int64_t typed = 0;
   std::int64_t correct = 0;
   std::int64_t bestSpeed = 0;
-  std::int64_t lastTimeMs = 0;  // 0: never typed
+  std::int64_t lastTimeMs = 0;     // 0: never typed
   std::optional<Grade> lastGrade;  // of its last answer; none: never typed
   // The memory model's view, for sentences typed: the probability of
   // recalling it now, when that falls to 90%, and whether it stays

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/bench_history.h"
+#include "bench/learner.h"
 #include "core/recall/recall_cue.h"
 #include "history/history_backup.h"
 #include "history/history_store.h"
@@ -186,6 +187,11 @@ void CueFigures() {
 }
 
 int main(int argc, char** argv) {
+  // "dru_bench learner": the simulated learner alone.
+  if (argc > 1 && std::string(argv[1]) == "learner") {
+    LearnerFigures();
+    return 0;
+  }
   const long records = argc > 1 ? std::atol(argv[1]) : 1000000;
   const auto folder =
       std::filesystem::temp_directory_path() / ("dru-bench-" + std::to_string(getpid()));
@@ -245,6 +251,7 @@ int main(int argc, char** argv) {
   HistoryFigures(folder);
   BackupFigures(folder);
   CueFigures();
+  LearnerFigures();
 #ifdef DRU_BINARY
   StartUpFigures(folder, path);
 #endif

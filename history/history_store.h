@@ -28,7 +28,7 @@ struct AnswerRecord {
   std::int64_t keys = 0;      // characters typed
   std::int64_t mistakes = 0;  // from the mistakes comparison
   bool caseSensitive = true;
-  AnswerCue cue;  // typed from memory: its level, Recall on, hints
+  AnswerCue cue;      // typed from memory: its level, Recall on, hints
   bool slip = false;  // wrong by a typo (IsSlip)
 };
 
@@ -113,8 +113,7 @@ class HistoryStore {
   // The memory model's state of each answered sentence of file, handed
   // to each in the order of their keys, with its learning step after the
   // answers of today, if any; of one of them.
-  virtual void Reviews(const std::string& file,
-                       const std::function<void(const KeyedReview&)>& each,
+  virtual void Reviews(const std::string& file, const std::function<void(const KeyedReview&)>& each,
                        DaySpan today = {}) const = 0;
   virtual std::optional<KeyedReview> Review(const std::string& file, std::int64_t key) const = 0;
 };

@@ -12,8 +12,8 @@
 #include <ctime>
 #include <unordered_map>
 
-#include "core/review/answer_review.h"
 #include "core/file/sentence_file.h"
+#include "core/review/answer_review.h"
 #include "core/review/typing_speed.h"
 #include "core/text/text_encoding.h"
 #include "history/statement.h"
@@ -348,10 +348,11 @@ void SqliteHistoryStore::Reviews(const std::string& file,
   while (answers.Step())
     steps[answers.Integer(0)] = StepAfter(StoredLevel(answers, 1), StoredResult(answers, 2));
   // Every row has an answer; the index holds all that is read.
-  Statement select(db_,
-                   "SELECT key, last_time, stability, correct > 0 FROM sentences "
-                   "INDEXED BY sentences_reviews WHERE file = (SELECT id FROM files WHERE path = ?1) "
-                   "ORDER BY key");
+  Statement select(
+      db_,
+      "SELECT key, last_time, stability, correct > 0 FROM sentences "
+      "INDEXED BY sentences_reviews WHERE file = (SELECT id FROM files WHERE path = ?1) "
+      "ORDER BY key");
   select.Bind(1, file);
   while (select.Step()) {
     KeyedReview review{select.Integer(0), {select.Integer(1), select.Real(2)}};
@@ -394,13 +395,13 @@ void SqliteHistoryStore::EndSession(std::int64_t session, std::int64_t timeMs,
 
 std::vector<SentenceHistory> SqliteHistoryStore::Sentences(const std::string& file,
                                                            bool withTexts) const {
-  Statement select(db_, withTexts
-                            ? "SELECT key, text, typed, correct, last_time, "
-                              "round(best_speed), stability, last_grade FROM sentences WHERE file = "
-                              "(SELECT id FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
-                            : "SELECT key, NULL, typed, correct, last_time, "
-                              "round(best_speed), stability, last_grade FROM sentences WHERE file = "
-                              "(SELECT id FROM files WHERE path = ?1) AND typed > 0");
+  Statement select(
+      db_, withTexts ? "SELECT key, text, typed, correct, last_time, "
+                       "round(best_speed), stability, last_grade FROM sentences WHERE file = "
+                       "(SELECT id FROM files WHERE path = ?1) AND typed > 0 ORDER BY id"
+                     : "SELECT key, NULL, typed, correct, last_time, "
+                       "round(best_speed), stability, last_grade FROM sentences WHERE file = "
+                       "(SELECT id FROM files WHERE path = ?1) AND typed > 0");
   select.Bind(1, file);
   std::vector<SentenceHistory> sentences;
   while (select.Step()) {
@@ -467,10 +468,11 @@ std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
 }
 
 void SqliteHistoryStore::CountSteps(const std::string& file, std::vector<DayHistory>& days) const {
-  Statement answers(db_,
-                    "SELECT a.time, a.sentence, a.level, a.correct, a.hints, a.grade FROM answers a "
-                    "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
-                    "WHERE s.file = (SELECT id FROM files WHERE path = ?1) ORDER BY a.time, a.rowid");
+  Statement answers(
+      db_,
+      "SELECT a.time, a.sentence, a.level, a.correct, a.hints, a.grade FROM answers a "
+      "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
+      "WHERE s.file = (SELECT id FROM files WHERE path = ?1) ORDER BY a.time, a.rowid");
   answers.Bind(1, file);
   const LocalDays local;
   std::unordered_map<std::int64_t, CueLevel> steps;        // by sentence, as of the day's end

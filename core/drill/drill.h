@@ -27,7 +27,7 @@ struct DrillAnswer {
   std::int64_t keys = 0;      // characters typed
   std::int64_t mistakes = 0;  // -1: too long or too unlike to count
   bool caseSensitive = true;
-  AnswerCue cue;  // typed from memory: its level, Recall on, hints
+  AnswerCue cue;      // typed from memory: its level, Recall on, hints
   bool slip = false;  // wrong by a typo (IsSlip)
 };
 

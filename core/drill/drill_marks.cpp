@@ -22,8 +22,7 @@ bool Drill::MarkReady() {
   state_.modified = true;
   ShowCounts();
   PutSentence(PickNext());
-  Say(Args(Tr("Drill", "Marked. %1 Next: %2"),
-           {MarkedLine(*state_.shownCounts), NextSpoken()}));
+  Say(Args(Tr("Drill", "Marked. %1 Next: %2"), {MarkedLine(*state_.shownCounts), NextSpoken()}));
   Refresh();
   return true;
 }

@@ -38,7 +38,7 @@ struct DrillState {
   std::optional<RecordCounts> shownCounts;        // the information line; none: no file
   std::optional<ReviewCounts> shownReviewCounts;  // while sentences come in review order
   std::string reviewUnavailable;                  // why review is off; "": it can be on
-  std::string reading;        // the file start-up is about to read; "" otherwise
+  std::string reading;  // the file start-up is about to read; "" otherwise
   // The user's choice of order, kept while there is no history.
   SentenceOrder orderWanted = SentenceOrder::AtRandom;
   // In text order: the line of the sentence on display, and of the one

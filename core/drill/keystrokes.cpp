@@ -101,8 +101,8 @@ bool Drill::CompleteRecord() {
   state_.previous = std::move(state_.target);
   state_.previousAllowed = true;
   state_.previousTextLine = state_.textLine;
-  DrillAnswer answer{
-      state_.previous, correct, typingMs, keys, mistakes, options.caseSensitive, {}, slip};
+  DrillAnswer answer{state_.previous,       correct, typingMs, keys, mistakes,
+                     options.caseSensitive, {},      slip};
   if (const RecallCue* cue = state_.recall.Cue()) answer.cue = {cue->Level(), true, cue->Hints()};
   state_.firstKeyTime = -1;
   // An Enter on an empty box moves on, but is no answer: nothing is kept,

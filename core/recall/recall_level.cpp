@@ -27,8 +27,9 @@ CueLevel StepAfter(CueLevel step, AnswerResult result) noexcept {
 
 std::string_view StepLine(CueLevel step) noexcept {
   static constexpr std::string_view kLines[kCueLevels] = {
-      DRU_TR_NOOP("Drill", "Whole sentence shown."), DRU_TR_NOOP("Drill", "Every other word hidden."),
-      DRU_TR_NOOP("Drill", "First letters only."), DRU_TR_NOOP("Drill", "From memory.")};
+      DRU_TR_NOOP("Drill", "Whole sentence shown."),
+      DRU_TR_NOOP("Drill", "Every other word hidden."), DRU_TR_NOOP("Drill", "First letters only."),
+      DRU_TR_NOOP("Drill", "From memory.")};
   return kLines[static_cast<int>(step)];
 }
 

@@ -22,7 +22,7 @@ AnswerOutcome ReviewAnswer(const MemoryModel& model, const SpeedBook& speeds,
   }
   outcome.after.state =
       before.answered
-          ? model.Next(before.state, ElapsedDays(before.lastTimeMs, answer.timeMs), outcome.grade)
+          ? model.Next(before.state, ReviewDays(before.lastTimeMs, answer.timeMs), outcome.grade)
           : model.First(outcome.grade);
   outcome.after.lastTimeMs =
       before.answered ? std::max(before.lastTimeMs, answer.timeMs) : answer.timeMs;

@@ -104,7 +104,8 @@ TEST(HistoryRecorder, AHistoryThatCannotBeWrittenIsTurnedOffOnce) {
     if (program.view.status != "correct") return "second answer: " + program.view.status;
     if (program.view.currentText != "660") return "speed " + program.view.currentText;
     program.commands.ToggleReviewDue();
-    if (program.drill.Options().order == SentenceOrder::ReviewDue) return "review on without a history";
+    if (program.drill.Options().order == SentenceOrder::ReviewDue)
+      return "review on without a history";
     if (program.view.reviewUnavailable.rfind("History is off: cannot make ", 0) != 0) {
       return "review disabled for: " + program.view.reviewUnavailable;
     }
@@ -116,7 +117,8 @@ TEST(HistoryRecorder, AHistoryThatCannotBeWrittenIsTurnedOffOnce) {
     lifecycle.StartUp();
     lifecycle.WriteIniFile();
     fs::current_path(previous);
-    if (program.drill.Options().order == SentenceOrder::ReviewDue) return "review on at start-up without a history";
+    if (program.drill.Options().order == SentenceOrder::ReviewDue)
+      return "review on at start-up without a history";
     // Kept in the one key of the order, which replaces the earlier flag.
     const std::string ini = ReadBytes(dir.File("dru.ini"));
     if (ini.find("Order=1") == std::string::npos || ini.find("ReviewDue") != std::string::npos) {

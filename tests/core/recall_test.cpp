@@ -115,10 +115,14 @@ TEST(RecallCue, SpeaksHiddenWordsAsBlankAndHintsTheNextOne) {
 
 TEST(RecallLevel, StartsTheDayByStabilityAndStepsWithEachAnswer) {
   const std::tuple<std::optional<double>, CueLevel> starts[] = {
-      {std::nullopt, CueLevel::WholeSentence}, {0.5, CueLevel::WholeSentence},
-      {1.0, CueLevel::EveryOtherWord},         {6.9, CueLevel::EveryOtherWord},
-      {7.0, CueLevel::FirstLetters},           {29.9, CueLevel::FirstLetters},
-      {30.0, CueLevel::PromptOnly},            {400.0, CueLevel::PromptOnly},
+      {std::nullopt, CueLevel::WholeSentence},
+      {0.5, CueLevel::WholeSentence},
+      {1.0, CueLevel::EveryOtherWord},
+      {6.9, CueLevel::EveryOtherWord},
+      {7.0, CueLevel::FirstLetters},
+      {29.9, CueLevel::FirstLetters},
+      {30.0, CueLevel::PromptOnly},
+      {400.0, CueLevel::PromptOnly},
   };
   for (const auto& [stability, level] : starts)
     EXPECT_EQ(FadeLevel(stability), level) << stability.value_or(-1);
@@ -126,9 +130,12 @@ TEST(RecallLevel, StartsTheDayByStabilityAndStepsWithEachAnswer) {
   using R = AnswerResult;
   using L = CueLevel;
   const std::tuple<L, R, L> steps[] = {
-      {L::WholeSentence, R::Right, L::EveryOtherWord},  {L::FirstLetters, R::Right, L::PromptOnly},
-      {L::PromptOnly, R::Right, L::PromptOnly},         {L::FirstLetters, R::RightWithHint, L::FirstLetters},
-      {L::FirstLetters, R::Slip, L::FirstLetters},      {L::FirstLetters, R::Wrong, L::EveryOtherWord},
+      {L::WholeSentence, R::Right, L::EveryOtherWord},
+      {L::FirstLetters, R::Right, L::PromptOnly},
+      {L::PromptOnly, R::Right, L::PromptOnly},
+      {L::FirstLetters, R::RightWithHint, L::FirstLetters},
+      {L::FirstLetters, R::Slip, L::FirstLetters},
+      {L::FirstLetters, R::Wrong, L::EveryOtherWord},
       {L::WholeSentence, R::Wrong, L::WholeSentence},
   };
   for (const auto& [shown, result, next] : steps)

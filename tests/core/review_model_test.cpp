@@ -2,7 +2,9 @@
 // and default parameters, and grades from typing speeds.
 #include <gtest/gtest.h>
 
+#include "core/drill/clock.h"
 #include "core/review/answer_grade.h"
+#include "core/review/memory_model.h"
 #include "core/review/review_model.h"
 
 namespace dru {
@@ -67,6 +69,16 @@ TEST(ReviewModel, FormulasGiveTheWorkedValues) {
   state = Next(state, 1.0 / 24, Grade::Good);
   EXPECT_NEAR(state.stability, 1.6438451729666652, kTolerance);
   EXPECT_NEAR(state.difficulty, 7.38007426350719, kTolerance);
+
+  // A review on the next local morning, at the same hour as the last or
+  // earlier, is no review within the day; one the same evening is.
+  const std::int64_t morning = dru::LocalMidnight(1'796'119'200'000) + 9 * 3'600'000;
+  const std::int64_t hour = 3'600'000;
+  EXPECT_EQ(dru::ReviewDays(morning, morning + 24 * hour - 60'000), 1.0);
+  EXPECT_EQ(dru::ReviewDays(morning, morning + 23 * hour), 1.0);
+  EXPECT_NEAR(dru::ReviewDays(morning, morning + 12 * hour), 0.5, 1e-9);
+  EXPECT_NEAR(dru::ReviewDays(morning, morning + 50 * hour), 50.0 / 24, 1e-9);
+  EXPECT_EQ(dru::ReviewDays(morning, morning - hour), 0.0);  // a clock set back
 }
 
 TEST(SpeedBook, GradesFollowTheMedianOfTheSentenceLength) {

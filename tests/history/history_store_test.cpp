@@ -264,9 +264,9 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
     static_cast<SqliteHistoryStore&>(*store).RebuildReviews();
   }
   std::map<std::int64_t, SentenceReview> today;
-  store->Reviews(
-      "/home/me/phrases.txt", [&](const KeyedReview& each) { today[each.key] = each.review; },
-      {start + 20 * kDay, start + 21 * kDay});
+  store->Reviews("/home/me/phrases.txt",
+                 [&](const KeyedReview& each) { today[each.key] = each.review; },
+                 {start + 20 * kDay, start + 21 * kDay});
   EXPECT_EQ(today[SentenceKey("Slipped...")].stepToday, CueLevel::FirstLetters);
   EXPECT_FALSE(today[SentenceKey("Slipped...")].answeredRight);
   EXPECT_EQ(today[SentenceKey("Recalled..")].stepToday, CueLevel::PromptOnly);

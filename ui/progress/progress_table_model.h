@@ -56,9 +56,8 @@ inline constexpr ProgressColumnFacts kProgressColumnTable[] = {
     {kNext, DRU_TR_NOOP("ProgressTable", "Next review"),
      DRU_TR_NOOP("ProgressTable", "Next review"), DRU_TR_NOOP("ProgressOrder", "next review"),
      false},
-    {kGrade, DRU_TR_NOOP("ProgressTable", "Last grade"),
-     DRU_TR_NOOP("ProgressTable", "Last grade"), DRU_TR_NOOP("ProgressOrder", "last grade"),
-     false},
+    {kGrade, DRU_TR_NOOP("ProgressTable", "Last grade"), DRU_TR_NOOP("ProgressTable", "Last grade"),
+     DRU_TR_NOOP("ProgressOrder", "last grade"), false},
     {kLevel, DRU_TR_NOOP("ProgressTable", "Level"), DRU_TR_NOOP("ProgressTable", "Level"),
      DRU_TR_NOOP("ProgressOrder", "level"), false},
 };

@@ -27,8 +27,8 @@
 #include "ui/platform/translation.h"
 #include "ui/progress/focus_frame.h"
 #include "ui/progress/progress_chart.h"
-#include "ui/progress/step_chart.h"
 #include "ui/progress/progress_table_model.h"
+#include "ui/progress/step_chart.h"
 
 namespace dru::ui {
 namespace {

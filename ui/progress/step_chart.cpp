@@ -19,11 +19,12 @@ QString DayInWords(const DayHistory& day) {
   QStringList steps;
   for (int step = 0; step < kCueLevels; ++step) {
     if (day.atStep[step] == 0) continue;
-    steps << QStringLiteral("%1 %2").arg(day.atStep[step]).arg(
-                 Tr("Recall", LevelName(static_cast<CueLevel>(step)).data()));
+    steps << QStringLiteral("%1 %2")
+                 .arg(day.atStep[step])
+                 .arg(Tr("Recall", LevelName(static_cast<CueLevel>(step)).data()));
   }
-  QString words = Tr("Chart", "At the end of %1: %2").arg(QString::fromStdString(day.day),
-                                                          steps.join(QStringLiteral(", ")));
+  QString words = Tr("Chart", "At the end of %1: %2")
+                      .arg(QString::fromStdString(day.day), steps.join(QStringLiteral(", ")));
   if (day.learned > 0) {
     const int learned = PluralCount(day.learned);
     words += Tr("Chart", "; %n sentence(s) learned that day", nullptr, learned);
