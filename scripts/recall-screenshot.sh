@@ -23,6 +23,10 @@ window=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --nam
   head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 1.3
+# Typed right once, whole, then shown at first letters.
+xdotool type --delay 20 "$(printf '%s' "$line" | cut -f1)"
+xdotool key Return
+sleep 0.5
 xdotool type --delay 150 "Der Zug "
 xdotool key F1
 sleep 0.5
