@@ -171,7 +171,10 @@ void Drill::SetOrder(SentenceOrder order) {
 }
 
 std::int64_t Drill::Today() const {
-  return LocalMidnight(clock_.UtcMilliseconds());
+  // Asked for each row of a long Progress table: worked out once a day.
+  const std::int64_t now = clock_.UtcMilliseconds();
+  if (now < today_.from || now >= today_.to) today_ = {LocalMidnight(now), LocalMidnight(now, 1)};
+  return today_.from;
 }
 
 void Drill::BuildCue() {

@@ -236,6 +236,12 @@ class Drill {
   AnswerKeeper keepAnswer_;
   std::function<void()> answerShown_;
   mutable bool callingOut_ = false;
+  // The local day Today last found, [from, to).
+  struct Day {
+    std::int64_t from = 0;
+    std::int64_t to = 0;
+  };
+  mutable Day today_;
 };
 
 }  // namespace dru

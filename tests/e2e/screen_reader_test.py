@@ -196,12 +196,18 @@ def sentence_label():
 
 
 def recall_phase():
-    """First Letters Only: the cue is shown and said, F1 gives a hint, and
-    the sentence typed from memory is right."""
+    """First Letters Only: a sentence never typed right is shown whole first;
+    then the cue is shown and said, F1 gives a hint, and the sentence typed
+    from memory is right."""
     fox = "The quick brown fox jumps over the lazy dog."
+    check(sentence_label().name == fox, "never typed right, it is shown whole: %r"
+          % sentence_label().name)
+    result = answer(fox)
+    check(result.endswith("Next: T q b f j o t l d."), "typed right once, then its first "
+          "letters are said: %r" % result)
     check(sentence_label().name == "T q b f j o t l d.",
           "the sentence shows as its first letters: %r" % sentence_label().name)
-    check(box.description == "T q b f j o t l d.", "and is said so: %r" % box.description)
+    check(box.description.endswith("T q b f j o t l d."), "and is said so: %r" % box.description)
     xdotool("key", "F1")
     check(wait_for(lambda: box.description == "Hint: The", 5), "F1 says a hint: %r"
           % box.description)
@@ -218,11 +224,20 @@ def prompt_phase(path):
     parts = {"I am glad.": "Ich bin froh.", "Good night.": "Gute Nacht."}
     with open(path, "rb") as original:
         before = original.read()
+    # Each line is shown whole until it is typed right once.
+    first = sentence_label().name.split("\u2028", 1)[0]
+    check(first in parts.values(), "never typed right, it is shown whole: %r" % first)
+    for _ in range(6):
+        whole = sentence_label().name.split("\u2028", 1)[0]
+        if whole not in parts.values():
+            break
+        answer(whole)
     shown = sentence_label().name
     prompt = shown.split("\u2028", 1)[-1]
     check(shown == "\u2026\u2028" + prompt and prompt in parts,
           "only the prompt shows: %r" % shown)
-    check(box.description == "\u2026 Prompt: " + prompt, "and is said: %r" % box.description)
+    check(box.description.endswith("\u2026 Prompt: " + prompt), "and is said: %r"
+          % box.description)
     result = answer(parts.get(prompt, ""))
     check(result.startswith("Correct, "), "the part before the TAB is judged: %r" % result)
     following = sentence_label().name.split("\u2028", 1)[-1]
