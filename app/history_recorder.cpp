@@ -237,6 +237,8 @@ ProgressReport HistoryRecorder::ReadReport(bool everyDay) {
   report.days = store->Days(
       file,
       everyDay ? 0 : now - static_cast<std::int64_t>((kRecentDays + 1) * kMillisecondsPerDay));
+  // The learning steps only while Recall is on: they read every answer.
+  if (report.byHeart) store->CountSteps(file, report.days);
   const std::string today = LocalDate(clock_.UtcMilliseconds());
   for (const DayHistory& day : report.days) {
     report.bestSpeed = std::max(report.bestSpeed, day.bestSpeed);

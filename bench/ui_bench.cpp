@@ -129,6 +129,24 @@ void MeasureProgress(dru::ui::MainWindow& window) {
       "Progress window over %d answers of %d sentences: opens in %.0f ms (aim 300), "
       "sorts by Typed in %.0f ms (aim 100)\n",
       kAnswers, kSentences, open, sort);
+  // With Recall on it also counts the learning steps of every answer.
+  auto* progress = window.findChild<QWidget*>(QStringLiteral("ProgressWindow"));
+  const auto reopen = [&] {
+    progress->close();
+    const auto t0 = std::chrono::steady_clock::now();
+    window.findChild<QAction*>(QStringLiteral("Progress1"))->trigger();
+    return Milliseconds(std::chrono::steady_clock::now() - t0);
+  };
+  const double again = reopen();
+  window.Controller().GetCommands().SetRecall(dru::RecallOption::FadeAsYouLearn);
+  const double withSteps = reopen();
+  const double stepsAgain = reopen();  // only new answers are counted
+  progress->close();
+  window.Controller().GetCommands().SetRecall(dru::RecallOption::ShowWholeSentence);
+  std::printf(
+      "opened again: %.0f ms; with Fade as You Learn, its learning steps counted: %.0f ms, "
+      "then %.0f ms once counted\n",
+      again, withSteps, stepsAgain);
 
   // Picking the next sentence, at random and in review order, side by side.
   auto& drill = window.Controller().GetDrill();

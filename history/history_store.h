@@ -107,6 +107,9 @@ class HistoryStore {
   // Each day with answers on file, oldest first; the median speeds only
   // of the days since sinceMs (before, they are 0).
   virtual std::vector<DayHistory> Days(const std::string& file, std::int64_t sinceMs) const = 0;
+  // Counts the learning steps of file's sentences at the end of each of
+  // days (atStep, learned), from every answer of the file in time order.
+  virtual void CountSteps(const std::string& file, std::vector<DayHistory>& days) const = 0;
   // Removes every answer and session of file.
   virtual void Forget(const std::string& file) = 0;
 

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -272,6 +273,7 @@ void SqliteHistoryStore::WriteSpeeds() {
 }
 
 void SqliteHistoryStore::ReplayAnswers() {
+  tally_.reset();  // the grades it counted by may change
   speeds_ = SpeedBook();
   struct Replayed {
     SentenceMemory memory;
@@ -463,51 +465,56 @@ std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
     day.push_back(static_cast<double>(TypingSpeed(speeds.Integer(1), speeds.Integer(2))));
   }
   finish();
-  CountSteps(file, days);
   return days;
 }
 
 void SqliteHistoryStore::CountSteps(const std::string& file, std::vector<DayHistory>& days) const {
-  Statement answers(
-      db_,
-      "SELECT a.time, a.sentence, a.level, a.correct, a.hints, a.grade FROM answers a "
-      "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
-      "WHERE s.file = (SELECT id FROM files WHERE path = ?1) ORDER BY a.time, a.rowid");
-  answers.Bind(1, file);
   const LocalDays local;
-  std::unordered_map<std::int64_t, CueLevel> steps;        // by sentence, as of the day's end
-  std::unordered_map<std::int64_t, std::int64_t> learned;  // by sentence, the day learned last
-  std::int64_t current = -1;
-  std::size_t next = 0;  // the first of days not yet counted
-  // A day's counts once its last answer is in: into its row, if listed.
-  auto finish = [&] {
-    if (current < 0) return;
-    const std::string name = LocalDays::Name(current);
-    while (next < days.size() && days[next].day < name)
-      ++next;
-    if (next == days.size() || days[next].day != name) return;
-    DayHistory& day = days[next];
-    for (const auto& [sentence, step] : steps)
-      ++day.atStep[static_cast<int>(step)];
-    for (const auto& [sentence, on] : learned)
-      day.learned += on == current ? 1 : 0;
-  };
-  while (answers.Step()) {
-    const std::int64_t index = local.Of(answers.Integer(0));
-    if (index != current) {
-      finish();
-      current = index;
+  if (!tally_ || tally_->File() != file) tally_ = std::make_unique<StepTally>(file);
+  // The answers not yet counted; from the start again when one of them is
+  // dated before what was counted.
+  for (bool again = true; again;) {
+    again = false;
+    // All of them along the index of times; a few new ones by their rowids
+    // (CROSS JOIN: the answers first, from the last rowid counted on).
+    Statement answers(db_, tally_->LastRowid() == 0
+                               ? "SELECT a.rowid, a.time, a.sentence, a.level, a.correct, "
+                                 "a.hints, a.grade FROM answers a INDEXED BY answers_by_time "
+                                 "JOIN sentences s ON a.sentence = s.id WHERE s.file = (SELECT id "
+                                 "FROM files WHERE path = ?1) AND a.rowid > ?2 "
+                                 "ORDER BY a.time, a.rowid"
+                               : "SELECT a.rowid, a.time, a.sentence, a.level, a.correct, "
+                                 "a.hints, a.grade FROM answers a CROSS JOIN sentences s ON "
+                                 "a.sentence = s.id WHERE s.file = (SELECT id FROM files WHERE "
+                                 "path = ?1) AND a.rowid > ?2 ORDER BY a.time, a.rowid");
+    answers.Bind(1, file).Bind(2, tally_->LastRowid());
+    while (answers.Step()) {
+      const std::int64_t time = answers.Integer(1);
+      if (time < tally_->LastTimeMs()) {
+        tally_ = std::make_unique<StepTally>(file);
+        again = true;
+        break;
+      }
+      tally_->Add(answers.Integer(0), time, local.Of(time), answers.Integer(2),
+                  StoredLevel(answers, 3), StoredResult(answers, 4));
     }
-    const CueLevel shown = StoredLevel(answers, 2);
-    const AnswerResult result = StoredResult(answers, 3);
-    steps[answers.Integer(1)] = StepAfter(shown, result);
-    if (LearnedBy(shown, result)) learned[answers.Integer(1)] = current;
   }
-  finish();
+  // Both in date order.
+  auto day = days.begin();
+  for (const auto& [index, counted] : tally_->Days()) {
+    const std::string name = LocalDays::Name(index);
+    while (day != days.end() && day->day < name)
+      ++day;
+    if (day == days.end()) break;
+    if (day->day != name) continue;
+    day->atStep = counted.atStep;
+    day->learned = counted.learned;
+  }
 }
 
 void SqliteHistoryStore::Forget(const std::string& file) {
   if (readOnly_) return;
+  tally_.reset();
   InTransaction([&] {
     for (const char* sql :
          {"DELETE FROM answers WHERE sentence IN (SELECT s.id FROM sentences s JOIN files f "

@@ -6,6 +6,7 @@
 #include "core/review/answer_grade.h"
 #include "core/review/memory_model.h"
 #include "history/history_store.h"
+#include "history/step_tally.h"
 
 struct sqlite3;
 
@@ -43,6 +44,7 @@ class SqliteHistoryStore final : public HistoryStore {
                                          bool withTexts = true) const override;
   std::string SentenceText(const std::string& file, std::int64_t key) const override;
   std::vector<DayHistory> Days(const std::string& file, std::int64_t sinceMs) const override;
+  void CountSteps(const std::string& file, std::vector<DayHistory>& days) const override;
   void Forget(const std::string& file) override;
   void Reviews(const std::string& file, const std::function<void(const KeyedReview&)>& each,
                DaySpan today = {}) const override;
@@ -71,15 +73,14 @@ class SqliteHistoryStore final : public HistoryStore {
   // Replays every answer in time order, inside the caller's transaction:
   // the sentences' states, the speeds and each answer's grade.
   void ReplayAnswers();
-  // The learning steps of file's sentences by local day, from the answers
-  // in time order, into the days listed.
-  void CountSteps(const std::string& file, std::vector<DayHistory>& days) const;
 
   sqlite3* db_;
   const MemoryModel& model_ = TheMemoryModel();
   bool readOnly_;
   std::string movedAside_;
   SpeedBook speeds_;
+  // The learning steps counted so far, of the file asked for last.
+  mutable std::unique_ptr<StepTally> tally_;
 };
 
 // Keeps (or no longer keeps) a connection's journal whole when it closes.

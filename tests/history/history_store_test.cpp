@@ -273,6 +273,21 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   EXPECT_EQ(today[SentenceKey("Hinted....")].stepToday, CueLevel::FirstLetters);
   EXPECT_EQ(today[SentenceKey("Slow one..")].stepToday, std::nullopt);  // not answered that day
   EXPECT_TRUE(today[SentenceKey("Slow one..")].answeredRight);
+  // The steps by day are counted once and then only the new answers; all
+  // again when one comes dated before those counted (a clock set back).
+  const auto steps = [](const HistoryStore& history) {
+    std::vector<DayHistory> days = history.Days("/home/me/phrases.txt", 0);
+    history.CountSteps("/home/me/phrases.txt", days);
+    std::vector<std::pair<std::array<std::int64_t, kCueLevels>, std::int64_t>> counted;
+    for (const DayHistory& day : days)
+      counted.emplace_back(day.atStep, day.learned);
+    return counted;
+  };
+  steps(*store);
+  store->Record(recalled);
+  store->Record(Answer("Earlier...", true, start - kDay));
+  EXPECT_EQ(steps(*store), steps(*HistoryStore::Open(path)));
+  EXPECT_EQ(steps(*store).front().first, (std::array<std::int64_t, kCueLevels>{0, 1, 0, 0}));
   for (const SentenceHistory& sentence : store->Sentences("/home/me/phrases.txt")) {
     if (sentence.sentence == "Slipped...") {
       EXPECT_EQ(sentence.lastGrade, Grade::Hard);

@@ -618,6 +618,20 @@ class WindowTest : public QObject {
                 ->text()
                 .endsWith(QStringLiteral(" Learned today: 0 of 4 sentences. Known by heart: 0 of "
                                          "4 sentences.")));
+    // The steps of today's answers, charted and said in words.
+    auto* steps = progress->findChild<QWidget*>(QStringLiteral("ProgressSteps"));
+    QVERIFY(steps->isVisible());
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QVERIFY2(steps->accessibleDescription().startsWith(QStringLiteral("At the end of ") + today +
+                                                       QStringLiteral(": ")),
+             qPrintable(steps->accessibleDescription()));
+    QVERIFY(steps->accessibleDescription().contains(QStringLiteral("every other word")));
+    QVERIFY(!steps->accessibleDescription().contains(QStringLiteral("prompt only")));
+    // Right at first letters: counted on, with the answers counted before.
+    QTest::keyClicks(Memo(), QStringLiteral("Good night"));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QVERIFY2(steps->accessibleDescription().contains(QStringLiteral("1 prompt only")),
+             qPrintable(steps->accessibleDescription()));
     window->findChild<QAction*>(QStringLiteral("RecallWhole1"))->trigger();
     QCOMPARE(rows->columnCount(), dru::ui::kColumns - 1);
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("Hint1"))->isEnabled());
@@ -654,7 +668,7 @@ class WindowTest : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     forget->click();
-    QCOMPARE(asked, QStringLiteral("Forget the 5 answers given on records.dat?"));
+    QCOMPARE(asked, QStringLiteral("Forget the 6 answers given on records.dat?"));
     QCOMPARE(byDefault, QStringLiteral("Cancel"));
     QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("1"));  // Enter kept them
     OnNextModal([](QWidget* modal) {
@@ -665,7 +679,7 @@ class WindowTest : public QObject {
     forget->click();
     QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("0"));
     QCOMPARE(LabelText("StatusText"),
-             QStringLiteral("Forgotten: the 5 answers given on records.dat."));
+             QStringLiteral("Forgotten: the 6 answers given on records.dat."));
     // And another file opened: its own sentences, none typed yet.
     const std::string other = dir->File("other.dat");
     dru::testing::WriteBytes(other, "First\r\nSecond\r\n");
