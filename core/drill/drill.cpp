@@ -186,8 +186,10 @@ void Drill::BuildCue() {
   }
   const std::int64_t key = SentenceKey(state_.target);
   std::optional<double> stability;
-  if (const std::optional<SentenceReview> review = reviewOrder_.ReviewOf(key)) {
-    stability = review->stability;
+  if (recall == RecallOption::FadeAsYouLearn) {
+    if (const std::optional<SentenceReview> review = reviewOrder_.ReviewOf(key)) {
+      stability = review->stability;
+    }
   }
   state_.recall.Show(state_.target, key, recall, stability, Today(), state_.encoding);
 }

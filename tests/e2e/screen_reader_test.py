@@ -261,6 +261,30 @@ if sys.argv[1] == "prompt":
     prompt_phase(sys.argv[2])
     sys.exit(1 if failures else 0)
 
+def poem_phase(path):
+    """Fade as You Learn in text order: the lines come as the file has them,
+    pass after pass, and the step is said once, as it changes."""
+    with open(path) as poem:
+        lines = [line.rstrip("\r\n") for line in poem if line.strip()]
+    check(box.description == lines[0], "the poem starts at its first line, whole: %r"
+          % box.description)
+    heard = []
+    for _ in range(4 * len(lines)):
+        heard.append(answer(lines[len(heard) % len(lines)]))
+    check(all(result.startswith("Correct, ") for result in heard),
+          "each line typed right in the file's order: %r" % heard)
+    check(heard[2].endswith("Next: Every other word hidden. One blank two blank"),
+          "the second pass says its step: %r" % heard[2])
+    check(not any("hidden" in result for result in heard[3:5]),
+          "once, not with every line: %r" % heard[3:5])
+    check("Next: First letters only. O f t f" in heard[5], "the third pass: %r" % heard[5])
+    check("Next: From memory. " in heard[8], "and the fourth: %r" % heard[8])
+
+
+if sys.argv[1] == "poem":
+    poem_phase(sys.argv[2])
+    sys.exit(1 if failures else 0)
+
 def german_phase(path):
     """In German: the lines said are German, and a mark is saved as in
     English, by its '*' alone."""

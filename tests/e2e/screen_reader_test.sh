@@ -28,9 +28,9 @@ dbus-run-session -- bash -c '
   # The drill, then, after a restart, its history in the Progress window,
   # then twenty new sentences in review order, then a file named on the
   # command line that cannot be written (root without its power to
-  # override file modes), then sentences typed from memory, then the drill
-  # in German.
-  for phase in drill progress review readonly recall prompt german; do
+  # override file modes), then sentences typed from memory, then a poem
+  # learned in text order, then the drill in German.
+  for phase in drill progress review readonly recall prompt poem german; do
     run=("$1")
     file="$0/typed.txt"
     if [ "$phase" = review ]; then
@@ -47,6 +47,10 @@ dbus-run-session -- bash -c '
       file="$0/prompts.txt"
       printf "Ich bin froh.\tI am glad.\r\nGute Nacht.\tGood night.\r\n" >"$file"
       printf "[Files]\nLastOpenFile=prompts.txt\n[Options]\nRecall=4\n" >"$0/dru.ini"
+    elif [ "$phase" = poem ]; then
+      file="$0/poem.txt"
+      printf "One fish two fish\r\nRed fish blue fish\r\nOld fish new fish\r\n" >"$file"
+      printf "[Files]\nLastOpenFile=poem.txt\n[Options]\nRecall=1\nOrder=2\n" >"$0/dru.ini"
     elif [ "$phase" = german ]; then
       file="$0/deutsch.txt"
       printf "Guten Morgen\r\nGute Nacht\r\n" >"$file"

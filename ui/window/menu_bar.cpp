@@ -95,9 +95,11 @@ void MenuBar::AddChoices(QMenu* menu, const Facts* facts, int count, QAction** i
     item->setCheckable(true);
     group->addAction(item);
     items[i] = item;
-    // The mark shows the drill's choice, also when it was refused: Show
-    // sets it again once the command has run.
-    connect(item, &QAction::triggered, this, [choose, i] { choose(i); });
+    connect(item, &QAction::triggered, this, [this, choose, i] {
+      choose(i);
+      // The marks show the drill's choices, also when one was refused.
+      ShowChoices();
+    });
   }
   items[0]->setChecked(true);
 }
@@ -123,6 +125,11 @@ QAction* MenuBar::AddItem(QMenu* menu, const char* name, const QString& caption,
   return action;
 }
 
+void MenuBar::ShowChoices() {
+  orderItems_[static_cast<int>(options_.order)]->setChecked(true);
+  recallItems_[static_cast<int>(options_.recall)]->setChecked(true);
+}
+
 void MenuBar::Show(const DrillSnapshot& snapshot) {
   soundEffectItem_->setChecked(snapshot.options.soundEffect);
   caseSensitiveItem_->setChecked(snapshot.options.caseSensitive);
@@ -136,8 +143,8 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   QAction* reviewDue = orderItems_[static_cast<int>(SentenceOrder::ReviewDue)];
   reviewDue->setEnabled(reviewPossible);
   reviewDue->setToolTip(why);
-  orderItems_[static_cast<int>(snapshot.options.order)]->setChecked(true);
-  recallItems_[static_cast<int>(snapshot.options.recall)]->setChecked(true);
+  options_ = snapshot.options;
+  ShowChoices();
   hintItem_->setEnabled(snapshot.recall != nullptr &&
                         snapshot.recall->Level() != CueLevel::WholeSentence);
   const std::string undo = UndoText(snapshot);

@@ -36,6 +36,9 @@ class MenuBar : public QMenuBar {
   QAction* recallItems_[kRecallOptions] = {};
   QAction* hintItem_ = nullptr;
   QAction* orderItems_[kSentenceOrders] = {};
+  // The drill's options as last shown, and the radio marks set from them.
+  DrillOptions options_;
+  void ShowChoices();
   QAction* soundEffectItem_ = nullptr;
   QAction* caseSensitiveItem_ = nullptr;
   QAction* showMistakesItem_ = nullptr;
