@@ -100,9 +100,15 @@ void StepChart::paintEvent(QPaintEvent*) {
     for (int step = 0; step < kCueLevels; ++step) {
       const double height = static_cast<double>(plot.height()) *
                             static_cast<double>(days_[i].atStep[step]) / static_cast<double>(most);
-      painter.fillRect(QRectF(plot.left() + slot * (static_cast<double>(i) + 0.15), bottom - height,
-                              slot * 0.7, height),
-                       shades[step]);
+      const QRectF segment(plot.left() + slot * (static_cast<double>(i) + 0.15), bottom - height,
+                           slot * 0.7, height);
+      painter.fillRect(segment, shades[step]);
+      // Its count written in it, where it has room.
+      const QString count = QString::number(days_[i].atStep[step]);
+      if (height >= line && segment.width() >= metrics.horizontalAdvance(count) + 4) {
+        painter.setPen(step >= 2 ? colours.color(QPalette::HighlightedText) : text);
+        painter.drawText(segment, Qt::AlignCenter, count);
+      }
       bottom -= height;
     }
   }
