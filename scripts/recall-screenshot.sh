@@ -17,7 +17,7 @@ Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
-(cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
+(cd "$work" && exec "$root/${DRU_BUILD:-build}/ui/dru" >/dev/null 2>&1) &
 dru=$!
 window=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^dru - ' |
   head -n 1)
