@@ -5,23 +5,11 @@
 # the picture is the fourth pass, from the prompt alone. Run after a build
 # (cmake --build --preset dev; DRU_BUILD names another build folder).
 set -eu
-root=$(cd "$(dirname "$0")/.." && pwd)
-work=$(mktemp -d /tmp/dru-poem-XXXXXX)
-trap 'kill "$dru" "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+. "$(dirname "$0")/screenshot-lib.sh"
+start_display poem 800x600
 head -n 8 "$root/examples/harbour.txt" >"$work/Default.dat"
 printf '[Options]\nRecall=1\nOrder=2\n' >"$work/dru.ini"
-mkdir -m 700 "$work/runtime"
-export LANGUAGE=en  # the pictures in the README are English
-export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-(cd "$work" && exec "$root/${DRU_BUILD:-build}/ui/dru" >/dev/null 2>&1) &
-dru=$!
-window=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^dru - ' |
-  head -n 1)
-xdotool windowfocus --sync "$window"
+start_dru
 sleep 1
 for pass in 1 2 3; do
   while IFS= read -r line; do

@@ -4,22 +4,11 @@
 # the drill in review order, marking while typing, a wrong character in.
 # Run after a build (cmake --build --preset dev).
 set -eu
-root=$(cd "$(dirname "$0")/.." && pwd)
-work=$(mktemp -d /tmp/dru-progress-XXXXXX)
-trap 'kill "$dru" "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+. "$(dirname "$0")/screenshot-lib.sh"
+start_display progress 1024x768
 cp "$root/examples/Default.dat" "$work/Default.dat"
-mkdir -m 700 "$work/runtime"
-export LANGUAGE=en  # the pictures in the README are English
-export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
-"$root/build/bench/dru_make_history" "$work/Default.dat" 21
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-(cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
-dru=$!
-window=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
-xdotool windowfocus --sync "$window"
+"$build/bench/dru_make_history" "$work/Default.dat" 21
+start_dru
 sleep 1.3
 xdotool key F3
 progress=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^Progress' | head -n 1)
@@ -37,12 +26,9 @@ wait "$dru" 2>/dev/null || true
 for place in "in the garden" "at the station" "by the river" "on the hill" "in the old town"; do
   printf 'We met our friends %s.\r\nWe met our friends %s yesterday.\r\n' "$place" "$place"
 done >"$work/review.dat"
-"$root/build/bench/dru_make_history" "$work/review.dat" 10
-printf '[Files]\nLastOpenFile=review.dat\n[Options]\nReviewDue=1\nMarkWhileTyping=1\n' >"$work/dru.ini"
-(cd "$work" && exec "$root/build/ui/dru" >/dev/null 2>&1) &
-dru=$!
-window=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$dru" --name '^dru - ' | head -n 1)
-xdotool windowfocus --sync "$window"
+"$build/bench/dru_make_history" "$work/review.dat" 10
+printf '[Files]\nLastOpenFile=review.dat\n[Options]\nOrder=1\nMarkWhileTyping=1\n' >"$work/dru.ini"
+start_dru
 sleep 1.3
 xdotool type --delay 120 "We met our frei"
 sleep 0.5
