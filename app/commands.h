@@ -52,6 +52,7 @@ class Commands {
   void ToggleReviewDue();
   void SetOrder(SentenceOrder order);
   void ToggleMarkWhileTyping();
+  void ToggleSpeakAfterEnter();
   // Options › Recall; Edit › Hint.
   void SetRecall(RecallOption option);
   void Hint();

@@ -70,6 +70,10 @@ void Commands::ToggleMarkWhileTyping() {
   drill_.SetOption(Option::MarkWhileTyping, !drill_.Options().markWhileTyping);
 }
 
+void Commands::ToggleSpeakAfterEnter() {
+  drill_.SetOption(Option::SpeakAfterEnter, !drill_.Options().speakAfterEnter);
+}
+
 void Commands::About() {
   drill_.Play(Cue::Start);
   dialogs_.ShowAbout();

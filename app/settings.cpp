@@ -45,6 +45,7 @@ constexpr OptionKey kOptionKeys[] = {
     {{"Options", "CaseSensitive"}, &DrillOptions::caseSensitive},
     {{"Options", "ShowMistakes"}, &DrillOptions::showMistakes},
     {{"Options", "MarkWhileTyping"}, &DrillOptions::markWhileTyping, false},
+    {{"Options", "SpeakAfterEnter"}, &DrillOptions::speakAfterEnter, false},
 };
 
 // A choice stored as its place in a menu's list, 0 to count - 1; none when

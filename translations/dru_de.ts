@@ -249,6 +249,14 @@
             <numerusform>%n Fehler</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Speak after Enter on</source>
+        <translation>Vorlesen nach Enter an</translation>
+    </message>
+    <message>
+        <source>Speak after Enter off</source>
+        <translation>Vorlesen nach Enter aus</translation>
+    </message>
 </context>
 <context>
     <name>Drill</name>
@@ -695,6 +703,10 @@
         <source>In &amp;Text Order</source>
         <translation>In &amp;Textreihenfolge</translation>
     </message>
+    <message>
+        <source>Spea&amp;k After Enter</source>
+        <translation>Nach Enter &amp;vorlesen</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1022,6 +1034,13 @@
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
         <translation>%1 kann sich den Namen %2 nicht merken, da er einen Zeilenumbruch enthält; benennen Sie die Datei um, damit sie beim nächsten Mal geöffnet wird</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Speech is not available: %1</source>
+        <translation>Sprachausgabe ist nicht verfügbar: %1</translation>
     </message>
 </context>
 <context>

@@ -249,6 +249,14 @@
             <numerusform>%n errores</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Speak after Enter on</source>
+        <translation>Decir en voz alta tras Intro activado</translation>
+    </message>
+    <message>
+        <source>Speak after Enter off</source>
+        <translation>Decir en voz alta tras Intro desactivado</translation>
+    </message>
 </context>
 <context>
     <name>Drill</name>
@@ -695,6 +703,10 @@
         <source>In &amp;Text Order</source>
         <translation>En el orden del &amp;texto</translation>
     </message>
+    <message>
+        <source>Spea&amp;k After Enter</source>
+        <translation>Decir en &amp;voz alta tras Intro</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1022,6 +1034,13 @@
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
         <translation>%1 no puede recordar el nombre %2, que contiene un salto de línea; cambie el nombre del archivo para que se abra la próxima vez</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Speech is not available: %1</source>
+        <translation>La voz no está disponible: %1</translation>
     </message>
 </context>
 <context>

@@ -249,6 +249,14 @@
             <numerusform>%n fautes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Speak after Enter on</source>
+        <translation>Lecture à voix haute après Entrée activée</translation>
+    </message>
+    <message>
+        <source>Speak after Enter off</source>
+        <translation>Lecture à voix haute après Entrée désactivée</translation>
+    </message>
 </context>
 <context>
     <name>Drill</name>
@@ -695,6 +703,10 @@
         <source>In &amp;Text Order</source>
         <translation>Dans l'ordre du &amp;texte</translation>
     </message>
+    <message>
+        <source>Spea&amp;k After Enter</source>
+        <translation>Lire à &amp;voix haute après Entrée</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1022,6 +1034,13 @@
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
         <translation>%1 ne peut pas retenir le nom %2, qui contient un saut de ligne ; renommez le fichier pour qu’il soit ouvert la prochaine fois</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Speech is not available: %1</source>
+        <translation>La synthèse vocale n'est pas disponible : %1</translation>
     </message>
 </context>
 <context>

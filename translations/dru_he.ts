@@ -249,6 +249,14 @@
             <numerusform>%n טעויות</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Speak after Enter on</source>
+        <translation>הקראה לאחר Enter פעילה</translation>
+    </message>
+    <message>
+        <source>Speak after Enter off</source>
+        <translation>הקראה לאחר Enter כבויה</translation>
+    </message>
 </context>
 <context>
     <name>Drill</name>
@@ -695,6 +703,10 @@
         <source>In &amp;Text Order</source>
         <translation>לפי סדר ה&amp;טקסט</translation>
     </message>
+    <message>
+        <source>Spea&amp;k After Enter</source>
+        <translation>הקראה בקול &amp;לאחר Enter</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1022,6 +1034,13 @@
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
         <translation>%1 אינו יכול לזכור את השם %2, שיש בו מעבר שורה; יש לשנות את שם הקובץ כדי שייפתח בפעם הבאה</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Speech is not available: %1</source>
+        <translation>הקראה אינה זמינה: %1</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,14 @@
             <numerusform>%n błędów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Speak after Enter on</source>
+        <translation>Czytanie na głos po Enter włączone</translation>
+    </message>
+    <message>
+        <source>Speak after Enter off</source>
+        <translation>Czytanie na głos po Enter wyłączone</translation>
+    </message>
 </context>
 <context>
     <name>Drill</name>
@@ -702,6 +710,10 @@
         <source>In &amp;Text Order</source>
         <translation>W kolejności &amp;tekstu</translation>
     </message>
+    <message>
+        <source>Spea&amp;k After Enter</source>
+        <translation>&amp;Czytaj na głos po Enter</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1037,6 +1049,13 @@
     <message>
         <source>%1 cannot remember the name %2, which holds a line break; rename the file to have it opened next time</source>
         <translation>%1 nie może zapamiętać nazwy %2, która zawiera znak nowego wiersza; zmień nazwę pliku, aby został otwarty następnym razem</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Speech is not available: %1</source>
+        <translation>Mowa jest niedostępna: %1</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,8 @@ std::string OptionLine(Option option, bool on) {
       return on ? Tr("Display", "Show mistakes on") : Tr("Display", "Show mistakes off");
     case Option::MarkWhileTyping:
       return on ? Tr("Display", "Mark while typing on") : Tr("Display", "Mark while typing off");
+    case Option::SpeakAfterEnter:
+      return on ? Tr("Display", "Speak after Enter on") : Tr("Display", "Speak after Enter off");
   }
   return {};
 }

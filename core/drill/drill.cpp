@@ -31,6 +31,9 @@ DrillSnapshot Drill::Snapshot() const {
   snapshot.undoCommand = state_.marks.NextUndo();
   snapshot.spoken = state_.spoken;
   snapshot.spokenCount = state_.spokenCount;
+  snapshot.aloud = state_.aloud;
+  snapshot.aloudCount = state_.aloudCount;
+  snapshot.speechUnavailable = state_.speechUnavailable;
   snapshot.reading = state_.reading;
   snapshot.status = &state_.status;
   snapshot.statusCount = state_.statusCount;
@@ -234,6 +237,9 @@ void Drill::SetOption(Option option, bool on) {
       break;
     case Option::MarkWhileTyping:
       options.markWhileTyping = on;
+      break;
+    case Option::SpeakAfterEnter:
+      options.speakAfterEnter = on;
       break;
   }
   Say(OptionLine(option, on));
@@ -442,6 +448,27 @@ bool Drill::ClearStatus() {
 void Drill::SetStatus(StatusReport status) {
   state_.status = std::move(status);
   ++state_.statusCount;
+}
+
+void Drill::SetSpeechUnavailable(std::string reason) {
+  Entered();
+  if (reason == state_.speechUnavailable) return;
+  state_.speechUnavailable = std::move(reason);
+  // Said once, and the drill goes on.
+  if (!state_.speechUnavailable.empty()) {
+    SetStatus({StatusReport::Kind::Notice, state_.speechUnavailable, {}, {}, {}});
+  }
+  Refresh();
+}
+
+void Drill::SayAloud(std::string_view sentence) {
+  // Nobody listens to a whole huge record; its start is enough. The part
+  // before a TAB: a prompt after it is in another language.
+  constexpr std::size_t kMostCharacters = 1000;
+  sentence = sentence.substr(0, sentence.find('\t'));
+  const Span span = QuotedSpan(sentence, 0, state_.encoding, kMostCharacters);
+  state_.aloud = AsUtf8(sentence.substr(0, span.size), state_.encoding);
+  ++state_.aloudCount;
 }
 
 void Drill::ShowNotice(std::string_view text) {

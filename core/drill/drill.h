@@ -154,6 +154,9 @@ class Drill {
   const std::string& Typed() const noexcept { return state_.typed; }
   // A word about the program itself on the status line, until the next key.
   void ShowNotice(std::string_view text);
+  // The speech service is missing or failed: the status line says reason
+  // once, and the speech options say why they are off. "" when it works.
+  void SetSpeechUnavailable(std::string reason);
   // Before start-up reads a file: the information line names it instead
   // of saying that no file is open; "" when none will be read.
   void ShowReading(std::string_view name);
@@ -195,6 +198,8 @@ class Drill {
   // The text that Enter judges: the part to type of a cue, else the target.
   std::string_view TextToType() const noexcept;
   void Say(std::string_view words);
+  // Has the speech service say sentence aloud; the caller shows.
+  void SayAloud(std::string_view sentence);
   // The sentence on display as a screen reader says it.
   std::string SpokenSentence() const;
   // The same after a new one came: with fading's step when it changed.

@@ -22,12 +22,14 @@ struct DrillOptions {
   SentenceOrder order = SentenceOrder::AtRandom;
   // The sentence shows how much of it the typed text matches.
   bool markWhileTyping = false;
+  // After each Enter the right sentence is spoken aloud.
+  bool speakAfterEnter = false;
   // How much of the sentence shows while it is typed from memory.
   RecallOption recall = RecallOption::ShowWholeSentence;
   friend bool operator==(const DrillOptions&, const DrillOptions&) = default;
 };
 
-enum class Option { SoundEffect, CaseSensitive, ShowMistakes, MarkWhileTyping };
+enum class Option { SoundEffect, CaseSensitive, ShowMistakes, MarkWhileTyping, SpeakAfterEnter };
 
 // How many records the information line counts.
 struct RecordCounts {
@@ -78,6 +80,12 @@ struct DrillSnapshot {
   // Why review cannot be switched on ("History is off: ..."); "" when it can.
   std::string_view reviewUnavailable;
   std::string_view undoCommand;  // what Undo would take back; empty: nothing
+  // What the speech service is to say aloud, in UTF-8, and how many times
+  // something was to be said, so that the same words twice are said twice.
+  std::string_view aloud;
+  std::uint64_t aloudCount = 0;
+  // Why speech cannot be used ("Speech is not available: ..."); "" when it can.
+  std::string_view speechUnavailable;
   // What a screen reader says of the last step: the sentence, or a result
   // and the next sentence, in UTF-8 whatever the file's encoding (a file's
   // name in it is the file system's UTF-8); spokenCount changes with each.

@@ -54,6 +54,10 @@ struct DrillState {
   // been said, so that the same words twice are said twice.
   std::string spoken;
   std::uint64_t spokenCount = 0;
+  // What is to be said aloud by the speech service, and how many times.
+  std::string aloud;
+  std::uint64_t aloudCount = 0;
+  std::string speechUnavailable;  // why there is no speech; "" while there may be
   // The text in the input box, in encoding, as the box last told it, and
   // how many times the drill has emptied the box.
   std::string typed;

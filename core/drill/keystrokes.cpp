@@ -130,6 +130,8 @@ bool Drill::CompleteRecord() {
     }
     if (kept && NeedsReviews()) reviewOrder_.Update(kept->key, kept->review);
   }
+  // The right sentence, heard after each answer.
+  if (anAnswer && options.speakAfterEnter) SayAloud(state_.previous);
   // In text order a sentence answered wrong comes again at once.
   const bool again = anAnswer && !correct && options.order == SentenceOrder::InTextOrder;
   PutSentence(again ? state_.previous : PickNext(answered));

@@ -33,6 +33,7 @@
 #include "core/text/sentence_key.h"
 #include "core/version.h"
 #include "tests/support/fake_view.h"
+#include "tests/support/ssip_server.h"
 #include "tests/support/temp_dir.h"
 #include "ui/drill/input_box.h"
 #include "ui/drill/mistake_text.h"
@@ -361,6 +362,45 @@ class WindowTest : public QObject {
     QCOMPARE(answer("Blue fish"), QStringLiteral("O f"));
     Child<QAction>("OrderRandom1")->trigger();
     Child<QAction>("RecallWhole1")->trigger();
+  }
+
+  // Speak After Enter: the right sentence is handed to the speech service
+  // after each Enter, and nothing while the option is off; a service that
+  // cannot be reached is said once, and the drill goes on.
+  void theRightSentenceIsSpokenAfterEnter() {
+    dru::testing::SsipServer service(dir->File("speechd.sock"));
+    qputenv("SPEECHD_ADDRESS", QByteArray::fromStdString(service.Address()));
+    Load("Hello world\tHallo Welt\n", "Hello world\tHallo Welt");
+    const auto answer = [this](const char* typed) {
+      QTest::keyClicks(Memo(), QString::fromLatin1(typed));
+      QTest::keyClick(Memo(), Qt::Key_Return);
+    };
+    answer("Hello world\tHallo Welt");
+    QTest::qWait(300);
+    QVERIFY(service.Said().empty());  // off: nothing is sent, nor connected
+    Child<QAction>("SpeakAfterEnter1")->trigger();
+    QVERIFY(Drill().Options().speakAfterEnter);
+    answer("Helo");  // wrong, and the right one is heard: the part before the TAB
+    QTRY_COMPARE(service.Said(), (std::vector<std::string>{"Hello world"}));
+    answer("Hello world\tHallo Welt");
+    QTRY_COMPARE(service.Said().size(), std::size_t{2});
+    Child<QAction>("SpeakAfterEnter1")->trigger();
+
+    // No service there: said once, the item disabled with why, and the
+    // drill goes on.
+    window.reset();
+    qputenv("SPEECHD_ADDRESS", QByteArray::fromStdString("unix_socket:" + dir->File("none.sock")));
+    window = std::make_unique<MainWindow>(nullptr, &clock);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    Load("Hello world\n", "Hello world");
+    Child<QAction>("SpeakAfterEnter1")->trigger();
+    QTRY_VERIFY(!Child<QAction>("SpeakAfterEnter1")->isEnabled());
+    QVERIFY(LabelText("StatusText").startsWith(QStringLiteral("Speech is not available: ")));
+    QCOMPARE(Child<QAction>("SpeakAfterEnter1")->toolTip(), LabelText("StatusText"));
+    answer("Hello world");
+    QCOMPARE(Drill().PreviousSentence(), std::string("Hello world"));
+    qunsetenv("SPEECHD_ADDRESS");
   }
 
   void typingARecordScoresItAndMovesOn() {

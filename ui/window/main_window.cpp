@@ -12,6 +12,7 @@
 #include "ui/platform/cue_player.h"
 #include "ui/platform/resources.h"
 #include "ui/platform/screen_fit.h"
+#include "ui/platform/speech_service.h"
 #include "ui/platform/text_codec.h"
 #include "ui/progress/progress_window.h"
 #include "ui/window/about_box.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
                  Qt::WindowCloseButtonHint);
   ApplyWindowStyle(*this);
   cues_ = new CuePlayer(this);
+  speech_ = new SpeechService(this);
 
   drillPanel_ = new DrillPanel(this);
   setCentralWidget(drillPanel_);
@@ -65,6 +67,10 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
   setMenuBar(menu_);
   aboutBox_ = new AboutBox(this);
   controller_->GetSession().onHistoryChanged = refreshProgress;
+  speech_->onUnavailable = [this, &drill](const QString& why) {
+    const std::string notice = Tr("Speech", "Speech is not available: %1").arg(why).toStdString();
+    controller_->RunHandler([&drill, notice] { drill.SetSpeechUnavailable(notice); });
+  };
 
   auto* timer = new QTimer(this);
   timer->setObjectName(QStringLiteral("TimerDru"));
@@ -116,6 +122,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::Show(const DrillSnapshot& snapshot) {
   drillPanel_->Show(snapshot);
   menu_->Show(snapshot);
+  // Speech is loaded once an option wants it, chosen or remembered.
+  if (snapshot.options.speakAfterEnter) speech_->Start();
+  if (snapshot.aloudCount != aloudCount_) {
+    aloudCount_ = snapshot.aloudCount;
+    speech_->Say(
+        QString::fromUtf8(snapshot.aloud.data(), static_cast<qsizetype>(snapshot.aloud.size())));
+  }
 }
 
 void MainWindow::FocusInput() {

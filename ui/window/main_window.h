@@ -10,6 +10,7 @@ namespace dru::ui {
 
 class AboutBox;
 class CuePlayer;
+class SpeechService;
 class DrillPanel;
 class MenuBar;
 class ProgressWindow;
@@ -56,6 +57,8 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   MenuBar* menu_ = nullptr;
   AboutBox* aboutBox_ = nullptr;
   CuePlayer* cues_ = nullptr;
+  SpeechService* speech_ = nullptr;
+  std::uint64_t aloudCount_ = 0;  // the drill's count of sentences to say, as last heard
   bool painted_ = false;
   ProgressWindow* progress_ = nullptr;
 };

@@ -48,6 +48,8 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
   options->addSeparator()->setObjectName(QStringLiteral("N4"));
   markWhileTypingItem_ = AddItem(options, "MarkWhileTyping1", Tr("Menu", "Mark &While Typing"),
                                  Qt::Key_F11, &Commands::ToggleMarkWhileTyping, true);
+  speakAfterEnterItem_ = AddItem(options, "SpeakAfterEnter1", Tr("Menu", "Spea&k After Enter"), 0,
+                                 &Commands::ToggleSpeakAfterEnter, true);
   // A disabled item says why in its tooltip.
   options->setToolTipsVisible(true);
   QMenu* order = options->addMenu(Tr("Menu", "Or&der"));
@@ -135,6 +137,11 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   caseSensitiveItem_->setChecked(snapshot.options.caseSensitive);
   showMistakesItem_->setChecked(snapshot.options.showMistakes);
   markWhileTypingItem_->setChecked(snapshot.options.markWhileTyping);
+  speakAfterEnterItem_->setChecked(snapshot.options.speakAfterEnter);
+  speakAfterEnterItem_->setEnabled(snapshot.speechUnavailable.empty());
+  speakAfterEnterItem_->setToolTip(
+      QString::fromUtf8(snapshot.speechUnavailable.data(),
+                        static_cast<qsizetype>(snapshot.speechUnavailable.size())));
   const bool reviewPossible = snapshot.reviewUnavailable.empty();
   // The menu shows only tooltips that differ from the item's text.
   const QString why = reviewPossible ? QString()

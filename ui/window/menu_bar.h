@@ -43,6 +43,7 @@ class MenuBar : public QMenuBar {
   QAction* caseSensitiveItem_ = nullptr;
   QAction* showMistakesItem_ = nullptr;
   QAction* markWhileTypingItem_ = nullptr;
+  QAction* speakAfterEnterItem_ = nullptr;
   QAction* undoItem_ = nullptr;
 };
 
