@@ -53,6 +53,7 @@ class Commands {
   void SetOrder(SentenceOrder order);
   void ToggleMarkWhileTyping();
   void ToggleSpeakAfterEnter();
+  void SayAgain();
   // Options › Recall; Edit › Hint.
   void SetRecall(RecallOption option);
   void Hint();

@@ -70,6 +70,10 @@ void Commands::ToggleMarkWhileTyping() {
   drill_.SetOption(Option::MarkWhileTyping, !drill_.Options().markWhileTyping);
 }
 
+void Commands::SayAgain() {
+  drill_.SayAgain();
+}
+
 void Commands::ToggleSpeakAfterEnter() {
   drill_.SetOption(Option::SpeakAfterEnter, !drill_.Options().speakAfterEnter);
 }

@@ -58,7 +58,7 @@ struct DayHistory {
   std::int64_t bestSpeed = 0;
   // The sentences at each learning step at the day's end, each at the step
   // its last answer left it, and those learned that day (LearnedBy).
-  std::array<std::int64_t, kCueLevels> atStep{};
+  std::array<std::int64_t, kLearningSteps> atStep{};
   std::int64_t learned = 0;
 };
 

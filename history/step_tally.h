@@ -16,8 +16,8 @@ namespace dru {
 class StepTally {
  public:
   struct Day {
-    std::array<std::int64_t, kCueLevels> atStep{};  // at the day's end
-    std::int64_t learned = 0;                       // sentences learned that day
+    std::array<std::int64_t, kLearningSteps> atStep{};  // at the day's end
+    std::int64_t learned = 0;                           // sentences learned that day
   };
 
   StepTally(std::string file) : file_(std::move(file)) {}
@@ -43,7 +43,7 @@ class StepTally {
   std::int64_t lastRowid_ = 0;
   std::int64_t lastTimeMs_ = INT64_MIN;
   std::unordered_map<std::int64_t, Sentence> sentences_;
-  std::array<std::int64_t, kCueLevels> atStep_{};
+  std::array<std::int64_t, kLearningSteps> atStep_{};
   std::map<std::int64_t, Day> days_;
 };
 

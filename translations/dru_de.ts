@@ -355,6 +355,18 @@
         <source>Learning steps last for this run only.</source>
         <translation>Die Lernstufen gelten nur für diesen Lauf.</translation>
     </message>
+    <message>
+        <source>Listen and Type</source>
+        <translation>Hören und tippen</translation>
+    </message>
+    <message>
+        <source>Listen and type.</source>
+        <translation>Hören und tippen.</translation>
+    </message>
+    <message>
+        <source>Listen and type. F10 says it again.</source>
+        <translation>Hören und tippen. F10 sagt es noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>DrillWindow</name>
@@ -707,6 +719,14 @@
         <source>Spea&amp;k After Enter</source>
         <translation>Nach Enter &amp;vorlesen</translation>
     </message>
+    <message>
+        <source>Listen and &amp;Type</source>
+        <translation>&amp;Hören und tippen</translation>
+    </message>
+    <message>
+        <source>Say A&amp;gain</source>
+        <translation>&amp;Noch einmal sagen</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1023,6 +1043,10 @@
     <message>
         <source>prompt only</source>
         <translation>nur Stichwort</translation>
+    </message>
+    <message>
+        <source>listening</source>
+        <translation>hören</translation>
     </message>
 </context>
 <context>

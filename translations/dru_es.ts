@@ -355,6 +355,18 @@
         <source>Learning steps last for this run only.</source>
         <translation>Los pasos de aprendizaje solo duran esta sesión.</translation>
     </message>
+    <message>
+        <source>Listen and Type</source>
+        <translation>Escuchar y escribir</translation>
+    </message>
+    <message>
+        <source>Listen and type.</source>
+        <translation>Escucha y escribe.</translation>
+    </message>
+    <message>
+        <source>Listen and type. F10 says it again.</source>
+        <translation>Escucha y escribe. F10 lo repite.</translation>
+    </message>
 </context>
 <context>
     <name>DrillWindow</name>
@@ -707,6 +719,14 @@
         <source>Spea&amp;k After Enter</source>
         <translation>Decir en &amp;voz alta tras Intro</translation>
     </message>
+    <message>
+        <source>Listen and &amp;Type</source>
+        <translation>Escuchar y &amp;escribir</translation>
+    </message>
+    <message>
+        <source>Say A&amp;gain</source>
+        <translation>&amp;Repetir</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1023,6 +1043,10 @@
     <message>
         <source>prompt only</source>
         <translation>solo la indicación</translation>
+    </message>
+    <message>
+        <source>listening</source>
+        <translation>escucha</translation>
     </message>
 </context>
 <context>

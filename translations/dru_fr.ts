@@ -355,6 +355,18 @@
         <source>Learning steps last for this run only.</source>
         <translation>Les étapes d'apprentissage ne valent que pour cette session.</translation>
     </message>
+    <message>
+        <source>Listen and Type</source>
+        <translation>Écouter et taper</translation>
+    </message>
+    <message>
+        <source>Listen and type.</source>
+        <translation>Écoutez et tapez.</translation>
+    </message>
+    <message>
+        <source>Listen and type. F10 says it again.</source>
+        <translation>Écoutez et tapez. F10 le redit.</translation>
+    </message>
 </context>
 <context>
     <name>DrillWindow</name>
@@ -707,6 +719,14 @@
         <source>Spea&amp;k After Enter</source>
         <translation>Lire à &amp;voix haute après Entrée</translation>
     </message>
+    <message>
+        <source>Listen and &amp;Type</source>
+        <translation>É&amp;couter et taper</translation>
+    </message>
+    <message>
+        <source>Say A&amp;gain</source>
+        <translation>&amp;Redire</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1023,6 +1043,10 @@
     <message>
         <source>prompt only</source>
         <translation>indication seule</translation>
+    </message>
+    <message>
+        <source>listening</source>
+        <translation>écoute</translation>
     </message>
 </context>
 <context>

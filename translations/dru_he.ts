@@ -355,6 +355,18 @@
         <source>Learning steps last for this run only.</source>
         <translation>שלבי הלמידה נשמרים רק בהרצה זו.</translation>
     </message>
+    <message>
+        <source>Listen and Type</source>
+        <translation>שמיעה והקלדה</translation>
+    </message>
+    <message>
+        <source>Listen and type.</source>
+        <translation>הקשיבו והקלידו.</translation>
+    </message>
+    <message>
+        <source>Listen and type. F10 says it again.</source>
+        <translation>הקשיבו והקלידו. F10 אומר שוב.</translation>
+    </message>
 </context>
 <context>
     <name>DrillWindow</name>
@@ -707,6 +719,14 @@
         <source>Spea&amp;k After Enter</source>
         <translation>הקראה בקול &amp;לאחר Enter</translation>
     </message>
+    <message>
+        <source>Listen and &amp;Type</source>
+        <translation>&amp;שמיעה והקלדה</translation>
+    </message>
+    <message>
+        <source>Say A&amp;gain</source>
+        <translation>&amp;אמירה שוב</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1023,6 +1043,10 @@
     <message>
         <source>prompt only</source>
         <translation>הנחיה בלבד</translation>
+    </message>
+    <message>
+        <source>listening</source>
+        <translation>שמיעה</translation>
     </message>
 </context>
 <context>

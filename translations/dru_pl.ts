@@ -362,6 +362,18 @@
         <source>Learning steps last for this run only.</source>
         <translation>Etapy nauki obowiązują tylko w tym uruchomieniu.</translation>
     </message>
+    <message>
+        <source>Listen and Type</source>
+        <translation>Słuchaj i pisz</translation>
+    </message>
+    <message>
+        <source>Listen and type.</source>
+        <translation>Słuchaj i pisz.</translation>
+    </message>
+    <message>
+        <source>Listen and type. F10 says it again.</source>
+        <translation>Słuchaj i pisz. F10 powtarza.</translation>
+    </message>
 </context>
 <context>
     <name>DrillWindow</name>
@@ -714,6 +726,14 @@
         <source>Spea&amp;k After Enter</source>
         <translation>&amp;Czytaj na głos po Enter</translation>
     </message>
+    <message>
+        <source>Listen and &amp;Type</source>
+        <translation>&amp;Słuchaj i pisz</translation>
+    </message>
+    <message>
+        <source>Say A&amp;gain</source>
+        <translation>Powtó&amp;rz</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1038,6 +1058,10 @@
     <message>
         <source>prompt only</source>
         <translation>tylko hasło</translation>
+    </message>
+    <message>
+        <source>listening</source>
+        <translation>słuchanie</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,7 @@ void Drill::Refresh() {
   if (Reviewing()) CountReviews();
   const CallingOut out(*this);
   view_.Show(Snapshot());
+  state_.aloudPending = false;
 }
 
 void Drill::Entered() const noexcept {
@@ -151,6 +152,7 @@ void Drill::SetRecall(RecallOption option) {
   std::string line = Args(Tr("Drill", "Recall: %1."), {Tr("Drill", FactsOf(option).spokenName)});
   if (state_.fileOpen) {
     BuildCue();
+    if (Listening()) SayAloud(state_.target);
     line += " " + SpokenSentence();
   }
   Say(line);
@@ -352,6 +354,7 @@ void Drill::ShowSentence(std::string_view text) {
 void Drill::PutSentence(std::string_view text) {
   state_.target = text;
   BuildCue();
+  if (Listening()) SayAloud(state_.target);
   // Fading says its step when it changes, not with every sentence.
   state_.stepLine.clear();
   const RecallCue* cue = state_.recall.Cue();
@@ -378,8 +381,11 @@ std::string Drill::SpokenSentence() const {
   };
   const RecallCue* cue = state_.recall.Cue();
   if (cue == nullptr) return start(state_.target, encoding);
-  // A cue is said in UTF-8, with its blanks in the reader's language.
-  std::string spoken = start(cue->Spoken(0, 4 * kMostCharacters), TextEncoding::Utf8);
+  // A cue is said in UTF-8, with its blanks in the reader's language; a
+  // sentence to be heard is not written out, not even on a braille display.
+  std::string spoken = cue->Level() == CueLevel::Listening
+                           ? Tr("Drill", "Listen and type.")
+                           : start(cue->Spoken(0, 4 * kMostCharacters), TextEncoding::Utf8);
   if (!cue->Prompt().empty()) {
     spoken = Args(Tr("Drill", "%1 Prompt: %2"), {spoken, start(cue->Prompt(), encoding)});
   }
@@ -450,6 +456,18 @@ void Drill::SetStatus(StatusReport status) {
   ++state_.statusCount;
 }
 
+bool Drill::Listening() const noexcept {
+  const RecallCue* cue = state_.recall.Cue();
+  return state_.fileOpen && cue != nullptr && cue->Level() == CueLevel::Listening;
+}
+
+void Drill::SayAgain() {
+  Entered();
+  if (!Listening()) return;
+  SayAloud(state_.target);
+  Refresh();
+}
+
 void Drill::SetSpeechUnavailable(std::string reason) {
   Entered();
   if (reason == state_.speechUnavailable) return;
@@ -467,8 +485,16 @@ void Drill::SayAloud(std::string_view sentence) {
   constexpr std::size_t kMostCharacters = 1000;
   sentence = sentence.substr(0, sentence.find('\t'));
   const Span span = QuotedSpan(sentence, 0, state_.encoding, kMostCharacters);
-  state_.aloud = AsUtf8(sentence.substr(0, span.size), state_.encoding);
-  ++state_.aloudCount;
+  std::string words = AsUtf8(sentence.substr(0, span.size), state_.encoding);
+  // Two in one operation (the right sentence, then the next to be heard)
+  // are said one after the other.
+  if (state_.aloudPending) {
+    state_.aloud += "\n" + words;
+  } else {
+    state_.aloud = std::move(words);
+    ++state_.aloudCount;
+  }
+  state_.aloudPending = true;
 }
 
 void Drill::ShowNotice(std::string_view text) {

@@ -77,6 +77,10 @@ class Drill {
   bool NeedsReviews() const noexcept;
   // Edit › Hint: shows the next hidden word of the cue and says it.
   void Hint();
+  // Edit › Say Again: the sentence to be heard, once more.
+  void SayAgain();
+  // The sentence on display is to be heard (Listen and Type).
+  bool Listening() const noexcept;
   // The level Recall shows sentence at next, from its stability (none:
   // never answered); none while Recall is off.
   std::optional<CueLevel> NextLevel(std::string_view sentence,

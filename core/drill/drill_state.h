@@ -57,6 +57,7 @@ struct DrillState {
   // What is to be said aloud by the speech service, and how many times.
   std::string aloud;
   std::uint64_t aloudCount = 0;
+  bool aloudPending = false;      // said in this operation, not yet shown
   std::string speechUnavailable;  // why there is no speech; "" while there may be
   // The text in the input box, in encoding, as the box last told it, and
   // how many times the drill has emptied the box.

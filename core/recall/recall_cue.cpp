@@ -57,6 +57,8 @@ bool RecallCue::Visible(std::size_t word) const noexcept {
       return false;
     case CueLevel::PromptOnly:
       return prompt_.empty() && word < 2;
+    case CueLevel::Listening:
+      return false;
   }
   return true;
 }
@@ -81,15 +83,17 @@ std::string RecallCue::Walk(std::size_t matched, std::size_t maxBytes, bool spok
   const std::string_view ellipsis =
       encoding_ == TextEncoding::Utf8 || spoken ? "\xE2\x80\xA6" : "\x85";
   const std::string blank = spoken ? Tr("Recall", "blank") : std::string();
+  // Nothing shows from the first hidden word on.
+  const bool cutAtHidden = level_ == CueLevel::PromptOnly || level_ == CueLevel::Listening;
   for (std::size_t at = typed; at < part.size() && out.size() < maxBytes;) {
     const std::size_t size = CharacterSize(part, at, encoding_);
     const bool inWord = word != words_.end() && at >= word->begin;
     const bool mark = encoding_ == TextEncoding::Utf8 && IsDirectionMark(part.substr(at, size));
     if (!inWord || Visible(static_cast<std::size_t>(word - words_.begin()))) {
       add(part.substr(at, size));
-    } else if (mark && level_ != CueLevel::PromptOnly) {
+    } else if (mark && !cutAtHidden) {
       if (!spoken) out += part.substr(at, size);
-    } else if (level_ == CueLevel::PromptOnly) {
+    } else if (cutAtHidden) {
       out += ellipsis;
       return out;
     } else if (spoken) {

@@ -25,7 +25,9 @@ PromptedLine SplitPrompt(std::string_view line) noexcept;
 // - every other word: the 2nd, 4th, ... word as one '_' a character;
 // - first letters: each word as its first character;
 // - prompt only: nothing from the first hidden word on but "…" (a line
-//   without a prompt shows its first two words).
+//   without a prompt shows its first two words);
+// - listening: nothing from the first hidden word on but "…", prompt or
+//   none: the sentence is heard.
 // Spaces and punctuation always show. A hint shows the next hidden word.
 class RecallCue {
  public:

@@ -55,6 +55,8 @@ CueLevel RecallSession::LevelOf(RecallOption option, std::int64_t key,
     return FadeLevel(stability);
   }
   const CueLevel level = FactsOf(option).level.value_or(CueLevel::WholeSentence);
+  // Dictation is of a sentence unseen: it is heard from the first time.
+  if (level == CueLevel::Listening) return level;
   return answeredRight_.contains(key) ? level : CueLevel::WholeSentence;
 }
 

@@ -278,7 +278,7 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   const auto steps = [](const HistoryStore& history) {
     std::vector<DayHistory> days = history.Days("/home/me/phrases.txt", 0);
     history.CountSteps("/home/me/phrases.txt", days);
-    std::vector<std::pair<std::array<std::int64_t, kCueLevels>, std::int64_t>> counted;
+    std::vector<std::pair<std::array<std::int64_t, kLearningSteps>, std::int64_t>> counted;
     for (const DayHistory& day : days)
       counted.emplace_back(day.atStep, day.learned);
     return counted;
@@ -287,7 +287,7 @@ TEST(HistoryStore, ReviewsFollowEachAnswerAndAreRebuiltFromThemAlone) {
   store->Record(recalled);
   store->Record(Answer("Earlier...", true, start - kDay));
   EXPECT_EQ(steps(*store), steps(*HistoryStore::Open(path)));
-  EXPECT_EQ(steps(*store).front().first, (std::array<std::int64_t, kCueLevels>{0, 1, 0, 0}));
+  EXPECT_EQ(steps(*store).front().first, (std::array<std::int64_t, kLearningSteps>{0, 1, 0, 0}));
   for (const SentenceHistory& sentence : store->Sentences("/home/me/phrases.txt")) {
     if (sentence.sentence == "Slipped...") {
       EXPECT_EQ(sentence.lastGrade, Grade::Hard);

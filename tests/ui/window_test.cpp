@@ -279,6 +279,8 @@ class WindowTest : public QObject {
         {"RecallEveryOther1", "Hide &Every Other Word", {}},
         {"RecallFirstLetters1", "First &Letters Only", {}},
         {"RecallPromptOnly1", "&Prompt Only", {}},
+        {"RecallListen1", "Listen and &Type", {}},
+        {"SpeakAfterEnter1", "Spea&k After Enter", {}},
         {"About1", "&About...", {}},
     };
     for (const auto& [name, caption, shortcut] : items) {
@@ -386,6 +388,25 @@ class WindowTest : public QObject {
     QTRY_COMPARE(service.Said().size(), std::size_t{2});
     Child<QAction>("SpeakAfterEnter1")->trigger();
 
+    // Listen and Type: heard when shown and on F10, shown and said not at
+    // all but for the prompt and what to do; a hint writes the next word.
+    Child<QAction>("RecallListen1")->trigger();
+    QTRY_COMPARE(service.Said().size(), std::size_t{3});
+    QCOMPARE(service.Said().back(), std::string("Hello world"));
+    QCOMPARE(LabelText("StaticTextTXD"),
+             QStringLiteral("\u2026\u2028Hallo Welt\u2028Listen and type. F10 says it again."));
+    QCOMPARE(std::string(Drill().Snapshot().spoken),
+             "Recall: Listen and Type. Listen and type. Prompt: Hallo Welt");
+    QTest::keyClick(Memo(), Qt::Key_F10);
+    QTRY_COMPARE(service.Said().size(), std::size_t{4});
+    QTest::keyClick(Memo(), Qt::Key_F1);
+    QVERIFY(LabelText("StaticTextTXD").startsWith(QStringLiteral("Hello \u2026")));
+    answer("Hello wrld");  // judged as ever; the next one is heard
+    const QString mistakes = Child<QLabel>("StatusText")->accessibleDescription();
+    QVERIFY2(mistakes.contains(QStringLiteral("Expected: Hello world")), qPrintable(mistakes));
+    QTRY_COMPARE(service.Said().size(), std::size_t{5});
+    Child<QAction>("RecallWhole1")->trigger();
+
     // No service there: said once, the item disabled with why, and the
     // drill goes on.
     window.reset();
@@ -398,6 +419,7 @@ class WindowTest : public QObject {
     QTRY_VERIFY(!Child<QAction>("SpeakAfterEnter1")->isEnabled());
     QVERIFY(LabelText("StatusText").startsWith(QStringLiteral("Speech is not available: ")));
     QCOMPARE(Child<QAction>("SpeakAfterEnter1")->toolTip(), LabelText("StatusText"));
+    QVERIFY(!Child<QAction>("RecallListen1")->isEnabled());
     answer("Hello world");
     QCOMPARE(Drill().PreviousSentence(), std::string("Hello world"));
     qunsetenv("SPEECHD_ADDRESS");

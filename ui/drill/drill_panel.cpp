@@ -225,8 +225,12 @@ void DrillPanel::ShowCue() {
   // The characters typed right show in place of their cue; the drill's
   // own rule says how many they are.
   const TypedMatch match = MatchTyped(inputBox_->Bytes(), recall_->Part(), matchRule_);
+  // A sentence to be heard shows no word of it, but what to do.
+  const QString note = recall_->Level() == CueLevel::Listening
+                           ? Tr("Drill", "Listen and type. F10 says it again.")
+                           : QString();
   targetDisplay_->SetCue(recall_->Shown(match.matched, TargetDisplay::kRenderedBytes),
-                         recall_->Prompt());
+                         recall_->Prompt(), note);
 }
 
 void DrillPanel::MarkTyping() {

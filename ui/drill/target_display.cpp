@@ -193,7 +193,7 @@ void TargetDisplay::SetBytes(std::string_view bytes) {
   ShowWhole();
 }
 
-void TargetDisplay::SetCue(std::string_view bytes, std::string_view prompt) {
+void TargetDisplay::SetCue(std::string_view bytes, std::string_view prompt, const QString& note) {
   // A cue hides the end of an embedding or override with the word it
   // closes: each piece is closed on its own, so that neither reaches into
   // the other. (Only what is open gets a closing mark: a screen reader
@@ -208,6 +208,8 @@ void TargetDisplay::SetCue(std::string_view bytes, std::string_view prompt) {
     shown += QChar(QChar::LineSeparator);
     shown += ClosingDirections(DecodeText(start, encoding_));
   }
+  // Last, so that the cue's characters stand where typing marks them.
+  if (!note.isEmpty()) shown += QChar(QChar::LineSeparator) + note;
   if (bytes_ == bytes && text() == shown) return;
   bytes_.assign(bytes);
   setText(shown);

@@ -34,8 +34,9 @@ class TargetDisplay : public QLabel {
   const std::string& Bytes() const noexcept { return bytes_; }
   void SetBytes(std::string_view bytes);
   // A sentence typed from memory: its cue as it stands, with its prompt
-  // on a line of its own. The lines shown stay where they are.
-  void SetCue(std::string_view bytes, std::string_view prompt);
+  // on a line of its own, and note (what to do) on a line after both.
+  // The lines shown stay where they are.
+  void SetCue(std::string_view bytes, std::string_view prompt, const QString& note = {});
   // Shows the same bytes again in encoding.
   void SetEncoding(TextEncoding encoding);
   // Keeps the line visible where the next character of the sentence is to

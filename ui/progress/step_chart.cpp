@@ -17,7 +17,7 @@ std::int64_t Sentences(const DayHistory& day) {
 
 QString DayInWords(const DayHistory& day) {
   QStringList steps;
-  for (int step = 0; step < kCueLevels; ++step) {
+  for (int step = 0; step < kLearningSteps; ++step) {
     if (day.atStep[step] == 0) continue;
     steps << QStringLiteral("%1 %2")
                  .arg(day.atStep[step])
@@ -72,8 +72,8 @@ void StepChart::paintEvent(QPaintEvent*) {
   const QColor strong = colours.color(QPalette::Highlight);
   const QColor base = colours.color(QPalette::Base);
   // Whole faint, prompt only in the highlight's full colour.
-  QColor shades[kCueLevels];
-  for (int step = 0; step < kCueLevels; ++step) {
+  QColor shades[kLearningSteps];
+  for (int step = 0; step < kLearningSteps; ++step) {
     const float share = 0.25f + 0.25f * static_cast<float>(step);
     shades[step] = QColor::fromRgbF(strong.redF() * share + base.redF() * (1 - share),
                                     strong.greenF() * share + base.greenF() * (1 - share),
@@ -81,7 +81,7 @@ void StepChart::paintEvent(QPaintEvent*) {
   }
   // The legend: one swatch a step.
   int x = 8;
-  for (int step = 0; step < kCueLevels; ++step) {
+  for (int step = 0; step < kLearningSteps; ++step) {
     const QString name = Tr("Recall", LevelName(static_cast<CueLevel>(step)).data());
     painter.fillRect(x, 3, 12, line - 4, shades[step]);
     painter.setPen(text);
@@ -97,7 +97,7 @@ void StepChart::paintEvent(QPaintEvent*) {
   const double slot = static_cast<double>(plot.width()) / static_cast<double>(days_.size());
   for (std::size_t i = 0; i < days_.size(); ++i) {
     double bottom = plot.bottom();
-    for (int step = 0; step < kCueLevels; ++step) {
+    for (int step = 0; step < kLearningSteps; ++step) {
       const double height = static_cast<double>(plot.height()) *
                             static_cast<double>(days_[i].atStep[step]) / static_cast<double>(most);
       const QRectF segment(plot.left() + slot * (static_cast<double>(i) + 0.15), bottom - height,

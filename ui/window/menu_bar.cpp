@@ -36,6 +36,10 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
   // the previous sentence.
   hintItem_ = AddItem(edit, "Hint1", Tr("Menu", "&Hint"), Qt::Key_F1, &Commands::Hint);
   hintItem_->setEnabled(false);
+  // F10, not Ctrl+Space: Ctrl alone brings back the previous sentence.
+  sayAgainItem_ =
+      AddItem(edit, "SayAgain1", Tr("Menu", "Say A&gain"), Qt::Key_F10, &Commands::SayAgain);
+  sayAgainItem_->setEnabled(false);
 
   QMenu* options = addMenu(Tr("Menu", "&Options"));
   options->setObjectName(QStringLiteral("Options1"));
@@ -138,10 +142,17 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   showMistakesItem_->setChecked(snapshot.options.showMistakes);
   markWhileTypingItem_->setChecked(snapshot.options.markWhileTyping);
   speakAfterEnterItem_->setChecked(snapshot.options.speakAfterEnter);
-  speakAfterEnterItem_->setEnabled(snapshot.speechUnavailable.empty());
-  speakAfterEnterItem_->setToolTip(
-      QString::fromUtf8(snapshot.speechUnavailable.data(),
-                        static_cast<qsizetype>(snapshot.speechUnavailable.size())));
+  // The speech items say why they are off when there is no speech.
+  const bool speech = snapshot.speechUnavailable.empty();
+  const QString noSpeech = QString::fromUtf8(
+      snapshot.speechUnavailable.data(), static_cast<qsizetype>(snapshot.speechUnavailable.size()));
+  QAction* listen = recallItems_[static_cast<int>(RecallOption::ListenAndType)];
+  for (QAction* item : {speakAfterEnterItem_, listen, sayAgainItem_}) {
+    item->setEnabled(speech);
+    item->setToolTip(noSpeech);
+  }
+  sayAgainItem_->setEnabled(speech && snapshot.recall != nullptr &&
+                            snapshot.recall->Level() == CueLevel::Listening);
   const bool reviewPossible = snapshot.reviewUnavailable.empty();
   // The menu shows only tooltips that differ from the item's text.
   const QString why = reviewPossible ? QString()

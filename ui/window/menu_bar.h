@@ -35,6 +35,7 @@ class MenuBar : public QMenuBar {
   Run run_;
   QAction* recallItems_[kRecallOptions] = {};
   QAction* hintItem_ = nullptr;
+  QAction* sayAgainItem_ = nullptr;
   QAction* orderItems_[kSentenceOrders] = {};
   // The drill's options as last shown, and the radio marks set from them.
   DrillOptions options_;
