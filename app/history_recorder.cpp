@@ -313,6 +313,29 @@ void HistoryRecorder::Forget() {
   }
 }
 
+std::optional<VoiceChoice> HistoryRecorder::Voice(const std::string& file) {
+  try {
+    if (HistoryStore* store = Store()) return store->Voice(file);
+  } catch (const std::exception& error) {
+    TurnOff(error.what());
+    store_.reset();
+  }
+  return std::nullopt;
+}
+
+bool HistoryRecorder::KeepVoice(const std::string& file, const VoiceChoice& voice) {
+  try {
+    if (HistoryStore* store = Store()) {
+      store->SetVoice(file, voice);
+      return true;
+    }
+  } catch (const std::exception& error) {
+    TurnOff(error.what());
+    store_.reset();
+  }
+  return false;
+}
+
 void HistoryRecorder::Foresee(ProgressRow& row, double stability) const {
   const MemoryModel& model = TheMemoryModel();
   row.retrievability =

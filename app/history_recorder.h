@@ -90,6 +90,10 @@ class HistoryRecorder : public ReviewSource {
   ProgressReport Report(bool everyDay = false);
   // Removes the open file's history; a failure turns the history off.
   void Forget();
+  // The voice chosen for file, kept in the history; none when none was or
+  // there is no history. Keeping it is false without a history.
+  std::optional<VoiceChoice> Voice(const std::string& file);
+  bool KeepVoice(const std::string& file, const VoiceChoice& voice);
   // Keeps answer with the open file and the time: whether it was kept (or
   // waits for another program's lock), and its sentence's state after it.
   // Nothing when the history is off; a fault turns it off, and what the

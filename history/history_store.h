@@ -62,6 +62,16 @@ struct DayHistory {
   std::int64_t learned = 0;
 };
 
+// The voice a sentence file is read aloud in: the speech service's
+// language (a locale name, "de_DE") and voice, as it names them, and a
+// rate from -1 (slowest) to 1.
+struct VoiceChoice {
+  std::string locale;
+  std::string voice;  // "": the language's first
+  double rate = 0;
+  friend bool operator==(const VoiceChoice&, const VoiceChoice&) = default;
+};
+
 // A local day, [fromMs, toMs) in UTC.
 struct DaySpan {
   std::int64_t fromMs = 0;
@@ -112,6 +122,9 @@ class HistoryStore {
   virtual void CountSteps(const std::string& file, std::vector<DayHistory>& days) const = 0;
   // Removes every answer and session of file.
   virtual void Forget(const std::string& file) = 0;
+  // The voice chosen for file, kept with its path; none when none was.
+  virtual std::optional<VoiceChoice> Voice(const std::string& file) const = 0;
+  virtual void SetVoice(const std::string& file, const VoiceChoice& voice) = 0;
 
   // The memory model's state of each answered sentence of file, handed
   // to each in the order of their keys, with its learning step after the

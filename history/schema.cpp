@@ -120,6 +120,12 @@ constexpr const char* kMigrations[] = {
       DROP INDEX sentences_reviews;
       CREATE INDEX sentences_reviews ON sentences (file, key, last_time, stability, correct);
     )sql",
+    // The voice each file is read aloud in.
+    R"sql(
+      ALTER TABLE files ADD COLUMN voice_locale TEXT;
+      ALTER TABLE files ADD COLUMN voice_name TEXT;
+      ALTER TABLE files ADD COLUMN voice_rate REAL;
+    )sql",
 };
 // The version whose memory model the stored states follow: a file before
 // it has them worked out again from its answers.

@@ -530,6 +530,28 @@ void SqliteHistoryStore::Forget(const std::string& file) {
   });
 }
 
+std::optional<VoiceChoice> SqliteHistoryStore::Voice(const std::string& file) const {
+  Statement select(db_,
+                   "SELECT voice_locale, voice_name, voice_rate FROM files WHERE path = ?1 "
+                   "AND voice_locale IS NOT NULL");
+  select.Bind(1, file);
+  if (!select.Step()) return std::nullopt;
+  return VoiceChoice{select.Text(0), select.Text(1), std::clamp(select.Real(2), -1.0, 1.0)};
+}
+
+void SqliteHistoryStore::SetVoice(const std::string& file, const VoiceChoice& voice) {
+  if (readOnly_) return;
+  InTransaction([&] {
+    Statement(db_,
+              "UPDATE files SET voice_locale = ?2, voice_name = ?3, voice_rate = ?4 WHERE id = ?1")
+        .Bind(1, FileId(file))
+        .Bind(2, voice.locale)
+        .Bind(3, voice.voice)
+        .Bind(4, voice.rate)
+        .Step();
+  });
+}
+
 std::string DefaultHistoryPath() {
   const char* data = std::getenv("XDG_DATA_HOME");
   std::string folder;

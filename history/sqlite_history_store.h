@@ -22,7 +22,7 @@ namespace dru {
 // PATH.corrupt-DATE and a new one started.
 class SqliteHistoryStore final : public HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 6;
+  static constexpr int kSchemaVersion = 7;
   static constexpr std::int64_t kApplicationId = 0x64727548;  // "druH"
 
   static std::unique_ptr<SqliteHistoryStore> Open(const std::string& path);
@@ -46,6 +46,8 @@ class SqliteHistoryStore final : public HistoryStore {
   std::vector<DayHistory> Days(const std::string& file, std::int64_t sinceMs) const override;
   void CountSteps(const std::string& file, std::vector<DayHistory>& days) const override;
   void Forget(const std::string& file) override;
+  std::optional<VoiceChoice> Voice(const std::string& file) const override;
+  void SetVoice(const std::string& file, const VoiceChoice& voice) override;
   void Reviews(const std::string& file, const std::function<void(const KeyedReview&)>& each,
                DaySpan today = {}) const override;
   std::optional<KeyedReview> Review(const std::string& file, std::int64_t key) const override;

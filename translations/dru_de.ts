@@ -727,6 +727,10 @@
         <source>Say A&amp;gain</source>
         <translation>&amp;Noch einmal sagen</translation>
     </message>
+    <message>
+        <source>&amp;Voice...</source>
+        <translation>&amp;Stimme...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1101,6 +1105,37 @@ dieser Start endet. Siehe dru(1).
   --help     diese Hilfe ausgeben und beenden
   --version  die Version ausgeben und beenden
 </translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>The interface's language</source>
+        <translation>Die Sprache der Oberfläche</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>S&amp;timme:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation>T&amp;empo:</translation>
+    </message>
+    <message>
+        <source>The language's first</source>
+        <translation>Die erste der Sprache</translation>
     </message>
 </context>
 <context>

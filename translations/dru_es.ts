@@ -727,6 +727,10 @@
         <source>Say A&amp;gain</source>
         <translation>&amp;Repetir</translation>
     </message>
+    <message>
+        <source>&amp;Voice...</source>
+        <translation>Vo&amp;ces...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1101,6 +1105,37 @@ pasa al frente, y este inicio termina. Véase dru(1).
   --help     mostrar esta ayuda y salir
   --version  mostrar la versión y salir
 </translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>The interface's language</source>
+        <translation>El idioma de la interfaz</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voz:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation>Ve&amp;locidad:</translation>
+    </message>
+    <message>
+        <source>The language's first</source>
+        <translation>La primera del idioma</translation>
     </message>
 </context>
 <context>

@@ -727,6 +727,10 @@
         <source>Say A&amp;gain</source>
         <translation>&amp;Redire</translation>
     </message>
+    <message>
+        <source>&amp;Voice...</source>
+        <translation>Vo&amp;ix...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1101,6 +1105,37 @@ dru en cours, qui passe au premier plan, et ce lancement s’arrête. Voir dru(1
   --help     afficher cette aide et quitter
   --version  afficher la version et quitter
 </translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>The interface's language</source>
+        <translation>La langue de l'interface</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Voix :</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation>&amp;Débit :</translation>
+    </message>
+    <message>
+        <source>The language's first</source>
+        <translation>La première de la langue</translation>
     </message>
 </context>
 <context>

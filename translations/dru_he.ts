@@ -727,6 +727,10 @@
         <source>Say A&amp;gain</source>
         <translation>&amp;אמירה שוב</translation>
     </message>
+    <message>
+        <source>&amp;Voice...</source>
+        <translation>&amp;קול...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1100,6 +1104,37 @@ dru פותח את FILE, ואם לא ניתן — את קובץ המשפטים ש
   --help     הצגת עזרה זו ויציאה
   --version  הצגת הגרסה ויציאה
 </translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>Voice</source>
+        <translation>קול</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>קצב</translation>
+    </message>
+    <message>
+        <source>The interface's language</source>
+        <translation>שפת הממשק</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;שפה:</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;קול:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation>&amp;קצב:</translation>
+    </message>
+    <message>
+        <source>The language's first</source>
+        <translation>הראשון בשפה</translation>
     </message>
 </context>
 <context>

@@ -734,6 +734,10 @@
         <source>Say A&amp;gain</source>
         <translation>Powtó&amp;rz</translation>
     </message>
+    <message>
+        <source>&amp;Voice...</source>
+        <translation>&amp;Głos...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1117,6 +1121,37 @@ Zobacz dru(1).
   --help     wyświetl tę pomoc i zakończ
   --version  wyświetl wersję i zakończ
 </translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>Voice</source>
+        <translation>Głos</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>The interface's language</source>
+        <translation>Język interfejsu</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Język:</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>&amp;Głos:</translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>The language's first</source>
+        <translation>Pierwszy w języku</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,13 @@ class SsipServer {
     shutdown(listener_, SHUT_RDWR);
     close(listener_);
     thread_.join();
+    {
+      const std::lock_guard lock(mutex_);
+      for (const int client : clients_)
+        shutdown(client, SHUT_RDWR);  // clients still connected
+    }
+    for (std::thread& talk : talks_)
+      talk.join();
     unlink(path_.c_str());
   }
   std::string Address() const { return "unix_socket:" + path_; }
@@ -41,14 +48,26 @@ class SsipServer {
     const std::lock_guard lock(mutex_);
     return said_;
   }
+  // Each command line received so far.
+  std::vector<std::string> Commands() {
+    const std::lock_guard lock(mutex_);
+    return commands_;
+  }
 
  private:
   void Serve() {
     while (!stopping_) {
       const int client = accept(listener_, nullptr, nullptr);
       if (client < 0) return;
-      Talk(client);
-      close(client);
+      // Each client on a thread of its own, as the service serves many.
+      const std::lock_guard lock(mutex_);
+      clients_.push_back(client);
+      talks_.emplace_back([this, client] {
+        Talk(client);
+        const std::lock_guard done(mutex_);
+        std::erase(clients_, client);
+        close(client);
+      });
     }
   }
   // One client at a time, line by line, as SSIP has it.
@@ -76,6 +95,10 @@ class SsipServer {
           }
           continue;
         }
+        {
+          const std::lock_guard lock(mutex_);
+          commands_.push_back(line);
+        }
         std::string command = line;
         for (char& c : command)
           c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -87,8 +110,10 @@ class SsipServer {
         } else if (command.rfind("LIST SYNTHESIS_VOICES", 0) == 0) {
           Reply(client,
                 "249-English\ten\tnone\r\n249-German\tde\tnone\r\n249 OK VOICE LIST SENT\r\n");
-        } else if (command.rfind("GET", 0) == 0) {
+        } else if (command.rfind("GET OUTPUT_MODULE", 0) == 0) {
           Reply(client, "251-espeak-ng\r\n251 OK GET RETURNED\r\n");
+        } else if (command.rfind("GET", 0) == 0) {
+          Reply(client, "251-0\r\n251 OK GET RETURNED\r\n");
         } else if (command.rfind("QUIT", 0) == 0) {
           Reply(client, "231 HAPPY HACKING\r\n");
           return;
@@ -104,10 +129,13 @@ class SsipServer {
 
   std::string path_;
   int listener_ = -1;
+  std::vector<int> clients_;
+  std::vector<std::thread> talks_;
   std::atomic<bool> stopping_ = false;
   std::thread thread_;
   std::mutex mutex_;
   std::vector<std::string> said_;
+  std::vector<std::string> commands_;
 };
 
 }  // namespace dru::testing

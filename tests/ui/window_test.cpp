@@ -401,11 +401,42 @@ class WindowTest : public QObject {
     QTRY_COMPARE(service.Said().size(), std::size_t{4});
     QTest::keyClick(Memo(), Qt::Key_F1);
     QVERIFY(LabelText("StaticTextTXD").startsWith(QStringLiteral("Hello \u2026")));
+    // Options › Voice…: the service's languages; the choice is kept with
+    // the file and used from then on.
+    OnNextModal([](QWidget* modal) {
+      auto* language = modal->findChild<QComboBox*>(QStringLiteral("VoiceLanguage"));
+      language->setCurrentIndex(language->findData(QStringLiteral("de_DE")));
+      QTest::keyClick(modal, Qt::Key_Return);
+    });
+    Child<QAction>("Voice1")->trigger();
+    QTRY_VERIFY(window->Controller().History().Voice(dir->File("records.dat")).has_value());
+    QCOMPARE(window->Controller().History().Voice(dir->File("records.dat"))->locale,
+             std::string("de_DE"));
+    // The language the service was last told is the one chosen.
+    const auto lastLanguage = [&service] {
+      std::string last;
+      for (const std::string& command : service.Commands()) {
+        if (command.rfind("SET SELF LANGUAGE ", 0) == 0) last = command.substr(18);
+      }
+      return last;
+    };
+    QTRY_COMPARE(QString::fromStdString(lastLanguage()), QStringLiteral("de-Latn-DE"));
     answer("Hello wrld");  // judged as ever; the next one is heard
     const QString mistakes = Child<QLabel>("StatusText")->accessibleDescription();
     QVERIFY2(mistakes.contains(QStringLiteral("Expected: Hello world")), qPrintable(mistakes));
     QTRY_COMPARE(service.Said().size(), std::size_t{5});
     Child<QAction>("RecallWhole1")->trigger();
+    // Opened again in a new window, the file is read in its voice.
+    window.reset();
+    window = std::make_unique<MainWindow>(nullptr, &clock);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    Load("Hello world\tHallo Welt\n", "Hello world\tHallo Welt");
+    Child<QAction>("SpeakAfterEnter1")->trigger();
+    answer("Hello world\tHallo Welt");
+    QTRY_COMPARE(service.Said().size(), std::size_t{6});
+    QCOMPARE(QString::fromStdString(lastLanguage()), QStringLiteral("de-Latn-DE"));
+    Child<QAction>("SpeakAfterEnter1")->trigger();
 
     // No service there: said once, the item disabled with why, and the
     // drill goes on.

@@ -5,6 +5,8 @@
 #include <QMetaObject>
 #include <QTextToSpeech>
 #include <QThread>
+#include <QVoice>
+#include <algorithm>
 #include <mutex>
 
 namespace dru::ui {
@@ -36,19 +38,37 @@ class SpeechWorker : public QObject {
       link_->Fail(engine_->errorString());
       return;
     }
-    // The interface's language, where the service has a voice for it.
-    const QLocale wanted;
-    for (const QLocale& locale : engine_->availableLocales()) {
-      if (locale.language() == wanted.language()) {
-        engine_->setLocale(locale);
-        break;
-      }
+    // Without a voice for the system's locale ("C") the engine starts in
+    // an error of configuration; a language of the service's own clears it.
+    if (engine_->state() == QTextToSpeech::Error && !engine_->availableLocales().isEmpty()) {
+      engine_->setLocale(engine_->availableLocales().constFirst());
     }
+    Apply();
+  }
+
+  void Choose(const VoiceChoice& voice) {
+    voice_ = voice;
+    if (engine_ != nullptr) Apply();
+  }
+
+  std::vector<SpeechService::Language> Languages() {
+    std::vector<SpeechService::Language> languages;
+    if (engine_ == nullptr || Unusable()) return languages;
+    const QLocale chosen = engine_->locale();
+    for (const QLocale& locale : engine_->availableLocales()) {
+      engine_->setLocale(locale);
+      QStringList voices;
+      for (const QVoice& voice : engine_->availableVoices())
+        voices << voice.name();
+      languages.push_back({locale, voices});
+    }
+    engine_->setLocale(chosen);
+    Apply();
+    return languages;
   }
 
   void Speak(const QString& text) {
-    if (engine_ == nullptr) return;
-    if (engine_->state() == QTextToSpeech::Error && Fatal(engine_->errorReason())) return;
+    if (engine_ == nullptr || Unusable()) return;
     engine_->stop();
     engine_->say(text);
   }
@@ -60,9 +80,39 @@ class SpeechWorker : public QObject {
     return reason == QTextToSpeech::ErrorReason::Initialization ||
            reason == QTextToSpeech::ErrorReason::Playback;
   }
+  bool Unusable() const {
+    return engine_->state() == QTextToSpeech::Error && Fatal(engine_->errorReason());
+  }
+
+  // The chosen language, or the interface's, where the service has it;
+  // the chosen voice where the language has it; the rate.
+  void Apply() {
+    const QList<QLocale> locales = engine_->availableLocales();
+    const QLocale chosen(QString::fromStdString(voice_.locale));
+    const QLocale wanted;
+    const auto has = [&](const QLocale& locale) { return locales.contains(locale); };
+    if (!voice_.locale.empty() && has(chosen)) {
+      engine_->setLocale(chosen);
+    } else {
+      for (const QLocale& locale : locales) {
+        if (locale.language() == wanted.language()) {
+          engine_->setLocale(locale);
+          break;
+        }
+      }
+    }
+    for (const QVoice& voice : engine_->availableVoices()) {
+      if (voice.name() == QString::fromStdString(voice_.voice)) {
+        engine_->setVoice(voice);
+        break;
+      }
+    }
+    engine_->setRate(std::clamp(voice_.rate, -1.0, 1.0));
+  }
 
   std::shared_ptr<SpeechService::Link> link_;
   QTextToSpeech* engine_ = nullptr;
+  VoiceChoice voice_;
 };
 
 SpeechService::SpeechService(QObject* parent) : QObject(parent), link_(std::make_shared<Link>()) {
@@ -99,6 +149,26 @@ void SpeechService::Say(const QString& text) {
   if (failed_) return;
   Start();
   QMetaObject::invokeMethod(worker_, [worker = worker_, text] { worker->Speak(text); });
+}
+
+void SpeechService::SetVoice(const VoiceChoice& voice) {
+  if (failed_) return;
+  Start();
+  QMetaObject::invokeMethod(worker_, [worker = worker_, voice] { worker->Choose(voice); });
+}
+
+void SpeechService::ListVoices(std::function<void(std::vector<Language>)> done) {
+  if (failed_) {
+    done({});
+    return;
+  }
+  Start();
+  QMetaObject::invokeMethod(worker_, [worker = worker_, link = link_, done] {
+    std::vector<Language> languages = worker->Languages();
+    const std::lock_guard lock(link->mutex);
+    if (link->service == nullptr) return;
+    QMetaObject::invokeMethod(link->service, [done, languages] { done(languages); });
+  });
 }
 
 void SpeechService::Failed(const QString& why) {

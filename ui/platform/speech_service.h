@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include "history/history_store.h"  // VoiceChoice
 
 class QThread;
 
@@ -29,6 +34,18 @@ class SpeechService : public QObject {
   void Say(const QString& text);
   // In the window's thread, once: why there is no speech.
   std::function<void(const QString& why)> onUnavailable;
+
+  // The voice from now on; an empty locale, or one the service no longer
+  // has, is the interface's language, and a voice it no longer has is the
+  // language's first.
+  void SetVoice(const VoiceChoice& voice);
+  // The service's languages, each with its voices, handed to done in the
+  // window's thread; none when there is no service.
+  struct Language {
+    QLocale locale;
+    QStringList voices;
+  };
+  void ListVoices(std::function<void(std::vector<Language>)> done);
 
   // How the service's thread reaches this object, for as long as it lives.
   struct Link;

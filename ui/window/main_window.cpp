@@ -20,6 +20,7 @@
 #include "ui/window/menu_bar.h"
 #include "ui/window/message_boxes.h"
 #include "ui/window/titles.h"
+#include "ui/window/voice_dialog.h"
 #include "ui/window/window_style.h"
 
 namespace dru::ui {
@@ -63,7 +64,7 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
       [this, &commands](const std::function<void(Commands&)>& command) {
         controller_->RunHandler([&commands, &command] { command(commands); });
       },
-      [this] { Exit(); }, [this] { ShowProgress(); }, refreshProgress);
+      [this] { Exit(); }, [this] { ShowProgress(); }, refreshProgress, [this] { ChooseVoice(); });
   setMenuBar(menu_);
   aboutBox_ = new AboutBox(this);
   controller_->GetSession().onHistoryChanged = refreshProgress;
@@ -126,9 +127,37 @@ void MainWindow::Show(const DrillSnapshot& snapshot) {
   if (snapshot.options.speakAfterEnter) speech_->Start();
   if (snapshot.aloudCount != aloudCount_) {
     aloudCount_ = snapshot.aloudCount;
-    speech_->Say(
-        QString::fromUtf8(snapshot.aloud.data(), static_cast<qsizetype>(snapshot.aloud.size())));
+    // Said once the drill's operation is over, after the open file's voice
+    // is looked up, which may open the history.
+    const bool waiting = !aloud_.isEmpty();
+    aloud_ =
+        QString::fromUtf8(snapshot.aloud.data(), static_cast<qsizetype>(snapshot.aloud.size()));
+    if (!waiting)
+      QMetaObject::invokeMethod(
+          this, [this] { SayAloud(); }, Qt::QueuedConnection);
   }
+}
+
+void MainWindow::SayAloud() {
+  const std::string& file = controller_->GetCommands().CurrentFile().path;
+  if (file != voiceFile_) {
+    voiceFile_ = file;
+    speech_->SetVoice(controller_->History().Voice(file).value_or(VoiceChoice{}));
+  }
+  speech_->Say(std::exchange(aloud_, QString()));
+}
+
+void MainWindow::ChooseVoice() {
+  const std::string file = controller_->GetCommands().CurrentFile().path;
+  speech_->ListVoices([this, file](std::vector<SpeechService::Language> languages) {
+    const VoiceChoice current = controller_->History().Voice(file).value_or(VoiceChoice{});
+    VoiceDialog dialog(this, std::move(languages), current);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const VoiceChoice chosen = dialog.Choice();
+    controller_->History().KeepVoice(file, chosen);
+    voiceFile_ = file;
+    speech_->SetVoice(chosen);
+  });
 }
 
 void MainWindow::FocusInput() {

@@ -59,6 +59,12 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   CuePlayer* cues_ = nullptr;
   SpeechService* speech_ = nullptr;
   std::uint64_t aloudCount_ = 0;  // the drill's count of sentences to say, as last heard
+  // What is to be said once the drill's operation is over, and the file
+  // whose voice the service has.
+  QString aloud_;
+  std::string voiceFile_;
+  void SayAloud();
+  void ChooseVoice();
   bool painted_ = false;
   ProgressWindow* progress_ = nullptr;
 };

@@ -8,7 +8,8 @@
 namespace dru::ui {
 
 MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
-                 std::function<void()> progress, std::function<void()> chosen)
+                 std::function<void()> progress, std::function<void()> chosen,
+                 std::function<void()> voice)
     : QMenuBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("MenuDruMain"));
   QMenu* file = addMenu(Tr("Menu", "&File"));
@@ -54,6 +55,9 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
                                  Qt::Key_F11, &Commands::ToggleMarkWhileTyping, true);
   speakAfterEnterItem_ = AddItem(options, "SpeakAfterEnter1", Tr("Menu", "Spea&k After Enter"), 0,
                                  &Commands::ToggleSpeakAfterEnter, true);
+  voiceItem_ = options->addAction(Tr("Menu", "&Voice..."));
+  voiceItem_->setObjectName(QStringLiteral("Voice1"));
+  connect(voiceItem_, &QAction::triggered, this, [voice = std::move(voice)] { voice(); });
   // A disabled item says why in its tooltip.
   options->setToolTipsVisible(true);
   QMenu* order = options->addMenu(Tr("Menu", "Or&der"));
@@ -147,7 +151,7 @@ void MenuBar::Show(const DrillSnapshot& snapshot) {
   const QString noSpeech = QString::fromUtf8(
       snapshot.speechUnavailable.data(), static_cast<qsizetype>(snapshot.speechUnavailable.size()));
   QAction* listen = recallItems_[static_cast<int>(RecallOption::ListenAndType)];
-  for (QAction* item : {speakAfterEnterItem_, listen, sayAgainItem_}) {
+  for (QAction* item : {speakAfterEnterItem_, listen, sayAgainItem_, voiceItem_}) {
     item->setEnabled(speech);
     item->setToolTip(noSpeech);
   }

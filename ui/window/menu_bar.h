@@ -17,9 +17,10 @@ class MenuBar : public QMenuBar {
   using Command = void (Commands::*)();
   // run calls a command of its own on the program's commands.
   using Run = std::function<void(const std::function<void(Commands&)>&)>;
-  // chosen: after a choice in Options › Order or Options › Recall.
+  // chosen: after a choice in Options › Order or Options › Recall; voice:
+  // Options › Voice….
   MenuBar(QWidget* parent, Run run, std::function<void()> exit, std::function<void()> progress,
-          std::function<void()> chosen);
+          std::function<void()> chosen, std::function<void()> voice);
 
   void Show(const DrillSnapshot& snapshot);
 
@@ -45,6 +46,7 @@ class MenuBar : public QMenuBar {
   QAction* showMistakesItem_ = nullptr;
   QAction* markWhileTypingItem_ = nullptr;
   QAction* speakAfterEnterItem_ = nullptr;
+  QAction* voiceItem_ = nullptr;
   QAction* undoItem_ = nullptr;
 };
 
