@@ -17,6 +17,7 @@
 #include "history/history_store.h"
 #include "ui/platform/cue_player.h"
 #include "ui/platform/translation.h"
+#include "tests/support/ssip_server.h"
 #include "ui/window/main_window.h"
 
 namespace {
@@ -172,6 +173,56 @@ void MeasureProgress(dru::ui::MainWindow& window) {
       kSentences, reviewPick, randomPick, load);
 }
 
+// Listen and Type against the test speech-dispatcher: from the Enter that
+// answers a sentence to the next sentence handed to the service.
+void MeasureSpeech() {
+  dru::testing::SsipServer service("/tmp/dru-ui-bench-speechd.sock");
+  qputenv("SPEECHD_ADDRESS", QByteArray::fromStdString(service.Address()));
+  const std::string file = "/tmp/dru-ui-bench-speech.dat";
+  {
+    std::ofstream out(file, std::ios::binary);
+    for (int i = 0; i < 20; ++i)
+      out << "Sentence number " << i << " is heard.\r\n";
+  }
+  dru::ui::MainWindow window;
+  window.show();
+  auto& commands = window.Controller().GetCommands();
+  commands.SetCurrentFile(file);
+  commands.LoadFileToList();
+  auto& drill = window.Controller().GetDrill();
+  drill.StartFile();
+  commands.SetRecall(dru::RecallOption::ListenAndType);
+  auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoTPD"));
+  const auto heard = [&](std::size_t count) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (service.Said().size() < count && std::chrono::steady_clock::now() < end)
+      QApplication::processEvents(QEventLoop::AllEvents, 1);
+    return service.Said().size() >= count;
+  };
+  heard(1);  // the first sentence, the service started
+  std::vector<double> times;
+  for (int i = 0; i < 21; ++i) {
+    const std::size_t before = service.Said().size();
+    memo->setPlainText(QStringLiteral("x"));
+    const auto start = std::chrono::steady_clock::now();
+    Press(memo, Qt::Key_Return, QStringLiteral("\r"));
+    if (!heard(before + 1)) break;
+    times.push_back(Milliseconds(std::chrono::steady_clock::now() - start));
+  }
+  std::sort(times.begin(), times.end());
+  if (times.empty()) {
+    std::printf("Listen and Type: the test speech service heard nothing\n");
+  } else {
+    std::printf(
+        "Listen and Type: from Enter to the next sentence handed to the speech service %.1f ms "
+        "(median of %zu; aim at most 50), worst %.1f ms\n",
+        times[times.size() / 2], times.size(), times.back());
+  }
+  commands.SetRecall(dru::RecallOption::ShowWholeSentence);
+  drill.Saved();
+  std::filesystem::remove(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -186,6 +237,7 @@ int main(int argc, char** argv) {
   for (std::size_t megabytes : {1, 10, 50})
     Measure(window, megabytes);
   MeasureProgress(window);
+  MeasureSpeech();
   // The same 10 MB in English and in German, side by side in new windows
   // made alike: in German every line the drill shows comes from the
   // translation.
