@@ -15,9 +15,9 @@
 
 #include "bench/bench_history.h"
 #include "history/history_store.h"
+#include "tests/support/ssip_server.h"
 #include "ui/platform/cue_player.h"
 #include "ui/platform/translation.h"
-#include "tests/support/ssip_server.h"
 #include "ui/window/main_window.h"
 
 namespace {
