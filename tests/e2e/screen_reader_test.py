@@ -285,6 +285,26 @@ if sys.argv[1] == "poem":
     poem_phase(sys.argv[2])
     sys.exit(1 if failures else 0)
 
+def listen_phase():
+    """Listen and Type: nothing a screen reader or a braille display gets
+    writes out the sentence; without a speech service it says so once, and
+    the drill goes on."""
+    check(box.description == "Listen and type. Prompt: The train leaves at eight.",
+          "the box says what to do and the prompt alone: %r" % box.description)
+    check("Zug" not in sentence_label().name, "the display holds no word of it: %r"
+          % sentence_label().name)
+    check(wait_for(lambda: search(app, lambda n: role(n) == "label"
+                                  and n.name.startswith("Speech is not available: ")), 10),
+          "without a speech service the status line says so")
+    result = answer("Der Zug f\u00e4hrt um acht.")
+    check(result.startswith("Correct, ") and "Zug" not in result,
+          "typed from hearing, it is judged, and the next is not written out: %r" % result)
+
+
+if sys.argv[1] == "listen":
+    listen_phase()
+    sys.exit(1 if failures else 0)
+
 def german_phase(path):
     """In German: the lines said are German, and a mark is saved as in
     English, by its '*' alone."""

@@ -29,8 +29,9 @@ dbus-run-session -- bash -c '
   # then twenty new sentences in review order, then a file named on the
   # command line that cannot be written (root without its power to
   # override file modes), then sentences typed from memory, then a poem
-  # learned in text order, then the drill in German.
-  for phase in drill progress review readonly recall prompt poem german; do
+  # learned in text order, then dictation without a speech service, then
+  # the drill in German.
+  for phase in drill progress review readonly recall prompt poem listen german; do
     run=("$1")
     file="$0/typed.txt"
     if [ "$phase" = review ]; then
@@ -51,6 +52,11 @@ dbus-run-session -- bash -c '
       file="$0/poem.txt"
       printf "One fish two fish\r\nRed fish blue fish\r\nOld fish new fish\r\n" >"$file"
       printf "[Files]\nLastOpenFile=poem.txt\n[Options]\nRecall=1\nOrder=2\n" >"$0/dru.ini"
+    elif [ "$phase" = listen ]; then
+      file="$0/listen.txt"
+      printf "Der Zug f\xc3\xa4hrt um acht.\tThe train leaves at eight.\n" >"$file"
+      printf "[Files]\nLastOpenFile=listen.txt\n[Options]\nRecall=5\n" >"$0/dru.ini"
+      run=(env SPEECHD_ADDRESS="unix_socket:$0/no-speech.sock" "$1")
     elif [ "$phase" = german ]; then
       file="$0/deutsch.txt"
       printf "Guten Morgen\r\nGute Nacht\r\n" >"$file"
