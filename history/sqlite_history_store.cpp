@@ -18,6 +18,7 @@
 #include "core/review/typing_speed.h"
 #include "core/text/text_encoding.h"
 #include "history/statement.h"
+#include "history/stored_answer.h"
 
 namespace dru {
 namespace {
@@ -25,14 +26,9 @@ namespace {
 using sql::Exec;
 using sql::Reason;
 using sql::Statement;
-
-// How an answer went, from its columns correct, hints and grade at from,
-// from + 1 and from + 2: a wrong answer graded Hard was a slip.
-AnswerResult StoredResult(Statement& row, int from) {
-  const bool correct = row.Integer(from) != 0;
-  const bool slip = !correct && row.Integer(from + 2) == static_cast<std::int64_t>(Grade::Hard);
-  return ResultOf(correct, row.Integer(from + 1), slip);
-}
+using sql::StoredCue;
+using sql::StoredLevel;
+using sql::StoredResult;
 
 // The characters of a kept sentence's part to type, the part before a TAB:
 // UTF-8 when it is valid UTF-8, else one byte a character.
@@ -42,54 +38,6 @@ std::int64_t PartLength(std::string_view sentence) {
       IsValidUtf8(sentence) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
   return static_cast<std::int64_t>(CharacterCount(sentence, encoding));
 }
-
-// A stored level; one out of range reads as the whole sentence.
-CueLevel StoredLevel(Statement& row, int column) {
-  const std::int64_t level = row.Integer(column);
-  return level > 0 && level < kCueLevels ? static_cast<CueLevel>(level) : CueLevel::WholeSentence;
-}
-
-// An answer's level, Recall and hints from columns from, from + 1 and
-// from + 2 (only the level when there are no more); a level out of range
-// reads as the whole sentence.
-AnswerCue StoredCue(Statement& row, int from) {
-  AnswerCue cue;
-  cue.level = StoredLevel(row, from);
-  if (row.Columns() > from + 1) {
-    cue.recall = row.Integer(from + 1) != 0;
-    cue.hints = std::max<std::int64_t>(row.Integer(from + 2), 0);
-  }
-  return cue;
-}
-
-// Local days since 1970 at today's distance from UTC, for every answer:
-// converting each answer's time to local time on its own would cost more
-// than all the rest.
-class LocalDays {
- public:
-  LocalDays() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    offset_ = local.tm_gmtoff;
-  }
-  std::int64_t Of(std::int64_t utcMs) const {
-    const std::int64_t seconds = utcMs / 1000 + offset_;
-    return seconds >= 0 ? seconds / 86400 : (seconds - 86399) / 86400;
-  }
-  // "2026-12-08"
-  static std::string Name(std::int64_t day) {
-    const auto noon = static_cast<std::time_t>(day * 86400 + 43200);
-    std::tm date{};
-    gmtime_r(&noon, &date);
-    char name[16];
-    std::strftime(name, sizeof name, "%Y-%m-%d", &date);
-    return name;
-  }
-
- private:
-  std::int64_t offset_ = 0;
-};
 
 }  // namespace
 
@@ -421,135 +369,6 @@ std::string SqliteHistoryStore::SentenceText(const std::string& file, std::int64
                    "AND key = ?2");
   select.Bind(1, file).Bind(2, key);
   return select.Step() ? select.Text(0) : std::string();
-}
-
-std::vector<DayHistory> SqliteHistoryStore::Days(const std::string& file,
-                                                 std::int64_t sinceMs) const {
-  Statement totals(db_,
-                   "SELECT day, answers, correct, typing_ms, round(best_speed) FROM days "
-                   "WHERE file = (SELECT id FROM files WHERE path = ?1) ORDER BY day");
-  totals.Bind(1, file);
-  std::vector<DayHistory> days;
-  while (totals.Step()) {
-    days.push_back({totals.Text(0), totals.Integer(1), totals.Integer(2), totals.Integer(3), 0,
-                    totals.Integer(4)});
-  }
-  // The medians need every speed of a day: only for the days asked for.
-  // Answers come in time order; each day's speeds are sorted here.
-  Statement speeds(db_,
-                   "SELECT a.time, a.keys, a.typing_ms FROM answers a "
-                   "INDEXED BY answers_by_time JOIN sentences s ON a.sentence = s.id "
-                   "WHERE s.file = (SELECT id FROM files WHERE path = ?1) AND a.time >= ?2 "
-                   "AND a.correct AND a.typing_ms > 0 ORDER BY a.time");
-  speeds.Bind(1, file).Bind(2, sinceMs);
-  const LocalDays local;
-  std::vector<double> day;
-  std::int64_t current = -1;  // days since 1970, local
-  auto finish = [&] {
-    if (day.empty()) return;
-    std::sort(day.begin(), day.end());
-    const std::size_t middle = day.size() / 2;
-    const double median = day.size() % 2 == 1 ? day[middle] : (day[middle - 1] + day[middle]) / 2;
-    const std::string name = LocalDays::Name(current);
-    for (DayHistory& total : days) {
-      if (total.day == name) total.medianSpeed = std::llround(median);
-    }
-    day.clear();
-  };
-  while (speeds.Step()) {
-    const std::int64_t index = local.Of(speeds.Integer(0));
-    if (index != current) {
-      finish();
-      current = index;
-    }
-    day.push_back(static_cast<double>(TypingSpeed(speeds.Integer(1), speeds.Integer(2))));
-  }
-  finish();
-  return days;
-}
-
-void SqliteHistoryStore::CountSteps(const std::string& file, std::vector<DayHistory>& days) const {
-  const LocalDays local;
-  if (!tally_ || tally_->File() != file) tally_ = std::make_unique<StepTally>(file);
-  // The answers not yet counted; from the start again when one of them is
-  // dated before what was counted.
-  for (bool again = true; again;) {
-    again = false;
-    // All of them along the index of times; a few new ones by their rowids
-    // (CROSS JOIN: the answers first, from the last rowid counted on).
-    Statement answers(db_, tally_->LastRowid() == 0
-                               ? "SELECT a.rowid, a.time, a.sentence, a.level, a.correct, "
-                                 "a.hints, a.grade FROM answers a INDEXED BY answers_by_time "
-                                 "JOIN sentences s ON a.sentence = s.id WHERE s.file = (SELECT id "
-                                 "FROM files WHERE path = ?1) AND a.rowid > ?2 "
-                                 "ORDER BY a.time, a.rowid"
-                               : "SELECT a.rowid, a.time, a.sentence, a.level, a.correct, "
-                                 "a.hints, a.grade FROM answers a CROSS JOIN sentences s ON "
-                                 "a.sentence = s.id WHERE s.file = (SELECT id FROM files WHERE "
-                                 "path = ?1) AND a.rowid > ?2 ORDER BY a.time, a.rowid");
-    answers.Bind(1, file).Bind(2, tally_->LastRowid());
-    while (answers.Step()) {
-      const std::int64_t time = answers.Integer(1);
-      if (time < tally_->LastTimeMs()) {
-        tally_ = std::make_unique<StepTally>(file);
-        again = true;
-        break;
-      }
-      tally_->Add(answers.Integer(0), time, local.Of(time), answers.Integer(2),
-                  StoredLevel(answers, 3), StoredResult(answers, 4));
-    }
-  }
-  // Both in date order.
-  auto day = days.begin();
-  for (const auto& [index, counted] : tally_->Days()) {
-    const std::string name = LocalDays::Name(index);
-    while (day != days.end() && day->day < name)
-      ++day;
-    if (day == days.end()) break;
-    if (day->day != name) continue;
-    day->atStep = counted.atStep;
-    day->learned = counted.learned;
-  }
-}
-
-void SqliteHistoryStore::Forget(const std::string& file) {
-  if (readOnly_) return;
-  tally_.reset();
-  InTransaction([&] {
-    for (const char* sql :
-         {"DELETE FROM answers WHERE sentence IN (SELECT s.id FROM sentences s JOIN files f "
-          "ON s.file = f.id WHERE f.path = ?1)",
-          "DELETE FROM sentences WHERE file IN (SELECT id FROM files WHERE path = ?1)",
-          "DELETE FROM days WHERE file IN (SELECT id FROM files WHERE path = ?1)",
-          "DELETE FROM sessions WHERE file IN (SELECT id FROM files WHERE path = ?1)"}) {
-      Statement(db_, sql).Bind(1, file).Step();
-    }
-    // The speeds that grade answers are the user's over every file: worked
-    // out again without the forgotten ones, by the one rule of an answer.
-    ReplayAnswers();
-  });
-}
-
-std::optional<VoiceChoice> SqliteHistoryStore::Voice(const std::string& file) const {
-  Statement select(db_,
-                   "SELECT voice_locale, voice_name, voice_rate FROM files WHERE path = ?1 "
-                   "AND voice_locale IS NOT NULL");
-  select.Bind(1, file);
-  if (!select.Step()) return std::nullopt;
-  return VoiceChoice{select.Text(0), select.Text(1), std::clamp(select.Real(2), -1.0, 1.0)};
-}
-
-void SqliteHistoryStore::SetVoice(const std::string& file, const VoiceChoice& voice) {
-  if (readOnly_) return;
-  InTransaction([&] {
-    Statement(db_,
-              "UPDATE files SET voice_locale = ?2, voice_name = ?3, voice_rate = ?4 WHERE id = ?1")
-        .Bind(1, FileId(file))
-        .Bind(2, voice.locale)
-        .Bind(3, voice.voice)
-        .Bind(4, voice.rate)
-        .Step();
-  });
 }
 
 std::string DefaultHistoryPath() {

@@ -81,69 +81,6 @@ void Drill::SetOptions(const DrillOptions& options) {
   Refresh();
 }
 
-void Drill::SetReviews(SentenceReviews reviews) {
-  SetReviews([&reviews] { return std::move(reviews); });
-}
-
-void Drill::SetReviews(const std::function<SentenceReviews()>& read) {
-  Entered();
-  std::future<SentenceReviews> reading = std::async(std::launch::async, read);
-  reviewOrder_.PrepareLines(state_.marks.Lines());
-  SentenceReviews reviews = reading.get();
-  const std::int64_t today = Today();
-  for (const KeyedReview& sentence : reviews) {
-    const SentenceReview& review = sentence.review;
-    if (review.stepToday || review.answeredRight) {
-      state_.recall.Remember(sentence.key, review.stepToday, review.answeredRight, today);
-    }
-  }
-  reviewOrder_.AttachReviews(std::move(reviews));
-  Refresh();
-}
-
-void Drill::SetReviewUnavailable(std::string reason) {
-  Entered();
-  MakeReviewUnavailable(std::move(reason));
-  Refresh();
-}
-
-void Drill::HistoryTurnedOff(std::string notice) {
-  Entered();
-  SetStatus({StatusReport::Kind::Notice, notice, {}, {}, {}});
-  MakeReviewUnavailable(std::move(notice));
-  Refresh();  // once, for both
-}
-
-void Drill::MakeReviewUnavailable(std::string reason) {
-  state_.reviewUnavailable = std::move(reason);
-  if (!state_.reviewUnavailable.empty()) {
-    if (state_.options.order == SentenceOrder::ReviewDue) {
-      state_.options.order = SentenceOrder::AtRandom;
-    }
-    reviewOrder_.Clear();
-    state_.shownReviewCounts.reset();
-    SayStepsForThisRun();
-  }
-}
-
-void Drill::SayStepsForThisRun() {
-  if (state_.options.recall != RecallOption::FadeAsYouLearn || state_.reviewUnavailable.empty() ||
-      state_.stepsForThisRunSaid) {
-    return;
-  }
-  state_.stepsForThisRunSaid = true;
-  SetStatus({StatusReport::Kind::Notice,
-             state_.reviewUnavailable + " " + Tr("Drill", "Learning steps last for this run only."),
-             {},
-             {},
-             {}});
-}
-
-bool Drill::NeedsReviews() const noexcept {
-  return state_.options.order != SentenceOrder::AtRandom ||
-         state_.options.recall != RecallOption::ShowWholeSentence;
-}
-
 void Drill::SetRecall(RecallOption option) {
   Entered();
   state_.options.recall = option;
@@ -156,22 +93,6 @@ void Drill::SetRecall(RecallOption option) {
     line += " " + SpokenSentence();
   }
   Say(line);
-  Refresh();
-}
-
-void Drill::SetOrder(SentenceOrder order) {
-  Entered();
-  if (order == SentenceOrder::ReviewDue && !state_.reviewUnavailable.empty()) return;
-  state_.options.order = state_.orderWanted = order;
-  if (!NeedsReviews()) reviewOrder_.Clear();
-  // Text order goes on from the sentence on display.
-  state_.textLine.reset();
-  if (order == SentenceOrder::InTextOrder && state_.fileOpen) {
-    const std::ptrdiff_t line = state_.marks.Lines().Find(state_.target);
-    if (line >= 0) state_.textLine = static_cast<std::size_t>(line);
-  }
-  CountReviews();
-  Say(Args(Tr("Drill", "Order: %1."), {Tr("Drill", FactsOf(order).spokenName)}));
   Refresh();
 }
 
@@ -299,47 +220,6 @@ void Drill::Saved() {
   Refresh();
 }
 
-std::size_t Drill::RandomIndex(std::size_t count) const {
-  // Reseeded from the millisecond clock before every draw, then advanced once.
-  const TimeOfDay now = clock_.NowUtc();
-  std::uint32_t seed = ((now.hour * 60u + now.minute) * 60u + now.second) * 1000u + now.millisecond;
-  seed = seed * 134775813u + 1u;
-  return static_cast<std::size_t>(
-      (static_cast<std::uint64_t>(count) * static_cast<std::uint64_t>(seed)) >> 32);
-}
-
-std::string Drill::GetRandomStr(const RecordList& list) const {
-  if (!state_.fileOpen || list.Count() == 0) return {};
-  return std::string(list.Get(RandomIndex(list.Count())));
-}
-
-std::string Drill::PickNext(std::optional<std::int64_t> lastKey) {
-  if (state_.options.order == SentenceOrder::InTextOrder && state_.fileOpen) {
-    return NextInTextOrder();
-  }
-  if (Reviewing() && state_.fileOpen) {
-    const std::optional<std::size_t> line =
-        reviewOrder_.Pick(state_.marks.Lines(), clock_.UtcMilliseconds(), lastKey,
-                          [this](std::size_t count) { return RandomIndex(count); });
-    if (line) return std::string(state_.marks.Lines().Get(*line));
-  }
-  return GetRandomStr(state_.marks.Pool());
-}
-
-std::string Drill::NextInTextOrder() {
-  const RecordList& lines = state_.marks.Lines();
-  const std::size_t count = lines.Count();
-  const std::size_t from = state_.textLine ? *state_.textLine + 1 : 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t line = (from + i) % count;
-    if (IsPooled(lines.Get(line))) {
-      state_.textLine = line;
-      return std::string(lines.Get(line));
-    }
-  }
-  return {};
-}
-
 void Drill::ShowNextSentence() {
   Entered();
   ShowSentence(PickNext());
@@ -454,47 +334,6 @@ bool Drill::ClearStatus() {
 void Drill::SetStatus(StatusReport status) {
   state_.status = std::move(status);
   ++state_.statusCount;
-}
-
-bool Drill::Listening() const noexcept {
-  const RecallCue* cue = state_.recall.Cue();
-  return state_.fileOpen && cue != nullptr && cue->Level() == CueLevel::Listening;
-}
-
-void Drill::SayAgain() {
-  Entered();
-  if (!Listening()) return;
-  SayAloud(state_.target);
-  Refresh();
-}
-
-void Drill::SetSpeechUnavailable(std::string reason) {
-  Entered();
-  if (reason == state_.speechUnavailable) return;
-  state_.speechUnavailable = std::move(reason);
-  // Said once, and the drill goes on.
-  if (!state_.speechUnavailable.empty()) {
-    SetStatus({StatusReport::Kind::Notice, state_.speechUnavailable, {}, {}, {}});
-  }
-  Refresh();
-}
-
-void Drill::SayAloud(std::string_view sentence) {
-  // Nobody listens to a whole huge record; its start is enough. The part
-  // before a TAB: a prompt after it is in another language.
-  constexpr std::size_t kMostCharacters = 1000;
-  sentence = sentence.substr(0, sentence.find('\t'));
-  const Span span = QuotedSpan(sentence, 0, state_.encoding, kMostCharacters);
-  std::string words = AsUtf8(sentence.substr(0, span.size), state_.encoding);
-  // Two in one operation (the right sentence, then the next to be heard)
-  // are said one after the other.
-  if (state_.aloudPending) {
-    state_.aloud += "\n" + words;
-  } else {
-    state_.aloud = std::move(words);
-    ++state_.aloudCount;
-  }
-  state_.aloudPending = true;
 }
 
 void Drill::ShowNotice(std::string_view text) {

@@ -33,10 +33,6 @@ double ElapsedDays(std::int64_t fromMs, std::int64_t toMs) {
   return static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 0)) / kMillisecondsPerDay;
 }
 
-namespace {
-
-// Local days since 1970 at the distance from UTC of the first use: one
-// conversion, not one an answer, when a whole history is replayed.
 std::int64_t LocalDay(std::int64_t utcMs) {
   static const std::int64_t offsetMs = [] {
     const std::time_t now = std::time(nullptr);
@@ -48,8 +44,6 @@ std::int64_t LocalDay(std::int64_t utcMs) {
   const auto day = static_cast<std::int64_t>(kMillisecondsPerDay);
   return ms >= 0 ? ms / day : (ms - day + 1) / day;
 }
-
-}  // namespace
 
 double ReviewDays(std::int64_t fromMs, std::int64_t toMs) {
   const double days = ElapsedDays(fromMs, toMs);

@@ -39,6 +39,9 @@ const MemoryModel& TheMemoryModel();
 // Days from one moment to a later one, in UTC milliseconds; a clock set
 // back counts as no time passed.
 double ElapsedDays(std::int64_t fromMs, std::int64_t toMs);
+// Local days since 1970 of a moment, at the distance from UTC of the first
+// use: one conversion, not one a moment, when a whole history is read.
+std::int64_t LocalDay(std::int64_t utcMs);
 // The same between two reviews: a review on a later local date than the
 // last comes at least a day after it, so that a learner who sits at the
 // same hour each morning is not reviewing within the day.
