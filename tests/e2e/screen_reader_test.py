@@ -153,11 +153,22 @@ if sys.argv[1] == "progress":
     sys.exit(1 if failures else 0)
 
 
+def box_text():
+    text = box.queryText()
+    return text.getText(0, text.characterCount)
+
+
 def answer(typed):
+    # The same result can come twice (the same sentence at the same speed),
+    # so the box emptied by Enter says the answer was taken, not a new text.
     before = box.description
     xdotool("type", "--delay", "20", typed)
+    wait_for(lambda: box_text() == typed, 5)
     xdotool("key", "Return")
-    return wait_for(lambda: box.description if box.description != before else None, 5) or ""
+    if not wait_for(lambda: box_text() == "", 5):
+        return ""
+    wait_for(lambda: box.description != before, 1)
+    return box.description
 
 
 def next_sentence(result):
