@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,16 @@ class Commands {
   // start-up, where the sentence alone is said).
   void OpenNamed(const std::string& path, bool announce = true);
   void Save() { SaveCurrentFile(true); }
+  // File › Import…: the file to bring in, chosen with the open dialog, or
+  // nothing.
+  std::optional<std::string> ChooseImportSource();
+  // Writes the lines of a text brought in to a new UTF-8 file that the
+  // learner names in the save dialog (suggestion filled in), as Save As
+  // writes: never over an existing file without the question, and never
+  // over source (the file brought in) or the open file. The path written,
+  // or nothing; then OpenNamed opens it.
+  std::optional<std::string> SaveNewFile(const RecordList& lines, const std::string& suggestion,
+                                         const std::string& source);
   void SaveAs();
   void Close();
   // Edit menu.
@@ -133,6 +144,8 @@ inline constexpr std::string_view kSaveChangesQuestion =
     DRU_TR_NOOP("Commands", "The current file has been changed. Save changes?");
 // "File NAME has been changed by another program. Overwrite it?"
 std::string ChangedOnDiskQuestion(const std::string& path);
+// "File NAME exists. Overwrite?"
+std::string OverwriteQuestion(const std::string& path);
 inline constexpr std::string_view kReadOnlyNotice =
     DRU_TR_NOOP("Commands", "Read-only: marks stay until you save a copy with File › Save As.");
 inline constexpr std::string_view kLastRecordQuestion = DRU_TR_NOOP(

@@ -10,6 +10,9 @@ namespace dru {
 // as its default.
 enum class MessageKind { Information, Confirmation, Irreversible };
 enum class Answer { Ok, Cancel };
+// What the open-file dialog chooses: a sentence file to drill, or a text
+// or phrase list to bring in.
+enum class OpenPurpose { SentenceFile, Import };
 
 // The boxes and dialogs the commands put before the user. The window
 // implements it; tests answer from queues.
@@ -22,7 +25,8 @@ class Dialogs {
   virtual Answer ShowMessage(MessageKind kind, std::string_view text) = 0;
   // The open-file dialog, started in folder with no file name; the chosen
   // path, or nothing when cancelled.
-  virtual std::optional<std::string> RunOpenDialog(const std::string& folder) = 0;
+  virtual std::optional<std::string> RunOpenDialog(const std::string& folder,
+                                                   OpenPurpose purpose) = 0;
   // The save-file dialog, started in folder with name filled in; filter
   // ("CSV files (*.csv)") offered first when given.
   virtual std::optional<std::string> RunSaveDialog(std::string_view title,

@@ -19,6 +19,10 @@ std::string ChangedOnDiskQuestion(const std::string& path) {
   return Args(Tr("Commands", "File %1 has been changed by another program. Overwrite it?"), {path});
 }
 
+std::string OverwriteQuestion(const std::string& path) {
+  return Args(Tr("Commands", "File %1 exists. Overwrite?"), {path});
+}
+
 void Commands::SetStartDir(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   startDir_ = std::move(folder);
@@ -81,7 +85,7 @@ void Commands::LoadFileToList() {
 
 void Commands::Open() {
   if (!AskToSaveChanges()) return;
-  const auto chosen = dialogs_.RunOpenDialog(dialogFolder_);
+  const auto chosen = dialogs_.RunOpenDialog(dialogFolder_, OpenPurpose::SentenceFile);
   if (!chosen) return;
   Chosen(*chosen);
   if (!FileExists(*chosen)) {
@@ -149,9 +153,8 @@ void Commands::SaveAs() {
   if (!chosen) return;
   Chosen(*chosen);
   saveDialogName_ = *chosen;
-  if (FileExists(*chosen) && dialogs_.ShowMessage(MessageKind::Confirmation,
-                                                  Args(Tr("Commands", "File %1 exists. Overwrite?"),
-                                                       {*chosen})) != Answer::Ok) {
+  if (FileExists(*chosen) &&
+      dialogs_.ShowMessage(MessageKind::Confirmation, OverwriteQuestion(*chosen)) != Answer::Ok) {
     return;
   }
   // A copy: CurrentFile stays the file that was opened, and its changes

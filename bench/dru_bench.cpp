@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/bench_history.h"
+#include "bench/import_figures.h"
 #include "bench/learner.h"
 #include "core/recall/recall_cue.h"
 #include "history/history_backup.h"
@@ -192,6 +193,11 @@ int main(int argc, char** argv) {
     LearnerFigures();
     return 0;
   }
+  // "dru_bench import": a 100 MB text brought in, alone.
+  if (argc > 1 && std::string(argv[1]) == "import") {
+    ImportFigures(std::filesystem::temp_directory_path());
+    return 0;
+  }
   const long records = argc > 1 ? std::atol(argv[1]) : 1000000;
   const auto folder =
       std::filesystem::temp_directory_path() / ("dru-bench-" + std::to_string(getpid()));
@@ -252,6 +258,7 @@ int main(int argc, char** argv) {
   BackupFigures(folder);
   CueFigures();
   LearnerFigures();
+  ImportFigures(folder);
 #ifdef DRU_BINARY
   StartUpFigures(folder, path);
 #endif

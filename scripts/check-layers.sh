@@ -1,7 +1,7 @@
 #!/bin/sh
 # Fails when an include runs upward: core includes nothing of history,
 # app or ui; history nothing of app or ui; app nothing of ui. Inside the
-# layers too: core/text and core/file know nothing of the drill, review or
+# layers too: core/text, core/file and core/import know nothing of the drill, review or
 # recall, and review and recall nothing of the drill; the drill's and the
 # Progress window's widgets nothing of the main window; history's
 # statements nothing of the store they serve; the store and the app
@@ -20,7 +20,7 @@ check() {
 check core 'history/|app/|ui/'
 check history 'app/|ui/'
 check app 'ui/'
-check "core/text core/file" 'core/drill/|core/review/|core/recall/'
+check "core/text core/file core/import" 'core/drill/|core/review/|core/recall/'
 check "core/review core/recall" 'core/drill/'
 check "ui/drill ui/progress" 'ui/window/'
 check history/statement.h 'history/history_store.h|history/sqlite_history_store.h'

@@ -44,7 +44,8 @@ class FakeView : public DrillView, public Dialogs {
   std::deque<std::optional<std::string>> openChoices;
   std::deque<std::optional<std::string>> saveChoices;
   std::vector<std::string> openFolders;  // where each open dialog started
-  std::string saveDialogName;            // what the last save dialog started with
+  std::vector<OpenPurpose> openPurposes;
+  std::string saveDialogName;  // what the last save dialog started with
   int aboutShown = 0;
 
   void Show(const DrillSnapshot& shown) override {
@@ -96,8 +97,10 @@ class FakeView : public DrillView, public Dialogs {
     answers.pop_front();
     return answer;
   }
-  std::optional<std::string> RunOpenDialog(const std::string& folder) override {
+  std::optional<std::string> RunOpenDialog(const std::string& folder,
+                                           OpenPurpose purpose) override {
     openFolders.push_back(folder);
+    openPurposes.push_back(purpose);
     return Pop(openChoices);
   }
   std::optional<std::string> RunSaveDialog(std::string_view, const std::string&,

@@ -47,6 +47,17 @@ QString ChooseFileToOpen(QWidget* parent, const QString& folder) {
   return Run(dialog, parent);
 }
 
+QString ChooseFileToImport(QWidget* parent, const QString& folder) {
+  QFileDialog dialog(parent, Tr("FileDialogs", "Import a Text or Phrase List"));
+  dialog.setObjectName(QStringLiteral("ImportDialogDru"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({Tr("FileDialogs", "Texts and Phrase Lists (*.txt *.csv *.tsv)"),
+                         Tr("FileDialogs", "All Files (*)")});
+  dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+  return Run(dialog, parent);
+}
+
 QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& folder,
                          const QString& fileName, const QString& filter) {
   QFileDialog dialog(parent, title);

@@ -12,6 +12,9 @@ namespace dru::ui {
 // no file name; the chosen file need not exist. Returns the full path, or
 // "" when cancelled. No dialog moves the working directory.
 QString ChooseFileToOpen(QWidget* parent, const QString& folder);
+// ImportDialogDru: the same for a text or phrase list to bring in, with
+// its own title and filter; the file must exist.
+QString ChooseFileToImport(QWidget* parent, const QString& folder);
 // SaveDialogDru: starts with fileName in its own folder when it is a full
 // path, else in folder; no overwrite question of its own. A filter
 // ("CSV files (*.csv)") is offered before all files.

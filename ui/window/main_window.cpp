@@ -19,6 +19,7 @@
 #include "ui/window/file_dialogs.h"
 #include "ui/window/menu_bar.h"
 #include "ui/window/message_boxes.h"
+#include "ui/window/text_import_window.h"
 #include "ui/window/titles.h"
 #include "ui/window/voice_dialog.h"
 #include "ui/window/window_style.h"
@@ -64,7 +65,8 @@ MainWindow::MainWindow(QWidget* parent, const Clock* clock)
       [this, &commands](const std::function<void(Commands&)>& command) {
         controller_->RunHandler([&commands, &command] { command(commands); });
       },
-      [this] { Exit(); }, [this] { ShowProgress(); }, refreshProgress, [this] { ChooseVoice(); });
+      MenuBar::Windows{[this] { BringInText({}); }, [this] { ImportFile(); }, [this] { Exit(); },
+                       [this] { ShowProgress(); }, [this] { ChooseVoice(); }, refreshProgress});
   setMenuBar(menu_);
   aboutBox_ = new AboutBox(this);
   controller_->GetSession().onHistoryChanged = refreshProgress;
@@ -160,6 +162,31 @@ void MainWindow::ChooseVoice() {
   });
 }
 
+void MainWindow::ImportFile() {
+  Commands& commands = controller_->GetCommands();
+  std::optional<std::string> chosen;
+  controller_->RunHandler([&] { chosen = commands.ChooseImportSource(); });
+  if (chosen) BringInText(*chosen);
+}
+
+void MainWindow::BringInText(const std::string& source) {
+  Commands& commands = controller_->GetCommands();
+  TextImportWindow window(
+      this,
+      [this, &commands, source](const RecordList& lines, const std::string& suggestion) {
+        std::optional<std::string> written;
+        controller_->RunHandler([&] { written = commands.SaveNewFile(lines, suggestion, source); });
+        return written;
+      },
+      source);
+  const bool saved = window.exec() == QDialog::Accepted;
+  controller_->EndHandlerOnSignal();
+  if (!saved) return;
+  // Opened as Open opens a file, asking first to save the open one.
+  const std::string written = window.Written();
+  controller_->RunHandler([&] { commands.OpenNamed(written); });
+}
+
 void MainWindow::FocusInput() {
   // Only within our own active window, and never from a box, a menu or a
   // menu bar the user is in.
@@ -180,8 +207,10 @@ Answer MainWindow::ShowMessage(MessageKind kind, std::string_view text) {
   return answer;
 }
 
-std::optional<std::string> MainWindow::RunOpenDialog(const std::string& folder) {
-  const QString chosen = ChooseFileToOpen(this, PathText(folder));
+std::optional<std::string> MainWindow::RunOpenDialog(const std::string& folder,
+                                                     OpenPurpose purpose) {
+  const QString chosen = purpose == OpenPurpose::Import ? ChooseFileToImport(this, PathText(folder))
+                                                        : ChooseFileToOpen(this, PathText(folder));
   controller_->EndHandlerOnSignal();
   if (chosen.isEmpty()) return std::nullopt;
   return PathBytes(chosen);

@@ -37,7 +37,7 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   void Show(const DrillSnapshot& snapshot) override;
   void FocusInput() override;
   Answer ShowMessage(MessageKind kind, std::string_view text) override;
-  std::optional<std::string> RunOpenDialog(const std::string& folder) override;
+  std::optional<std::string> RunOpenDialog(const std::string& folder, OpenPurpose purpose) override;
   std::optional<std::string> RunSaveDialog(std::string_view title, const std::string& folder,
                                            const std::string& name,
                                            std::string_view filter = {}) override;
@@ -65,6 +65,11 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   std::string voiceFile_;
   void SayAloud();
   void ChooseVoice();
+  // File › Import…: the file chosen, then its preview.
+  void ImportFile();
+  // The preview window for source (the paste box when empty); what it
+  // saves is then opened.
+  void BringInText(const std::string& source);
   bool painted_ = false;
   ProgressWindow* progress_ = nullptr;
 };

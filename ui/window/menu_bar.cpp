@@ -7,21 +7,27 @@
 
 namespace dru::ui {
 
-MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
-                 std::function<void()> progress, std::function<void()> chosen,
-                 std::function<void()> voice)
+MenuBar::MenuBar(QWidget* parent, Run run, Windows windows)
     : QMenuBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("MenuDruMain"));
   QMenu* file = addMenu(Tr("Menu", "&File"));
   file->setObjectName(QStringLiteral("File1"));
   AddItem(file, "Open1", Tr("Menu", "&Open..."), 0, &Commands::Open);
+  QAction* newFromText = file->addAction(Tr("Menu", "New from &Text..."));
+  newFromText->setObjectName(QStringLiteral("NewFromText1"));
+  newFromText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  newFromText->setShortcutContext(Qt::WindowShortcut);
+  connect(newFromText, &QAction::triggered, this, windows.newFromText);
+  QAction* import = file->addAction(Tr("Menu", "&Import..."));
+  import->setObjectName(QStringLiteral("Import1"));
+  connect(import, &QAction::triggered, this, windows.import);
   AddItem(file, "Save1", Tr("Menu", "&Save"), 0, &Commands::Save);
   AddItem(file, "SaveAs1", Tr("Menu", "Save &As..."), 0, &Commands::SaveAs);
   AddItem(file, "Close1", Tr("Menu", "&Close"), 0, &Commands::Close);
   file->addSeparator()->setObjectName(QStringLiteral("N1"));
   QAction* exitItem = file->addAction(Tr("Menu", "E&xit"));
   exitItem->setObjectName(QStringLiteral("Exit1"));
-  connect(exitItem, &QAction::triggered, this, [exit = std::move(exit)] { exit(); });
+  connect(exitItem, &QAction::triggered, this, windows.exit);
 
   QMenu* edit = addMenu(Tr("Menu", "&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));
@@ -57,12 +63,13 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
                                  &Commands::ToggleSpeakAfterEnter, true);
   voiceItem_ = options->addAction(Tr("Menu", "&Voice..."));
   voiceItem_->setObjectName(QStringLiteral("Voice1"));
-  connect(voiceItem_, &QAction::triggered, this, [voice = std::move(voice)] { voice(); });
+  connect(voiceItem_, &QAction::triggered, this, windows.voice);
   // A disabled item says why in its tooltip.
   options->setToolTipsVisible(true);
   QMenu* order = options->addMenu(Tr("Menu", "Or&der"));
   order->setObjectName(QStringLiteral("Order1"));
   order->setToolTipsVisible(true);
+  const auto chosen = windows.chosen;
   AddChoices(order, kSentenceOrderTable, kSentenceOrders, orderItems_, [this, chosen](int i) {
     // F2 switches between review and random order; the item does as F2.
     if (i == static_cast<int>(SentenceOrder::ReviewDue)) {
@@ -87,8 +94,7 @@ MenuBar::MenuBar(QWidget* parent, Run run, std::function<void()> exit,
   progressItem->setObjectName(QStringLiteral("Progress1"));
   progressItem->setShortcut(QKeySequence(Qt::Key_F3));
   progressItem->setShortcutContext(Qt::WindowShortcut);
-  connect(progressItem, &QAction::triggered, this,
-          [progress = std::move(progress)] { progress(); });
+  connect(progressItem, &QAction::triggered, this, windows.progress);
 
   QMenu* help = addMenu(Tr("Menu", "&Help"));
   help->setObjectName(QStringLiteral("Help1"));

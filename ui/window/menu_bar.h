@@ -17,10 +17,17 @@ class MenuBar : public QMenuBar {
   using Command = void (Commands::*)();
   // run calls a command of its own on the program's commands.
   using Run = std::function<void(const std::function<void(Commands&)>&)>;
-  // chosen: after a choice in Options › Order or Options › Recall; voice:
-  // Options › Voice….
-  MenuBar(QWidget* parent, Run run, std::function<void()> exit, std::function<void()> progress,
-          std::function<void()> chosen, std::function<void()> voice);
+  // The items that open windows of the main window's own.
+  struct Windows {
+    std::function<void()> newFromText;  // File › New from Text…
+    std::function<void()> import;       // File › Import…
+    std::function<void()> exit;
+    std::function<void()> progress;
+    std::function<void()> voice;  // Options › Voice…
+    // After a choice in Options › Order or Options › Recall.
+    std::function<void()> chosen;
+  };
+  MenuBar(QWidget* parent, Run run, Windows windows);
 
   void Show(const DrillSnapshot& snapshot);
 

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/file/record_list.h"
+
+namespace dru {
+
+// Gathers the lines of a new sentence file, each cleaned by the one rule
+// for text brought in: runs of blanks, line breaks and no-break spaces
+// become one space, trimmed at both ends; control characters (0x1A, which
+// ends a sentence file's data, among them) are dropped; a TAB inside the
+// text becomes a space, so that only the TAB before a prompt starts one;
+// and a '*' at the start is taken off, since it marks a line learned.
+class LineBuilder {
+ public:
+  // Room for bytes of lines: no more than the source they come from.
+  void Reserve(std::size_t bytes) { buffer_.reserve(bytes); }
+  // Adds to the text of the line being built.
+  void Append(std::string_view utf8);
+  // Ends the text and starts the line's prompt, cleaned alike.
+  void StartPrompt();
+  // Ends the line; one with no text is dropped (a prompt alone too).
+  // False when it was dropped.
+  bool EndLine();
+
+  std::size_t Count() const noexcept { return ends_.size(); }
+  // The text of line i, prompt included.
+  std::string_view Line(std::size_t i) const noexcept;
+  // The lines, sharing one block.
+  RecordList TakeLines();
+
+  std::size_t tabsReplaced = 0;
+  std::size_t marksRemoved = 0;
+  std::size_t longLines = 0;  // texts of more than kLongLine characters
+
+  static constexpr std::size_t kLongLine = 500;
+
+ private:
+  void AddSpace();
+
+  std::string buffer_;
+  std::vector<std::size_t> ends_;
+  std::size_t lineStart_ = 0;
+  std::size_t promptStart_ = std::string::npos;  // where the TAB is, if any
+  bool pendingSpace_ = false;
+};
+
+}  // namespace dru
