@@ -114,13 +114,6 @@
             <numerusform>; %n Sätze an diesem Tag gelernt</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>; %n sentence(s) learned that day</source>
-        <translation>
-            <numerusform>; %n Satz an diesem Tag gelernt</numerusform>
-            <numerusform>; %n Sätze an diesem Tag gelernt</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>Command</name>
@@ -158,6 +151,18 @@
     <message>
         <source>File %1 exists. Overwrite?</source>
         <translation>Die Datei %1 existiert bereits. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Save the New File</source>
+        <translation>Neue Datei speichern</translation>
+    </message>
+    <message>
+        <source>This is the file being brought in, which stays as it is. Save the new file under another name.</source>
+        <translation>Das ist die Datei, die gerade eingelesen wird; sie bleibt, wie sie ist. Speichern Sie die neue Datei unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>This is the open file. Save the new file under another name.</source>
+        <translation>Das ist die geöffnete Datei. Speichern Sie die neue Datei unter einem anderen Namen.</translation>
     </message>
 </context>
 <context>
@@ -452,6 +457,14 @@
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Import a Text or Phrase List</source>
+        <translation>Text oder Phrasenliste importieren</translation>
+    </message>
+    <message>
+        <source>Texts and Phrase Lists (*.txt *.csv *.tsv)</source>
+        <translation>Texte und Phrasenlisten (*.txt *.csv *.tsv)</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -501,17 +514,178 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>This file is too large to bring in: the limit is %1 MB.</source>
+        <translation>Diese Datei ist zu groß zum Importieren: Die Grenze liegt bei %1 MB.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty note(s) dropped</source>
+        <translation>
+            <numerusform>%n leere Notiz verworfen</numerusform>
+            <numerusform>%n leere Notizen verworfen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field: kept without a prompt</source>
+        <translation>
+            <numerusform>%n Notiz ohne zweites Feld: ohne Stichwort übernommen</numerusform>
+            <numerusform>%n Notizen ohne zweites Feld: ohne Stichwort übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) with more than two fields: only the first two kept</source>
+        <translation>
+            <numerusform>%n Notiz mit mehr als zwei Feldern: nur die ersten beiden übernommen</numerusform>
+            <numerusform>%n Notizen mit mehr als zwei Feldern: nur die ersten beiden übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) dropped</source>
+        <translation>
+            <numerusform>%n leere Zeile verworfen</numerusform>
+            <numerusform>%n leere Zeilen verworfen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column: kept without a prompt</source>
+        <translation>
+            <numerusform>%n Zeile ohne zweite Spalte: ohne Stichwort übernommen</numerusform>
+            <numerusform>%n Zeilen ohne zweite Spalte: ohne Stichwort übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) with more than two columns: only the first two kept</source>
+        <translation>
+            <numerusform>%n Zeile mit mehr als zwei Spalten: nur die ersten beiden übernommen</numerusform>
+            <numerusform>%n Zeilen mit mehr als zwei Spalten: nur die ersten beiden übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n TAB(s) inside a field became spaces</source>
+        <translation>
+            <numerusform>%n Tabulator in einem Feld wurde zum Leerzeichen</numerusform>
+            <numerusform>%n Tabulatoren in Feldern wurden zu Leerzeichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) began with &apos;*&apos;, which marks a line learned: taken off</source>
+        <translation>
+            <numerusform>%n Zeile begann mit „*“, das eine Zeile als gelernt markiert: entfernt</numerusform>
+            <numerusform>%n Zeilen begannen mit „*“, das eine Zeile als gelernt markiert: entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s) longer than %1 characters: the display shows them a part at a time</source>
+        <translation>
+            <numerusform>%n Satz länger als %1 Zeichen: Die Anzeige zeigt ihn Stück für Stück</numerusform>
+            <numerusform>%n Sätze länger als %1 Zeichen: Die Anzeige zeigt sie Stück für Stück</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>Das ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>The text is not UTF-8; it was read as Windows-1252.</source>
+        <translation>Der Text ist kein UTF-8; er wurde als Windows-1252 gelesen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to learn in this text.</source>
+        <translation>In diesem Text gibt es nichts zu lernen.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>New from Text</source>
+        <translation>Neu aus Text</translation>
+    </message>
+    <message>
+        <source>From: %1</source>
+        <translation>Aus: %1</translation>
+    </message>
+    <message>
+        <source>Paste or type the text to learn here.</source>
+        <translation>Den zu lernenden Text hier einfügen oder eintippen.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;One sentence per line</source>
+        <translation>&amp;Ein Satz pro Zeile</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the lines</source>
+        <translation>Zeilen &amp;behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>Spr&amp;ache:</translation>
+    </message>
+    <message>
+        <source>Cutting the text</source>
+        <translation>Text wird zerlegt</translation>
+    </message>
+    <message>
+        <source>Stop c&amp;utting</source>
+        <translation>Zerlegen a&amp;nhalten</translation>
+    </message>
+    <message>
+        <source>Stopped. Change the text or the cut to try again.</source>
+        <translation>Angehalten. Ändern Sie den Text oder die Zerlegung, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>&amp;Vorschau:</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s)</source>
+        <translation>
+            <numerusform>%n Satz</numerusform>
+            <numerusform>%n Sätze</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 are shown.</source>
+        <translation>Die ersten %1 werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>The text has not been saved. Close the window all the same?</source>
+        <translation>Der Text wurde nicht gespeichert. Das Fenster trotzdem schließen?</translation>
+    </message>
+</context>
+<context>
     <name>Instance</name>
     <message>
         <source>%1 cannot be made: %2</source>
         <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <source>%1 is not a folder of the user&apos;s own with mode 0700</source>
         <translation>%1 ist kein eigener Ordner des Benutzers mit den Rechten 0700</translation>
     </message>
     <message>
-        <source>%1 is not dru's lock file</source>
+        <source>%1 is not dru&apos;s lock file</source>
         <translation>%1 ist nicht die Sperrdatei von dru</translation>
     </message>
     <message>
@@ -730,6 +904,14 @@
     <message>
         <source>&amp;Voice...</source>
         <translation>&amp;Stimme...</translation>
+    </message>
+    <message>
+        <source>New from &amp;Text...</source>
+        <translation>Neu aus &amp;Text...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
     </message>
 </context>
 <context>
@@ -1118,7 +1300,7 @@ dieser Start endet. Siehe dru(1).
         <translation>Tempo</translation>
     </message>
     <message>
-        <source>The interface's language</source>
+        <source>The interface&apos;s language</source>
         <translation>Die Sprache der Oberfläche</translation>
     </message>
     <message>
@@ -1134,7 +1316,7 @@ dieser Start endet. Siehe dru(1).
         <translation>T&amp;empo:</translation>
     </message>
     <message>
-        <source>The language's first</source>
+        <source>The language&apos;s first</source>
         <translation>Die erste der Sprache</translation>
     </message>
 </context>

@@ -114,13 +114,6 @@
             <numerusform>; %n frases aprendidas ese día</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>; %n sentence(s) learned that day</source>
-        <translation>
-            <numerusform>; %n frase aprendida ese día</numerusform>
-            <numerusform>; %n frases aprendidas ese día</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>Command</name>
@@ -158,6 +151,18 @@
     <message>
         <source>File %1 exists. Overwrite?</source>
         <translation>El archivo %1 ya existe. ¿Sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Save the New File</source>
+        <translation>Guardar el archivo nuevo</translation>
+    </message>
+    <message>
+        <source>This is the file being brought in, which stays as it is. Save the new file under another name.</source>
+        <translation>Este es el archivo que se está importando, que queda como está. Guarde el archivo nuevo con otro nombre.</translation>
+    </message>
+    <message>
+        <source>This is the open file. Save the new file under another name.</source>
+        <translation>Este es el archivo abierto. Guarde el archivo nuevo con otro nombre.</translation>
     </message>
 </context>
 <context>
@@ -452,6 +457,14 @@
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Import a Text or Phrase List</source>
+        <translation>Importar un texto o una lista de frases</translation>
+    </message>
+    <message>
+        <source>Texts and Phrase Lists (*.txt *.csv *.tsv)</source>
+        <translation>Textos y listas de frases (*.txt *.csv *.tsv)</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -501,17 +514,178 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>This file is too large to bring in: the limit is %1 MB.</source>
+        <translation>Este archivo es demasiado grande para importarlo: el límite es de %1 MB.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty note(s) dropped</source>
+        <translation>
+            <numerusform>%n nota vacía descartada</numerusform>
+            <numerusform>%n notas vacías descartadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field: kept without a prompt</source>
+        <translation>
+            <numerusform>%n nota sin segundo campo: se conserva sin pista</numerusform>
+            <numerusform>%n notas sin segundo campo: se conservan sin pista</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) with more than two fields: only the first two kept</source>
+        <translation>
+            <numerusform>%n nota con más de dos campos: solo se conservan los dos primeros</numerusform>
+            <numerusform>%n notas con más de dos campos: solo se conservan los dos primeros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) dropped</source>
+        <translation>
+            <numerusform>%n fila vacía descartada</numerusform>
+            <numerusform>%n filas vacías descartadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column: kept without a prompt</source>
+        <translation>
+            <numerusform>%n fila sin segunda columna: se conserva sin pista</numerusform>
+            <numerusform>%n filas sin segunda columna: se conservan sin pista</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) with more than two columns: only the first two kept</source>
+        <translation>
+            <numerusform>%n fila con más de dos columnas: solo se conservan las dos primeras</numerusform>
+            <numerusform>%n filas con más de dos columnas: solo se conservan las dos primeras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n TAB(s) inside a field became spaces</source>
+        <translation>
+            <numerusform>%n tabulador dentro de un campo pasó a ser un espacio</numerusform>
+            <numerusform>%n tabuladores dentro de campos pasaron a ser espacios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) began with &apos;*&apos;, which marks a line learned: taken off</source>
+        <translation>
+            <numerusform>%n línea empezaba por «*», que marca una línea como aprendida: se quitó</numerusform>
+            <numerusform>%n líneas empezaban por «*», que marca una línea como aprendida: se quitó</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s) longer than %1 characters: the display shows them a part at a time</source>
+        <translation>
+            <numerusform>%n frase de más de %1 caracteres: la pantalla la muestra por partes</numerusform>
+            <numerusform>%n frases de más de %1 caracteres: la pantalla las muestra por partes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>Esto no es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>The text is not UTF-8; it was read as Windows-1252.</source>
+        <translation>El texto no está en UTF-8; se leyó como Windows-1252.</translation>
+    </message>
+    <message>
+        <source>There is nothing to learn in this text.</source>
+        <translation>En este texto no hay nada que aprender.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>New from Text</source>
+        <translation>Nuevo desde texto</translation>
+    </message>
+    <message>
+        <source>From: %1</source>
+        <translation>De: %1</translation>
+    </message>
+    <message>
+        <source>Paste or type the text to learn here.</source>
+        <translation>Pegue o escriba aquí el texto que quiere aprender.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>&amp;One sentence per line</source>
+        <translation>&amp;Una frase por línea</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the lines</source>
+        <translation>&amp;Mantener las líneas</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>Cutting the text</source>
+        <translation>Dividiendo el texto</translation>
+    </message>
+    <message>
+        <source>Stop c&amp;utting</source>
+        <translation>&amp;Detener la división</translation>
+    </message>
+    <message>
+        <source>Stopped. Change the text or the cut to try again.</source>
+        <translation>Detenido. Cambie el texto o la división para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Frase</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>&amp;Vista previa:</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s)</source>
+        <translation>
+            <numerusform>%n frase</numerusform>
+            <numerusform>%n frases</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 are shown.</source>
+        <translation>Se muestran las primeras %1.</translation>
+    </message>
+    <message>
+        <source>The text has not been saved. Close the window all the same?</source>
+        <translation>El texto no se ha guardado. ¿Cerrar la ventana de todos modos?</translation>
+    </message>
+</context>
+<context>
     <name>Instance</name>
     <message>
         <source>%1 cannot be made: %2</source>
         <translation>No se puede crear %1: %2</translation>
     </message>
     <message>
-        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <source>%1 is not a folder of the user&apos;s own with mode 0700</source>
         <translation>%1 no es una carpeta propia del usuario con permisos 0700</translation>
     </message>
     <message>
-        <source>%1 is not dru's lock file</source>
+        <source>%1 is not dru&apos;s lock file</source>
         <translation>%1 no es el archivo de bloqueo de dru</translation>
     </message>
     <message>
@@ -730,6 +904,14 @@
     <message>
         <source>&amp;Voice...</source>
         <translation>Vo&amp;ces...</translation>
+    </message>
+    <message>
+        <source>New from &amp;Text...</source>
+        <translation>Nuevo desde &amp;texto...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
     </message>
 </context>
 <context>
@@ -1118,7 +1300,7 @@ pasa al frente, y este inicio termina. Véase dru(1).
         <translation>Velocidad</translation>
     </message>
     <message>
-        <source>The interface's language</source>
+        <source>The interface&apos;s language</source>
         <translation>El idioma de la interfaz</translation>
     </message>
     <message>
@@ -1134,7 +1316,7 @@ pasa al frente, y este inicio termina. Véase dru(1).
         <translation>Ve&amp;locidad:</translation>
     </message>
     <message>
-        <source>The language's first</source>
+        <source>The language&apos;s first</source>
         <translation>La primera del idioma</translation>
     </message>
 </context>

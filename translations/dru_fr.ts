@@ -101,18 +101,11 @@
     </message>
     <message>
         <source>No learning steps yet.</source>
-        <translation>Pas encore d'étapes d'apprentissage.</translation>
+        <translation>Pas encore d&apos;étapes d&apos;apprentissage.</translation>
     </message>
     <message>
         <source>Learning steps chart</source>
-        <translation>Graphique des étapes d'apprentissage</translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n sentence(s) learned that day</source>
-        <translation>
-            <numerusform>; %n phrase apprise ce jour-là</numerusform>
-            <numerusform>; %n phrases apprises ce jour-là</numerusform>
-        </translation>
+        <translation>Graphique des étapes d&apos;apprentissage</translation>
     </message>
     <message numerus="yes">
         <source>; %n sentence(s) learned that day</source>
@@ -158,6 +151,18 @@
     <message>
         <source>File %1 exists. Overwrite?</source>
         <translation>Le fichier %1 existe. L’écraser ?</translation>
+    </message>
+    <message>
+        <source>Save the New File</source>
+        <translation>Enregistrer le nouveau fichier</translation>
+    </message>
+    <message>
+        <source>This is the file being brought in, which stays as it is. Save the new file under another name.</source>
+        <translation>C’est le fichier en cours d’importation, qui reste tel quel. Enregistrez le nouveau fichier sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>This is the open file. Save the new file under another name.</source>
+        <translation>C’est le fichier ouvert. Enregistrez le nouveau fichier sous un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -329,7 +334,7 @@
     </message>
     <message>
         <source>In Text Order</source>
-        <translation>Dans l'ordre du texte</translation>
+        <translation>Dans l&apos;ordre du texte</translation>
     </message>
     <message>
         <source>Order: %1.</source>
@@ -353,7 +358,7 @@
     </message>
     <message>
         <source>Learning steps last for this run only.</source>
-        <translation>Les étapes d'apprentissage ne valent que pour cette session.</translation>
+        <translation>Les étapes d&apos;apprentissage ne valent que pour cette session.</translation>
     </message>
     <message>
         <source>Listen and Type</source>
@@ -452,6 +457,14 @@
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Import a Text or Phrase List</source>
+        <translation>Importer un texte ou une liste de phrases</translation>
+    </message>
+    <message>
+        <source>Texts and Phrase Lists (*.txt *.csv *.tsv)</source>
+        <translation>Textes et listes de phrases (*.txt *.csv *.tsv)</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -501,17 +514,178 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>This file is too large to bring in: the limit is %1 MB.</source>
+        <translation>Ce fichier est trop volumineux pour être importé : la limite est de %1 Mo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty note(s) dropped</source>
+        <translation>
+            <numerusform>%n note vide écartée</numerusform>
+            <numerusform>%n notes vides écartées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field: kept without a prompt</source>
+        <translation>
+            <numerusform>%n note sans second champ : gardée sans indice</numerusform>
+            <numerusform>%n notes sans second champ : gardées sans indice</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) with more than two fields: only the first two kept</source>
+        <translation>
+            <numerusform>%n note de plus de deux champs : seuls les deux premiers sont gardés</numerusform>
+            <numerusform>%n notes de plus de deux champs : seuls les deux premiers sont gardés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) dropped</source>
+        <translation>
+            <numerusform>%n ligne vide écartée</numerusform>
+            <numerusform>%n lignes vides écartées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column: kept without a prompt</source>
+        <translation>
+            <numerusform>%n ligne sans deuxième colonne : gardée sans indice</numerusform>
+            <numerusform>%n lignes sans deuxième colonne : gardées sans indice</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) with more than two columns: only the first two kept</source>
+        <translation>
+            <numerusform>%n ligne de plus de deux colonnes : seules les deux premières sont gardées</numerusform>
+            <numerusform>%n lignes de plus de deux colonnes : seules les deux premières sont gardées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n TAB(s) inside a field became spaces</source>
+        <translation>
+            <numerusform>%n tabulation dans un champ devenue une espace</numerusform>
+            <numerusform>%n tabulations dans des champs devenues des espaces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) began with &apos;*&apos;, which marks a line learned: taken off</source>
+        <translation>
+            <numerusform>%n ligne commençait par « * », qui marque une ligne apprise : retiré</numerusform>
+            <numerusform>%n lignes commençaient par « * », qui marque une ligne apprise : retiré</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s) longer than %1 characters: the display shows them a part at a time</source>
+        <translation>
+            <numerusform>%n phrase de plus de %1 caractères : l’affichage la montre par parties</numerusform>
+            <numerusform>%n phrases de plus de %1 caractères : l’affichage les montre par parties</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>Ce n’est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>The text is not UTF-8; it was read as Windows-1252.</source>
+        <translation>Le texte n’est pas en UTF-8 ; il a été lu comme Windows-1252.</translation>
+    </message>
+    <message>
+        <source>There is nothing to learn in this text.</source>
+        <translation>Il n’y a rien à apprendre dans ce texte.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>New from Text</source>
+        <translation>Nouveau depuis un texte</translation>
+    </message>
+    <message>
+        <source>From: %1</source>
+        <translation>Depuis : %1</translation>
+    </message>
+    <message>
+        <source>Paste or type the text to learn here.</source>
+        <translation>Collez ou tapez ici le texte à apprendre.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+    <message>
+        <source>&amp;One sentence per line</source>
+        <translation>&amp;Une phrase par ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the lines</source>
+        <translation>&amp;Garder les lignes</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>Cutting the text</source>
+        <translation>Découpage du texte</translation>
+    </message>
+    <message>
+        <source>Stop c&amp;utting</source>
+        <translation>&amp;Arrêter le découpage</translation>
+    </message>
+    <message>
+        <source>Stopped. Change the text or the cut to try again.</source>
+        <translation>Arrêté. Modifiez le texte ou le découpage pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>A&amp;perçu :</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s)</source>
+        <translation>
+            <numerusform>%n phrase</numerusform>
+            <numerusform>%n phrases</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 are shown.</source>
+        <translation>Les %1 premières sont affichées.</translation>
+    </message>
+    <message>
+        <source>The text has not been saved. Close the window all the same?</source>
+        <translation>Le texte n’a pas été enregistré. Fermer la fenêtre quand même ?</translation>
+    </message>
+</context>
+<context>
     <name>Instance</name>
     <message>
         <source>%1 cannot be made: %2</source>
         <translation>Impossible de créer %1 : %2</translation>
     </message>
     <message>
-        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <source>%1 is not a folder of the user&apos;s own with mode 0700</source>
         <translation>%1 n’est pas un dossier propre à l’utilisateur avec les droits 0700</translation>
     </message>
     <message>
-        <source>%1 is not dru's lock file</source>
+        <source>%1 is not dru&apos;s lock file</source>
         <translation>%1 n’est pas le fichier de verrou de dru</translation>
     </message>
     <message>
@@ -713,7 +887,7 @@
     </message>
     <message>
         <source>In &amp;Text Order</source>
-        <translation>Dans l'ordre du &amp;texte</translation>
+        <translation>Dans l&apos;ordre du &amp;texte</translation>
     </message>
     <message>
         <source>Spea&amp;k After Enter</source>
@@ -730,6 +904,14 @@
     <message>
         <source>&amp;Voice...</source>
         <translation>Vo&amp;ix...</translation>
+    </message>
+    <message>
+        <source>New from &amp;Text...</source>
+        <translation>Nouveau depuis un &amp;texte...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
     </message>
 </context>
 <context>
@@ -880,8 +1062,8 @@
     <message numerus="yes">
         <source> Learned today: %1 of %n sentence(s).</source>
         <translation>
-            <numerusform> Apprises aujourd'hui : %1 sur %n phrase.</numerusform>
-            <numerusform> Apprises aujourd'hui : %1 sur %n phrases.</numerusform>
+            <numerusform> Apprises aujourd&apos;hui : %1 sur %n phrase.</numerusform>
+            <numerusform> Apprises aujourd&apos;hui : %1 sur %n phrases.</numerusform>
         </translation>
     </message>
 </context>
@@ -1068,7 +1250,7 @@
     <name>Speech</name>
     <message>
         <source>Speech is not available: %1</source>
-        <translation>La synthèse vocale n'est pas disponible : %1</translation>
+        <translation>La synthèse vocale n&apos;est pas disponible : %1</translation>
     </message>
 </context>
 <context>
@@ -1118,8 +1300,8 @@ dru en cours, qui passe au premier plan, et ce lancement s’arrête. Voir dru(1
         <translation>Débit</translation>
     </message>
     <message>
-        <source>The interface's language</source>
-        <translation>La langue de l'interface</translation>
+        <source>The interface&apos;s language</source>
+        <translation>La langue de l&apos;interface</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
@@ -1134,7 +1316,7 @@ dru en cours, qui passe au premier plan, et ce lancement s’arrête. Voir dru(1
         <translation>&amp;Débit :</translation>
     </message>
     <message>
-        <source>The language's first</source>
+        <source>The language&apos;s first</source>
         <translation>La première de la langue</translation>
     </message>
 </context>

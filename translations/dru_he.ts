@@ -114,13 +114,6 @@
             <numerusform>; %n משפטים נלמדו באותו יום</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>; %n sentence(s) learned that day</source>
-        <translation>
-            <numerusform>; משפט אחד נלמד באותו יום</numerusform>
-            <numerusform>; %n משפטים נלמדו באותו יום</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>Command</name>
@@ -158,6 +151,18 @@
     <message>
         <source>File %1 exists. Overwrite?</source>
         <translation>הקובץ %1 קיים. לדרוס?</translation>
+    </message>
+    <message>
+        <source>Save the New File</source>
+        <translation>שמירת הקובץ החדש</translation>
+    </message>
+    <message>
+        <source>This is the file being brought in, which stays as it is. Save the new file under another name.</source>
+        <translation>זה הקובץ שמייבאים, והוא נשאר כמו שהוא. יש לשמור את הקובץ החדש בשם אחר.</translation>
+    </message>
+    <message>
+        <source>This is the open file. Save the new file under another name.</source>
+        <translation>זה הקובץ הפתוח. יש לשמור את הקובץ החדש בשם אחר.</translation>
     </message>
 </context>
 <context>
@@ -452,6 +457,14 @@
         <source>All Files (*)</source>
         <translation>כל הקבצים (*)</translation>
     </message>
+    <message>
+        <source>Import a Text or Phrase List</source>
+        <translation>ייבוא טקסט או רשימת ביטויים</translation>
+    </message>
+    <message>
+        <source>Texts and Phrase Lists (*.txt *.csv *.tsv)</source>
+        <translation>טקסטים ורשימות ביטויים (*.txt *.csv *.tsv)</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -501,17 +514,178 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>This file is too large to bring in: the limit is %1 MB.</source>
+        <translation>הקובץ גדול מכדי לייבא אותו: המגבלה היא %1 MB.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty note(s) dropped</source>
+        <translation>
+            <numerusform>פתק ריק אחד הושמט</numerusform>
+            <numerusform>%n פתקים ריקים הושמטו</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field: kept without a prompt</source>
+        <translation>
+            <numerusform>פתק אחד בלי שדה שני: נשמר בלי רמז</numerusform>
+            <numerusform>%n פתקים בלי שדה שני: נשמרו בלי רמז</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) with more than two fields: only the first two kept</source>
+        <translation>
+            <numerusform>פתק אחד עם יותר משני שדות: נשמרו רק שני הראשונים</numerusform>
+            <numerusform>%n פתקים עם יותר משני שדות: נשמרו רק שני הראשונים</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) dropped</source>
+        <translation>
+            <numerusform>שורה ריקה אחת הושמטה</numerusform>
+            <numerusform>%n שורות ריקות הושמטו</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column: kept without a prompt</source>
+        <translation>
+            <numerusform>שורה אחת בלי עמודה שנייה: נשמרה בלי רמז</numerusform>
+            <numerusform>%n שורות בלי עמודה שנייה: נשמרו בלי רמז</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) with more than two columns: only the first two kept</source>
+        <translation>
+            <numerusform>שורה אחת עם יותר משתי עמודות: נשמרו רק שתי הראשונות</numerusform>
+            <numerusform>%n שורות עם יותר משתי עמודות: נשמרו רק שתי הראשונות</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n TAB(s) inside a field became spaces</source>
+        <translation>
+            <numerusform>טאב אחד בתוך שדה הפך לרווח</numerusform>
+            <numerusform>%n טאבים בתוך שדות הפכו לרווחים</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) began with &apos;*&apos;, which marks a line learned: taken off</source>
+        <translation>
+            <numerusform>שורה אחת התחילה ב-‚*’, שמסמן שורה כנלמדה: הוסר</numerusform>
+            <numerusform>%n שורות התחילו ב-‚*’, שמסמן שורה כנלמדה: הוסר</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s) longer than %1 characters: the display shows them a part at a time</source>
+        <translation>
+            <numerusform>משפט אחד ארוך מ-%1 תווים: התצוגה מראה אותו חלק אחר חלק</numerusform>
+            <numerusform>%n משפטים ארוכים מ-%1 תווים: התצוגה מראה אותם חלק אחר חלק</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>זה לא קובץ טקסט.</translation>
+    </message>
+    <message>
+        <source>The text is not UTF-8; it was read as Windows-1252.</source>
+        <translation>הטקסט אינו UTF-8; הוא נקרא כ-Windows-1252.</translation>
+    </message>
+    <message>
+        <source>There is nothing to learn in this text.</source>
+        <translation>אין בטקסט הזה מה ללמוד.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>ייבוא</translation>
+    </message>
+    <message>
+        <source>New from Text</source>
+        <translation>חדש מטקסט</translation>
+    </message>
+    <message>
+        <source>From: %1</source>
+        <translation>מתוך: %1</translation>
+    </message>
+    <message>
+        <source>Paste or type the text to learn here.</source>
+        <translation>יש להדביק או להקליד כאן את הטקסט ללמידה.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;טקסט:</translation>
+    </message>
+    <message>
+        <source>&amp;One sentence per line</source>
+        <translation>&amp;משפט אחד בכל שורה</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the lines</source>
+        <translation>&amp;להשאיר את השורות</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>ש&amp;פה:</translation>
+    </message>
+    <message>
+        <source>Cutting the text</source>
+        <translation>חיתוך הטקסט</translation>
+    </message>
+    <message>
+        <source>Stop c&amp;utting</source>
+        <translation>&amp;עצירת החיתוך</translation>
+    </message>
+    <message>
+        <source>Stopped. Change the text or the cut to try again.</source>
+        <translation>נעצר. אפשר לשנות את הטקסט או את אופן החיתוך כדי לנסות שוב.</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>משפט</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>רמז</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>תצוגה מקדימה</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>&amp;תצוגה מקדימה:</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;שמירה...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s)</source>
+        <translation>
+            <numerusform>משפט אחד</numerusform>
+            <numerusform>%n משפטים</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 are shown.</source>
+        <translation>מוצגים %1 הראשונים.</translation>
+    </message>
+    <message>
+        <source>The text has not been saved. Close the window all the same?</source>
+        <translation>הטקסט לא נשמר. לסגור את החלון בכל זאת?</translation>
+    </message>
+</context>
+<context>
     <name>Instance</name>
     <message>
         <source>%1 cannot be made: %2</source>
         <translation>לא ניתן ליצור את %1: %2</translation>
     </message>
     <message>
-        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <source>%1 is not a folder of the user&apos;s own with mode 0700</source>
         <translation>%1 אינה תיקייה של המשתמש עצמו עם הרשאות 0700</translation>
     </message>
     <message>
-        <source>%1 is not dru's lock file</source>
+        <source>%1 is not dru&apos;s lock file</source>
         <translation>%1 אינו קובץ הנעילה של dru</translation>
     </message>
     <message>
@@ -730,6 +904,14 @@
     <message>
         <source>&amp;Voice...</source>
         <translation>&amp;קול...</translation>
+    </message>
+    <message>
+        <source>New from &amp;Text...</source>
+        <translation>חדש מ&amp;טקסט...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;ייבוא...</translation>
     </message>
 </context>
 <context>
@@ -1117,7 +1299,7 @@ dru פותח את FILE, ואם לא ניתן — את קובץ המשפטים ש
         <translation>קצב</translation>
     </message>
     <message>
-        <source>The interface's language</source>
+        <source>The interface&apos;s language</source>
         <translation>שפת הממשק</translation>
     </message>
     <message>
@@ -1133,7 +1315,7 @@ dru פותח את FILE, ואם לא ניתן — את קובץ המשפטים ש
         <translation>&amp;קצב:</translation>
     </message>
     <message>
-        <source>The language's first</source>
+        <source>The language&apos;s first</source>
         <translation>הראשון בשפה</translation>
     </message>
 </context>

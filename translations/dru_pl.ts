@@ -118,14 +118,6 @@
             <numerusform>; %n zdań nauczonych tego dnia</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>; %n sentence(s) learned that day</source>
-        <translation>
-            <numerusform>; %n zdanie nauczone tego dnia</numerusform>
-            <numerusform>; %n zdania nauczone tego dnia</numerusform>
-            <numerusform>; %n zdań nauczonych tego dnia</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>Command</name>
@@ -163,6 +155,18 @@
     <message>
         <source>File %1 exists. Overwrite?</source>
         <translation>Plik %1 już istnieje. Zastąpić?</translation>
+    </message>
+    <message>
+        <source>Save the New File</source>
+        <translation>Zapisz nowy plik</translation>
+    </message>
+    <message>
+        <source>This is the file being brought in, which stays as it is. Save the new file under another name.</source>
+        <translation>To jest importowany plik, który pozostaje bez zmian. Zapisz nowy plik pod inną nazwą.</translation>
+    </message>
+    <message>
+        <source>This is the open file. Save the new file under another name.</source>
+        <translation>To jest otwarty plik. Zapisz nowy plik pod inną nazwą.</translation>
     </message>
 </context>
 <context>
@@ -459,6 +463,14 @@
         <source>All Files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
     </message>
+    <message>
+        <source>Import a Text or Phrase List</source>
+        <translation>Importuj tekst lub listę zwrotów</translation>
+    </message>
+    <message>
+        <source>Texts and Phrase Lists (*.txt *.csv *.tsv)</source>
+        <translation>Teksty i listy zwrotów (*.txt *.csv *.tsv)</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -508,17 +520,188 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>This file is too large to bring in: the limit is %1 MB.</source>
+        <translation>Ten plik jest za duży do importu: limit to %1 MB.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty note(s) dropped</source>
+        <translation>
+            <numerusform>%n pusta notatka pominięta</numerusform>
+            <numerusform>%n puste notatki pominięte</numerusform>
+            <numerusform>%n pustych notatek pominiętych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field: kept without a prompt</source>
+        <translation>
+            <numerusform>%n notatka bez drugiego pola: zachowana bez podpowiedzi</numerusform>
+            <numerusform>%n notatki bez drugiego pola: zachowane bez podpowiedzi</numerusform>
+            <numerusform>%n notatek bez drugiego pola: zachowanych bez podpowiedzi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) with more than two fields: only the first two kept</source>
+        <translation>
+            <numerusform>%n notatka z więcej niż dwoma polami: zachowano tylko dwa pierwsze</numerusform>
+            <numerusform>%n notatki z więcej niż dwoma polami: zachowano tylko dwa pierwsze</numerusform>
+            <numerusform>%n notatek z więcej niż dwoma polami: zachowano tylko dwa pierwsze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) dropped</source>
+        <translation>
+            <numerusform>%n pusty wiersz pominięty</numerusform>
+            <numerusform>%n puste wiersze pominięte</numerusform>
+            <numerusform>%n pustych wierszy pominiętych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column: kept without a prompt</source>
+        <translation>
+            <numerusform>%n wiersz bez drugiej kolumny: zachowany bez podpowiedzi</numerusform>
+            <numerusform>%n wiersze bez drugiej kolumny: zachowane bez podpowiedzi</numerusform>
+            <numerusform>%n wierszy bez drugiej kolumny: zachowanych bez podpowiedzi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) with more than two columns: only the first two kept</source>
+        <translation>
+            <numerusform>%n wiersz z więcej niż dwiema kolumnami: zachowano tylko dwie pierwsze</numerusform>
+            <numerusform>%n wiersze z więcej niż dwiema kolumnami: zachowano tylko dwie pierwsze</numerusform>
+            <numerusform>%n wierszy z więcej niż dwiema kolumnami: zachowano tylko dwie pierwsze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n TAB(s) inside a field became spaces</source>
+        <translation>
+            <numerusform>%n tabulator w polu zamieniono na spację</numerusform>
+            <numerusform>%n tabulatory w polach zamieniono na spacje</numerusform>
+            <numerusform>%n tabulatorów w polach zamieniono na spacje</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) began with &apos;*&apos;, which marks a line learned: taken off</source>
+        <translation>
+            <numerusform>%n wiersz zaczynał się od „*”, który oznacza wiersz jako nauczony: usunięto</numerusform>
+            <numerusform>%n wiersze zaczynały się od „*”, który oznacza wiersz jako nauczony: usunięto</numerusform>
+            <numerusform>%n wierszy zaczynało się od „*”, który oznacza wiersz jako nauczony: usunięto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s) longer than %1 characters: the display shows them a part at a time</source>
+        <translation>
+            <numerusform>%n zdanie dłuższe niż %1 znaków: wyświetlane jest po kawałku</numerusform>
+            <numerusform>%n zdania dłuższe niż %1 znaków: wyświetlane są po kawałku</numerusform>
+            <numerusform>%n zdań dłuższych niż %1 znaków: wyświetlane są po kawałku</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>To nie jest plik tekstowy.</translation>
+    </message>
+    <message>
+        <source>The text is not UTF-8; it was read as Windows-1252.</source>
+        <translation>Tekst nie jest w UTF-8; odczytano go jako Windows-1252.</translation>
+    </message>
+    <message>
+        <source>There is nothing to learn in this text.</source>
+        <translation>W tym tekście nie ma nic do nauki.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>New from Text</source>
+        <translation>Nowy z tekstu</translation>
+    </message>
+    <message>
+        <source>From: %1</source>
+        <translation>Z: %1</translation>
+    </message>
+    <message>
+        <source>Paste or type the text to learn here.</source>
+        <translation>Wklej lub wpisz tutaj tekst do nauki.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Tekst:</translation>
+    </message>
+    <message>
+        <source>&amp;One sentence per line</source>
+        <translation>&amp;Jedno zdanie w wierszu</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the lines</source>
+        <translation>Zachowaj &amp;wiersze</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>J&amp;ęzyk:</translation>
+    </message>
+    <message>
+        <source>Cutting the text</source>
+        <translation>Dzielenie tekstu</translation>
+    </message>
+    <message>
+        <source>Stop c&amp;utting</source>
+        <translation>Zat&amp;rzymaj dzielenie</translation>
+    </message>
+    <message>
+        <source>Stopped. Change the text or the cut to try again.</source>
+        <translation>Zatrzymano. Zmień tekst lub sposób podziału, aby spróbować ponownie.</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Zdanie</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Podpowiedź</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>&amp;Podgląd:</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Zapisz...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s)</source>
+        <translation>
+            <numerusform>%n zdanie</numerusform>
+            <numerusform>%n zdania</numerusform>
+            <numerusform>%n zdań</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 are shown.</source>
+        <translation>Pokazano pierwsze %1.</translation>
+    </message>
+    <message>
+        <source>The text has not been saved. Close the window all the same?</source>
+        <translation>Tekst nie został zapisany. Zamknąć okno mimo to?</translation>
+    </message>
+</context>
+<context>
     <name>Instance</name>
     <message>
         <source>%1 cannot be made: %2</source>
         <translation>Nie można utworzyć %1: %2</translation>
     </message>
     <message>
-        <source>%1 is not a folder of the user's own with mode 0700</source>
+        <source>%1 is not a folder of the user&apos;s own with mode 0700</source>
         <translation>%1 nie jest własnym folderem użytkownika z uprawnieniami 0700</translation>
     </message>
     <message>
-        <source>%1 is not dru's lock file</source>
+        <source>%1 is not dru&apos;s lock file</source>
         <translation>%1 nie jest plikiem blokady dru</translation>
     </message>
     <message>
@@ -737,6 +920,14 @@
     <message>
         <source>&amp;Voice...</source>
         <translation>&amp;Głos...</translation>
+    </message>
+    <message>
+        <source>New from &amp;Text...</source>
+        <translation>Nowy z &amp;tekstu...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importuj...</translation>
     </message>
 </context>
 <context>
@@ -1134,7 +1325,7 @@ Zobacz dru(1).
         <translation>Tempo</translation>
     </message>
     <message>
-        <source>The interface's language</source>
+        <source>The interface&apos;s language</source>
         <translation>Język interfejsu</translation>
     </message>
     <message>
@@ -1150,7 +1341,7 @@ Zobacz dru(1).
         <translation>&amp;Tempo:</translation>
     </message>
     <message>
-        <source>The language's first</source>
+        <source>The language&apos;s first</source>
         <translation>Pierwszy w języku</translation>
     </message>
 </context>
