@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
@@ -23,6 +25,7 @@
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 #include <map>
 #include <memory>
@@ -77,6 +80,24 @@ void TypeText(QWidget* widget, const QString& text) {
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
     QApplication::sendEvent(widget, &release);
   }
+}
+
+// Runs action on the modal window named name, once it is the active one.
+void OnModalNamed(const QString& name, std::function<void(QWidget*)> action) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, name, action] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal->objectName() == name) {
+      timer->stop();
+      timer->deleteLater();
+      action(modal);
+      // A check that failed leaves the window open: closed, the test ends.
+      auto* dialog = qobject_cast<QDialog*>(modal);
+      if (QTest::currentTestFailed() && dialog != nullptr) dialog->done(QDialog::Rejected);
+    }
+  });
+  timer->start();
 }
 
 QString ModalText(QWidget* modal) {
@@ -261,6 +282,8 @@ class WindowTest : public QObject {
   void menuItemsAndShortcuts() {
     const std::tuple<const char*, const char*, QKeySequence> items[] = {
         {"Open1", "&Open...", {}},
+        {"NewFromText1", "New from &Text...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"Import1", "&Import...", {}},
         {"Save1", "&Save", {}},
         {"SaveAs1", "Save &As...", {}},
         {"Close1", "&Close", {}},
@@ -328,6 +351,64 @@ class WindowTest : public QObject {
     QCOMPARE(Memo()->toPlainText(), QString());
     Child<QAction>("RecallWhole1")->trigger();
     QCOMPARE(Child<QLabel>("StaticTextTXD")->text(), QStringLiteral("Alpha beta"));
+  }
+
+  // Ctrl+N: a pasted paragraph is cut into sentences by its language's
+  // rules, previewed as it is edited, saved under a name of the learner's
+  // (nothing before), and drilled.
+  void aPastedTextIsPreviewedSavedAndDrilled() {
+    Load("Old line\r\n", "Old line");
+    Commands().SetStartDir(dir->Path().string());
+    const std::string saved = dir->File("Das ist z. B. ein.txt");
+    OnModalNamed(QStringLiteral("FormNewText"), [&](QWidget* modal) {
+      auto* language = modal->findChild<QComboBox*>(QStringLiteral("TextLanguage"));
+      language->setCurrentIndex(language->findData(QStringLiteral("de")));
+      auto* box = modal->findChild<QPlainTextEdit*>(QStringLiteral("NewTextBox"));
+      box->setPlainText(
+          QStringLiteral("Das ist z. B. ein Apfel. Wir kommen am 3. Mai\nzu "
+                         "Dr. Weber.\n\n* Er wartet."));
+      auto* count = modal->findChild<QLabel*>(QStringLiteral("PreviewCount"));
+      QTRY_COMPARE(count->text(), QStringLiteral("3 sentences"));
+      const QString notes = modal->findChild<QLabel*>(QStringLiteral("PreviewNotes"))->text();
+      QVERIFY2(notes.startsWith(QStringLiteral("1 line began with '*'")), qPrintable(notes));
+      auto* preview = modal->findChild<QTreeWidget*>(QStringLiteral("PreviewList"));
+      QCOMPARE(preview->topLevelItemCount(), 3);
+      QCOMPARE(preview->topLevelItem(1)->text(0),
+               QStringLiteral("Wir kommen am 3. Mai zu Dr. Weber."));
+      QCOMPARE(preview->accessibleDescription(), count->text());
+      // Keep the lines: each line as it stands.
+      modal->findChild<QRadioButton*>(QStringLiteral("CutLines"))->click();
+      QTRY_COMPARE(count->text(), QStringLiteral("3 sentences"));
+      QTRY_COMPARE(preview->topLevelItem(0)->text(0),
+                   QStringLiteral("Das ist z. B. ein Apfel. Wir kommen am 3. Mai"));
+      modal->findChild<QRadioButton*>(QStringLiteral("CutSentences"))->click();
+      QTRY_COMPARE(preview->topLevelItem(0)->text(0), QStringLiteral("Das ist z. B. ein Apfel."));
+      // The save dialog offers the first words, where the dialogs start;
+      // cancelled, nothing is written and the text stays. Then saved.
+      auto* save = modal->findChild<QPushButton*>(QStringLiteral("NewTextSave"));
+      OnModalNamed(QStringLiteral("SaveDialogDru"), [&](QWidget* dialog) {
+        auto* files = static_cast<QFileDialog*>(dialog);
+        QCOMPARE(files->selectedFiles().value(0), QString::fromStdString(saved));
+        files->reject();
+      });
+      const std::size_t fileCount = dru::testing::FileCount(dir->Path());
+      save->click();
+      QVERIFY(modal->isVisible());
+      QCOMPARE(dru::testing::FileCount(dir->Path()), fileCount);
+      OnModalNamed(QStringLiteral("SaveDialogDru"),
+                   [&](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "accept"); });
+      save->click();
+    });
+    QTest::keyClick(Memo(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(dru::testing::ReadBytes(saved),
+             std::string("Das ist z. B. ein Apfel.\r\nWir kommen am 3. Mai zu Dr. Weber.\r\n"
+                         "Er wartet.\r\n"));
+    QCOMPARE(Commands().CurrentFile().path, saved);
+    const std::string sentence = Target();
+    QTest::keyClicks(Memo(), QString::fromStdString(sentence));
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QCOMPARE(Drill().PreviousSentence(), sentence);
+    QVERIFY(LabelText("LabelInfo").startsWith(QStringLiteral("There are 3 records")));
   }
 
   // In text order with Fade as You Learn a poem comes in passes, each a
