@@ -166,6 +166,43 @@ TEST_F(CommandsTest, SaveAsWritesACopyAndAsksBeforeOverwriting) {
   EXPECT_TRUE(view.messages.empty());
 }
 
+TEST_F(CommandsTest, ATextBroughtInIsSavedNeverOverItsSourceOrTheOpenFile) {
+  const std::string opened = OpenFile("a.txt", "A\r\n");
+  const std::string source = dir.File("notes.txt");
+  WriteBytes(source, "#separator:tab\nx\ty\n");
+  std::filesystem::create_symlink(source, dir.File("link.txt"));
+  RecordList lines;
+  lines.Add("Gr\xC3\xBC\xC3\x9F dich.\tHello.");
+  lines.Add("Tsch\xC3\xBCss.");
+  const Texts refusals = {
+      "This is the file being brought in, which stays as it is. Save the new file under another "
+      "name.",
+      "This is the open file. Save the new file under another name."};
+  for (const auto& [chosen, refusal] :
+       {std::pair{dir.File("link.txt"), refusals[0]}, std::pair{source, refusals[0]},
+        std::pair{opened, refusals[1]}}) {
+    view.messages.clear();
+    view.saveChoices.push_back(chosen);
+    EXPECT_EQ(commands.SaveNewFile(lines, "Gr\xC3\xBC\xC3\x9F dich.txt", source), std::nullopt);
+    EXPECT_EQ(view.messages, Texts{refusal});
+  }
+  EXPECT_EQ(view.saveDialogName, "Gr\xC3\xBC\xC3\x9F dich.txt");
+  EXPECT_EQ(ReadBytes(source), "#separator:tab\nx\ty\n");
+  EXPECT_EQ(ReadBytes(opened), "A\r\n");
+
+  // Another file is replaced only after the question, as UTF-8 with CR LF.
+  const std::string other = dir.File("other.txt");
+  WriteBytes(other, "keep");
+  view.messages.clear();
+  view.saveChoices.push_back(other);
+  view.answers.push_back(Answer::Cancel);
+  EXPECT_EQ(commands.SaveNewFile(lines, "x.txt", source), std::nullopt);
+  EXPECT_EQ(ReadBytes(other), "keep");
+  view.saveChoices.push_back(other);
+  EXPECT_EQ(commands.SaveNewFile(lines, "x.txt", source), other);
+  EXPECT_EQ(ReadBytes(other), "Gr\xC3\xBC\xC3\x9F dich.\tHello.\r\nTsch\xC3\xBCss.\r\n");
+}
+
 TEST_F(CommandsTest, CloseDiscardsOnCancelAndKeepsBestSpeed) {
   const std::string path = OpenFile("a.txt", "A\r\nB\r\n");
   drill.OnKeyPress('B');  // the first key

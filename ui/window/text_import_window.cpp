@@ -193,7 +193,7 @@ TextImportWindow::TextImportWindow(QWidget* parent, Save save, const std::string
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { SaveLines(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
-  new Announcer(this);
+  announcer_ = new Announcer(this);
   resize(640, 560);
   Recut();
 }
@@ -303,7 +303,7 @@ void TextImportWindow::ShowResult(ImportedText result) {
   preview_->addTopLevelItems(items);
   preview_->setColumnHidden(1, !prompts);
   preview_->setAccessibleDescription(said);
-  if (auto* announcer = findChild<Announcer*>()) announcer->Say(said);
+  announcer_->Say(said);
 }
 
 void TextImportWindow::SaveLines() {

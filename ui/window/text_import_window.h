@@ -19,6 +19,7 @@ class QTreeWidget;
 
 namespace dru::ui {
 
+class Announcer;
 class ImportJob;
 
 // FormNewText: File › New from Text… (a box to paste into) and File ›
@@ -70,6 +71,7 @@ class TextImportWindow : public QDialog {
   QProgressBar* progress_ = nullptr;
   QPushButton* stop_ = nullptr;
   QPushButton* saveButton_ = nullptr;
+  Announcer* announcer_ = nullptr;
   QTimer* editPause_ = nullptr;
   QTimer* progressTick_ = nullptr;
   int ticks_ = 0;
