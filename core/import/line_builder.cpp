@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/file/record.h"
 #include "core/file/sentence_file.h"
 #include "core/text/text_encoding.h"
 
@@ -19,9 +18,27 @@ constexpr bool IsSpecial(unsigned char byte) noexcept {
 
 }  // namespace
 
+LineBuilder::LineBuilder() : block_(std::make_unique<RecordBlock>(64)) {}
+LineBuilder::~LineBuilder() = default;
+
+void LineBuilder::Reserve(std::size_t bytes) {
+  if (bytes + 1 > block_->Capacity()) block_->Grow(bytes + 1);
+}
+
+char* LineBuilder::Room(std::size_t bytes) {
+  if (size_ + bytes > block_->Capacity())
+    block_->Grow(std::max(block_->Capacity() * 2, size_ + bytes));
+  return block_->Data() + size_;
+}
+
+void LineBuilder::Put(const char* bytes, std::size_t count) {
+  std::memcpy(Room(count), bytes, count);
+  size_ += count;
+}
+
 void LineBuilder::AddSpace() {
   // A space is written only before more text, so none ends a line.
-  if (buffer_.size() > (promptStart_ == std::string::npos ? lineStart_ : promptStart_ + 1))
+  if (size_ > (promptStart_ == std::string::npos ? lineStart_ : promptStart_ + 1))
     pendingSpace_ = true;
 }
 
@@ -29,13 +46,15 @@ void LineBuilder::Append(std::string_view text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
   while (p < end) {
+    // A run of text, single spaces between its words included.
     const auto* run = p;
-    while (p < end && !IsSpecial(*p))
+    while (p < end && (!IsSpecial(*p) ||
+                       (*p == ' ' && p > run && p[-1] != ' ' && p + 1 < end && !IsSpecial(p[1]))))
       ++p;
     if (p > run) {
-      if (pendingSpace_) buffer_ += ' ';
+      if (pendingSpace_) Put(" ", 1);
       pendingSpace_ = false;
-      buffer_.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+      Put(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
     }
     if (p == end) break;
     const unsigned char byte = *p;
@@ -57,9 +76,9 @@ void LineBuilder::Append(std::string_view text) {
       AddSpace();  // line and paragraph separators, narrow no-break space
       p += 3;
     } else {
-      if (pendingSpace_) buffer_ += ' ';
+      if (pendingSpace_) Put(" ", 1);
       pendingSpace_ = false;
-      buffer_ += static_cast<char>(byte);
+      Put(reinterpret_cast<const char*>(p), 1);
       ++p;
     }
   }
@@ -67,54 +86,64 @@ void LineBuilder::Append(std::string_view text) {
 
 void LineBuilder::StartPrompt() {
   pendingSpace_ = false;
-  promptStart_ = buffer_.size();
-  buffer_ += '\t';
+  promptStart_ = size_;
+  Put("\t", 1);
 }
 
 bool LineBuilder::EndLine() {
   pendingSpace_ = false;
-  const std::size_t textEnd = promptStart_ == std::string::npos ? buffer_.size() : promptStart_;
-  std::string_view text(buffer_.data() + lineStart_, textEnd - lineStart_);
+  char* const line = block_->Data() + lineStart_;
+  const std::size_t textEnd = promptStart_ == std::string::npos ? size_ : promptStart_;
+  std::string_view text(line, textEnd - lineStart_);
   if (IsMarked(text)) {
     const std::size_t keep = text.find_first_not_of("* ");
     const std::size_t cut = keep == std::string_view::npos ? text.size() : keep;
-    buffer_.erase(lineStart_, cut);
+    std::memmove(line, line + cut, size_ - lineStart_ - cut);
+    size_ -= cut;
     if (promptStart_ != std::string::npos) promptStart_ -= cut;
-    text = text.substr(0, text.size() - cut);
+    text = std::string_view(line, text.size() - cut);
     ++marksRemoved;
   }
-  const bool hasPrompt = promptStart_ != std::string::npos && buffer_.size() > promptStart_ + 1;
-  if (promptStart_ != std::string::npos && !hasPrompt) buffer_.resize(promptStart_);
+  // A TAB with no prompt after it would make an empty one.
+  if (promptStart_ != std::string::npos && size_ == promptStart_ + 1) size_ = promptStart_;
   promptStart_ = std::string::npos;
   if (text.empty()) {
-    buffer_.resize(lineStart_);
+    size_ = lineStart_;
     return false;
   }
   if (text.size() > kLongLine && CharacterCount(text, TextEncoding::Utf8) > kLongLine) ++longLines;
-  ends_.push_back(buffer_.size());
-  lineStart_ = buffer_.size();
+  ends_.push_back(size_);
+  lineStart_ = size_;
   return true;
+}
+
+void LineBuilder::Absorb(const LineBuilder& other) {
+  const std::size_t offset = size_;
+  Put(other.block_->Data(), other.lineStart_);
+  for (const std::size_t end : other.ends_)
+    ends_.push_back(offset + end);
+  lineStart_ = size_;
+  tabsReplaced += other.tabsReplaced;
+  marksRemoved += other.marksRemoved;
+  longLines += other.longLines;
 }
 
 std::string_view LineBuilder::Line(std::size_t i) const noexcept {
   const std::size_t start = i == 0 ? 0 : ends_[i - 1];
-  return std::string_view(buffer_).substr(start, ends_[i] - start);
+  return std::string_view(block_->Data() + start, ends_[i] - start);
 }
 
 RecordList LineBuilder::TakeLines() {
-  buffer_.resize(lineStart_);
-  RecordBlock block(std::max<std::size_t>(buffer_.size(), 1));
-  std::memcpy(block.Data(), buffer_.data(), buffer_.size());
   RecordList lines;
   lines.Reserve(ends_.size());
   std::size_t start = 0;
   for (const std::size_t end : ends_) {
-    lines.Add(block.Share(std::string_view(block.Data() + start, end - start)));
+    lines.Add(block_->Share(std::string_view(block_->Data() + start, end - start)));
     start = end;
   }
-  buffer_ = {};
+  block_ = std::make_unique<RecordBlock>(64);
   ends_ = {};
-  lineStart_ = 0;
+  size_ = lineStart_ = 0;
   return lines;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/file/record.h"
 #include "core/file/record_list.h"
 
 namespace dru {
@@ -17,8 +19,13 @@ namespace dru {
 // and a '*' at the start is taken off, since it marks a line learned.
 class LineBuilder {
  public:
+  LineBuilder();
+  LineBuilder(const LineBuilder&) = delete;
+  LineBuilder& operator=(const LineBuilder&) = delete;
+  ~LineBuilder();
+
   // Room for bytes of lines: no more than the source they come from.
-  void Reserve(std::size_t bytes) { buffer_.reserve(bytes); }
+  void Reserve(std::size_t bytes);
   // Adds to the text of the line being built.
   void Append(std::string_view utf8);
   // Ends the text and starts the line's prompt, cleaned alike.
@@ -26,6 +33,10 @@ class LineBuilder {
   // Ends the line; one with no text is dropped (a prompt alone too).
   // False when it was dropped.
   bool EndLine();
+
+  // Adds the lines and counts of other, built from the text after this
+  // one's.
+  void Absorb(const LineBuilder& other);
 
   std::size_t Count() const noexcept { return ends_.size(); }
   // The text of line i, prompt included.
@@ -41,8 +52,13 @@ class LineBuilder {
 
  private:
   void AddSpace();
+  // Room for bytes more at the end, and bytes put there.
+  char* Room(std::size_t bytes);
+  void Put(const char* bytes, std::size_t count);
 
-  std::string buffer_;
+  // The lines, written straight into the block they will share.
+  std::unique_ptr<RecordBlock> block_;
+  std::size_t size_ = 0;
   std::vector<std::size_t> ends_;
   std::size_t lineStart_ = 0;
   std::size_t promptStart_ = std::string::npos;  // where the TAB is, if any

@@ -1,4 +1,5 @@
-// Sentences by ICU's rules, with the exceptions applied here: ICU's own
+// Sentences by Unicode's rules (FindSentenceEnds, or ICU's iterator for
+// what that leaves to it), with the exceptions applied here: ICU's own
 // filter misses the next sentence end after an exception it applied.
 #include "core/import/sentence_breaks.h"
 
@@ -8,6 +9,8 @@
 #include <unicode/utext.h>
 
 #include <algorithm>
+
+#include "core/import/sentence_rules.h"
 
 namespace dru {
 namespace {
@@ -95,9 +98,7 @@ SentenceBreaks::SentenceBreaks(const std::string& language) {
             std::end(kSentenceEnds))
       continue;
     exceptionSet_.insert(word);
-    if (std::find(exceptionLengths_.begin(), exceptionLengths_.end(), word.size()) ==
-        exceptionLengths_.end())
-      exceptionLengths_.push_back(word.size());
+    longestException_ = std::max(longestException_, word.size());
   }
   ordinalDots_ =
       std::find(std::begin(kOrdinalDots), std::end(kOrdinalDots), base) != std::end(kOrdinalDots);
@@ -115,14 +116,19 @@ bool SentenceBreaks::GoesOn(std::string_view before) const {
   while (!before.empty() && before.back() == ' ')
     before.remove_suffix(1);
   if (before.size() < 2 || before.back() != '.') return false;
-  // The abbreviation must be a whole word: nothing of a word before it.
-  for (const std::size_t length : exceptionLengths_) {
-    if (length > before.size()) continue;
-    const std::size_t start = before.size() - length;
-    if (start > 0 &&
-        (IsAsciiAlnum(before[start - 1]) || static_cast<unsigned char>(before[start - 1]) >= 0x80))
-      continue;
-    if (exceptionSet_.contains(before.substr(start))) return true;
+  // The abbreviation is the last word, or the last two or three ("z. B."),
+  // whole, an opening bracket or quote before it aside.
+  std::size_t end = before.size();
+  for (int words = 0; words < 3; ++words) {
+    const std::size_t space = before.rfind(' ', end - 1);
+    std::size_t start = space == std::string_view::npos ? 0 : space + 1;
+    while (start < before.size() && !IsAsciiAlnum(before[start]) &&
+           static_cast<unsigned char>(before[start]) < 0x80)
+      ++start;
+    if (before.size() - start <= longestException_ && exceptionSet_.contains(before.substr(start)))
+      return true;
+    if (space == std::string_view::npos || space == 0) break;
+    end = space;
   }
   if (!ordinalDots_) return false;
   // One to three digits standing alone: "am 3. Mai", not the year 1990.
@@ -136,24 +142,28 @@ bool SentenceBreaks::GoesOn(std::string_view before) const {
 
 void SentenceBreaks::Cut(std::string_view paragraph,
                          const std::function<bool(std::string_view)>& each) {
+  if (!FindSentenceEnds(paragraph, ends_)) IcuEnds(paragraph);
+  std::size_t start = 0;
+  for (const std::size_t end : ends_) {
+    if (end < paragraph.size() && GoesOn(paragraph.substr(start, end - start))) continue;
+    if (!each(paragraph.substr(start, end - start))) return;
+    start = end;
+  }
+}
+
+void SentenceBreaks::IcuEnds(std::string_view paragraph) {
+  ends_.clear();
   UErrorCode status = U_ZERO_ERROR;
   if (breaks_ != nullptr) {
     text_ =
         utext_openUTF8(text_, paragraph.data(), static_cast<int64_t>(paragraph.size()), &status);
     ubrk_setUText(breaks_, text_, &status);
   }
-  if (breaks_ == nullptr || U_FAILURE(status)) {
-    each(paragraph);
-    return;
+  if (breaks_ != nullptr && U_SUCCESS(status)) {
+    for (int32_t at = ubrk_next(breaks_); at != UBRK_DONE; at = ubrk_next(breaks_))
+      ends_.push_back(static_cast<std::size_t>(at));
   }
-  std::size_t start = 0;
-  for (int32_t at = ubrk_next(breaks_); at != UBRK_DONE; at = ubrk_next(breaks_)) {
-    const auto end = static_cast<std::size_t>(at);
-    if (end < paragraph.size() && GoesOn(paragraph.substr(start, end - start))) continue;
-    if (!each(paragraph.substr(start, end - start))) return;
-    start = end;
-  }
-  if (start < paragraph.size()) each(paragraph.substr(start));
+  if (ends_.empty() || ends_.back() != paragraph.size()) ends_.push_back(paragraph.size());
 }
 
 }  // namespace dru

@@ -9,7 +9,7 @@
 #include "core/import/delimited_reader.h"
 #include "core/import/html_text.h"
 #include "core/import/line_builder.h"
-#include "core/import/sentence_breaks.h"
+#include "core/import/text_cut.h"
 #include "core/text/text_encoding.h"
 #include "core/text/translation.h"
 
@@ -104,23 +104,6 @@ DecodedText Decode(std::string_view bytes) {
   return decoded;
 }
 
-// The next line of text from at, without its line end (CR LF, LF or CR);
-// at moves past it.
-std::string_view NextLine(std::string_view text, std::size_t& at) {
-  const std::size_t start = at;
-  std::size_t end = start;
-  while (end < text.size() && text[end] != '\n' && text[end] != '\r')
-    ++end;
-  at = end;
-  if (at < text.size())
-    at += (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1;
-  return text.substr(start, end - start);
-}
-
-bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t\f\v") == std::string_view::npos;
-}
-
 // What reading the records of a list found, for the notes.
 struct RecordCounts {
   std::size_t empty = 0;
@@ -137,41 +120,7 @@ class Importer {
   void Reserve(std::size_t bytes) { lines_.Reserve(bytes); }
   bool Cancelled() const { return progress_.cancelled.load(std::memory_order_relaxed); }
 
-  void Text(std::string_view text) {
-    if (request_.cut == CutMode::Lines) {
-      for (std::size_t at = 0; at < text.size() && !Cancelled();) {
-        const std::string_view line = NextLine(text, at);
-        const std::size_t tab = line.find('\t');
-        lines_.Append(line.substr(0, tab));
-        if (tab != std::string_view::npos) {
-          lines_.StartPrompt();
-          lines_.Append(line.substr(tab + 1));
-        }
-        lines_.EndLine();
-        progress_.done.store(at, std::memory_order_relaxed);
-      }
-      return;
-    }
-    SentenceBreaks breaks(request_.language);
-    std::string paragraph;
-    const auto addSentence = [this](std::string_view sentence) {
-      lines_.Append(sentence);
-      lines_.EndLine();
-      return !Cancelled();
-    };
-    for (std::size_t at = 0; at < text.size() && !Cancelled();) {
-      // A paragraph ends at a blank line; its lines are joined.
-      paragraph.clear();
-      while (at < text.size()) {
-        const std::string_view line = NextLine(text, at);
-        if (IsBlank(line)) break;
-        if (!paragraph.empty()) paragraph += ' ';
-        paragraph += line;
-      }
-      if (!paragraph.empty()) breaks.Cut(paragraph, addSentence);
-      progress_.done.store(at, std::memory_order_relaxed);
-    }
-  }
+  void Text(std::string_view text) { CutText(text, request_, lines_, progress_); }
 
   void NotesExport(std::string_view text) {
     char separator = '\t';

@@ -2,11 +2,17 @@
 // them, become the lines a learner would want, or a clear word.
 #include <gtest/gtest.h>
 
+#include <unicode/ubrk.h>
+#include <unicode/utext.h>
+
+#include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/file/io_error.h"
 #include "core/file/sentence_file.h"
+#include "core/import/sentence_rules.h"
 #include "core/import/text_import.h"
 #include "tests/support/temp_dir.h"
 
@@ -62,6 +68,64 @@ TEST(Import, SentencesAreCutByTheLanguagesRules) {
     EXPECT_EQ(Import(c.text, SourceKind::Text, CutMode::Sentences, c.language).lines, c.sentences)
         << c.text;
   }
+}
+
+// The sentence rules worked out in one pass agree with ICU's iterator on
+// texts made at random of every kind of character they tell apart.
+TEST(Import, SentenceEndsAgreeWithIcu) {
+  const std::vector<std::string> pieces = {"a",
+                                           "b",
+                                           "A",
+                                           "Z",
+                                           "1",
+                                           ".",
+                                           ".",
+                                           "!",
+                                           "?",
+                                           " ",
+                                           " ",
+                                           "\t",
+                                           "\"",
+                                           "'",
+                                           "(",
+                                           ")",
+                                           ",",
+                                           ";",
+                                           ":",
+                                           "-",
+                                           "\xC3\xA9",
+                                           "\xC3\x9C",
+                                           "\xE3\x80\x82",
+                                           "\xD7\xA9",
+                                           "\xE2\x80\x99",
+                                           "\xEF\xBC\x81",
+                                           "\xC2\xBB",
+                                           "\xE2\x80\xA6",
+                                           "x",
+                                           "Dr",
+                                           "etc"};
+  std::mt19937 random(7);
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<UBreakIterator, decltype(&ubrk_close)> icu(
+      ubrk_open(UBRK_SENTENCE, "en", nullptr, 0, &status), &ubrk_close);
+  ASSERT_TRUE(U_SUCCESS(status));
+  std::vector<std::size_t> ends;
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    const std::size_t length = random() % 24;
+    for (std::size_t i = 0; i < length; ++i)
+      text += pieces[random() % pieces.size()];
+    ASSERT_TRUE(FindSentenceEnds(text, ends)) << text;
+    std::vector<std::size_t> expected;
+    UText* utext = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
+    ubrk_setUText(icu.get(), utext, &status);
+    for (int32_t at = ubrk_next(icu.get()); at != UBRK_DONE; at = ubrk_next(icu.get()))
+      expected.push_back(static_cast<std::size_t>(at));
+    utext_close(utext);
+    ASSERT_EQ(ends, expected) << text;
+  }
+  // A combining mark is left to ICU.
+  EXPECT_FALSE(FindSentenceEnds("Cafe\xCC\x81. Ja.", ends));
 }
 
 TEST(Import, KeepTheLinesKeepsAPoemAndItsPrompts) {
@@ -167,6 +231,24 @@ TEST(Import, BadInputGetsAClearWord) {
   EXPECT_EQ(
       Import(longLine + "\n", SourceKind::Text, CutMode::Lines).notes,
       Lines{"1 sentence longer than 500 characters: the display shows them a part at a time"});
+}
+
+// A large text is cut in parts at once; the seams lose and repeat nothing.
+TEST(Import, ALargeTextCutInPartsKeepsEveryLineInOrder) {
+  std::string text;
+  const std::size_t repeats = 300000;  // 9 MB
+  for (std::size_t i = 0; i < repeats; ++i)
+    text += "One. Two three!\n\nFour\r\nfive.\n\n";
+  for (const auto& [cut, pattern] :
+       {std::pair{CutMode::Sentences, Lines{"One.", "Two three!", "Four five."}},
+        std::pair{CutMode::Lines, Lines{"One. Two three!", "Four", "five."}}}) {
+    ImportProgress progress;
+    const ImportedText result = ImportText(text, {SourceKind::Text, cut}, progress);
+    ASSERT_EQ(result.lines.Count(), repeats * 3);
+    for (std::size_t i = 0; i < result.lines.Count(); ++i)
+      ASSERT_EQ(result.lines.Get(i), pattern[i % 3]) << i;
+    EXPECT_EQ(progress.done, text.size());
+  }
 }
 
 TEST(Import, ACancelledCutStopsAndKeepsNothing) {
