@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -409,6 +410,57 @@ class WindowTest : public QObject {
     QTest::keyClick(Memo(), Qt::Key_Return);
     QCOMPARE(Drill().PreviousSentence(), sentence);
     QVERIFY(LabelText("LabelInfo").startsWith(QStringLiteral("There are 3 records")));
+  }
+
+  // File › Import…: a card program's export is previewed with its prompts
+  // and what was dropped, saved beside it and opened; the file read stays
+  // as it was. A file that is not text says so, and nothing can be saved.
+  void anImportedPhraseListIsPreviewedWithWhatWasDropped() {
+    Load("Old line\r\n", "Old line");
+    Commands().SetStartDir(dir->Path().string());
+    const std::string deck = dir->File("deck.txt");
+    const std::string notes =
+        "#separator:tab\n#html:true\n#notetype column:1\nBasic\tIch bin <b>froh</b>.\tI am "
+        "glad.\nBasic\t\t\nBasic\tGute&nbsp;Nacht.\tGood night.\n";
+    dru::testing::WriteBytes(deck, notes);
+    dru::testing::WriteBytes(dir->File("picture.png"), std::string("\x89PNG\r\n\x1a\n\0\0", 10));
+    const auto choose = [](const std::string& name) {
+      OnModalNamed(QStringLiteral("ImportDialogDru"), [name](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(QString::fromStdString(name));
+        QMetaObject::invokeMethod(dialog, "accept");
+      });
+    };
+    choose(deck);
+    OnModalNamed(QStringLiteral("FormNewText"), [&](QWidget* modal) {
+      auto* count = modal->findChild<QLabel*>(QStringLiteral("PreviewCount"));
+      QTRY_COMPARE(count->text(), QStringLiteral("2 sentences"));
+      QCOMPARE(modal->findChild<QLabel*>(QStringLiteral("PreviewNotes"))->text(),
+               QStringLiteral("1 empty note dropped"));
+      auto* preview = modal->findChild<QTreeWidget*>(QStringLiteral("PreviewList"));
+      QCOMPARE(preview->topLevelItem(0)->text(0), QStringLiteral("Ich bin froh."));
+      QCOMPARE(preview->topLevelItem(0)->text(1), QStringLiteral("I am glad."));
+      QVERIFY(!preview->isColumnHidden(1));
+      QVERIFY(!modal->findChild<QRadioButton*>(QStringLiteral("CutLines"))->isEnabled());
+      OnModalNamed(QStringLiteral("SaveDialogDru"),
+                   [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "accept"); });
+      modal->findChild<QPushButton*>(QStringLiteral("NewTextSave"))->click();
+    });
+    Child<QAction>("Import1")->trigger();
+    QCOMPARE(Commands().CurrentFile().path, dir->File("Ich bin froh.txt"));
+    QCOMPARE(dru::testing::ReadBytes(Commands().CurrentFile().path),
+             std::string("Ich bin froh.\tI am glad.\r\nGute Nacht.\tGood night.\r\n"));
+    QCOMPARE(dru::testing::ReadBytes(deck), notes);
+
+    choose(dir->File("picture.png"));
+    OnModalNamed(QStringLiteral("FormNewText"), [](QWidget* modal) {
+      auto* count = modal->findChild<QLabel*>(QStringLiteral("PreviewCount"));
+      QTRY_COMPARE(count->text(), QStringLiteral("This is not a text file."));
+      QVERIFY(!modal->findChild<QPushButton*>(QStringLiteral("NewTextSave"))->isEnabled());
+      QTest::keyClick(modal, Qt::Key_Escape);  // nothing typed: no question
+    });
+    Child<QAction>("Import1")->trigger();
+    QCOMPARE(Commands().CurrentFile().path, dir->File("Ich bin froh.txt"));
   }
 
   // In text order with Fade as You Learn a poem comes in passes, each a
