@@ -673,6 +673,10 @@
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>Der Text wurde nicht gespeichert. Das Fenster trotzdem schließen?</translation>
     </message>
+    <message>
+        <source>The first row holds column &amp;names</source>
+        <translation>Die erste &amp;Zeile enthält Spaltennamen</translation>
+    </message>
 </context>
 <context>
     <name>Instance</name>

@@ -673,6 +673,10 @@
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>El texto no se ha guardado. ¿Cerrar la ventana de todos modos?</translation>
     </message>
+    <message>
+        <source>The first row holds column &amp;names</source>
+        <translation>La primera fila tiene los &amp;nombres de las columnas</translation>
+    </message>
 </context>
 <context>
     <name>Instance</name>

@@ -673,6 +673,10 @@
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>Le texte n’a pas été enregistré. Fermer la fenêtre quand même ?</translation>
     </message>
+    <message>
+        <source>The first row holds column &amp;names</source>
+        <translation>La première ligne porte les &amp;noms des colonnes</translation>
+    </message>
 </context>
 <context>
     <name>Instance</name>

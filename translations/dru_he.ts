@@ -673,6 +673,10 @@
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>הטקסט לא נשמר. לסגור את החלון בכל זאת?</translation>
     </message>
+    <message>
+        <source>The first row holds column &amp;names</source>
+        <translation>השורה ה&amp;ראשונה מכילה את שמות העמודות</translation>
+    </message>
 </context>
 <context>
     <name>Instance</name>

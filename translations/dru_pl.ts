@@ -689,6 +689,10 @@
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>Tekst nie został zapisany. Zamknąć okno mimo to?</translation>
     </message>
+    <message>
+        <source>The first row holds column &amp;names</source>
+        <translation>Pierwszy wiersz zawiera &amp;nazwy kolumn</translation>
+    </message>
 </context>
 <context>
     <name>Instance</name>

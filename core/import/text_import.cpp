@@ -160,7 +160,10 @@ class Importer {
   }
 
   void Delimited(std::string_view text, char separator) {
-    Records(text, separator, false, {});
+    DelimitedReader reader(text, separator);
+    std::vector<std::string> names;
+    if (request_.firstRowNames) reader.Next(names);  // the columns' names, no phrase
+    Records(text.substr(reader.Position()), separator, false, {});
     Note(counts_.empty, [](int n) { return Tr("Import", "%n empty row(s) dropped", nullptr, n); });
     // A list of one column has no prompts, and nothing to say about them.
     if (counts_.withPrompt > 0)

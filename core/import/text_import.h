@@ -42,6 +42,8 @@ struct ImportRequest {
   std::string language = "en";
   // The separator of a CSV or TSV list; '\0' to tell it from the first line.
   char separator = '\0';
+  // A CSV or TSV list whose first row names its columns.
+  bool firstRowNames = false;
 };
 
 // The lines of the new file, UTF-8, each "text" or "text<TAB>prompt".

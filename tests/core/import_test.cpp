@@ -178,6 +178,13 @@ TEST(Import, ACsvWithQuotesCommasAndLineBreaks) {
             (Lines{"1 empty row dropped", "1 row without a second column: kept without a prompt",
                    "1 row with more than two columns: only the first two kept",
                    "1 TAB inside a field became spaces"}));
+  // A row of column names, where the learner says so.
+  ImportProgress progress;
+  ImportRequest named{SourceKind::Delimited};
+  named.firstRowNames = true;
+  const ImportedText withNames = ImportText("German,English\r\nJa,Yes\r\n", named, progress);
+  ASSERT_EQ(withNames.lines.Count(), 1u);
+  EXPECT_EQ(withNames.lines.Get(0), "Ja\tYes");
   // Semicolons, as spreadsheets write them in much of Europe; a TSV's
   // commas are text.
   EXPECT_EQ(Import("Hallo, Welt;Hello, world\n", SourceKind::Delimited).lines,

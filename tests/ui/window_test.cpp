@@ -441,7 +441,9 @@ class WindowTest : public QObject {
       QCOMPARE(preview->topLevelItem(0)->text(0), QStringLiteral("Ich bin froh."));
       QCOMPARE(preview->topLevelItem(0)->text(1), QStringLiteral("I am glad."));
       QVERIFY(!preview->isColumnHidden(1));
-      QVERIFY(!modal->findChild<QRadioButton*>(QStringLiteral("CutLines"))->isEnabled());
+      // No cut for a phrase list, and no row of column names but in CSV.
+      QVERIFY(modal->findChild<QRadioButton*>(QStringLiteral("CutLines"))->isHidden());
+      QVERIFY(modal->findChild<QCheckBox*>(QStringLiteral("FirstRowNames"))->isHidden());
       OnModalNamed(QStringLiteral("SaveDialogDru"),
                    [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "accept"); });
       modal->findChild<QPushButton*>(QStringLiteral("NewTextSave"))->click();

@@ -3,6 +3,7 @@
 #include "ui/window/text_import_window.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -125,8 +126,14 @@ TextImportWindow::TextImportWindow(QWidget* parent, Save save, const std::string
   for (const TextLanguage& language : kTextLanguages)
     language_->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
   language_->setCurrentIndex(DesktopLanguage());
-  auto* languageLabel = new QLabel(Tr("Import", "&Language:"), this);
+  languageLabel_ = new QLabel(Tr("Import", "&Language:"), this);
+  QLabel* languageLabel = languageLabel_;
   languageLabel->setBuddy(language_);
+  names_ = new QCheckBox(Tr("Import", "The first row holds column &names"), this);
+  names_->setObjectName(QStringLiteral("FirstRowNames"));
+  names_->hide();
+  connect(names_, &QCheckBox::toggled, this, [this] { Recut(); });
+  cutRow->addWidget(names_);
   cutRow->addWidget(sentences);
   cutRow->addWidget(lines);
   cutRow->addStretch();
@@ -176,7 +183,7 @@ TextImportWindow::TextImportWindow(QWidget* parent, Save save, const std::string
   preview_ = new QTreeWidget(this);
   preview_->setObjectName(QStringLiteral("PreviewList"));
   preview_->setRootIsDecorated(false);
-  preview_->setUniformRowHeights(true);
+  preview_->setWordWrap(true);  // a long sentence is seen whole
   preview_->setColumnCount(2);
   preview_->setHeaderLabels({Tr("Import", "Sentence"), Tr("Import", "Prompt")});
   preview_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -204,6 +211,7 @@ ImportRequest TextImportWindow::Request() const {
   ImportRequest request;
   request.cut = static_cast<CutMode>(cut_->checkedId());
   request.language = language_->currentData().toString().toStdString();
+  request.firstRowNames = names_->isChecked();
   return request;
 }
 
@@ -259,11 +267,14 @@ void TextImportWindow::ShowResult(ImportedText result) {
   result_ = std::move(result);
   haveResult_ = result_.problem.empty();
   saveButton_->setEnabled(haveResult_);
-  // A phrase list has its lines already: the cut is for text.
+  // A phrase list has its lines already: the cut is for text, and a CSV
+  // or TSV list may have a row of column names instead.
   const bool text = result_.kind == SourceKind::Text;
-  for (QAbstractButton* button : cut_->buttons())
-    button->setEnabled(text);
-  language_->setEnabled(text && cut_->checkedId() == static_cast<int>(CutMode::Sentences));
+  for (QWidget* cutting :
+       {static_cast<QWidget*>(cut_->button(0)), static_cast<QWidget*>(cut_->button(1)),
+        static_cast<QWidget*>(language_), static_cast<QWidget*>(languageLabel_)})
+    cutting->setVisible(text);
+  names_->setVisible(result_.kind == SourceKind::Delimited);
 
   preview_->clear();
   const RecordList& lines = result_.lines;

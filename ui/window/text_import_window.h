@@ -9,6 +9,7 @@
 #include "core/import/text_import.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -64,6 +65,8 @@ class TextImportWindow : public QDialog {
 
   QPlainTextEdit* text_ = nullptr;
   QButtonGroup* cut_ = nullptr;
+  QCheckBox* names_ = nullptr;
+  QLabel* languageLabel_ = nullptr;
   QComboBox* language_ = nullptr;
   QLabel* count_ = nullptr;
   QLabel* notes_ = nullptr;
