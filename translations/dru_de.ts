@@ -666,16 +666,19 @@
         </translation>
     </message>
     <message>
-        <source>The first %1 are shown.</source>
-        <translation>Die ersten %1 werden angezeigt.</translation>
-    </message>
-    <message>
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>Der Text wurde nicht gespeichert. Das Fenster trotzdem schließen?</translation>
     </message>
     <message>
         <source>The first row holds column &amp;names</source>
         <translation>Die erste &amp;Zeile enthält Spaltennamen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s); the first %1 are shown.</source>
+        <translation>
+            <numerusform>%n Satz; die ersten %1 werden angezeigt.</numerusform>
+            <numerusform>%n Sätze; die ersten %1 werden angezeigt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

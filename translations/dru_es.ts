@@ -666,16 +666,19 @@
         </translation>
     </message>
     <message>
-        <source>The first %1 are shown.</source>
-        <translation>Se muestran las primeras %1.</translation>
-    </message>
-    <message>
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>El texto no se ha guardado. ¿Cerrar la ventana de todos modos?</translation>
     </message>
     <message>
         <source>The first row holds column &amp;names</source>
         <translation>La primera fila tiene los &amp;nombres de las columnas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s); the first %1 are shown.</source>
+        <translation>
+            <numerusform>%n frase; se muestran las primeras %1.</numerusform>
+            <numerusform>%n frases; se muestran las primeras %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -666,16 +666,19 @@
         </translation>
     </message>
     <message>
-        <source>The first %1 are shown.</source>
-        <translation>Les %1 premières sont affichées.</translation>
-    </message>
-    <message>
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>Le texte n’a pas été enregistré. Fermer la fenêtre quand même ?</translation>
     </message>
     <message>
         <source>The first row holds column &amp;names</source>
         <translation>La première ligne porte les &amp;noms des colonnes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s); the first %1 are shown.</source>
+        <translation>
+            <numerusform>%n phrase ; les %1 premières sont affichées.</numerusform>
+            <numerusform>%n phrases ; les %1 premières sont affichées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

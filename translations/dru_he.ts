@@ -666,16 +666,19 @@
         </translation>
     </message>
     <message>
-        <source>The first %1 are shown.</source>
-        <translation>מוצגים %1 הראשונים.</translation>
-    </message>
-    <message>
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>הטקסט לא נשמר. לסגור את החלון בכל זאת?</translation>
     </message>
     <message>
         <source>The first row holds column &amp;names</source>
         <translation>השורה ה&amp;ראשונה מכילה את שמות העמודות</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s); the first %1 are shown.</source>
+        <translation>
+            <numerusform>משפט אחד; מוצגים %1 הראשונים.</numerusform>
+            <numerusform>%n משפטים; מוצגים %1 הראשונים.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

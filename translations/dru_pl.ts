@@ -682,16 +682,20 @@
         </translation>
     </message>
     <message>
-        <source>The first %1 are shown.</source>
-        <translation>Pokazano pierwsze %1.</translation>
-    </message>
-    <message>
         <source>The text has not been saved. Close the window all the same?</source>
         <translation>Tekst nie został zapisany. Zamknąć okno mimo to?</translation>
     </message>
     <message>
         <source>The first row holds column &amp;names</source>
         <translation>Pierwszy wiersz zawiera &amp;nazwy kolumn</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentence(s); the first %1 are shown.</source>
+        <translation>
+            <numerusform>%n zdanie; pokazano pierwsze %1.</numerusform>
+            <numerusform>%n zdania; pokazano pierwsze %1.</numerusform>
+            <numerusform>%n zdań; pokazano pierwsze %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

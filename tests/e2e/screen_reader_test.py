@@ -5,8 +5,9 @@ Progress window; then, with Review Due Sentences on, that a sentence typed
 wrong comes back after three others.
 Last, a file that cannot be written says so on the status line.
 Then the same typed from memory: first letters with a hint, and prompts
-after a TAB.
-Usage: screen_reader_test.py drill|progress|review|readonly|recall|prompt FILE"""
+after a TAB; a text pasted into New from Text and its preview.
+Usage: screen_reader_test.py drill|progress|review|readonly|recall|prompt|poem|listen|
+       paste|german FILE"""
 import subprocess
 import sys
 import time
@@ -314,6 +315,36 @@ def listen_phase():
 
 if sys.argv[1] == "listen":
     listen_phase()
+    sys.exit(1 if failures else 0)
+
+def paste_phase():
+    """File › New from Text…: what is pasted is cut into sentences, and a
+    screen reader hears the count and reads the preview row by row."""
+    xdotool("key", "ctrl+n")
+    dialog = wait_for(lambda: search(app, lambda n: role(n) == "dialog"
+                                     and n.name == "New from Text"), 10)
+    check(dialog is not None, "Ctrl+N opens New from Text")
+    if dialog is None:
+        return
+    text = wait_for(lambda: search(dialog, lambda n: role(n) == "text" and focused(n)), 5)
+    check(text is not None, "the box to paste into has the focus")
+    xdotool("type", "--delay", "5", "Dr. Smith arrived at 10 a.m. He left.")
+    said = wait_for(lambda: search(dialog, lambda n: role(n) == "notification"
+                                   and n.name == "2 sentences"), 10)
+    check(said is not None, "the count is announced: '2 sentences'")
+    preview = search(dialog, lambda n: n.name == "Preview" and role(n) != "label")
+    check(preview is not None and preview.description == "2 sentences",
+          "the preview is named and says its count: %r" % (preview and preview.description))
+    if preview is None:
+        return
+    cells = preview.queryTable()
+    rows = [cells.getAccessibleAt(row, 0).name for row in range(cells.nRows)]
+    check(rows == ["Dr. Smith arrived at 10 a.m.", "He left."],
+          "its rows are the sentences: %r" % rows)
+
+
+if sys.argv[1] == "paste":
+    paste_phase()
     sys.exit(1 if failures else 0)
 
 def german_phase(path):

@@ -30,8 +30,8 @@ dbus-run-session -- bash -c '
   # command line that cannot be written (root without its power to
   # override file modes), then sentences typed from memory, then a poem
   # learned in text order, then dictation without a speech service, then
-  # the drill in German.
-  for phase in drill progress review readonly recall prompt poem listen german; do
+  # a text pasted into New from Text, then the drill in German.
+  for phase in drill progress review readonly recall prompt poem listen paste german; do
     run=("$1")
     file="$0/typed.txt"
     if [ "$phase" = review ]; then

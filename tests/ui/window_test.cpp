@@ -410,6 +410,14 @@ class WindowTest : public QObject {
     QTest::keyClick(Memo(), Qt::Key_Return);
     QCOMPARE(Drill().PreviousSentence(), sentence);
     QVERIFY(LabelText("LabelInfo").startsWith(QStringLiteral("There are 3 records")));
+
+    // A signal while a text waits in the box: dru ends without asking.
+    OnModalNamed(QStringLiteral("FormNewText"), [this](QWidget* modal) {
+      modal->findChild<QPlainTextEdit*>(QStringLiteral("NewTextBox"))->setPlainText("Ein Satz.");
+      window->CloseOnSignal();
+    });
+    Child<QAction>("NewFromText1")->trigger();
+    QTRY_VERIFY(!window->isVisible());
   }
 
   // File › Import…: a card program's export is previewed with its prompts

@@ -179,9 +179,8 @@ void MainWindow::BringInText(const std::string& source) {
         return written;
       },
       source);
-  const bool saved = window.exec() == QDialog::Accepted;
-  controller_->EndHandlerOnSignal();
-  if (!saved) return;
+  window.mayAsk = [this] { return !ClosingOnSignal(); };
+  if (window.exec() != QDialog::Accepted || ClosingOnSignal()) return;
   // Opened as Open opens a file, asking first to save the open one.
   const std::string written = window.Written();
   controller_->RunHandler([&] { commands.OpenNamed(written); });

@@ -285,9 +285,10 @@ void TextImportWindow::ShowResult(ImportedText result) {
     // An empty box is no problem yet.
     if (text_ != nullptr && text_->toPlainText().trimmed().isEmpty()) said.clear();
   } else {
-    said = Tr("Import", "%n sentence(s)", nullptr, count);
-    if (count > kPreviewLines)
-      said += QLatin1Char(' ') + Tr("Import", "The first %1 are shown.").arg(kPreviewLines);
+    said = count > kPreviewLines
+               ? Tr("Import", "%n sentence(s); the first %1 are shown.", nullptr, count)
+                     .arg(kPreviewLines)
+               : Tr("Import", "%n sentence(s)", nullptr, count);
   }
   count_->setText(said);
   QStringList notes;
@@ -305,8 +306,10 @@ void TextImportWindow::ShowResult(ImportedText result) {
     const std::size_t tab = line.find('\t');
     auto* item = new QTreeWidgetItem;
     item->setText(0, Shown(line.substr(0, tab)));
+    item->setToolTip(0, item->text(0));
     if (tab != std::string_view::npos) {
       item->setText(1, Shown(line.substr(tab + 1)));
+      item->setToolTip(1, item->text(1));
       prompts = true;
     }
     items << item;
@@ -328,6 +331,7 @@ void TextImportWindow::SaveLines() {
 void TextImportWindow::reject() {
   // A text typed here is nowhere else.
   if (text_ != nullptr && written_.empty() && !text_->toPlainText().trimmed().isEmpty() &&
+      mayAsk() &&
       AskUser(this, MessageKind::Confirmation,
               Tr("Import", "The text has not been saved. Close the window all the same?")) !=
           Answer::Ok) {

@@ -38,6 +38,10 @@ class TextImportWindow : public QDialog {
   TextImportWindow(QWidget* parent, Save save, const std::string& path = {});
   ~TextImportWindow() override;
 
+  // False while the window must close without asking (dru is ending on a
+  // signal).
+  std::function<bool()> mayAsk = [] { return true; };
+
   // The file written, once the window was accepted.
   const std::string& Written() const noexcept { return written_; }
 
