@@ -1,7 +1,8 @@
 #include "core/import/html_text.h"
-
 #include <charconv>
 #include <cstdint>
+
+#include "core/text/text_encoding.h"
 
 namespace dru {
 namespace {
@@ -24,25 +25,6 @@ constexpr Entity kEntities[] = {
     {"ntilde", "\u00F1"}, {"times", "\u00D7"},
 };
 
-void AppendCodePoint(std::string& out, std::uint32_t c) {
-  if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // The entity at the start of text ("&amp;..."): appended to out, and its
 // length; 0 when it is none.
 std::size_t AppendEntity(std::string& out, std::string_view text) {
@@ -56,7 +38,7 @@ std::size_t AppendEntity(std::string& out, std::string_view text) {
     const auto [end, error] =
         std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
     if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) return 0;
-    AppendCodePoint(out, code);
+    AppendCodePoint(out, static_cast<char32_t>(code));
     return semicolon + 1;
   }
   for (const Entity& entity : kEntities) {

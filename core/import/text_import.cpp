@@ -26,24 +26,6 @@ struct DecodedText {
   bool notText = false;
 };
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // UTF-16 after its byte-order mark, as a spreadsheet's "Unicode text"
 // comes; a lone surrogate becomes U+FFFD.
 std::string FromUtf16(std::string_view bytes, bool bigEndian) {
@@ -59,12 +41,12 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
     if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
       const char16_t low = unit(i + 2);
       if (low >= 0xDC00 && low <= 0xDFFF) {
-        AppendUtf8(out, 0x10000 + ((char32_t{u} - 0xD800) << 10) + (low - 0xDC00));
+        AppendCodePoint(out, 0x10000 + ((char32_t{u} - 0xD800) << 10) + (low - 0xDC00));
         i += 2;
         continue;
       }
     }
-    AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? char32_t{0xFFFD} : char32_t{u});
+    AppendCodePoint(out, u >= 0xD800 && u <= 0xDFFF ? char32_t{0xFFFD} : char32_t{u});
   }
   return out;
 }

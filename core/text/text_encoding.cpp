@@ -146,6 +146,25 @@ void AppendAsUtf8(std::string& utf8, char cp1252Byte) {
   }
 }
 
+void AppendCodePoint(std::string& utf8, char32_t code) {
+  if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
+  if (code < 0x80) {
+    utf8 += static_cast<char>(code);
+  } else if (code < 0x800) {
+    utf8 += static_cast<char>(0xC0 | (code >> 6));
+    utf8 += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    utf8 += static_cast<char>(0xE0 | (code >> 12));
+    utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    utf8 += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    utf8 += static_cast<char>(0xF0 | (code >> 18));
+    utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    utf8 += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
 std::string AsUtf8(std::string_view text, TextEncoding encoding) {
   if (encoding == TextEncoding::Utf8) return std::string(text);
   std::string utf8;

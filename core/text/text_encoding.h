@@ -54,6 +54,9 @@ bool EqualIgnoringUnicodeCase(std::string_view a, std::string_view b,
 std::string AsUtf8(std::string_view text, TextEncoding encoding);
 // One Windows-1252 byte's character, appended to utf8.
 void AppendAsUtf8(std::string& utf8, char cp1252Byte);
+// A code point appended to utf8; NUL, a surrogate or one beyond U+10FFFF
+// as U+FFFD.
+void AppendCodePoint(std::string& utf8, char32_t code);
 
 // text in Unicode's composed normal form (NFC), so that a precomposed "é"
 // and "e" followed by a combining acute are the same: text itself when it
