@@ -1,4 +1,5 @@
 #include "core/import/html_text.h"
+
 #include <charconv>
 #include <cstdint>
 
