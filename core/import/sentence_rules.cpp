@@ -113,14 +113,11 @@ bool FindSentenceEnds(std::string_view text, std::vector<std::size_t>& ends) {
   for (std::int32_t at = 0; at < length;) {
     if (reader.Plain(at)) {
       // Most of a text: skip to the next terminator or non-ASCII byte.
-      const std::int32_t run = at;
       while (at < length && reader.Plain(at))
         ++at;
       previous = reader.AsciiKind(at - 1);
       if (at == length) break;
-      (void)run;
     }
-    const std::int32_t here = at;
     const Kind term = reader.Next(at);
     if (term == Kind::Unhandled) return false;
     if (!IsTerm(term)) {
@@ -129,15 +126,13 @@ bool FindSentenceEnds(std::string_view text, std::vector<std::size_t>& ends) {
     }
     // A terminator, then closing marks, then blanks: the sentence ends
     // after them unless a rule says it goes on.
-    (void)here;
     const Kind before = previous;
     std::int32_t j = at;
     Kind last = term;
     Kind next = Kind::Other;
     std::int32_t afterNext = j;
     bool blanks = false;
-    for (;;) {
-      if (j == length) break;
+    while (j < length) {
       afterNext = j;
       next = reader.Next(afterNext);
       if (next == Kind::Unhandled) return false;
