@@ -411,8 +411,11 @@ class WindowTest : public QObject {
     QCOMPARE(Drill().PreviousSentence(), sentence);
     QVERIFY(LabelText("LabelInfo").startsWith(QStringLiteral("There are 3 records")));
 
-    // A signal while a text waits in the box: dru ends without asking.
+    // A signal while a text waits in the box: dru ends without asking. The
+    // window opens with the language chosen last.
     OnModalNamed(QStringLiteral("FormNewText"), [this](QWidget* modal) {
+      QCOMPARE(modal->findChild<QComboBox*>(QStringLiteral("TextLanguage"))->currentData(),
+               QVariant(QStringLiteral("de")));
       modal->findChild<QPlainTextEdit*>(QStringLiteral("NewTextBox"))->setPlainText("Ein Satz.");
       window->CloseOnSignal();
     });

@@ -178,9 +178,11 @@ void MainWindow::BringInText(const std::string& source) {
         controller_->RunHandler([&] { written = commands.SaveNewFile(lines, suggestion, source); });
         return written;
       },
-      source);
+      source, textLanguage_);
   window.mayAsk = [this] { return !ClosingOnSignal(); };
-  if (window.exec() != QDialog::Accepted || ClosingOnSignal()) return;
+  const bool saved = window.exec() == QDialog::Accepted;
+  textLanguage_ = window.Language();
+  if (!saved || ClosingOnSignal()) return;
   // Opened as Open opens a file, asking first to save the open one.
   const std::string written = window.Written();
   controller_->RunHandler([&] { commands.OpenNamed(written); });

@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow, public DrillView, public Dialogs {
   // The preview window for source (the paste box when empty); what it
   // saves is then opened.
   void BringInText(const std::string& source);
+  QString textLanguage_;  // chosen in the last such window, for the next
   bool painted_ = false;
   ProgressWindow* progress_ = nullptr;
 };

@@ -82,7 +82,8 @@ struct TextImportWindow::Source {
   std::string error;  // why it could not be read
 };
 
-TextImportWindow::TextImportWindow(QWidget* parent, Save save, const std::string& path)
+TextImportWindow::TextImportWindow(QWidget* parent, Save save, const std::string& path,
+                                   const QString& language)
     : QDialog(parent), save_(std::move(save)), path_(path), source_(std::make_shared<Source>()) {
   setObjectName(QStringLiteral("FormNewText"));
   const bool fromFile = !path.empty();
@@ -123,9 +124,10 @@ TextImportWindow::TextImportWindow(QWidget* parent, Save save, const std::string
   sentences->setChecked(true);
   language_ = new QComboBox(this);
   language_->setObjectName(QStringLiteral("TextLanguage"));
-  for (const TextLanguage& language : kTextLanguages)
-    language_->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
-  language_->setCurrentIndex(DesktopLanguage());
+  for (const TextLanguage& known : kTextLanguages)
+    language_->addItem(QString::fromUtf8(known.name), QString::fromLatin1(known.code));
+  const int chosen = language_->findData(language);
+  language_->setCurrentIndex(chosen >= 0 ? chosen : DesktopLanguage());
   languageLabel_ = new QLabel(Tr("Import", "&Language:"), this);
   QLabel* languageLabel = languageLabel_;
   languageLabel->setBuddy(language_);
@@ -206,6 +208,10 @@ TextImportWindow::TextImportWindow(QWidget* parent, Save save, const std::string
 }
 
 TextImportWindow::~TextImportWindow() = default;
+
+QString TextImportWindow::Language() const {
+  return language_->currentData().toString();
+}
 
 ImportRequest TextImportWindow::Request() const {
   ImportRequest request;

@@ -34,13 +34,18 @@ class TextImportWindow : public QDialog {
   using Save = std::function<std::optional<std::string>(const RecordList& lines,
                                                         const std::string& suggestion)>;
 
-  // path: the file to bring in; empty for the paste box.
-  TextImportWindow(QWidget* parent, Save save, const std::string& path = {});
+  // path: the file to bring in; empty for the paste box. language: the
+  // text's language chosen last ("de"), empty for the desktop's.
+  TextImportWindow(QWidget* parent, Save save, const std::string& path = {},
+                   const QString& language = {});
   ~TextImportWindow() override;
 
   // False while the window must close without asking (dru is ending on a
   // signal).
   std::function<bool()> mayAsk = [] { return true; };
+
+  // The text's language as chosen, for the next window.
+  QString Language() const;
 
   // The file written, once the window was accepted.
   const std::string& Written() const noexcept { return written_; }
