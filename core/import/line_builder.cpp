@@ -117,32 +117,31 @@ bool LineBuilder::EndLine() {
   return true;
 }
 
-void LineBuilder::Absorb(const LineBuilder& other) {
-  const std::size_t offset = size_;
-  Put(other.block_->Data(), other.lineStart_);
-  for (const std::size_t end : other.ends_)
-    ends_.push_back(offset + end);
-  lineStart_ = size_;
+void LineBuilder::Absorb(LineBuilder& other) {
   tabsReplaced += other.tabsReplaced;
   marksRemoved += other.marksRemoved;
   longLines += other.longLines;
-}
-
-std::string_view LineBuilder::Line(std::size_t i) const noexcept {
-  const std::size_t start = i == 0 ? 0 : ends_[i - 1];
-  return std::string_view(block_->Data() + start, ends_[i] - start);
+  absorbed_.push_back(other.TakeLines());
 }
 
 RecordList LineBuilder::TakeLines() {
+  std::size_t count = ends_.size();
+  for (const RecordList& list : absorbed_)
+    count += list.Count();
   RecordList lines;
-  lines.Reserve(ends_.size());
+  lines.Reserve(count);
   std::size_t start = 0;
   for (const std::size_t end : ends_) {
     lines.Add(block_->Share(std::string_view(block_->Data() + start, end - start)));
     start = end;
   }
+  for (const RecordList& list : absorbed_) {
+    for (std::size_t i = 0; i < list.Count(); ++i)
+      lines.Add(list.At(i));
+  }
   block_ = std::make_unique<RecordBlock>(64);
   ends_ = {};
+  absorbed_ = {};
   size_ = lineStart_ = 0;
   return lines;
 }

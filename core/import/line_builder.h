@@ -34,14 +34,12 @@ class LineBuilder {
   // False when it was dropped.
   bool EndLine();
 
-  // Adds the lines and counts of other, built from the text after this
-  // one's.
-  void Absorb(const LineBuilder& other);
+  // Takes the lines and counts of other, built from the text after this
+  // one's, once this one has all of its own; its lines keep sharing its
+  // block, so that nothing is copied.
+  void Absorb(LineBuilder& other);
 
-  std::size_t Count() const noexcept { return ends_.size(); }
-  // The text of line i, prompt included.
-  std::string_view Line(std::size_t i) const noexcept;
-  // The lines, sharing one block.
+  // The lines, in order, sharing their blocks.
   RecordList TakeLines();
 
   std::size_t tabsReplaced = 0;
@@ -60,6 +58,7 @@ class LineBuilder {
   std::unique_ptr<RecordBlock> block_;
   std::size_t size_ = 0;
   std::vector<std::size_t> ends_;
+  std::vector<RecordList> absorbed_;
   std::size_t lineStart_ = 0;
   std::size_t promptStart_ = std::string::npos;  // where the TAB is, if any
   bool pendingSpace_ = false;

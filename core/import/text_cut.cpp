@@ -113,6 +113,7 @@ void CutText(std::string_view text, const ImportRequest& request, LineBuilder& l
     start = std::max(start, end);
   }
   if (parts.size() <= 1) {
+    lines.Reserve(text.size());
     cut(text, lines);
     return;
   }
@@ -123,6 +124,7 @@ void CutText(std::string_view text, const ImportRequest& request, LineBuilder& l
     builders.back()->Reserve(parts[i].size());
     workers.emplace_back([&cut, part = parts[i], &into = *builders.back()] { cut(part, into); });
   }
+  lines.Reserve(parts[0].size());
   cut(parts[0], lines);
   workers.clear();  // joined
   for (const auto& builder : builders)

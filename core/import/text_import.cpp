@@ -268,7 +268,9 @@ ImportedText ImportText(std::string_view bytes, const ImportRequest& request,
   }
   progress.total.store(decoded.text.size(), std::memory_order_relaxed);
   Importer importer(request, progress);
-  importer.Reserve(decoded.text.size());
+  // Lines are never longer than what they come from; text reserves its
+  // own, a part at a time.
+  if (request.kind != SourceKind::Text) importer.Reserve(decoded.text.size());
   switch (request.kind) {
     case SourceKind::Text:
       importer.Text(decoded.text);

@@ -46,7 +46,7 @@ int ImportJob::Permille() const {
   if (running_ == nullptr) return 0;
   const std::size_t total = running_->total.load(std::memory_order_relaxed);
   const std::size_t done = running_->done.load(std::memory_order_relaxed);
-  return total == 0 ? 0 : static_cast<int>(std::min<std::size_t>(done * 1000 / total, 1000));
+  return total == 0 ? -1 : static_cast<int>(std::min<std::size_t>(done * 1000 / total, 1000));
 }
 
 }  // namespace dru::ui

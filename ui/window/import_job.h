@@ -26,7 +26,8 @@ class ImportJob : public QObject {
   void Start(Work work, Done done);
   void Cancel();
   bool Running() const noexcept { return running_ != nullptr; }
-  // How far the newest work has come, 0 to 1000.
+  // How far the newest work has come, 0 to 1000; -1 while it cannot say
+  // (a file still being read).
   int Permille() const;
 
  private:

@@ -76,9 +76,9 @@ QString Shown(std::string_view text) {
 }  // namespace
 
 struct TextImportWindow::Source {
-  QMutex mutex;
+  QMutex mutex;  // held while the file is read, by the first cut
   bool read = false;
-  std::string bytes;
+  std::shared_ptr<const std::string> bytes;
   std::string error;  // why it could not be read
 };
 
@@ -232,23 +232,27 @@ void TextImportWindow::Recut() {
     };
   } else {
     work = [source = source_, path = path_, request](ImportProgress& progress) mutable {
-      QMutexLocker lock(&source->mutex);
-      if (!source->read) {
-        source->read = true;
-        try {
-          source->bytes = ReadImportSource(path);
-        } catch (const UserError& error) {
-          source->error = error.what();
+      std::shared_ptr<const std::string> bytes;
+      {
+        QMutexLocker lock(&source->mutex);
+        if (!source->read) {
+          source->read = true;
+          try {
+            source->bytes = std::make_shared<const std::string>(ReadImportSource(path));
+          } catch (const UserError& error) {
+            source->error = error.what();
+          }
         }
+        bytes = source->bytes;
       }
-      if (!source->error.empty()) {
+      if (bytes == nullptr) {
         ImportedText failed;
         failed.problem = source->error;
         return failed;
       }
-      request.kind = KindOfFile(path, source->bytes);
+      request.kind = KindOfFile(path, *bytes);
       request.separator = SeparatorOfFile(path);
-      return ImportText(source->bytes, request, progress);
+      return ImportText(*bytes, request, progress);
     };
   }
   haveResult_ = false;
@@ -264,7 +268,10 @@ void TextImportWindow::ShowRunning() {
   ++ticks_;
   progress_->setVisible(running && ticks_ >= 3);
   stop_->setVisible(running && ticks_ >= 3);
-  progress_->setValue(job_->Permille());
+  // A file being read shows a busy bar, its cutting how far it has come.
+  const int permille = job_->Permille();
+  progress_->setRange(0, permille < 0 ? 0 : 1000);
+  progress_->setValue(std::max(permille, 0));
   if (!running) progressTick_->stop();
 }
 
