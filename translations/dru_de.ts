@@ -527,13 +527,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n note(s) without a second field: kept without a prompt</source>
-        <translation>
-            <numerusform>%n Notiz ohne zweites Feld: ohne Stichwort übernommen</numerusform>
-            <numerusform>%n Notizen ohne zweites Feld: ohne Stichwort übernommen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n note(s) with more than two fields: only the first two kept</source>
         <translation>
             <numerusform>%n Notiz mit mehr als zwei Feldern: nur die ersten beiden übernommen</numerusform>
@@ -545,13 +538,6 @@
         <translation>
             <numerusform>%n leere Zeile verworfen</numerusform>
             <numerusform>%n leere Zeilen verworfen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n row(s) without a second column: kept without a prompt</source>
-        <translation>
-            <numerusform>%n Zeile ohne zweite Spalte: ohne Stichwort übernommen</numerusform>
-            <numerusform>%n Zeilen ohne zweite Spalte: ohne Stichwort übernommen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -678,6 +664,20 @@
         <translation>
             <numerusform>%n Satz; die ersten %1 werden angezeigt.</numerusform>
             <numerusform>%n Sätze; die ersten %1 werden angezeigt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n Notiz ohne zweites Feld wird ohne Stichwort übernommen</numerusform>
+            <numerusform>%n Notizen ohne zweites Feld werden ohne Stichwort übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n Zeile ohne zweite Spalte wird ohne Stichwort übernommen</numerusform>
+            <numerusform>%n Zeilen ohne zweite Spalte werden ohne Stichwort übernommen</numerusform>
         </translation>
     </message>
 </context>

@@ -527,13 +527,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n note(s) without a second field: kept without a prompt</source>
-        <translation>
-            <numerusform>%n nota sin segundo campo: se conserva sin pista</numerusform>
-            <numerusform>%n notas sin segundo campo: se conservan sin pista</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n note(s) with more than two fields: only the first two kept</source>
         <translation>
             <numerusform>%n nota con más de dos campos: solo se conservan los dos primeros</numerusform>
@@ -545,13 +538,6 @@
         <translation>
             <numerusform>%n fila vacía descartada</numerusform>
             <numerusform>%n filas vacías descartadas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n row(s) without a second column: kept without a prompt</source>
-        <translation>
-            <numerusform>%n fila sin segunda columna: se conserva sin pista</numerusform>
-            <numerusform>%n filas sin segunda columna: se conservan sin pista</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -678,6 +664,20 @@
         <translation>
             <numerusform>%n frase; se muestran las primeras %1.</numerusform>
             <numerusform>%n frases; se muestran las primeras %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n nota sin segundo campo se conserva sin pista</numerusform>
+            <numerusform>%n notas sin segundo campo se conservan sin pista</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n fila sin segunda columna se conserva sin pista</numerusform>
+            <numerusform>%n filas sin segunda columna se conservan sin pista</numerusform>
         </translation>
     </message>
 </context>

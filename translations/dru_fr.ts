@@ -527,13 +527,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n note(s) without a second field: kept without a prompt</source>
-        <translation>
-            <numerusform>%n note sans second champ : gardée sans indice</numerusform>
-            <numerusform>%n notes sans second champ : gardées sans indice</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n note(s) with more than two fields: only the first two kept</source>
         <translation>
             <numerusform>%n note de plus de deux champs : seuls les deux premiers sont gardés</numerusform>
@@ -545,13 +538,6 @@
         <translation>
             <numerusform>%n ligne vide écartée</numerusform>
             <numerusform>%n lignes vides écartées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n row(s) without a second column: kept without a prompt</source>
-        <translation>
-            <numerusform>%n ligne sans deuxième colonne : gardée sans indice</numerusform>
-            <numerusform>%n lignes sans deuxième colonne : gardées sans indice</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -678,6 +664,20 @@
         <translation>
             <numerusform>%n phrase ; les %1 premières sont affichées.</numerusform>
             <numerusform>%n phrases ; les %1 premières sont affichées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n note sans second champ est gardée sans indice</numerusform>
+            <numerusform>%n notes sans second champ sont gardées sans indice</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n ligne sans deuxième colonne est gardée sans indice</numerusform>
+            <numerusform>%n lignes sans deuxième colonne sont gardées sans indice</numerusform>
         </translation>
     </message>
 </context>

@@ -527,13 +527,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n note(s) without a second field: kept without a prompt</source>
-        <translation>
-            <numerusform>פתק אחד בלי שדה שני: נשמר בלי רמז</numerusform>
-            <numerusform>%n פתקים בלי שדה שני: נשמרו בלי רמז</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n note(s) with more than two fields: only the first two kept</source>
         <translation>
             <numerusform>פתק אחד עם יותר משני שדות: נשמרו רק שני הראשונים</numerusform>
@@ -545,13 +538,6 @@
         <translation>
             <numerusform>שורה ריקה אחת הושמטה</numerusform>
             <numerusform>%n שורות ריקות הושמטו</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n row(s) without a second column: kept without a prompt</source>
-        <translation>
-            <numerusform>שורה אחת בלי עמודה שנייה: נשמרה בלי רמז</numerusform>
-            <numerusform>%n שורות בלי עמודה שנייה: נשמרו בלי רמז</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -678,6 +664,20 @@
         <translation>
             <numerusform>משפט אחד; מוצגים %1 הראשונים.</numerusform>
             <numerusform>%n משפטים; מוצגים %1 הראשונים.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>פתק אחד בלי שדה שני נשמר בלי רמז</numerusform>
+            <numerusform>%n פתקים בלי שדה שני נשמרים בלי רמז</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>שורה אחת בלי עמודה שנייה נשמרת בלי רמז</numerusform>
+            <numerusform>%n שורות בלי עמודה שנייה נשמרות בלי רמז</numerusform>
         </translation>
     </message>
 </context>

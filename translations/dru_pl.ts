@@ -534,14 +534,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n note(s) without a second field: kept without a prompt</source>
-        <translation>
-            <numerusform>%n notatka bez drugiego pola: zachowana bez podpowiedzi</numerusform>
-            <numerusform>%n notatki bez drugiego pola: zachowane bez podpowiedzi</numerusform>
-            <numerusform>%n notatek bez drugiego pola: zachowanych bez podpowiedzi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n note(s) with more than two fields: only the first two kept</source>
         <translation>
             <numerusform>%n notatka z więcej niż dwoma polami: zachowano tylko dwa pierwsze</numerusform>
@@ -555,14 +547,6 @@
             <numerusform>%n pusty wiersz pominięty</numerusform>
             <numerusform>%n puste wiersze pominięte</numerusform>
             <numerusform>%n pustych wierszy pominiętych</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n row(s) without a second column: kept without a prompt</source>
-        <translation>
-            <numerusform>%n wiersz bez drugiej kolumny: zachowany bez podpowiedzi</numerusform>
-            <numerusform>%n wiersze bez drugiej kolumny: zachowane bez podpowiedzi</numerusform>
-            <numerusform>%n wierszy bez drugiej kolumny: zachowanych bez podpowiedzi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -695,6 +679,22 @@
             <numerusform>%n zdanie; pokazano pierwsze %1.</numerusform>
             <numerusform>%n zdania; pokazano pierwsze %1.</numerusform>
             <numerusform>%n zdań; pokazano pierwsze %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) without a second field (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n notatka bez drugiego pola zostaje bez podpowiedzi</numerusform>
+            <numerusform>%n notatki bez drugiego pola zostają bez podpowiedzi</numerusform>
+            <numerusform>%n notatek bez drugiego pola zostaje bez podpowiedzi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without a second column (is|are) kept without a prompt</source>
+        <translation>
+            <numerusform>%n wiersz bez drugiej kolumny zostaje bez podpowiedzi</numerusform>
+            <numerusform>%n wiersze bez drugiej kolumny zostają bez podpowiedzi</numerusform>
+            <numerusform>%n wierszy bez drugiej kolumny zostaje bez podpowiedzi</numerusform>
         </translation>
     </message>
 </context>

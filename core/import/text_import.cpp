@@ -133,7 +133,8 @@ class Importer {
     Records(text.substr(at), separator, html, skipped);
     Note(counts_.empty, [](int n) { return Tr("Import", "%n empty note(s) dropped", nullptr, n); });
     Note(counts_.withoutPrompt, [](int n) {
-      return Tr("Import", "%n note(s) without a second field: kept without a prompt", nullptr, n);
+      return Tr("Import", "%n note(s) without a second field (is|are) kept without a prompt",
+                nullptr, n);
     });
     Note(counts_.moreFields, [](int n) {
       return Tr("Import", "%n note(s) with more than two fields: only the first two kept", nullptr,
@@ -150,7 +151,8 @@ class Importer {
     // A list of one column has no prompts, and nothing to say about them.
     if (counts_.withPrompt > 0)
       Note(counts_.withoutPrompt, [](int n) {
-        return Tr("Import", "%n row(s) without a second column: kept without a prompt", nullptr, n);
+        return Tr("Import", "%n row(s) without a second column (is|are) kept without a prompt",
+                  nullptr, n);
       });
     Note(counts_.moreFields, [](int n) {
       return Tr("Import", "%n row(s) with more than two columns: only the first two kept", nullptr,

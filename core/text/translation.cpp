@@ -8,15 +8,35 @@ namespace {
 
 std::atomic<const Catalogue*> installed{nullptr};
 
-// English's two forms: "(s)" dropped for one, "s" for any other count.
+// English's two forms: "(s)" dropped for one, "s" for any other count;
+// "(is|are)", and any such pair without blanks, the first for one and the
+// second for any other.
 std::string EnglishPlural(std::string_view text, int count) {
   std::string english;
   for (std::size_t at = 0;;) {
-    const std::size_t mark = text.find("(s)", at);
-    english.append(text.substr(at, mark == std::string_view::npos ? mark : mark - at));
-    if (mark == std::string_view::npos) break;
-    if (count != 1) english += 's';
-    at = mark + 3;
+    const std::size_t open = text.find('(', at);
+    const std::size_t close = open == std::string_view::npos ? open : text.find(')', open);
+    const std::string_view inside = close == std::string_view::npos
+                                        ? std::string_view()
+                                        : text.substr(open + 1, close - open - 1);
+    const std::size_t bar = inside.find('|');
+    const bool pair = bar != std::string_view::npos && inside.find(' ') == std::string_view::npos;
+    if (inside != "s" && !pair) {
+      if (open == std::string_view::npos) {
+        english.append(text.substr(at));
+        break;
+      }
+      english.append(text.substr(at, open + 1 - at));
+      at = open + 1;
+      continue;
+    }
+    english.append(text.substr(at, open - at));
+    if (pair) {
+      english.append(count == 1 ? inside.substr(0, bar) : inside.substr(bar + 1));
+    } else if (count != 1) {
+      english += 's';
+    }
+    at = close + 1;
   }
   return english;
 }

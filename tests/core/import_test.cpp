@@ -153,9 +153,9 @@ TEST(Import, ACardProgramsNotesExport) {
   EXPECT_EQ(result.lines,
             (Lines{"Ich bin froh.\tI am glad.", "Er sagt: \"Gute Nacht\".\tHe says good night.",
                    "Das & mehr", "Wasser ist gut."}));
-  EXPECT_EQ(result.notes,
-            (Lines{"1 empty note dropped", "2 notes without a second field: kept without a prompt",
-                   "1 note with more than two fields: only the first two kept"}));
+  EXPECT_EQ(result.notes, (Lines{"1 empty note dropped",
+                                 "2 notes without a second field are kept without a prompt",
+                                 "1 note with more than two fields: only the first two kept"}));
   // Another separator, as the header says; no HTML without the header.
   EXPECT_EQ(Import("#separator:semicolon\nA <b>;B\n", SourceKind::NotesExport).lines,
             Lines{"A <b>\tB"});
@@ -175,7 +175,7 @@ TEST(Import, ACsvWithQuotesCommasAndLineBreaks) {
             (Lines{"Guten Tag, Frau Meier.\tGood day, Mrs Meier.", "Zwei Zeilen\tTwo \"lines\"",
                    "Ein Tab\tTab", "Nur eine Spalte", "Drei\tSpalten"}));
   EXPECT_EQ(result.notes,
-            (Lines{"1 empty row dropped", "1 row without a second column: kept without a prompt",
+            (Lines{"1 empty row dropped", "1 row without a second column is kept without a prompt",
                    "1 row with more than two columns: only the first two kept",
                    "1 TAB inside a field became spaces"}));
   // A row of column names, where the learner says so.

@@ -400,6 +400,10 @@ TEST_F(Keystrokes, SpokenLinesComeFromTheTranslation) {
   UseCatalogue(nullptr);
   EXPECT_EQ(Tr("Test", "%n day(s) and %n (s)", nullptr, 2), "2 days and 2 s");
   EXPECT_EQ(Tr("Test", "%n day(s)", nullptr, 1), "1 day");
+  EXPECT_EQ(Tr("Test", "%n note(s) (is|are) kept (as written)", nullptr, 1),
+            "1 note is kept (as written)");
+  EXPECT_EQ(Tr("Test", "%n note(s) (is|are) kept (as written)", nullptr, 3),
+            "3 notes are kept (as written)");
 }
 
 TEST_F(Keystrokes, NothingHappensWithoutFile) {
