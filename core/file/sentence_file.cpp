@@ -1,6 +1,5 @@
 #include "core/file/sentence_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "core/file/io_error.h"
+#include "core/file/read_only_file.h"
 #include "core/file/safe_file_writer.h"
 
 namespace dru {
@@ -22,20 +22,6 @@ constexpr char kLineFeed = '\n';
 constexpr char kEndOfData = '\x1a';
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kReadChunk = 1 << 20;
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  int Get() const noexcept { return fd_; }
-
- private:
-  int fd_;
-};
 
 constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
 
@@ -297,20 +283,15 @@ void AddLines(std::string_view data, RecordBlock& block, const LineEndFinder& fi
 }  // namespace
 
 SentenceFile ReadSentenceFile(const std::string& path) {
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.Get() < 0) throw IoError::FromErrno(errno);
-  struct stat info {};
-  if (fstat(file.Get(), &info) != 0) throw IoError::FromErrno(errno);
-  if (S_ISDIR(info.st_mode)) throw IoError::FromErrno(EISDIR);
-  if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile(path);
+  const ReadOnlyFile file(path);
+  const struct stat& info = file.Info();
 
   // The whole file goes into one block that its records then share. One
   // byte more than its size lets the last read see the end of the file.
   const auto fileSize = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
   RecordBlock block(fileSize + 1);
   LineEndFinder finder;
-  const std::size_t used = ReadInto(file.Get(), block, finder, fileSize);
+  const std::size_t used = ReadInto(file.Descriptor(), block, finder, fileSize);
 
   const std::string_view whole(block.Data(), used);
   const std::string_view data = whole.substr(0, finder.EndOfData(used));

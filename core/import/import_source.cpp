@@ -1,39 +1,22 @@
 // Reading a file to bring in, and naming the file it becomes.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 
 #include "core/file/io_error.h"
+#include "core/file/read_only_file.h"
 #include "core/import/text_import.h"
 #include "core/text/text_encoding.h"
 #include "core/text/translation.h"
 
 namespace dru {
 
-char SeparatorOfFile(std::string_view fileName) {
-  const std::size_t dot = fileName.rfind('.');
-  if (dot == std::string_view::npos || fileName.size() - dot != 4) return '\0';
-  const std::string_view extension = fileName.substr(dot + 1);
-  const bool tsv =
-      (extension[0] | 0x20) == 't' && (extension[1] | 0x20) == 's' && (extension[2] | 0x20) == 'v';
-  return tsv ? '\t' : '\0';
-}
-
 std::string ReadImportSource(const std::string& path) {
-  // Read-only, and without waiting on a FIFO; the source is never changed.
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) throw IoError::FromErrno(errno);
-  struct Closer {
-    int fd;
-    ~Closer() { close(fd); }
-  } closer{fd};
-  struct stat info {};
-  if (fstat(fd, &info) != 0) throw IoError::FromErrno(errno);
-  if (S_ISDIR(info.st_mode)) throw IoError::FromErrno(EISDIR);
-  if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile(path);
+  // Read-only: the source is never changed.
+  const ReadOnlyFile file(path);
+  const int fd = file.Descriptor();
+  const struct stat& info = file.Info();
   const auto tooLarge = [] {
     return UserError(Args(Tr("Import", "This file is too large to bring in: the limit is %1 MB."),
                           {std::to_string(kImportLimitBytes >> 20)}));

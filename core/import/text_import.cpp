@@ -249,6 +249,10 @@ bool EndsWith(std::string_view name, std::string_view extension) {
 
 }  // namespace
 
+char SeparatorOfFile(std::string_view fileName) {
+  return EndsWith(fileName, ".tsv") ? '\t' : '\0';
+}
+
 SourceKind KindOfFile(std::string_view fileName, std::string_view bytes) {
   if (EndsWith(fileName, ".csv") || EndsWith(fileName, ".tsv")) return SourceKind::Delimited;
   if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());

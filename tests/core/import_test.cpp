@@ -5,6 +5,7 @@
 #include <unicode/ubrk.h>
 #include <unicode/utext.h>
 
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -284,6 +285,17 @@ TEST(Import, TheNewFileReadsBackAsItsLines) {
   ASSERT_EQ(back.records, 2);
   EXPECT_EQ(back.fileLines.Get(1), "Zweite \xE2\x80\x94 Zeile.");
   EXPECT_THROW(ReadImportSource(dir.Path().string()), IoError);
+  // Past the limit, without reading a byte (a sparse file takes no room).
+  const std::string huge = dir.File("huge.txt");
+  testing::WriteBytes(huge, "");
+  std::filesystem::resize_file(huge, kImportLimitBytes + 1);
+  try {
+    ReadImportSource(huge);
+    ADD_FAILURE() << "a file past the limit was read";
+  } catch (const UserError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "This file is too large to bring in: the limit is 512 MB.");
+  }
 }
 
 TEST(Import, SuggestedNamesComeFromTheFirstWords) {
